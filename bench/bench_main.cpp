@@ -1,0 +1,154 @@
+// Measures the database layer, the query service and the grid on generated databases.
+// One line per figure; `--smoke` runs one small size only.
+
+#include "generator/CompanyGenerator.h"
+#include "platform/db/Connection.h"
+#include "platform/db/Recordset.h"
+#include "platform/db/SpanishText.h"
+#include "platform/ui/FlexGrid.h"
+#include "shell/clsDatosBD.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <sqlite3.h>
+#include <vector>
+
+namespace {
+
+const QString kSelect = QStringLiteral(
+    "SELECT seleccionada, sector, empresa, actividad, cif, autonomia, provincia, poblacion, domicilio, cp, telefono, "
+    "fax, email, web, cargo_1, contacto_1, cargo_2, contacto_2, superficie, vehiculos, empleados, observaciones, "
+    "empresa_id  FROM tbl_empresas");
+
+// Median of `runs` timings, in milliseconds.
+double median(int runs, const std::function<void()>& work)
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer t;
+        t.start();
+        work();
+        times.push_back(t.nsecsElapsed() / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+void report(int companies, const char* figure, double value, const char* unit)
+{
+    std::printf("%8d  %-44s %10.2f %s\n", companies, figure, value, unit);
+    std::fflush(stdout);
+}
+
+bool generate(const QString& path, int companies)
+{
+    sqlite3* db = nullptr;
+    if (sqlite3_open(QFile::encodeName(path).constData(), &db) != SQLITE_OK)
+        return false;
+    SpanishText::install(db);
+    sqlite3_exec(db, "PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF", nullptr, nullptr, nullptr);
+    CompanyGenerator generator(20100301);
+    const bool ok = generator.generate(db, companies);
+    sqlite3_close(db);
+    return ok;
+}
+
+long peakResidentKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    }
+    return 0;
+}
+
+void rawStepLoop(Connection& conn)
+{
+    sqlite3_stmt* st = nullptr;
+    const QByteArray sql = kSelect.toUtf8();
+    sqlite3_prepare_v2(conn.handle(), sql.constData(), int(sql.size()), &st, nullptr);
+    const int columns = sqlite3_column_count(st);
+    size_t bytes = 0;
+    while (sqlite3_step(st) == SQLITE_ROW) {
+        for (int c = 0; c < columns; ++c) {
+            sqlite3_column_text(st, c);
+            bytes += size_t(sqlite3_column_bytes(st, c));
+        }
+    }
+    sqlite3_finalize(st);
+    if (bytes == 0)
+        std::fprintf(stderr, "no rows read\n");
+}
+
+void measure(int companies)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("DIdarari.idb"));
+    QElapsedTimer t;
+    t.start();
+    if (!generate(path, companies)) {
+        std::fprintf(stderr, "generation of %d companies failed\n", companies);
+        return;
+    }
+    report(companies, "generate the database", t.elapsed(), "ms");
+
+    Connection conn;
+    conn.open(path);
+    const int runs = companies > 50000 ? 5 : 9;
+
+    report(companies, "raw SQLite step loop (floor)", median(runs, [&] { rawStepLoop(conn); }), "ms");
+
+    clsDatosBD datos;
+    datos.setConexion(&conn);
+    report(companies, "setDatos, all companies", median(runs, [&] { datos.setDatos(kSelect); }), "ms");
+    report(companies, "recordset storage", datos.getRecordset()->memoryBytes() / (1024.0 * 1024.0), "MiB");
+
+    FlexGrid grid;
+    grid.resize(1000, 600);
+    grid.show();
+    QApplication::processEvents();
+    report(companies, "bind the grid and paint", median(runs, [&] {
+        grid.setDataSource(nullptr);
+        datos.muestraDatos(&grid);
+        grid.repaint();
+    }), "ms");
+
+    report(companies, "header sort: setOrden(empresa), bind, paint", median(runs, [&] {
+        QString campo = QStringLiteral("empresa");
+        datos.setOrden(campo, &grid);
+        grid.repaint();
+    }), "ms");
+
+    Recordset* rs = datos.getRecordset();
+    const QString prefix = rs->textAt(rs->recordCount() * 2 / 3, 2).left(3);
+    const QString criterion = clsDatosBD::criterioComienzaPor(QStringLiteral("empresa"), prefix);
+    report(companies, "getPosicionBusqueda, 3-letter prefix", median(21, [&] { datos.getPosicionBusqueda(criterion); }),
+           "ms");
+    report(companies, "getPosicionBusqueda, no match", median(21, [&] {
+        datos.getPosicionBusqueda(clsDatosBD::criterioComienzaPor(QStringLiteral("empresa"), QStringLiteral("ZZZZ")));
+    }), "ms");
+    report(companies, "process peak resident memory", peakResidentKb() / 1024.0, "MiB");
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const bool smoke = app.arguments().contains(QStringLiteral("--smoke"));
+    const std::vector<int> sizes = smoke ? std::vector<int> {2000} : std::vector<int> {12000, 100000};
+    std::printf("%8s  %-44s %10s\n", "companies", "figure", "value");
+    for (int companies : sizes)
+        measure(companies);
+    return 0;
+}

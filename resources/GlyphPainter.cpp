@@ -1,0 +1,138 @@
+#include "resources/GlyphPainter.h"
+
+#include "resources/PictureStyle.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+using namespace PictureStyle;
+
+GlyphPainter::GlyphPainter(QPainter& painter)
+    : m_painter(painter)
+{
+}
+
+void GlyphPainter::hand(const QRectF& box) const
+{
+    QPainterPath outline;
+    const auto add = [&outline](const QPainterPath& part) { outline = outline.united(part); };
+    const auto finger = [](qreal x, qreal top, qreal width, qreal bottom) {
+        QPainterPath path;
+        path.addRoundedRect(QRectF(x, top, width, bottom - top), width / 2, width / 2);
+        return path;
+    };
+    add(finger(9, 1, 6, 18));
+    add(finger(15, 9, 5, 19));
+    add(finger(20, 10, 5, 20));
+    add(finger(25, 12, 4.5, 21));
+    QPainterPath palm;
+    palm.addRoundedRect(QRectF(9, 14, 20.5, 13), 4, 4);
+    add(palm);
+    QPainterPath thumb;
+    thumb.addRoundedRect(QRectF(-6, -2.5, 12, 5), 2.5, 2.5);
+    add(QTransform().translate(7, 19.5).rotate(52).map(thumb));
+    QPainterPath wrist;
+    wrist.addRect(QRectF(12, 24, 15, 3));
+    add(wrist);
+    outline = outline.simplified();
+
+    m_painter.save();
+    m_painter.translate(box.topLeft());
+    m_painter.scale(box.width() / 32, box.height() / 32);
+    m_painter.setPen(QPen(Qt::black, 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    m_painter.setBrush(Qt::white);
+    m_painter.drawPath(outline);
+    m_painter.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::RoundCap));
+    m_painter.drawLine(QPointF(15.5, 13), QPointF(15.5, 18));
+    m_painter.drawLine(QPointF(20.5, 14), QPointF(20.5, 18.5));
+    m_painter.drawLine(QPointF(25.5, 15.5), QPointF(25.5, 19));
+    // The cuff in the product's orange.
+    m_painter.setPen(QPen(Qt::black, 1.2));
+    m_painter.setBrush(QColor(kAccent));
+    m_painter.drawRect(QRectF(11.5, 26.5, 16, 4.5));
+    m_painter.restore();
+}
+
+void GlyphPainter::printer(
+    const QRectF& box, const QColor& body, const QColor& paper, const QColor& ink, const QColor& light) const
+{
+    const qreal s = qMin(box.width(), box.height());
+    const QPointF origin = box.center() - QPointF(s / 2, s / 2);
+    const auto r = [&](qreal x, qreal y, qreal w, qreal h) {
+        return QRectF(origin + QPointF(x * s, y * s), QSizeF(w * s, h * s));
+    };
+    m_painter.save();
+    m_painter.setPen(QPen(ink, qMax(1.0, s * 0.05), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    m_painter.setBrush(paper);
+    m_painter.drawRect(r(0.24, 0.04, 0.52, 0.32));
+    m_painter.setBrush(body);
+    m_painter.drawRoundedRect(r(0.02, 0.32, 0.96, 0.40), s * 0.08, s * 0.08);
+    m_painter.setBrush(paper);
+    m_painter.drawRect(r(0.22, 0.58, 0.56, 0.38));
+    m_painter.setPen(QPen(ink, qMax(1.0, s * 0.04)));
+    m_painter.drawLine(r(0.32, 0.73, 0.36, 0).topLeft(), r(0.32, 0.73, 0.36, 0).topRight());
+    m_painter.drawLine(r(0.32, 0.85, 0.28, 0).topLeft(), r(0.32, 0.85, 0.28, 0).topRight());
+    m_painter.setPen(Qt::NoPen);
+    m_painter.setBrush(light);
+    m_painter.drawEllipse(r(0.78, 0.41, 0.1, 0.1));
+    m_painter.restore();
+}
+
+void GlyphPainter::calculator(const QPoint& topLeft) const
+{
+    m_painter.save();
+    m_painter.translate(topLeft);
+    m_painter.setRenderHint(QPainter::Antialiasing, true);
+    m_painter.setPen(QPen(QColor(kEdge), 1));
+    m_painter.setBrush(QColor(226, 222, 210));
+    m_painter.drawRoundedRect(QRectF(3.5, 1.5, 24, 29), 3, 3);
+    // Keys and display on whole pixels: blurred at this size they would not read as a calculator.
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
+    m_painter.setPen(QColor(70, 82, 62));
+    m_painter.setBrush(QColor(178, 198, 160));
+    m_painter.drawRect(QRect(6, 4, 18, 6));
+    m_painter.fillRect(QRect(16, 6, 1, 3), QColor(40, 48, 36));
+    m_painter.fillRect(QRect(19, 6, 3, 3), QColor(40, 48, 36));
+    m_painter.fillRect(QRect(20, 7, 1, 1), QColor(178, 198, 160));
+    for (int row = 0; row < 4; ++row) {
+        for (int column = 0; column < 4; ++column) {
+            const QRect key(6 + column * 5, 13 + row * 4, 4, 3);
+            m_painter.fillRect(key, column == 3 ? QColor(kAccent) : QColor(kFrameLight));
+        }
+    }
+    m_painter.restore();
+}
+
+void GlyphPainter::emblem(const QRectF& box, const QColor& colour, qreal penWidth) const
+{
+    const qreal s = qMin(box.width(), box.height());
+    const QPointF origin = box.center() - QPointF(s / 2, s / 2);
+    const auto p = [&](qreal x, qreal y) { return origin + QPointF(x * s, y * s); };
+    m_painter.save();
+    m_painter.setBrush(Qt::NoBrush);
+    m_painter.setPen(QPen(colour, penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    m_painter.drawEllipse(p(0.5, 0.5), s * 0.30, s * 0.30);
+    m_painter.setPen(QPen(colour, penWidth * 0.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    m_painter.drawEllipse(p(0.5, 0.5), s * 0.22, s * 0.22);
+
+    m_painter.setPen(QPen(colour, penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    // The fork: three tines joined over the handle.
+    for (const qreal x : {0.05, 0.10, 0.15})
+        m_painter.drawLine(p(x, 0.14), p(x, 0.32));
+    QPainterPath neck;
+    neck.moveTo(p(0.05, 0.32));
+    neck.quadTo(p(0.05, 0.42), p(0.10, 0.44));
+    neck.quadTo(p(0.15, 0.42), p(0.15, 0.32));
+    m_painter.drawPath(neck);
+    m_painter.drawLine(p(0.10, 0.44), p(0.10, 0.86));
+    // The knife: a blade rounded at the back, on its handle.
+    QPainterPath blade;
+    blade.moveTo(p(0.88, 0.52));
+    blade.lineTo(p(0.88, 0.14));
+    blade.quadTo(p(0.96, 0.22), p(0.94, 0.52));
+    blade.closeSubpath();
+    m_painter.setBrush(colour);
+    m_painter.drawPath(blade);
+    m_painter.drawLine(p(0.91, 0.52), p(0.91, 0.86));
+    m_painter.restore();
+}

@@ -1,0 +1,143 @@
+#include "resources/PictureCatalog.h"
+
+#include "resources/BackgroundPainter.h"
+#include "resources/BannerPainter.h"
+#include "resources/FacePainter.h"
+#include "resources/GlyphPainter.h"
+#include "resources/PictureStyle.h"
+
+#include <QPainter>
+
+namespace {
+
+using enum PictureKind;
+using enum PictureFace;
+
+// Menu buttons: the roll-over face has the R after "BOTON_", as the menu form names them.
+const PictureSpec kPictures[] = {
+    {"BOTON_EMPRESA_800", {76, 36}, CaptionButton, Normal, "Empresa"},
+    {"BOTON_REMPRESA_800", {76, 36}, CaptionButton, Rollover, "Empresa"},
+    {"BOTON_EMPRESA_1024", {97, 45}, CaptionButton, Normal, "Empresa"},
+    {"BOTON_REMPRESA_1024", {97, 45}, CaptionButton, Rollover, "Empresa"},
+    {"BOTON_GUIA_800", {116, 36}, CaptionButton, Normal, "Guía de Empresas"},
+    {"BOTON_RGUIA_800", {116, 36}, CaptionButton, Rollover, "Guía de Empresas"},
+    {"BOTON_GUIA_1024", {148, 45}, CaptionButton, Normal, "Guía de Empresas"},
+    {"BOTON_RGUIA_1024", {148, 45}, CaptionButton, Rollover, "Guía de Empresas"},
+    {"BOTON_RANKING_800", {106, 36}, CaptionButton, Normal, "Ranking"},
+    {"BOTON_RRANKING_800", {106, 36}, CaptionButton, Rollover, "Ranking"},
+    {"BOTON_RANKING_1024", {135, 45}, CaptionButton, Normal, "Ranking"},
+    {"BOTON_RRANKING_1024", {135, 45}, CaptionButton, Rollover, "Ranking"},
+    {"BOTON_PUBLI_800", {103, 36}, CaptionButton, Normal, "Publicaciones"},
+    {"BOTON_RPUBLI_800", {103, 36}, CaptionButton, Rollover, "Publicaciones"},
+    {"BOTON_PUBLI_1024", {132, 45}, CaptionButton, Normal, "Publicaciones"},
+    {"BOTON_RPUBLI_1024", {132, 45}, CaptionButton, Rollover, "Publicaciones"},
+    {"BOTON_BUSCAR_800", {51, 36}, CaptionButton, Normal, "Buscar"},
+    {"BOTON_RBUSCAR_800", {51, 36}, CaptionButton, Rollover, "Buscar"},
+    {"BOTON_BUSCAR_1024", {67, 45}, CaptionButton, Normal, "Buscar"},
+    {"BOTON_RBUSCAR_1024", {67, 45}, CaptionButton, Rollover, "Buscar"},
+    {"BOTON_AYUDA_800", {82, 37}, CaptionButton, Normal, "Ayuda"},
+    {"BOTON_RAYUDA_800", {82, 37}, CaptionButton, Rollover, "Ayuda"},
+    {"BOTON_AYUDA_1024", {105, 47}, CaptionButton, Normal, "Ayuda"},
+    {"BOTON_RAYUDA_1024", {105, 47}, CaptionButton, Rollover, "Ayuda"},
+    {"BOTON_SALIR_800", {59, 37}, CaptionButton, Normal, "Salir"},
+    {"BOTON_RSALIR_800", {59, 37}, CaptionButton, Rollover, "Salir"},
+    {"BOTON_SALIR_1024", {75, 47}, CaptionButton, Normal, "Salir"},
+    {"BOTON_RSALIR_1024", {75, 47}, CaptionButton, Rollover, "Salir"},
+
+    {"IMPRIMIR", {31, 31}, PrinterButton, Normal, ""},
+    {"RIMPRIMIR", {31, 31}, PrinterButton, Rollover, ""},
+
+    // The screen now shown, on the menu form.
+    {"EMPRESA800", {400, 40}, TitleBand, Normal, "La Empresa"},
+    {"EMPRESA1024", {500, 48}, TitleBand, Normal, "La Empresa"},
+    {"GUIA800", {400, 40}, TitleBand, Normal, "Guía de Empresas"},
+    {"GUIA1024", {500, 48}, TitleBand, Normal, "Guía de Empresas"},
+    {"RANKING800", {400, 40}, TitleBand, Normal, "Ranking del Sector"},
+    {"RANKING1024", {500, 48}, TitleBand, Normal, "Ranking del Sector"},
+    {"PUBLI800", {400, 40}, TitleBand, Normal, "Publicaciones"},
+    {"PUBLI1024", {500, 48}, TitleBand, Normal, "Publicaciones"},
+
+    {"SPLASH", {505, 194}, Splash, Normal, "TARVESA 2010\nGuía de empresas de la hostelería"},
+    {"TRABAJANDO", {225, 125}, Working, Normal, "TRABAJANDO"},
+    {"MANO", {32, 32}, HandPointer, Normal, ""},
+    {"ICONO24", {24, 24}, ProductIcon, Normal, ""},
+    {"ICONO32", {32, 32}, ProductIcon, Normal, ""},
+    {"FONDO800", {800, 600}, MenuBackground, Normal, "TARVESA 2010\nGuía de empresas de la hostelería"},
+    {"FONDO1024", {1024, 768}, MenuBackground, Normal, "TARVESA 2010\nGuía de empresas de la hostelería"},
+};
+
+bool isOpaque(PictureKind kind)
+{
+    return kind == TitleBand || kind == Splash || kind == Working || kind == MenuBackground;
+}
+
+} // namespace
+
+const PictureCatalog& PictureCatalog::instance()
+{
+    static const PictureCatalog catalog;
+    return catalog;
+}
+
+PictureCatalog::PictureCatalog()
+{
+    for (const PictureSpec& spec : kPictures) {
+        Q_ASSERT(!m_byName.contains(QString::fromLatin1(spec.name).toUpper()));
+        m_byName.insert(QString::fromLatin1(spec.name).toUpper(), &spec);
+    }
+}
+
+const PictureSpec* PictureCatalog::find(const QString& name) const
+{
+    return m_byName.value(name.toUpper(), nullptr);
+}
+
+QStringList PictureCatalog::names() const
+{
+    QStringList list;
+    for (const PictureSpec& spec : kPictures)
+        list.append(QString::fromLatin1(spec.name));
+    return list;
+}
+
+QImage PictureCatalog::render(const PictureSpec& spec)
+{
+    QImage image = PictureStyle::canvas(spec.size, isOpaque(spec.kind));
+    const QRectF rect(QPointF(0, 0), QSizeF(spec.size));
+    const QString caption = QString::fromUtf8(spec.caption);
+    const QString firstLine = caption.section(QLatin1Char('\n'), 0, 0);
+    const QString secondLine = caption.section(QLatin1Char('\n'), 1);
+    QPainter painter(&image);
+    PictureStyle::prepare(painter);
+    switch (spec.kind) {
+    case CaptionButton:
+        FacePainter(painter, spec.face).captionButton(rect, caption);
+        break;
+    case PrinterButton:
+        FacePainter(painter, spec.face).printerButton(rect);
+        break;
+    case TitleBand:
+        BannerPainter(painter).titleBand(rect, caption);
+        break;
+    case Splash:
+        BannerPainter(painter).splash(rect, firstLine, secondLine);
+        break;
+    case Working:
+        BannerPainter(painter).working(rect, caption);
+        break;
+    case HandPointer:
+        GlyphPainter(painter).hand(rect);
+        break;
+    case ProductIcon:
+        BannerPainter(painter).productIcon(rect);
+        break;
+    case MenuBackground:
+        BackgroundPainter(painter).menu(spec.size, firstLine, secondLine);
+        break;
+    }
+    painter.end();
+    // Buttons draw their own disabled face; any other picture is greyed as a whole.
+    if (spec.face == Disabled && spec.kind != CaptionButton && spec.kind != PrinterButton)
+        PictureStyle::greyOut(image);
+    return image;
+}

@@ -1,0 +1,569 @@
+#include "platform/db/Recordset.h"
+
+#include "platform/db/Connection.h"
+#include "platform/db/DbError.h"
+#include "platform/db/FindCriterion.h"
+
+#include <QRegularExpression>
+#include <utility>
+#include <sqlite3.h>
+
+namespace {
+
+struct Statement
+{
+    sqlite3_stmt* stmt = nullptr;
+    ~Statement() { sqlite3_finalize(stmt); }
+};
+
+DbError sqliteError(sqlite3* db)
+{
+    return DbError(DbError::Failed, QString::fromUtf8(sqlite3_errmsg(db)));
+}
+
+Field::Type typeFromDeclaration(const char* decl)
+{
+    const QByteArray d = QByteArray(decl ? decl : "").toUpper();
+    if (d.contains("BOOL") || d == "BIT" || d.contains("YESNO"))
+        return Field::Type::Boolean;
+    if (d.contains("INT"))
+        return Field::Type::Integer;
+    if (d.contains("REAL") || d.contains("DOUB") || d.contains("FLOA"))
+        return Field::Type::Double;
+    return Field::Type::Text;
+}
+
+// "SELECT a, b FROM t ..." -> "SELECT rowid, a, b FROM t ..."; empty when the statement cannot take it.
+QString withKeyColumn(const QString& sql)
+{
+    static const QRegularExpression select(QStringLiteral("^\\s*SELECT\\s+(?!DISTINCT\\b|ALL\\b)"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = select.match(sql);
+    if (!m.hasMatch())
+        return {};
+    return sql.left(m.capturedEnd()) + QStringLiteral("rowid, ") + sql.mid(m.capturedEnd());
+}
+
+QByteArray storedText(const QVariant& value)
+{
+    if (value.typeId() == QMetaType::Bool)
+        return value.toBool() ? "1" : "0";
+    return value.toString().toUtf8();
+}
+
+} // namespace
+
+Recordset::~Recordset()
+{
+    notify(Event::Destroyed);
+}
+
+void Recordset::clearData()
+{
+    m_columns.clear();
+    m_rowCount = 0;
+    m_current = 0;
+    m_data.clear();
+    m_offsets.clear();
+    m_keys.clear();
+    m_edited.clear();
+    m_pending.clear();
+}
+
+void Recordset::open(const QString& sql, Connection& connection)
+{
+    notify(Event::AboutToReset);
+    m_open = false;
+    clearData();
+    m_source = sql;
+    m_connection = &connection;
+    try {
+        if (!connection.isOpen())
+            throw DbError(DbError::NotAllowedWhenClosed,
+                          QStringLiteral("No se puede realizar la operación: la conexión está cerrada"));
+        sqlite3* db = connection.handle();
+        const QByteArray utf8 = sql.toUtf8();
+        Statement plain;
+        if (sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &plain.stmt, nullptr) != SQLITE_OK)
+            throw sqliteError(db);
+        const int columns = sqlite3_column_count(plain.stmt);
+        if (columns == 0)
+            throw DbError(DbError::Failed, QStringLiteral("La instrucción no devuelve registros"));
+
+        // Updatable when every column comes from one table and the key can be fetched beside them.
+        QByteArray table;
+        bool singleTable = true;
+        for (int c = 0; c < columns; ++c) {
+            const char* t = sqlite3_column_table_name(plain.stmt, c);
+            if (!t || (c > 0 && table != t)) {
+                singleTable = false;
+                break;
+            }
+            table = t;
+        }
+        Statement keyed;
+        if (singleTable) {
+            const QByteArray keyedSql = withKeyColumn(sql).toUtf8();
+            if (!keyedSql.isEmpty()
+                && sqlite3_prepare_v2(db, keyedSql.constData(), int(keyedSql.size()), &keyed.stmt, nullptr) == SQLITE_OK
+                && sqlite3_column_count(keyed.stmt) == columns + 1
+                && qstrcmp(sqlite3_column_table_name(keyed.stmt, 0), table.constData()) == 0) {
+            } else {
+                sqlite3_finalize(keyed.stmt);
+                keyed.stmt = nullptr;
+            }
+        }
+        sqlite3_stmt* stmt = keyed.stmt ? keyed.stmt : plain.stmt;
+        const int first = keyed.stmt ? 1 : 0;
+
+        m_columns.resize(size_t(columns));
+        for (int c = 0; c < columns; ++c) {
+            Column& col = m_columns[size_t(c)];
+            col.name = QString::fromUtf8(sqlite3_column_name(stmt, c + first));
+            col.type = typeFromDeclaration(sqlite3_column_decltype(stmt, c + first));
+            if (const char* t = sqlite3_column_table_name(stmt, c + first))
+                col.table = t;
+            if (const char* o = sqlite3_column_origin_name(stmt, c + first))
+                col.origin = o;
+        }
+
+        bool typed = false;
+        m_offsets.push_back(0);
+        int rc;
+        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+            if (!typed) {
+                // Expressions have no declared type: take the one of the first row.
+                for (int c = 0; c < columns; ++c) {
+                    if (sqlite3_column_decltype(stmt, c + first))
+                        continue;
+                    const int t = sqlite3_column_type(stmt, c + first);
+                    m_columns[size_t(c)].type = t == SQLITE_INTEGER ? Field::Type::Integer
+                        : t == SQLITE_FLOAT                         ? Field::Type::Double
+                                                                    : Field::Type::Text;
+                }
+                typed = true;
+            }
+            if (first)
+                m_keys.push_back(sqlite3_column_int64(stmt, 0));
+            for (int c = first; c < columns + first; ++c) {
+                // A NULL has no text: that tells it from an empty string without asking its type.
+                const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
+                if (text)
+                    m_data.append(text, size_t(sqlite3_column_bytes(stmt, c)));
+                if (m_data.size() >= kNull)
+                    throw DbError(DbError::Failed, QStringLiteral("El resultado es demasiado grande"));
+                m_offsets.back() |= text ? 0 : kNull;
+                m_offsets.push_back(quint32(m_data.size()));
+            }
+            ++m_rowCount;
+        }
+        if (rc != SQLITE_DONE)
+            throw sqliteError(db);
+        m_data.shrink_to_fit();
+        m_offsets.shrink_to_fit();
+        m_open = true;
+        m_current = 0;
+    } catch (...) {
+        clearData();
+        notify(Event::Reset);
+        throw;
+    }
+    notify(Event::Reset);
+}
+
+void Recordset::close()
+{
+    if (!m_open)
+        return;
+    notify(Event::AboutToReset);
+    m_open = false;
+    clearData();
+    notify(Event::Reset);
+}
+
+void Recordset::requery()
+{
+    requireOpen();
+    open(m_source, *m_connection);
+}
+
+void Recordset::adopt(Recordset& other)
+{
+    if (&other == this)
+        return;
+    notify(Event::AboutToReset);
+    m_open = std::exchange(other.m_open, false);
+    m_source = std::move(other.m_source);
+    m_connection = other.m_connection;
+    m_columns = std::move(other.m_columns);
+    m_rowCount = std::exchange(other.m_rowCount, 0);
+    m_current = std::exchange(other.m_current, 0);
+    m_data = std::move(other.m_data);
+    m_offsets = std::move(other.m_offsets);
+    m_keys = std::move(other.m_keys);
+    m_edited = std::move(other.m_edited);
+    m_pending = std::move(other.m_pending);
+    other.clearData();
+    other.m_source.clear();
+    notify(Event::Reset);
+}
+
+void Recordset::requireOpen() const
+{
+    if (!m_open)
+        throw DbError(DbError::NotAllowedWhenClosed,
+                      QStringLiteral("No se permite realizar la operación si el objeto está cerrado"));
+}
+
+void Recordset::requireCurrent() const
+{
+    requireOpen();
+    if (m_current < 0 || m_current >= m_rowCount)
+        throw DbError(DbError::NoCurrentRecord, QStringLiteral("No hay registro actual"));
+}
+
+int Recordset::recordCount() const
+{
+    requireOpen();
+    return m_rowCount;
+}
+
+bool Recordset::isBOF() const
+{
+    requireOpen();
+    return m_current < 0 || m_rowCount == 0;
+}
+
+bool Recordset::isEOF() const
+{
+    requireOpen();
+    return m_current >= m_rowCount;
+}
+
+int Recordset::absolutePosition() const
+{
+    if (isEOF())
+        return PosEOF;
+    if (m_current < 0)
+        return PosBOF;
+    return m_current + 1;
+}
+
+void Recordset::setAbsolutePosition(int position)
+{
+    requireOpen();
+    if (position < 1 || position > m_rowCount)
+        throw DbError(DbError::ArgumentOutOfRange, QStringLiteral("Posición fuera del intervalo permitido"));
+    commitPendingOnMove();
+    m_current = position - 1;
+}
+
+void Recordset::moveFirst()
+{
+    requireOpen();
+    commitPendingOnMove();
+    m_current = 0;
+}
+
+void Recordset::moveLast()
+{
+    requireOpen();
+    commitPendingOnMove();
+    m_current = m_rowCount > 0 ? m_rowCount - 1 : 0;
+}
+
+void Recordset::moveNext()
+{
+    if (isEOF())
+        throw DbError(DbError::NoCurrentRecord, QStringLiteral("No hay registro actual"));
+    commitPendingOnMove();
+    ++m_current;
+}
+
+void Recordset::movePrevious()
+{
+    if (isBOF())
+        throw DbError(DbError::NoCurrentRecord, QStringLiteral("No hay registro actual"));
+    commitPendingOnMove();
+    --m_current;
+}
+
+int Recordset::fieldCount() const
+{
+    requireOpen();
+    return int(m_columns.size());
+}
+
+int Recordset::fieldIndex(const QString& name) const
+{
+    for (size_t i = 0; i < m_columns.size(); ++i) {
+        if (m_columns[i].name.compare(name, Qt::CaseInsensitive) == 0)
+            return int(i);
+    }
+    return -1;
+}
+
+Field Recordset::field(int index)
+{
+    requireOpen();
+    if (index < 0 || index >= int(m_columns.size()))
+        throw DbError(DbError::BadCriterion, QStringLiteral("No se encontró el elemento %1 en la colección").arg(index));
+    return Field(this, index);
+}
+
+Field Recordset::field(const QString& name)
+{
+    requireOpen();
+    const int index = fieldIndex(name);
+    if (index < 0)
+        throw DbError(DbError::BadCriterion, QStringLiteral("No se encontró el campo «%1»").arg(name));
+    return Field(this, index);
+}
+
+QString Recordset::fieldName(int index) const
+{
+    return index >= 0 && index < int(m_columns.size()) ? m_columns[size_t(index)].name : QString();
+}
+
+Field::Type Recordset::fieldType(int index) const
+{
+    return index >= 0 && index < int(m_columns.size()) ? m_columns[size_t(index)].type : Field::Type::Text;
+}
+
+QByteArrayView Recordset::bytesAt(int row, int column) const
+{
+    const size_t columns = m_columns.size();
+    const size_t i = size_t(row) * columns + size_t(column);
+    if (!m_edited.empty()) {
+        const auto it = m_edited.find(quint64(i));
+        if (it != m_edited.end())
+            return it->second ? QByteArrayView(*it->second) : QByteArrayView();
+    }
+    const quint32 begin = m_offsets[i] & ~kNull;
+    const quint32 end = m_offsets[i + 1] & ~kNull;
+    return QByteArrayView(m_data.data() + begin, end - begin);
+}
+
+bool Recordset::isNullAt(int row, int column) const
+{
+    const size_t i = size_t(row) * m_columns.size() + size_t(column);
+    if (!m_edited.empty()) {
+        const auto it = m_edited.find(quint64(i));
+        if (it != m_edited.end())
+            return !it->second;
+    }
+    return (m_offsets[i] & kNull) != 0;
+}
+
+QVariant Recordset::toVariant(int column, QByteArrayView bytes, bool isNull) const
+{
+    if (isNull)
+        return {};
+    bool ok = false;
+    switch (m_columns[size_t(column)].type) {
+    case Field::Type::Boolean: {
+        const qlonglong v = bytes.toLongLong(&ok);
+        if (ok)
+            return v != 0;
+        break;
+    }
+    case Field::Type::Integer: {
+        const qlonglong v = bytes.toLongLong(&ok);
+        if (ok)
+            return v;
+        break;
+    }
+    case Field::Type::Double: {
+        const double v = bytes.toDouble(&ok);
+        if (ok)
+            return v;
+        break;
+    }
+    case Field::Type::Text:
+        break;
+    }
+    return QString::fromUtf8(bytes);
+}
+
+QVariant Recordset::valueAt(int row, int column) const
+{
+    return toVariant(column, bytesAt(row, column), isNullAt(row, column));
+}
+
+QString Recordset::displayText(const QVariant& value)
+{
+    if (!value.isValid() || value.isNull())
+        return {};
+    if (value.typeId() == QMetaType::Bool)
+        return value.toBool() ? QStringLiteral("Verdadero") : QStringLiteral("Falso");
+    return value.toString();
+}
+
+QString Recordset::textAt(int row, int column) const
+{
+    if (isNullAt(row, column))
+        return {};
+    if (m_columns[size_t(column)].type == Field::Type::Text)
+        return QString::fromUtf8(bytesAt(row, column));
+    return displayText(valueAt(row, column));
+}
+
+QVariant Recordset::currentValue(int index) const
+{
+    requireCurrent();
+    const auto pending = m_pending.find(index);
+    if (pending != m_pending.end())
+        return pending->second;
+    return valueAt(m_current, index);
+}
+
+bool Recordset::currentIsNull(int index) const
+{
+    const QVariant v = currentValue(index);
+    return !v.isValid() || v.isNull();
+}
+
+QList<QVariantList> Recordset::getRows()
+{
+    requireCurrent();
+    commitPendingOnMove();
+    QList<QVariantList> rows(qsizetype(m_columns.size()));
+    for (int c = 0; c < int(m_columns.size()); ++c) {
+        QVariantList& values = rows[c];
+        values.reserve(m_rowCount - m_current);
+        for (int r = m_current; r < m_rowCount; ++r)
+            values.append(valueAt(r, c));
+    }
+    m_current = m_rowCount;
+    return rows;
+}
+
+void Recordset::find(const QString& criterion, int skip)
+{
+    requireCurrent();
+    const FindCriterion c = FindCriterion::parse(criterion);
+    const int column = fieldIndex(c.field());
+    if (column < 0)
+        throw DbError(DbError::BadCriterion, QStringLiteral("No se encontró el campo «%1»").arg(c.field()));
+    commitPendingOnMove();
+    const bool numericColumn = m_columns[size_t(column)].type != Field::Type::Text;
+    for (int r = qMax(0, m_current + skip); r < m_rowCount; ++r) {
+        if (isNullAt(r, column))
+            continue;
+        const QByteArrayView bytes = bytesAt(r, column);
+        bool match;
+        if (c.isNumeric() || (numericColumn && c.op() != FindCriterion::Op::Like)) {
+            bool ok = false;
+            const double number = bytes.toDouble(&ok);
+            match = ok ? c.matchesNumber(number) : c.matchesText(bytes);
+        } else {
+            match = c.matchesText(bytes);
+        }
+        if (match) {
+            m_current = r;
+            return;
+        }
+    }
+    m_current = m_rowCount;
+}
+
+void Recordset::setValue(int index, const QVariant& value)
+{
+    requireCurrent();
+    if (index < 0 || index >= int(m_columns.size()))
+        throw DbError(DbError::BadCriterion, QStringLiteral("No se encontró el elemento %1 en la colección").arg(index));
+    if (m_keys.empty() || m_columns[size_t(index)].origin.isEmpty())
+        throw DbError(DbError::NotUpdatable, QStringLiteral("El conjunto de registros no se puede actualizar"));
+    m_pending[index] = value;
+}
+
+void Recordset::cancelUpdate()
+{
+    m_pending.clear();
+}
+
+void Recordset::update()
+{
+    if (m_pending.empty())
+        return;
+    requireCurrent();
+    const std::map<int, QVariant> pending = std::move(m_pending);
+    m_pending.clear();
+    if (!m_connection || !m_connection->isOpen())
+        throw DbError(DbError::NotAllowedWhenClosed, QStringLiteral("La conexión con la base de datos está cerrada"));
+
+    QByteArray table;
+    QByteArray sql = "UPDATE \"";
+    QList<QByteArray> sets;
+    for (const auto& [index, value] : pending) {
+        table = m_columns[size_t(index)].table;
+        sets.append('"' + m_columns[size_t(index)].origin + "\"=?");
+    }
+    sql += table + "\" SET " + sets.join(", ") + " WHERE rowid=?";
+
+    sqlite3* db = m_connection->handle();
+    Statement st;
+    if (sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &st.stmt, nullptr) != SQLITE_OK)
+        throw sqliteError(db);
+    int param = 1;
+    for (const auto& [index, value] : pending) {
+        if (!value.isValid() || value.isNull())
+            sqlite3_bind_null(st.stmt, param);
+        else if (value.typeId() == QMetaType::Bool)
+            sqlite3_bind_int(st.stmt, param, value.toBool() ? 1 : 0);
+        else if (value.typeId() == QMetaType::Int || value.typeId() == QMetaType::LongLong)
+            sqlite3_bind_int64(st.stmt, param, value.toLongLong());
+        else if (value.typeId() == QMetaType::Double)
+            sqlite3_bind_double(st.stmt, param, value.toDouble());
+        else {
+            const QByteArray text = value.toString().toUtf8();
+            sqlite3_bind_text(st.stmt, param, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+        }
+        ++param;
+    }
+    sqlite3_bind_int64(st.stmt, param, m_keys[size_t(m_current)]);
+    if (sqlite3_step(st.stmt) != SQLITE_DONE)
+        throw sqliteError(db);
+
+    for (const auto& [index, value] : pending) {
+        const quint64 cell = quint64(m_current) * m_columns.size() + quint64(index);
+        const bool isNull = !value.isValid() || value.isNull();
+        m_edited[cell] = isNull ? nullptr : std::make_unique<QByteArray>(storedText(value));
+    }
+    notify(Event::RowChanged, m_current);
+}
+
+void Recordset::commitPendingOnMove()
+{
+    if (!m_pending.empty())
+        update();
+}
+
+qint64 Recordset::memoryBytes() const
+{
+    qint64 bytes = qint64(m_data.capacity()) + qint64(m_offsets.capacity() * sizeof(quint32))
+        + qint64(m_keys.capacity() * sizeof(qint64));
+    for (const auto& [cell, value] : m_edited)
+        bytes += qint64(sizeof(cell)) + (value ? value->capacity() : 0);
+    return bytes;
+}
+
+int Recordset::addObserver(Observer observer)
+{
+    const int id = m_nextObserver++;
+    m_observers.emplace(id, std::move(observer));
+    return id;
+}
+
+void Recordset::removeObserver(int id)
+{
+    m_observers.erase(id);
+}
+
+void Recordset::notify(Event event, int row)
+{
+    // Copy: an observer may remove itself while being told.
+    const auto observers = m_observers;
+    for (const auto& [id, observer] : observers)
+        observer(event, row);
+}

@@ -1,0 +1,131 @@
+#pragma once
+
+#include "platform/db/Field.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QVariant>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+class Connection;
+
+// A client-side static snapshot of a query: every row is read once into compact storage, so the
+// record count is exact and any position can be reached at once. The current row can be written
+// back to its table, identified by its key, which is fetched as a hidden column.
+class Recordset
+{
+public:
+    enum State { Closed = 0, Open = 1 };
+    enum Position { PosUnknown = -1, PosBOF = -2, PosEOF = -3 };
+    enum class Event { AboutToReset, Reset, RowChanged, Destroyed };
+    using Observer = std::function<void(Event, int row)>;
+
+    Recordset() = default;
+    ~Recordset();
+    Recordset(const Recordset&) = delete;
+    Recordset& operator=(const Recordset&) = delete;
+
+    // Runs `sql` on `connection` and reads all its rows. Throws DbError; the recordset is then closed.
+    void open(const QString& sql, Connection& connection);
+    void close();
+    void requery();
+    // Takes over the content of `other` (left closed), telling this recordset's observers.
+    // Lets a caller run a query aside and replace what is shown only when it succeeded.
+    void adopt(Recordset& other);
+
+    bool isOpen() const { return m_open; }
+    State state() const { return m_open ? Open : Closed; }
+    QString source() const { return m_source; }
+    Connection* activeConnection() const { return m_connection; }
+
+    int recordCount() const;
+    bool isBOF() const;
+    bool isEOF() const;
+    int absolutePosition() const;
+    void setAbsolutePosition(int position);
+    void moveFirst();
+    void moveLast();
+    void moveNext();
+    void movePrevious();
+
+    int fieldCount() const;
+    Field field(int index);
+    Field field(const QString& name);
+    int fieldIndex(const QString& name) const;
+    QString fieldName(int index) const;
+    Field::Type fieldType(int index) const;
+
+    // All rows from the current one to the end, field-major ([field][record]); ends at EOF.
+    QList<QVariantList> getRows();
+
+    // Forward search from the current record (after skipping `skip` records) for the first record
+    // matching an ADO-style criterion: "field op value", op one of = <> < > <= >= LIKE, the value
+    // quoted with apostrophes (doubled inside), LIKE with * or % as wildcards and [x] for a literal x.
+    // Ends at EOF when nothing matches.
+    void find(const QString& criterion, int skip = 0);
+
+    // Writes of the current record: kept pending until update(), which stores them in the table.
+    void setValue(int index, const QVariant& value);
+    void update();
+    void cancelUpdate();
+    bool isUpdatable() const { return !m_keys.empty() || m_rowCount == 0; }
+
+    // Direct reads by 0-based row, without moving; for views over the snapshot.
+    QVariant valueAt(int row, int column) const;
+    QString textAt(int row, int column) const;
+    bool isNullAt(int row, int column) const;
+    QByteArrayView bytesAt(int row, int column) const;
+
+    // Bytes held by the snapshot's storage.
+    qint64 memoryBytes() const;
+
+    int addObserver(Observer observer);
+    void removeObserver(int id);
+
+    // Reading fields of the current record (used by Field).
+    QVariant currentValue(int index) const;
+    bool currentIsNull(int index) const;
+
+    // The text a value shows as: Booleans in Spanish, a NULL as an empty string.
+    static QString displayText(const QVariant& value);
+
+private:
+    struct Column
+    {
+        QString name;
+        Field::Type type = Field::Type::Text;
+        QByteArray table;
+        QByteArray origin;
+    };
+
+    void requireOpen() const;
+    void requireCurrent() const;
+    void commitPendingOnMove();
+    void notify(Event event, int row = -1);
+    void clearData();
+    QVariant toVariant(int column, QByteArrayView bytes, bool isNull) const;
+
+    bool m_open = false;
+    QString m_source;
+    Connection* m_connection = nullptr;
+    std::vector<Column> m_columns;
+    int m_rowCount = 0;
+    int m_current = 0; // 0-based; -1 is BOF, m_rowCount is EOF
+
+    // Cell (r, c) is bytes [m_offsets[i] & ~kNull, m_offsets[i + 1] & ~kNull) with i = r * columns + c.
+    static constexpr quint32 kNull = 0x80000000u;
+    std::string m_data;
+    std::vector<quint32> m_offsets;
+    std::vector<qint64> m_keys;
+    std::unordered_map<quint64, std::unique_ptr<QByteArray>> m_edited; // null pointer: stored NULL
+    std::map<int, QVariant> m_pending;
+
+    std::map<int, Observer> m_observers;
+    int m_nextObserver = 1;
+};

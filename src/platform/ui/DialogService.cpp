@@ -1,0 +1,157 @@
+#include "platform/ui/DialogService.h"
+
+#include "platform/ui/BusyPointer.h"
+
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPushButton>
+#include <QQueue>
+
+namespace {
+
+struct Script
+{
+    bool scripted = false;
+    QQueue<DialogService::Answer> answers;
+    QList<DialogService::Shown> shown;
+};
+
+Script& script()
+{
+    static Script s;
+    return s;
+}
+
+DialogService::Answer firstAnswer(DialogService::Buttons buttons)
+{
+    switch (buttons) {
+    case DialogService::Buttons::Ok:
+    case DialogService::Buttons::OkCancel:
+        return DialogService::Answer::Ok;
+    case DialogService::Buttons::YesNo:
+    case DialogService::Buttons::YesNoCancel:
+        return DialogService::Answer::Yes;
+    case DialogService::Buttons::RetryCancel:
+        return DialogService::Answer::Retry;
+    }
+    return DialogService::Answer::Ok;
+}
+
+QMessageBox::Icon toQt(DialogService::Icon icon)
+{
+    switch (icon) {
+    case DialogService::Icon::None:
+        return QMessageBox::NoIcon;
+    case DialogService::Icon::Information:
+        return QMessageBox::Information;
+    case DialogService::Icon::Exclamation:
+        return QMessageBox::Warning;
+    case DialogService::Icon::Critical:
+        return QMessageBox::Critical;
+    case DialogService::Icon::Question:
+        return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+QString DialogService::applicationTitle()
+{
+    return QStringLiteral("Tarvesa 2010");
+}
+
+DialogService::Answer DialogService::message(const QString& text, Buttons buttons, Icon icon, const QString& title,
+                                             QWidget* parent)
+{
+    const QString caption = title.isEmpty() ? applicationTitle() : title;
+    Script& s = script();
+    if (s.scripted) {
+        s.shown.append({text, caption, icon, buttons});
+        return s.answers.isEmpty() ? firstAnswer(buttons) : s.answers.dequeue();
+    }
+
+    // A message must never appear under the hourglass.
+    const bool wasBusy = BusyPointer::isBusy();
+    BusyPointer::set(false);
+
+    QMessageBox box(toQt(icon), caption, text, QMessageBox::NoButton, parent);
+    QList<std::pair<QPushButton*, Answer>> map;
+    auto add = [&](const QString& label, QMessageBox::ButtonRole role, Answer answer) {
+        map.append({box.addButton(label, role), answer});
+    };
+    switch (buttons) {
+    case Buttons::Ok:
+        add(QStringLiteral("Aceptar"), QMessageBox::AcceptRole, Answer::Ok);
+        break;
+    case Buttons::OkCancel:
+        add(QStringLiteral("Aceptar"), QMessageBox::AcceptRole, Answer::Ok);
+        add(QStringLiteral("Cancelar"), QMessageBox::RejectRole, Answer::Cancel);
+        break;
+    case Buttons::YesNo:
+        add(QStringLiteral("Sí"), QMessageBox::YesRole, Answer::Yes);
+        add(QStringLiteral("No"), QMessageBox::NoRole, Answer::No);
+        break;
+    case Buttons::YesNoCancel:
+        add(QStringLiteral("Sí"), QMessageBox::YesRole, Answer::Yes);
+        add(QStringLiteral("No"), QMessageBox::NoRole, Answer::No);
+        add(QStringLiteral("Cancelar"), QMessageBox::RejectRole, Answer::Cancel);
+        break;
+    case Buttons::RetryCancel:
+        add(QStringLiteral("Reintentar"), QMessageBox::AcceptRole, Answer::Retry);
+        add(QStringLiteral("Cancelar"), QMessageBox::RejectRole, Answer::Cancel);
+        break;
+    }
+    box.setDefaultButton(map.first().first);
+    box.exec();
+    Answer answer = buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+    if (buttons == Buttons::YesNo)
+        answer = Answer::No;
+    for (const auto& [button, a] : map) {
+        if (box.clickedButton() == button)
+            answer = a;
+    }
+    BusyPointer::set(wasBusy);
+    return answer;
+}
+
+void DialogService::setScripted(bool scripted)
+{
+    script().scripted = scripted;
+}
+
+bool DialogService::isScripted()
+{
+    return script().scripted;
+}
+
+void DialogService::queueAnswer(Answer answer)
+{
+    script().answers.enqueue(answer);
+}
+
+QList<DialogService::Shown> DialogService::shown()
+{
+    return script().shown;
+}
+
+void DialogService::clearShown()
+{
+    script().shown.clear();
+    script().answers.clear();
+}
+
+bool DialogService::printDialog(QPrinter* printer, QWidget* parent)
+{
+    Script& s = script();
+    if (s.scripted) {
+        s.shown.append({QStringLiteral("Imprimir"), applicationTitle(), Icon::None, Buttons::OkCancel});
+        return !s.answers.isEmpty() && s.answers.dequeue() == Answer::Ok;
+    }
+    const bool wasBusy = BusyPointer::isBusy();
+    BusyPointer::set(false);
+    QPrintDialog dialog(printer, parent);
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    BusyPointer::set(wasBusy);
+    return accepted;
+}

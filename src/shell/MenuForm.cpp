@@ -1,0 +1,329 @@
+#include "shell/MenuForm.h"
+
+#include "platform/os/AppPaths.h"
+#include "platform/print/PrinterCheck.h"
+#include "platform/ui/DialogService.h"
+#include "platform/ui/FlashMovie.h"
+#include "platform/ui/Fonts.h"
+#include "platform/ui/ImageButton.h"
+#include "platform/ui/PictureBox.h"
+#include "platform/ui/Twips.h"
+#include "resources/Pictures.h"
+#include "shell/clsMenu.h"
+#include "shell/clsVentanas.h"
+#include "shell/mdMain.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPrinter>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTextBrowser>
+
+namespace {
+
+const char* const kNombresBoton[MenuForm::kBotones] = {"EMPRESA", "GUIA", "RANKING", "PUBLI", "BUSCAR"};
+
+struct Pagina
+{
+    const char* titulo;
+    const char* ruta;
+};
+const Pagina kRanking[5] = {
+    {"Catering", "\\DATA\\RANKING\\Catering.html"},   {"Equipamiento", "\\DATA\\RANKING\\Equipamientos.html"},
+    {"Distribución", "\\DATA\\RANKING\\Distribucion.html"}, {"Vending", "\\DATA\\RANKING\\Vending.html"},
+    {"Cash&&Carry", "\\DATA\\RANKING\\Cash.html"},
+};
+
+std::function<void()>& calculadora()
+{
+    static std::function<void()> c;
+    return c;
+}
+
+void procesaMensajes()
+{
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+} // namespace
+
+MenuForm::MenuForm(const QString& nombre, bool conBorde)
+    : QWidget(nullptr, conBorde ? (Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+                                : (Qt::Window | Qt::FramelessWindowHint))
+    , m_conBorde(conBorde)
+    , imgStatus(new QLabel(this))
+    , imgAyuda(new ImageButton(this))
+    , imgSalir(new ImageButton(this))
+    , imgCalc(new ImageButton(this))
+    , picRanking(new PictureBox(this))
+    , WebRanking(new QTextBrowser(picRanking))
+    , imgImprime(new ImageButton(picRanking))
+    , flashRanking(new FlashMovie(this))
+{
+    setObjectName(nombre);
+    setWindowTitle(QStringLiteral("Tarvesa 2010"));
+    setWindowIcon(Pictures::windowIcon(conBorde));
+    setAutoFillBackground(true);
+    setPalette(QPalette(Qt::white));
+    setMouseTracking(true);
+    resize(Twips::toPixels(conBorde ? 12510 : 11970), Twips::toPixels(conBorde ? 10485 : 10185));
+
+    for (int i = 0; i < kBotones; ++i) {
+        imgMenu[i] = new ImageButton(this);
+        imgMenu[i]->setObjectName(QStringLiteral("imgMenu_%1").arg(i));
+        connect(imgMenu[i], &ImageButton::clicked, this, [this, i] { imgMenu_Click(i); });
+        connect(imgMenu[i], &ImageButton::mouseMoved, this, [this, i] { imgMenu_MouseMove(i); });
+    }
+    imgStatus->setObjectName(QStringLiteral("imgStatus"));
+    imgAyuda->setObjectName(QStringLiteral("imgAyuda"));
+    imgSalir->setObjectName(QStringLiteral("imgSalir"));
+    connect(imgAyuda, &ImageButton::released, this, &MenuForm::imgAyuda_MouseUp);
+    connect(imgSalir, &ImageButton::released, this, &MenuForm::imgSalir_MouseUp);
+    connect(imgAyuda, &ImageButton::mouseMoved, this, &MenuForm::imgAyuda_MouseMove);
+    connect(imgSalir, &ImageButton::mouseMoved, this, &MenuForm::imgSalir_MouseMove);
+
+    imgCalc->setObjectName(QStringLiteral("imgCalc"));
+    imgCalc->resize(Twips::toPixels(465), Twips::toPixels(480));
+    imgCalc->hide();
+    connect(imgCalc, &ImageButton::clicked, this, &MenuForm::imgCalc_Click);
+
+    // The ranking panel, hidden until the rankings screen shows it.
+    picRanking->setObjectName(QStringLiteral("picRanking"));
+    picRanking->setBackColor(bgrColor(0xE0EEE9));
+    Twips::place(picRanking, 0, 0, conBorde ? 10170 : 11115, 3495);
+    picRanking->hide();
+    static const int lefts[5] = {120, 1800, 3480, 5160, 6840};
+    for (int i = 0; i < 5; ++i) {
+        auto* opcion = new QRadioButton(picRanking);
+        optRanking[i] = opcion;
+        opcion->setObjectName(QStringLiteral("optRanking_%1").arg(i));
+        opcion->setText(QString::fromUtf8(kRanking[i].titulo));
+        opcion->setFont(Fonts::font(QStringLiteral("Arial"), 9.75));
+        opcion->setAutoFillBackground(true);
+        QPalette pal = opcion->palette();
+        pal.setColor(QPalette::Window, bgrColor(0x505E59));
+        pal.setColor(QPalette::WindowText, Qt::white);
+        opcion->setPalette(pal);
+        Twips::place(opcion, lefts[i], 240, (conBorde && i == 4) ? 1695 : 1575, 495);
+        connect(opcion, &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on)
+                optRanking_Click(i);
+        });
+    }
+    WebRanking->setObjectName(QStringLiteral("WebRanking"));
+    WebRanking->setOpenExternalLinks(true);
+    Twips::place(WebRanking, 360, 1200, 5295, 2175);
+    imgImprime->setObjectName(QStringLiteral("imgImprime"));
+    Twips::move(imgImprime, 9600, 240);
+    connect(imgImprime, &ImageButton::clicked, this, &MenuForm::imgImprime_Click);
+    connect(imgImprime, &ImageButton::mouseMoved, this, [this] { imgImprime->showPicture(QStringLiteral("RIMPRIMIR")); });
+    connect(picRanking, &PictureBox::mouseMoved, this, [this] { imgImprime->showPicture(QStringLiteral("IMPRIMIR")); });
+    connect(picRanking, &PictureBox::resized, this, &MenuForm::picRanking_Resize);
+
+    flashRanking->setObjectName(QStringLiteral("flashRanking"));
+    Twips::place(flashRanking, 240, 4080, 2175, 2535);
+    flashRanking->hide();
+}
+
+void MenuForm::registraCalculadora(std::function<void()> muestraCalculadora)
+{
+    calculadora() = std::move(muestraCalculadora);
+}
+
+bool MenuForm::pequena() const
+{
+    return gVentanas().getResolucion() == 2;
+}
+
+QString MenuForm::cara(const QString& boton, bool rollover) const
+{
+    return QStringLiteral("BOTON_") + (rollover ? QStringLiteral("R") : QString()) + boton
+        + (pequena() ? QStringLiteral("_800") : QStringLiteral("_1024"));
+}
+
+int MenuForm::alturaTwips() const
+{
+    return Twips::fromPixels(frameGeometry().height());
+}
+
+void MenuForm::pintaFondo()
+{
+    const int codigo = gVentanas().getResolucion();
+    const auto carga = [this](const char* nombre) {
+        m_fondo = QPixmap(AppPaths::localPath(gRutaApp + QString::fromLatin1(nombre)));
+        return !m_fondo.isNull();
+    };
+    if (codigo == 2) {
+        if (carga("\\fondos\\fondo800.jpg"))
+            setWindowState(windowState() | Qt::WindowMaximized);
+    } else if (codigo == 3) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+        carga("\\fondos\\fondo1024.jpg");
+    } else {
+        resize(1024, 800);
+        m_ajustarMarco = m_conBorde;
+        carga("\\fondos\\fondo1024.jpg");
+    }
+    update();
+}
+
+void MenuForm::Form_Load()
+{
+    pintaFondo();
+    imgSalir->setCursor(Pictures::handCursor());
+    imgAyuda->setCursor(Pictures::handCursor());
+    procesaMensajes();
+
+    const bool chica = pequena();
+    imgMenu[0]->showPicture(cara(QString::fromLatin1(kNombresBoton[0]), true));
+    for (int i = 1; i < kBotones; ++i)
+        imgMenu[i]->showPicture(cara(QString::fromLatin1(kNombresBoton[i]), false));
+    Twips::move(imgSalir, chica ? 11100 : 14200, chica ? 8450 : 10810);
+    imgSalir->showPicture(cara(QStringLiteral("SALIR"), false));
+    Twips::move(imgAyuda, chica ? 9900 : 12600, chica ? 8450 : 10810);
+    imgAyuda->showPicture(cara(QStringLiteral("AYUDA"), false));
+    Twips::move(imgStatus, chica ? 150 : 300, chica ? 3000 : 3900);
+    Twips::move(imgCalc, chica ? 0 : 10, chica ? 8500 : 10950);
+
+    gVentanas().colocaMenu(this);
+    imgImprime->setCursor(Pictures::handCursor());
+    imgImprime->showPicture(QStringLiteral("IMPRIMIR"));
+    imgCalc->setCursor(Pictures::handCursor());
+    imgCalc->show();
+
+    imgMenu_Click(0);
+}
+
+void MenuForm::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!m_ajustarMarco)
+        return;
+    // The bordered window is 1024 x 800 pixels with its frame; the frame is known once shown.
+    m_ajustarMarco = false;
+    const QSize marco = frameGeometry().size() - size();
+    resize(1024 - marco.width(), 800 - marco.height());
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->geometry().center() - QPoint(512, 400));
+}
+
+void MenuForm::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), Qt::white);
+    if (!m_fondo.isNull())
+        p.drawPixmap(0, 0, m_fondo);
+}
+
+void MenuForm::imgMenu_Click(int indice)
+{
+    if (indice >= 0 && indice < kBotones)
+        gMenu().Muestra(indice);
+    procesaMensajes();
+}
+
+void MenuForm::restauraBotones(int excepto)
+{
+    for (int i = 0; i < kBotones; ++i) {
+        if (i != excepto)
+            imgMenu[i]->showPicture(cara(QString::fromLatin1(kNombresBoton[i]), false));
+    }
+    imgImprime->showPicture(QStringLiteral("IMPRIMIR"));
+}
+
+void MenuForm::imgMenu_MouseMove(int indice)
+{
+    restauraBotones(indice);
+    imgMenu[indice]->showPicture(cara(QString::fromLatin1(kNombresBoton[indice]), true));
+    procesaMensajes();
+}
+
+void MenuForm::imgAyuda_MouseUp()
+{
+    gMenu().Muestra(5);
+}
+
+void MenuForm::imgSalir_MouseUp()
+{
+    close();
+}
+
+void MenuForm::imgAyuda_MouseMove()
+{
+    imgAyuda->showPicture(cara(QStringLiteral("AYUDA"), true));
+    imgSalir->showPicture(cara(QStringLiteral("SALIR"), false));
+}
+
+void MenuForm::imgSalir_MouseMove()
+{
+    imgSalir->showPicture(cara(QStringLiteral("SALIR"), true));
+    imgAyuda->showPicture(cara(QStringLiteral("AYUDA"), false));
+}
+
+void MenuForm::imgCalc_Click()
+{
+    if (calculadora())
+        calculadora()();
+}
+
+void MenuForm::mouseMoveEvent(QMouseEvent* event)
+{
+    QWidget::mouseMoveEvent(event);
+    gMenu().Desmacar();
+    imgAyuda->showPicture(cara(QStringLiteral("AYUDA"), false));
+    imgSalir->showPicture(cara(QStringLiteral("SALIR"), false));
+    for (int i = 0; i < kBotones; ++i)
+        imgMenu[i]->showPicture(cara(QString::fromLatin1(kNombresBoton[i]), false));
+    const int tipo = gMenu().getTipo();
+    if (tipo >= 0 && tipo < kBotones)
+        imgMenu[tipo]->showPicture(cara(QString::fromLatin1(kNombresBoton[tipo]), true));
+}
+
+void MenuForm::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    liberaGlobales();
+    QCoreApplication::quit();
+}
+
+void MenuForm::optRanking_Click(int indice)
+{
+    if (indice < 0 || indice > 4)
+        return;
+    const QString ruta = gRutaApp + QString::fromLatin1(kRanking[indice].ruta);
+    const QString local = AppPaths::localPath(ruta);
+    WebRanking->setProperty("pagina", ruta);
+    if (QFileInfo(local).isFile()) {
+        WebRanking->setSource(QUrl());
+        WebRanking->setSource(QUrl::fromLocalFile(local));
+        return;
+    }
+    WebRanking->setHtml(QStringLiteral("<html><body style=\"font-family: Arial\"><h3>Ranking no disponible</h3>"
+                                       "<p>El ranking del sector %1 no está disponible en esta instalación.</p>"
+                                       "</body></html>")
+                            .arg(optRanking[indice]->text().toHtmlEscaped()));
+}
+
+void MenuForm::imgImprime_Click()
+{
+    if (!PrinterCheck::isInstalled()) {
+        DialogService::message(QStringLiteral("No tiene ninguna impresora instalada. No puede imprimir el ranking"),
+                               DialogService::Buttons::Ok, DialogService::Icon::Exclamation);
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    if (DialogService::printDialog(&printer, this))
+        WebRanking->document()->print(&printer);
+}
+
+void MenuForm::picRanking_Resize()
+{
+    // A panel smaller than the margins leaves the browser empty, never negative.
+    Twips::place(WebRanking, 100, 800, qMax(0, Twips::width(picRanking) - 200), qMax(0, Twips::height(picRanking) - 900));
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+#include <functional>
+
+class FlashMovie;
+class ImageButton;
+class PictureBox;
+class QLabel;
+class QRadioButton;
+class QTextBrowser;
+
+// The main window, host of every screen's controls: the row of screen buttons, the status picture,
+// help, exit, the calculator hot spot over a full-window background, and the hidden ranking panel.
+// frmMenu (no border) and frmMenuBorde (with a title bar) differ only in their window.
+class MenuForm : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr int kBotones = 5;
+
+    // Runs once it is the menu form in use: lays it out and opens the first screen.
+    void Form_Load();
+
+    // The outer height in twips, as the screens read it to place their title line.
+    int alturaTwips() const;
+
+    // The calculator lives in a subsystem built on this one: it is given here.
+    static void registraCalculadora(std::function<void()> muestraCalculadora);
+
+    ImageButton* boton(int indice) const { return imgMenu[indice]; }
+    QTextBrowser* webRanking() const { return WebRanking; }
+
+protected:
+    MenuForm(const QString& nombre, bool conBorde);
+
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void pintaFondo();
+    void restauraBotones(int excepto);
+    QString cara(const QString& boton, bool rollover) const;
+    bool pequena() const;
+
+    void imgMenu_Click(int indice);
+    void imgMenu_MouseMove(int indice);
+    void imgAyuda_MouseUp();
+    void imgSalir_MouseUp();
+    void imgAyuda_MouseMove();
+    void imgSalir_MouseMove();
+    void imgCalc_Click();
+    void optRanking_Click(int indice);
+    void imgImprime_Click();
+    void picRanking_Resize();
+
+    bool m_conBorde;
+    bool m_ajustarMarco = false;
+    QPixmap m_fondo;
+    ImageButton* imgMenu[kBotones] = {};
+    QLabel* imgStatus;
+    ImageButton* imgAyuda;
+    ImageButton* imgSalir;
+    ImageButton* imgCalc;
+    PictureBox* picRanking;
+    QRadioButton* optRanking[5] = {};
+    QTextBrowser* WebRanking;
+    ImageButton* imgImprime;
+    FlashMovie* flashRanking;
+};

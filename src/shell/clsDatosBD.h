@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class Connection;
+class FlexGrid;
+class Recordset;
+
+// The query service of the company guide: one recordset, the SQL text of the current query and of
+// the one before it (the undo), and sorting by rewriting the ORDER BY clause and querying again.
+// It never sorts or filters in memory: the recordset's source is the record of what is shown.
+class clsDatosBD
+{
+public:
+    clsDatosBD();
+    ~clsDatosBD();
+    clsDatosBD(const clsDatosBD&) = delete;
+    clsDatosBD& operator=(const clsDatosBD&) = delete;
+
+    QString getSQL() const;
+    bool setConexion(Connection* conexion);
+    bool creaConexionJET(const QString& ruta, const QString& clave);
+    void muestraDatosMatriz(FlexGrid* grid);
+    void muestraDatos(FlexGrid* grid);
+
+    // Runs `sql`; the number of companies, 0 when none matched or the query failed (see fallo()).
+    // A query that fails changes nothing: the previous result and texts stay as they were.
+    int setDatos(const QString& sql);
+    bool fallo() const { return m_fallo; }
+    QString ultimoError() const { return m_ultimoError; }
+
+    int getPosicionBusqueda(const QString& criterio);
+    QString getNombreCampo(int indice) const;
+    int getNumeroRegistros() const;
+    Recordset* getRecordset();
+    bool tieneConexion() const;
+    bool deshacer();
+    void setOrden(QString& campo, FlexGrid* grid);
+    int getOrdenIndice() const;
+    QString getOrdenNombre() const;
+    int getDireccionOrden() const;
+    int getIndice(QString& nombre) const;
+    QString getNombre(int indice) const;
+    bool mueveUltimo();
+    bool muevePrimero();
+
+    // "campo like 'texto*'" with the text taken literally, for getPosicionBusqueda.
+    static QString criterioComienzaPor(const QString& campo, const QString& texto);
+
+private:
+    struct TerminoOrden
+    {
+        QString campo;
+        bool descendente = false;
+        bool existe = false;
+    };
+    TerminoOrden terminoActual() const;
+
+    std::unique_ptr<Recordset> rsDatos;
+    Connection* conexion = nullptr;
+    std::unique_ptr<Connection> m_conexionPropia;
+    bool conectado = false;
+    QString sqlAnterior;
+    QString sqlActual;
+    QString orden;
+    bool m_fallo = false;
+    QString m_ultimoError;
+};

@@ -1,0 +1,177 @@
+#include "shell/clsMenu.h"
+
+#include "platform/ui/DialogService.h"
+#include "resources/Pictures.h"
+#include "shell/Pantalla.h"
+#include "shell/clsVentanas.h"
+#include "shell/mdMain.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QScopedValueRollback>
+
+namespace {
+
+std::map<int, clsMenu::Fabrica>& fabricas()
+{
+    static std::map<int, clsMenu::Fabrica> f;
+    return f;
+}
+
+std::function<void()>& buscador()
+{
+    static std::function<void()> b;
+    return b;
+}
+
+void procesaMensajes()
+{
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+} // namespace
+
+clsMenu::~clsMenu()
+{
+    liberaPantalla();
+}
+
+void clsMenu::registraPantalla(int opcion, Fabrica fabrica)
+{
+    fabricas()[opcion] = std::move(fabrica);
+}
+
+void clsMenu::registraBuscador(std::function<void()> muestraBuscador)
+{
+    buscador() = std::move(muestraBuscador);
+}
+
+void clsMenu::Desmacar()
+{
+    if (pantallaActual)
+        pantallaActual->Desmarcar();
+}
+
+void clsMenu::liberaPantalla()
+{
+    QScopedValueRollback<bool> ocupado(m_ocupado, true);
+    pantallaActual.reset();
+}
+
+void clsMenu::creaPantalla(int opcion)
+{
+    QScopedValueRollback<bool> ocupado(m_ocupado, true);
+    const auto it = fabricas().find(opcion);
+    if (it != fabricas().end() && it->second)
+        pantallaActual = it->second();
+}
+
+void clsMenu::muestraBuscador()
+{
+    if (!buscador())
+        return;
+    // "Search again" comes back here: the form is shown again after its showing has ended.
+    m_enBusqueda = true;
+    do {
+        m_repetirBusqueda = false;
+        buscador()();
+        procesaMensajes();
+    } while (m_repetirBusqueda);
+    m_enBusqueda = false;
+}
+
+void clsMenu::Muestra(int opcion)
+{
+    if (m_ocupado)
+        return;
+    ultimaOpcion = opcion;
+    procesaMensajes();
+    web.cierraVentana();
+    if (opcion >= 0 && opcion <= 3)
+        liberaPantalla();
+    switch (opcion) {
+    case 0:
+    case 2:
+    case 3:
+        tipo = opcion;
+        procesaMensajes();
+        creaPantalla(opcion);
+        procesaMensajes();
+        break;
+    case 1: {
+        tipo = 1;
+        procesaMensajes();
+        QScopedValueRollback<bool> ocupado(m_ocupado, true);
+        creaPantalla(1);
+        if (pantallaActual)
+            pantallaActual->muestraDatos(1);
+        procesaMensajes();
+        break;
+    }
+    case 4:
+        procesaMensajes();
+        muestraBuscador();
+        if (pantallaActual && pantallaActual->esGuia())
+            setTipo(1);
+        break;
+    case 5:
+        web.AbreEnVentana(gRutaApp + QStringLiteral("\\DATA\\AYUDA\\index.html"));
+        procesaMensajes();
+        break;
+    default:
+        break;
+    }
+    setTipo(tipo);
+}
+
+void clsMenu::muestraGuiaSQL(const QString& sql, const QString& titulo)
+{
+    if (m_ocupado)
+        return;
+    if (!pantallaActual || !pantallaActual->esGuia()) {
+        liberaPantalla();
+        procesaMensajes();
+        creaPantalla(1);
+    }
+    if (!pantallaActual)
+        return;
+    const int n = pantallaActual->setDatosGrid(sql, titulo);
+    if (n != 0)
+        return;
+    if (!pantallaActual->deshacer()) {
+        liberaPantalla();
+        setTipo(4);
+    }
+    procesaMensajes();
+    const auto respuesta = DialogService::message(
+        QStringLiteral("Ninguna Empresa Cumple las Condiciones Impuestas. ¿Desea Realizar Otra búqueda?"),
+        DialogService::Buttons::YesNo, DialogService::Icon::Exclamation);
+    if (respuesta == DialogService::Answer::Yes) {
+        if (m_enBusqueda)
+            m_repetirBusqueda = true;
+        else
+            muestraBuscador();
+    }
+}
+
+void clsMenu::setTipo(int nuevo)
+{
+    tipo = nuevo;
+    if (tipo < 0 || tipo > 3)
+        return;
+    static const char* const nombres[] = {"EMPRESA", "GUIA", "RANKING", "PUBLI"};
+    const bool pequena = gVentanas().getResolucion() == 2;
+    const QString nombre = QString::fromLatin1(nombres[tipo]) + (pequena ? QStringLiteral("800") : QStringLiteral("1024"));
+    if (auto* status = gFormMenu ? gFormMenu->findChild<QLabel*>(QStringLiteral("imgStatus")) : nullptr) {
+        const QPixmap imagen = Pictures::get(nombre);
+        status->setPixmap(imagen);
+        status->resize(imagen.size());
+        status->setProperty("picture", nombre);
+    }
+    procesaMensajes();
+}
+
+void clsMenu::reinicia()
+{
+    liberaPantalla();
+}

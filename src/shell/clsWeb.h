@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+
+class frmAyudaGrande;
+
+// Opens web addresses and e-mail with the desktop's programs, and pages in a help window of its own.
+class clsWeb
+{
+public:
+    clsWeb() = default;
+    ~clsWeb() = default;
+    clsWeb(const clsWeb&) = delete;
+    clsWeb& operator=(const clsWeb&) = delete;
+
+    // Each says so in a message when the address cannot be opened, and returns false.
+    bool AbreHttp(QString& url);
+    bool AbreMail(QString& destino);
+    void AbreEnVentana(const QString& ruta);
+    void cierraVentana();
+
+    frmAyudaGrande* ventana() const;
+
+private:
+    QPointer<frmAyudaGrande> ventanaAyuda;
+};

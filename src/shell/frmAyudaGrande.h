@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QWidget>
+
+class QTextBrowser;
+
+// The help window: a sizable window, kept above the others, whose browser fills it.
+class frmAyudaGrande : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit frmAyudaGrande(QWidget* parent = nullptr);
+
+    // Shows the page at `ruta` (a program path, a file path or an address); a missing page shows a
+    // page of our own saying so.
+    void navega(const QString& ruta);
+    QTextBrowser* navegador() const { return WebBrowser1; }
+    QString paginaActual() const { return m_pagina; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QTextBrowser* WebBrowser1;
+    QString m_pagina;
+};

@@ -1,0 +1,6 @@
+#include "shell/frmMenu.h"
+
+frmMenu::frmMenu()
+    : MenuForm(QStringLiteral("frmMenu"), false)
+{
+}

@@ -1,0 +1,6 @@
+#include "shell/frmMenuBorde.h"
+
+frmMenuBorde::frmMenuBorde()
+    : MenuForm(QStringLiteral("frmMenuBorde"), true)
+{
+}

@@ -1,0 +1,260 @@
+#include "platform/db/Connection.h"
+#include "platform/db/Recordset.h"
+#include "platform/db/SpanishText.h"
+#include "platform/ui/FlexGrid.h"
+#include "shell/clsDatosBD.h"
+
+#include <QTest>
+
+namespace {
+
+const QString kSelect = QStringLiteral(
+    "SELECT seleccionada, sector, empresa, actividad, cif, autonomia, provincia, poblacion, domicilio, cp, telefono, "
+    "fax, email, web, cargo_1, contacto_1, cargo_2, contacto_2, superficie, vehiculos, empleados, observaciones, "
+    "empresa_id ");
+const QString kCatering = kSelect + QStringLiteral(" FROM tbl_empresas where sector LIKE 'CATERIN%'");
+const QString kTodas = kSelect + QStringLiteral(" FROM tbl_empresas");
+
+QString databasePath()
+{
+    return qEnvironmentVariable("TARVESA_PROGRAM_DIR") + QStringLiteral("/DATA/DIdarari.idb");
+}
+
+} // namespace
+
+class TestDatosBD : public QObject
+{
+    Q_OBJECT
+
+private:
+    Connection m_conn;
+
+    int count(const QString& sql)
+    {
+        Recordset rs;
+        rs.open(sql, m_conn);
+        return rs.field(0).value().toInt();
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        m_conn.open(databasePath());
+        QVERIFY(m_conn.isOpen());
+    }
+
+    void sortingRewritesOnlyTheOrderByTerm()
+    {
+        clsDatosBD datos;
+        QVERIFY(datos.setConexion(&m_conn));
+        QVERIFY(datos.setDatos(kCatering) > 0);
+        QCOMPARE(datos.getOrdenIndice(), 0);
+
+        QString campo = QStringLiteral("empresa");
+        datos.setOrden(campo, nullptr);
+        QCOMPARE(campo, QStringLiteral("empresa ASC"));
+        QCOMPARE(datos.getSQL(), kCatering + QStringLiteral(" ORDER BY empresa ASC"));
+        QCOMPARE(datos.getOrdenIndice(), 3);
+        QCOMPARE(datos.getDireccionOrden(), 0);
+
+        campo = QStringLiteral("empresa");
+        datos.setOrden(campo, nullptr);
+        QCOMPARE(datos.getSQL(), kCatering + QStringLiteral(" ORDER BY empresa DESC"));
+        QCOMPARE(datos.getDireccionOrden(), 1);
+        QCOMPARE(datos.getOrdenNombre(), QStringLiteral("EMPRESA"));
+
+        campo = QStringLiteral("\"empresa\"");
+        datos.setOrden(campo, nullptr);
+        QCOMPARE(datos.getSQL(), kCatering + QStringLiteral(" ORDER BY empresa ASC"));
+
+        campo = QStringLiteral("poblacion DESC");
+        datos.setOrden(campo, nullptr);
+        QCOMPARE(datos.getSQL(), kCatering + QStringLiteral(" ORDER BY poblacion DESC"));
+        QCOMPARE(datos.getOrdenIndice(), 8);
+
+        campo.clear();
+        datos.setOrden(campo, nullptr);
+        QCOMPARE(datos.getSQL(), kCatering);
+    }
+
+    void sortedRowsFollowTheDirection()
+    {
+        clsDatosBD datos;
+        datos.setConexion(&m_conn);
+        datos.setDatos(kCatering);
+        QString campo = QStringLiteral("empresa");
+        datos.setOrden(campo, nullptr);
+        Recordset* rs = datos.getRecordset();
+        const QString first = rs->textAt(0, 2);
+        const QString last = rs->textAt(rs->recordCount() - 1, 2);
+        QVERIFY(SpanishText::compare(first, last) <= 0);
+        campo = QStringLiteral("empresa");
+        datos.setOrden(campo, nullptr);
+        QCOMPARE(rs->textAt(0, 2), last);
+    }
+
+    void sortTogglesOnlyForTheSameWholeName()
+    {
+        clsDatosBD datos;
+        datos.setConexion(&m_conn);
+        datos.setDatos(kTodas + QStringLiteral(" ORDER BY empresa_id ASC"));
+        QString campo = QStringLiteral("empresa");
+        datos.setOrden(campo, nullptr);
+        QCOMPARE(campo, QStringLiteral("empresa ASC"));
+        // A new, unsorted query is sorted ascending whatever was sorted before.
+        datos.setDatos(kCatering);
+        campo = QStringLiteral("empresa");
+        datos.setOrden(campo, nullptr);
+        QCOMPARE(campo, QStringLiteral("empresa ASC"));
+    }
+
+    void literalsAreNotMistakenForClauses()
+    {
+        clsDatosBD datos;
+        datos.setConexion(&m_conn);
+        const QString sql = kSelect + QStringLiteral(" FROM tbl_empresas WHERE empresa NOT LIKE '%ORDER BY x DESC%'");
+        QVERIFY(datos.setDatos(sql) > 0);
+        QCOMPARE(datos.getDireccionOrden(), 0);
+        QCOMPARE(datos.getOrdenNombre(), QString());
+        QString campo = QStringLiteral("cif");
+        datos.setOrden(campo, nullptr);
+        QCOMPARE(datos.getSQL(), sql + QStringLiteral(" ORDER BY cif ASC"));
+        QVERIFY(!datos.fallo());
+    }
+
+    void undoTogglesBetweenTheLastTwoQueries()
+    {
+        clsDatosBD datos;
+        datos.setConexion(&m_conn);
+        const int todas = datos.setDatos(kTodas);
+        QVERIFY(!datos.deshacer());
+        const int catering = datos.setDatos(kCatering);
+        QVERIFY(catering < todas);
+        QVERIFY(datos.deshacer());
+        QCOMPARE(datos.getNumeroRegistros(), todas);
+        QVERIFY(datos.deshacer());
+        QCOMPARE(datos.getNumeroRegistros(), catering);
+        QCOMPARE(datos.getRecordset()->source(), kCatering);
+    }
+
+    void aFailedQueryChangesNothing()
+    {
+        clsDatosBD datos;
+        datos.setConexion(&m_conn);
+        const int n = datos.setDatos(kCatering);
+        FlexGrid grid;
+        datos.muestraDatos(&grid);
+        QCOMPARE(datos.setDatos(QStringLiteral("SELECT nada FROM ninguna")), 0);
+        QVERIFY(datos.fallo());
+        QVERIFY(!datos.ultimoError().isEmpty());
+        QCOMPARE(datos.getSQL(), kCatering);
+        QCOMPARE(datos.getNumeroRegistros(), n);
+        QCOMPARE(grid.rows(), n + 1);
+        QVERIFY(!datos.deshacer());
+
+        // An empty result is told apart from a failure.
+        QCOMPARE(datos.setDatos(kSelect + QStringLiteral(" FROM tbl_empresas WHERE empresa='no existe'")), 0);
+        QVERIFY(!datos.fallo());
+
+        clsDatosBD sinConexion;
+        QVERIFY(!sinConexion.setConexion(nullptr));
+        QCOMPARE(sinConexion.setDatos(kCatering), 0);
+        QVERIFY(sinConexion.fallo());
+    }
+
+    void countsPastThePreviousLimit()
+    {
+        clsDatosBD datos;
+        datos.setConexion(&m_conn);
+        const int companies = count(QStringLiteral("SELECT count(*) FROM tbl_empresas"));
+        const int times = 32767 / companies + 1;
+        const int n = datos.setDatos(QStringLiteral("SELECT a.empresa FROM tbl_empresas a, tbl_empresas b WHERE b.id_emp <= %1")
+                                         .arg(times));
+        QCOMPARE(n, companies * times);
+        QVERIFY(n > 32767);
+        QCOMPARE(datos.getNumeroRegistros(), n);
+    }
+
+    void findTakesTheTypedTextLiterally_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("apostrophe") << "D'";
+        QTest::newRow("lower case accent") << "caf";
+        QTest::newRow("star") << "*";
+        QTest::newRow("percent") << "%";
+        QTest::newRow("bracket") << "[";
+        QTest::newRow("ordinary") << "HOTEL";
+    }
+
+    void findTakesTheTypedTextLiterally()
+    {
+        QFETCH(QString, typed);
+        clsDatosBD datos;
+        datos.setConexion(&m_conn);
+        datos.setDatos(kTodas + QStringLiteral(" ORDER BY empresa ASC"));
+        const int pos = datos.getPosicionBusqueda(clsDatosBD::criterioComienzaPor(QStringLiteral("empresa"), typed));
+        Recordset* rs = datos.getRecordset();
+        // The expected position: the first name, in the order shown, that begins with the text.
+        int expected = Recordset::PosEOF;
+        for (int r = 0; r < rs->recordCount(); ++r) {
+            if (rs->textAt(r, 2).startsWith(typed, Qt::CaseInsensitive)) {
+                expected = r + 1;
+                break;
+            }
+        }
+        QCOMPARE(pos, expected);
+    }
+
+    void findOnAnEmptyResultIsZero()
+    {
+        clsDatosBD datos;
+        datos.setConexion(&m_conn);
+        datos.setDatos(kSelect + QStringLiteral(" FROM tbl_empresas WHERE 0"));
+        QCOMPARE(datos.getPosicionBusqueda(QStringLiteral("empresa like 'a*'")), 0);
+        QVERIFY(!datos.muevePrimero());
+        QVERIFY(!datos.mueveUltimo());
+    }
+
+    void recordsetIsHandedBackOnARecord()
+    {
+        clsDatosBD datos;
+        datos.setConexion(&m_conn);
+        datos.setDatos(kCatering);
+        Recordset* rs = datos.getRecordset();
+        rs->moveLast();
+        rs->moveNext();
+        QVERIFY(rs->isEOF());
+        QCOMPARE(datos.getRecordset(), rs);
+        QCOMPARE(rs->absolutePosition(), 1);
+        QCOMPARE(datos.getNombreCampo(2), QStringLiteral("empresa"));
+        QCOMPARE(datos.getNombreCampo(23), QString());
+    }
+
+    void gridIsFilledByCopyOrByBinding()
+    {
+        clsDatosBD datos;
+        datos.setConexion(&m_conn);
+        FlexGrid grid;
+        const int n = datos.setDatos(kCatering);
+        datos.muestraDatosMatriz(&grid);
+        QCOMPARE(grid.rows(), n + 1);
+        QCOMPARE(grid.cols(), 24);
+        QCOMPARE(grid.textMatrix(1, 1), QStringLiteral("Falso"));
+        Recordset* rs = datos.getRecordset();
+        QCOMPARE(grid.textMatrix(n, 3), rs->textAt(n - 1, 2));
+
+        datos.setDatos(kSelect + QStringLiteral(" FROM tbl_empresas WHERE 0"));
+        datos.muestraDatosMatriz(&grid);
+        QCOMPARE(grid.rows(), 1);
+
+        const int all = datos.setDatos(kTodas);
+        datos.muestraDatos(&grid);
+        QCOMPARE(grid.rows(), all + 1);
+        QCOMPARE(grid.row(), 1);
+        QCOMPARE(grid.topRow(), 1);
+        QCOMPARE(grid.textMatrix(all, 3), rs->textAt(all - 1, 2));
+    }
+};
+
+QTEST_MAIN(TestDatosBD)
+#include "tst_datosbd.moc"

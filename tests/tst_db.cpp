@@ -1,0 +1,372 @@
+#include "platform/db/Connection.h"
+#include "platform/db/DbError.h"
+#include "platform/db/Recordset.h"
+#include "platform/db/SpanishText.h"
+#include "platform/db/SqlText.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <sqlite3.h>
+
+namespace {
+
+const char* kSchema = "CREATE TABLE tbl_empresas (id_emp INTEGER PRIMARY KEY, seleccionada BOOLEAN NOT NULL DEFAULT 0,"
+                      " empresa TEXT COLLATE ES, poblacion TEXT COLLATE ES, contacto_1 TEXT COLLATE ES,"
+                      " empresa_id INTEGER)";
+
+struct Row
+{
+    const char* empresa;
+    const char* poblacion;
+    const char* contacto; // nullptr for NULL
+    bool marcada;
+};
+
+const Row kRows[] = {
+    {"CAFÉ CENTRAL, S.L.", "Málaga", "Ana Ruiz", false},
+    {"HOTEL PLAYA", "MÁLAGA", "", true},
+    {"BAR L'AVI", "L'Hospitalet de Llobregat", nullptr, false},
+    {"ZUMOS ÑORA", "Ñora", "Luis Gil", false},
+    {"NUEVA COCINA", "Nules", nullptr, true},
+    {"ASADOR ÁVILA", "Ávila", "Eva Sanz", false},
+    {"AVILÉS CATERING", "Avilés", "", false},
+    {"ALMERÍA VENDING", "Almería", "Juan Díaz", false},
+    {"OVIEDO HOTELES", "Oviedo", "Rosa Martín", false},
+    {"ZAMORA *24* H", "Zamora", "Pablo Ríos", false},
+};
+
+} // namespace
+
+class TestDb : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString m_path;
+    Connection m_conn;
+
+    QStringList column(const QString& sql)
+    {
+        Recordset rs;
+        rs.open(sql, m_conn);
+        QStringList out;
+        for (rs.moveFirst(); !rs.isEOF(); rs.moveNext())
+            out << rs.field(0).toString();
+        return out;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        m_path = m_dir.filePath(QStringLiteral("DIdarari.idb"));
+        sqlite3* db = nullptr;
+        QCOMPARE(sqlite3_open(QFile::encodeName(m_path).constData(), &db), SQLITE_OK);
+        QVERIFY(SpanishText::install(db));
+        QCOMPARE(sqlite3_exec(db, kSchema, nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_stmt* st = nullptr;
+        sqlite3_prepare_v2(db, "INSERT INTO tbl_empresas (seleccionada, empresa, poblacion, contacto_1) VALUES (?,?,?,?)",
+                           -1, &st, nullptr);
+        for (const Row& r : kRows) {
+            sqlite3_bind_int(st, 1, r.marcada);
+            sqlite3_bind_text(st, 2, r.empresa, -1, SQLITE_STATIC);
+            sqlite3_bind_text(st, 3, r.poblacion, -1, SQLITE_STATIC);
+            if (r.contacto)
+                sqlite3_bind_text(st, 4, r.contacto, -1, SQLITE_STATIC);
+            else
+                sqlite3_bind_null(st, 4);
+            QCOMPARE(sqlite3_step(st), SQLITE_DONE);
+            sqlite3_reset(st);
+        }
+        sqlite3_finalize(st);
+        sqlite3_close(db);
+        m_conn.open(QStringLiteral(" Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Jet OLEDB:DataBase Password=x;")
+                        .arg(m_path));
+        QCOMPARE(m_conn.state(), Connection::Open);
+    }
+
+    void compareInSpanishOrder_data()
+    {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("case only") << "MÁLAGA" << "Málaga" << 0;
+        QTest::newRow("ascii case") << "hotel" << "HOTEL" << 0;
+        QTest::newRow("accent breaks tie") << "Avila" << "Ávila" << -1;
+        QTest::newRow("accent is not a letter of its own") << "Ávila" << "Avilés" << -1;
+        QTest::newRow("enye after n") << "Ñora" << "Nules" << 1;
+        QTest::newRow("enye before o") << "Ñora" << "Oviedo" << -1;
+        QTest::newRow("enye inside a word") << "niño" << "ninos" << 1;
+        QTest::newRow("prefix first") << "Cafe" << "Cafeteria" << -1;
+        QTest::newRow("empty first") << "" << "a" << -1;
+        QTest::newRow("digits before letters") << "24 HORAS" << "ABC" << -1;
+    }
+
+    void compareInSpanishOrder()
+    {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(int, expected);
+        QCOMPARE(SpanishText::compare(a, b), expected);
+        QCOMPARE(SpanishText::compare(b, a), -expected);
+    }
+
+    void likeMatchesWithoutRegardToCase_data()
+    {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("expected");
+        QTest::newRow("accented capital") << "%café%" << "BAR CAFÉ CENTRAL" << true;
+        QTest::newRow("accent still counts") << "%cafe%" << "CAFÉ" << false;
+        QTest::newRow("enye") << "%españa%" << "HOTELES ESPAÑA" << true;
+        QTest::newRow("prefix") << "CATERIN%" << "catering" << true;
+        QTest::newRow("prefix mismatch") << "CATERIN%" << "vending" << false;
+        QTest::newRow("underscore") << "_a%" << "Valencia" << true;
+        QTest::newRow("underscore and accent") << "_a%" << "Málaga" << false;
+        QTest::newRow("apostrophe is a character") << "l'h%" << "L'Hospitalet" << true;
+        QTest::newRow("backtracking") << "%ab%ab" << "xxabyyab" << true;
+        QTest::newRow("whole text") << "hotel" << "HOTELES" << false;
+    }
+
+    void likeMatchesWithoutRegardToCase()
+    {
+        QFETCH(QString, pattern);
+        QFETCH(QString, text);
+        QFETCH(bool, expected);
+        QCOMPARE(SpanishText::like(pattern.toUtf8(), text.toUtf8()), expected);
+    }
+
+    void sqlComparesAsTheOriginalEngine()
+    {
+        QCOMPARE(column(QStringLiteral("SELECT empresa FROM tbl_empresas WHERE poblacion='MÁLAGA' ORDER BY id_emp")),
+                 QStringList({"CAFÉ CENTRAL, S.L.", "HOTEL PLAYA"}));
+        QCOMPARE(column(QStringLiteral("SELECT empresa FROM tbl_empresas WHERE empresa LIKE '%café%'")),
+                 QStringList({"CAFÉ CENTRAL, S.L."}));
+        QCOMPARE(column(QStringLiteral("SELECT DISTINCT(poblacion) FROM tbl_empresas WHERE poblacion LIKE 'm%'")).size(),
+                 1);
+        QCOMPARE(column(QStringLiteral("SELECT poblacion FROM tbl_empresas WHERE poblacion NOT LIKE 'm%' "
+                                       "AND poblacion NOT LIKE 'L''%' ORDER BY poblacion")),
+                 QStringList({"Almería", "Ávila", "Avilés", "Nules", "Ñora", "Oviedo", "Zamora"}));
+        QCOMPARE(column(QStringLiteral("SELECT poblacion FROM tbl_empresas WHERE poblacion LIKE 'A%' "
+                                       "OR poblacion LIKE 'á%' ORDER BY poblacion")),
+                 QStringList({"Almería", "Ávila", "Avilés"}));
+    }
+
+    void booleansAreStoredAsNumbersAndReadAsBooleans()
+    {
+        QCOMPARE(column(QStringLiteral("SELECT empresa FROM tbl_empresas WHERE seleccionada= True ORDER BY id_emp")),
+                 QStringList({"HOTEL PLAYA", "NUEVA COCINA"}));
+        QCOMPARE(column(QStringLiteral("SELECT empresa FROM tbl_empresas WHERE seleccionada=False")).size(), 8);
+        Recordset rs;
+        rs.open(QStringLiteral("SELECT seleccionada FROM tbl_empresas WHERE id_emp=2"), m_conn);
+        QCOMPARE(rs.field(0).value().typeId(), QMetaType::Bool);
+        QCOMPARE(rs.field(0).value().toBool(), true);
+        QCOMPARE(rs.field(0).toString(), QStringLiteral("Verdadero"));
+    }
+
+    void nullStaysDistinctFromEmpty()
+    {
+        Recordset rs;
+        rs.open(QStringLiteral("SELECT contacto_1 FROM tbl_empresas WHERE id_emp IN (2, 3) ORDER BY id_emp"), m_conn);
+        QVERIFY(!rs.field(0).isNull());
+        QCOMPARE(rs.field(0).toString(), QString());
+        rs.moveNext();
+        QVERIFY(rs.field(QStringLiteral("CONTACTO_1")).isNull());
+        QCOMPARE(rs.field(0).toString(), QString());
+        QCOMPARE(column(QStringLiteral("SELECT empresa FROM tbl_empresas WHERE contacto_1 IS NULL")).size(), 2);
+    }
+
+    void cursorMovesAndPositions()
+    {
+        Recordset rs;
+        rs.open(QStringLiteral("SELECT empresa FROM tbl_empresas ORDER BY id_emp"), m_conn);
+        QCOMPARE(rs.recordCount(), 10);
+        QCOMPARE(rs.absolutePosition(), 1);
+        QVERIFY(!rs.isBOF());
+        rs.movePrevious();
+        QVERIFY(rs.isBOF());
+        QCOMPARE(rs.absolutePosition(), int(Recordset::PosBOF));
+        QVERIFY_THROWS_EXCEPTION(DbError, rs.field(0).value());
+        rs.moveLast();
+        QCOMPARE(rs.absolutePosition(), 10);
+        rs.moveNext();
+        QVERIFY(rs.isEOF());
+        QCOMPARE(rs.absolutePosition(), int(Recordset::PosEOF));
+        QVERIFY_THROWS_EXCEPTION(DbError, rs.moveNext());
+        rs.setAbsolutePosition(4);
+        QCOMPARE(rs.field(QStringLiteral("Empresa")).toString(), QStringLiteral("ZUMOS ÑORA"));
+        QVERIFY_THROWS_EXCEPTION(DbError, rs.setAbsolutePosition(11));
+        QCOMPARE(rs.source(), QStringLiteral("SELECT empresa FROM tbl_empresas ORDER BY id_emp"));
+
+        Recordset empty;
+        empty.open(QStringLiteral("SELECT empresa FROM tbl_empresas WHERE 0"), m_conn);
+        QVERIFY(empty.isBOF() && empty.isEOF());
+        QCOMPARE(empty.recordCount(), 0);
+        QVERIFY_THROWS_EXCEPTION(DbError, empty.getRows());
+    }
+
+    void getRowsIsFieldMajorFromTheCurrentRecord()
+    {
+        Recordset rs;
+        rs.open(QStringLiteral("SELECT id_emp, empresa FROM tbl_empresas WHERE id_emp <= 3 ORDER BY id_emp"), m_conn);
+        rs.moveNext();
+        const QList<QVariantList> rows = rs.getRows();
+        QCOMPARE(rows.size(), 2);
+        QCOMPARE(rows.at(0), QVariantList({qlonglong(2), qlonglong(3)}));
+        QCOMPARE(rows.at(1).at(1).toString(), QStringLiteral("BAR L'AVI"));
+        QVERIFY(rs.isEOF());
+    }
+
+    void findSearchesForwardAndTakesLiterals_data()
+    {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<QString>("criterion");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("prefix any case") << 1 << "empresa like 'hotel*'" << 2;
+        QTest::newRow("percent wildcard") << 1 << "empresa LIKE 'zum%'" << 4;
+        QTest::newRow("forward from current") << 3 << "empresa like 'a*'" << 6;
+        QTest::newRow("apostrophe doubled") << 1 << "empresa like 'BAR L''A*'" << 3;
+        QTest::newRow("bracketed star is literal") << 1 << "empresa like 'ZAMORA [*]24*'" << 10;
+        QTest::newRow("star literal does not match others") << 1 << "empresa like 'ZAMORA [*]99*'" << -3;
+        QTest::newRow("equality ignores case") << 1 << "poblacion = 'málaga'" << 1;
+        QTest::newRow("no match") << 1 << "empresa like 'xyz*'" << -3;
+        QTest::newRow("number") << 1 << "id_emp = 7" << 7;
+    }
+
+    void findSearchesForwardAndTakesLiterals()
+    {
+        QFETCH(int, start);
+        QFETCH(QString, criterion);
+        QFETCH(int, expected);
+        Recordset rs;
+        rs.open(QStringLiteral("SELECT id_emp, empresa, poblacion FROM tbl_empresas ORDER BY id_emp"), m_conn);
+        rs.setAbsolutePosition(start);
+        rs.find(criterion);
+        QCOMPARE(rs.absolutePosition(), expected);
+    }
+
+    void findLiteralEscapesWhatFindTreatsSpecially()
+    {
+        Recordset rs;
+        rs.open(QStringLiteral("SELECT empresa FROM tbl_empresas ORDER BY id_emp"), m_conn);
+        for (const QString& typed : {QStringLiteral("BAR L'A"), QStringLiteral("ZAMORA *24"), QStringLiteral("[%]")}) {
+            rs.moveFirst();
+            rs.find(QStringLiteral("empresa like '") + SqlText::findLiteral(typed) + QStringLiteral("*'"));
+            if (!rs.isEOF())
+                QVERIFY2(rs.field(0).toString().startsWith(typed, Qt::CaseInsensitive), qPrintable(typed));
+        }
+        QVERIFY_THROWS_EXCEPTION(DbError, rs.find(QStringLiteral("empresa like 'unclosed")));
+        QVERIFY_THROWS_EXCEPTION(DbError, rs.find(QStringLiteral("nosuchfield = 1")));
+    }
+
+    void updateWritesTheCurrentRowByItsKey()
+    {
+        Recordset rs;
+        rs.open(QStringLiteral("SELECT seleccionada, empresa FROM tbl_empresas WHERE poblacion='málaga'"), m_conn);
+        QCOMPARE(rs.fieldCount(), 2);
+        QVERIFY(rs.isUpdatable());
+        rs.moveFirst();
+        rs.field(0) = true;
+        rs.field(1) = QStringLiteral("CAFÉ CENTRAL, S.L. (L'ANTIC)");
+        QCOMPARE(rs.field(0).value().toBool(), true); // pending values read back
+        rs.update();
+        QCOMPARE(rs.valueAt(0, 0).toBool(), true);
+        QCOMPARE(column(QStringLiteral("SELECT empresa FROM tbl_empresas WHERE id_emp=1")),
+                 QStringList({"CAFÉ CENTRAL, S.L. (L'ANTIC)"}));
+        // Moving commits pending writes, as the card relies on.
+        rs.field(0) = false;
+        rs.moveNext();
+        QCOMPARE(column(QStringLiteral("SELECT seleccionada FROM tbl_empresas WHERE id_emp=1")),
+                 QStringList({"Falso"}));
+        QCOMPARE(column(QStringLiteral("PRAGMA integrity_check")), QStringList({"ok"}));
+    }
+
+    void readOnlyResultsRefuseWrites()
+    {
+        Recordset rs;
+        rs.open(QStringLiteral("SELECT DISTINCT(poblacion) FROM tbl_empresas"), m_conn);
+        QVERIFY(!rs.isUpdatable());
+        QVERIFY_THROWS_EXCEPTION(DbError, rs.field(0).setValue(QStringLiteral("x")));
+    }
+
+    void failedOpenThrowsAndCloses()
+    {
+        Recordset rs;
+        rs.open(QStringLiteral("SELECT empresa FROM tbl_empresas"), m_conn);
+        QVERIFY_THROWS_EXCEPTION(DbError, rs.open(QStringLiteral("SELECT nada FROM tbl_empresas"), m_conn));
+        QVERIFY(!rs.isOpen());
+        QVERIFY_THROWS_EXCEPTION(DbError, rs.recordCount());
+    }
+
+    void observersFollowEveryReset()
+    {
+        Recordset rs;
+        QList<Recordset::Event> events;
+        const int id = rs.addObserver([&](Recordset::Event e, int) { events << e; });
+        rs.open(QStringLiteral("SELECT empresa FROM tbl_empresas"), m_conn);
+        Recordset other;
+        other.open(QStringLiteral("SELECT empresa FROM tbl_empresas WHERE id_emp=1"), m_conn);
+        rs.adopt(other);
+        QCOMPARE(rs.recordCount(), 1);
+        QVERIFY(!other.isOpen());
+        rs.close();
+        QCOMPARE(events, QList<Recordset::Event>({Recordset::Event::AboutToReset, Recordset::Event::Reset,
+                                                  Recordset::Event::AboutToReset, Recordset::Event::Reset,
+                                                  Recordset::Event::AboutToReset, Recordset::Event::Reset}));
+        rs.removeObserver(id);
+    }
+
+    void refusedWritesThrowAndKeepTheStoredValue()
+    {
+        Connection ro;
+        ro.open(m_path);
+        ro.execute(QStringLiteral("PRAGMA query_only=1")); // as a read-only file does, even for root
+        Recordset rs;
+        rs.open(QStringLiteral("SELECT seleccionada FROM tbl_empresas WHERE id_emp=3"), ro);
+        rs.field(0) = true;
+        QVERIFY_THROWS_EXCEPTION(DbError, rs.update());
+        QCOMPARE(rs.field(0).value().toBool(), false);
+        QCOMPARE(column(QStringLiteral("SELECT seleccionada FROM tbl_empresas WHERE id_emp=3")), QStringList({"Falso"}));
+    }
+
+    void connectionRejectsWhatIsNotADatabase()
+    {
+        Connection c;
+        QVERIFY_THROWS_EXCEPTION(DbError, c.open(m_dir.filePath(QStringLiteral("missing.idb"))));
+        QFile junk(m_dir.filePath(QStringLiteral("junk.idb")));
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        junk.write(QByteArray(4096, 'x'));
+        junk.close();
+        QVERIFY_THROWS_EXCEPTION(DbError, c.open(junk.fileName()));
+        QCOMPARE(c.state(), Connection::Closed);
+        QCOMPARE(Connection::dataSourceOf(QStringLiteral(" Provider=P;Data Source=/a/b.idb;Persist Security Info=False;")),
+                 QStringLiteral("/a/b.idb"));
+    }
+
+    void keywordsAreFoundOutsideLiterals_data()
+    {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QString>("keyword");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("plain") << "SELECT a FROM t ORDER BY a" << "ORDER BY" << 16;
+        QTest::newRow("lower case, two blanks") << "select a from t order  by a" << "ORDER BY" << 16;
+        QTest::newRow("inside a literal") << "SELECT a FROM t WHERE a='x ORDER BY y'" << "ORDER BY" << -1;
+        QTest::newRow("after a doubled apostrophe") << "SELECT a FROM t WHERE a='L''ORDER BY' ORDER BY a" << "ORDER BY"
+                                                    << 38;
+        QTest::newRow("part of a word") << "SELECT reorder by FROM t" << "ORDER BY" << -1;
+        QTest::newRow("where") << "SELECT a FROM t  WHERE  b=1" << "WHERE" << 17;
+    }
+
+    void keywordsAreFoundOutsideLiterals()
+    {
+        QFETCH(QString, sql);
+        QFETCH(QString, keyword);
+        QFETCH(int, expected);
+        QCOMPARE(SqlText::indexOfKeyword(sql, keyword), expected);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDb)
+#include "tst_db.moc"

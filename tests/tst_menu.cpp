@@ -1,0 +1,276 @@
+#include "platform/print/PrinterCheck.h"
+#include "platform/ui/DialogService.h"
+#include "platform/ui/ImageButton.h"
+#include "platform/ui/PictureBox.h"
+#include "platform/ui/Twips.h"
+#include "shell/MenuForm.h"
+#include "shell/Pantalla.h"
+#include "shell/clsMenu.h"
+#include "shell/clsVentanas.h"
+#include "shell/frmAyudaGrande.h"
+#include "shell/mdMain.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPointer>
+#include <QRadioButton>
+#include <QTest>
+#include <QTextBrowser>
+
+namespace {
+
+// A screen that records what the navigation does to it.
+struct Registro
+{
+    int vivas = 0;
+    int creadas = 0;
+    int desmarcadas = 0;
+    QStringList datos;
+};
+Registro g_registro;
+int g_resultadoGuia = 0;
+bool g_guiaDeshace = false;
+
+class PantallaDePrueba : public Pantalla
+{
+public:
+    explicit PantallaDePrueba(bool guia)
+        : m_guia(guia)
+    {
+        ++g_registro.vivas;
+        ++g_registro.creadas;
+        // A click that arrives while a screen is built is not acted on.
+        gMenu().Muestra(3);
+    }
+    ~PantallaDePrueba() override { --g_registro.vivas; }
+    void Desmarcar() override { ++g_registro.desmarcadas; }
+    void muestraDatos(int tipo) override { g_registro.datos << QStringLiteral("todas %1").arg(tipo); }
+    int setDatosGrid(const QString& sql, const QString& titulo) override
+    {
+        g_registro.datos << sql + QLatin1Char('|') + titulo;
+        return g_resultadoGuia;
+    }
+    bool deshacer() override { return g_guiaDeshace; }
+    bool esGuia() const override { return m_guia; }
+
+private:
+    bool m_guia;
+};
+
+MenuForm* menu()
+{
+    return qobject_cast<MenuForm*>(gFormMenu.data());
+}
+
+} // namespace
+
+class TestMenu : public QObject
+{
+    Q_OBJECT
+
+private:
+    void arranca(int ancho)
+    {
+        delete gFormMenu.data();
+        liberaGlobales();
+        g_registro = {};
+        qputenv("TARVESA_SCREEN_WIDTH", QByteArray::number(ancho));
+        mdMain::Main();
+        QVERIFY(menu());
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        DialogService::setScripted(true);
+        for (int opcion : {0, 1, 2, 3})
+            clsMenu::registraPantalla(opcion, [opcion] { return std::make_unique<PantallaDePrueba>(opcion == 1); });
+    }
+
+    void init()
+    {
+        DialogService::clearShown();
+        g_resultadoGuia = 0;
+        g_guiaDeshace = false;
+    }
+
+    void cleanupTestCase()
+    {
+        delete gFormMenu.data();
+        liberaGlobales();
+    }
+
+    void variantAndLayoutFollowTheScreenWidth_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<int>("firstLeft");
+        QTest::addColumn<int>("gap");
+        QTest::newRow("640") << 640 << "frmMenu" << "_1024" << 400 << 0;
+        QTest::newRow("800") << 800 << "frmMenu" << "_800" << 500 << 20;
+        QTest::newRow("1024") << 1024 << "frmMenu" << "_1024" << 400 << 0;
+        QTest::newRow("1280") << 1280 << "frmMenuBorde" << "_1024" << 400 << 0;
+    }
+
+    void variantAndLayoutFollowTheScreenWidth()
+    {
+        QFETCH(int, width);
+        QFETCH(QString, form);
+        QFETCH(QString, suffix);
+        QFETCH(int, firstLeft);
+        QFETCH(int, gap);
+        arranca(width);
+        MenuForm* m = menu();
+        QCOMPARE(m->objectName(), form);
+        QCOMPARE(m->windowTitle(), QStringLiteral("Tarvesa 2010"));
+        QCOMPARE(bool(m->windowFlags() & Qt::FramelessWindowHint), form == QLatin1String("frmMenu"));
+        // The publisher pages open first: their button lit, the others at rest.
+        QCOMPARE(m->boton(0)->face(), QStringLiteral("BOTON_REMPRESA") + suffix);
+        QCOMPARE(m->boton(1)->face(), QStringLiteral("BOTON_GUIA") + suffix);
+        QCOMPARE(m->boton(4)->face(), QStringLiteral("BOTON_BUSCAR") + suffix);
+        QCOMPARE(gMenu().getTipo(), 0);
+        QCOMPARE(g_registro.vivas, 1);
+        // One row from left to right at the buttons' own widths.
+        int left = firstLeft;
+        for (int i = 0; i < MenuForm::kBotones; ++i) {
+            QCOMPARE(m->boton(i)->x(), Twips::toPixels(left));
+            left += Twips::width(m->boton(i)) + gap;
+        }
+        auto* status = m->findChild<QLabel*>(QStringLiteral("imgStatus"));
+        QCOMPARE(status->property("picture").toString(), QStringLiteral("EMPRESA") + suffix.mid(1));
+    }
+
+    void buttonsLightUnderThePointerAndRestOverTheBackground()
+    {
+        arranca(1024);
+        MenuForm* m = menu();
+        m->boton(2)->setMouseTracking(true);
+        QTest::mouseMove(m->boton(2), QPoint(5, 5));
+        QCOMPARE(m->boton(2)->face(), QStringLiteral("BOTON_RRANKING_1024"));
+        QCOMPARE(m->boton(0)->face(), QStringLiteral("BOTON_EMPRESA_1024"));
+        QTest::mouseMove(m, QPoint(m->width() - 5, m->height() / 2));
+        QCOMPARE(m->boton(2)->face(), QStringLiteral("BOTON_RANKING_1024"));
+        QCOMPARE(m->boton(0)->face(), QStringLiteral("BOTON_REMPRESA_1024"));
+        QVERIFY(g_registro.desmarcadas >= 1);
+    }
+
+    void screenButtonsReplaceTheScreen()
+    {
+        arranca(1024);
+        QTest::mouseClick(menu()->boton(2), Qt::LeftButton);
+        QCOMPARE(gMenu().getTipo(), 2);
+        QCOMPARE(g_registro.vivas, 1);
+        QCOMPARE(g_registro.creadas, 2);
+        QTest::mouseClick(menu()->boton(1), Qt::LeftButton);
+        QCOMPARE(g_registro.vivas, 1);
+        QCOMPARE(g_registro.datos, QStringList({"todas 1"}));
+        QCOMPARE(menu()->findChild<QLabel*>(QStringLiteral("imgStatus"))->property("picture").toString(),
+                 QStringLiteral("GUIA1024"));
+    }
+
+    void aSearchThatFindsNothingAndCannotGoBackLeavesNoScreen()
+    {
+        arranca(1024);
+        DialogService::queueAnswer(DialogService::Answer::No);
+        gMenu().muestraGuiaSQL(QStringLiteral("SELECT x"), QStringLiteral("  Empresa: *X*"));
+        QCOMPARE(g_registro.vivas, 0);
+        QCOMPARE(gMenu().getTipo(), 4);
+        QCOMPARE(DialogService::shown().size(), 1);
+        QCOMPARE(DialogService::shown().first().text,
+                 QStringLiteral("Ninguna Empresa Cumple las Condiciones Impuestas. ¿Desea Realizar Otra búqueda?"));
+        QCOMPARE(DialogService::shown().first().icon, DialogService::Icon::Exclamation);
+
+        // With a guide to go back to, it stays; Yes shows the search form again, once.
+        int busquedas = 0;
+        clsMenu::registraBuscador([&] { ++busquedas; });
+        g_guiaDeshace = true;
+        DialogService::queueAnswer(DialogService::Answer::Yes);
+        gMenu().muestraGuiaSQL(QStringLiteral("SELECT y"), QStringLiteral("t"));
+        QCOMPARE(g_registro.vivas, 1);
+        QCOMPARE(busquedas, 1);
+        clsMenu::registraBuscador({});
+    }
+
+    void helpOpensTheIndexAndAScreenChangeClosesIt()
+    {
+        arranca(1024);
+        auto* ayuda = menu()->findChild<ImageButton*>(QStringLiteral("imgAyuda"));
+        QTest::mouseClick(ayuda, Qt::RightButton);
+        QPointer<frmAyudaGrande> ventana = gMenu().ayuda().ventana();
+        QVERIFY(ventana && ventana->isVisible());
+        QVERIFY(ventana->navegador()->source().toLocalFile().endsWith(QStringLiteral("AYUDA/index.html")));
+        QCOMPARE(g_registro.vivas, 1);
+        QTest::mouseClick(menu()->boton(3), Qt::LeftButton);
+        QTRY_VERIFY(ventana.isNull());
+    }
+
+    void rankingPanelLoadsTheChosenSectorsPage_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("catering") << 0 << "Catering.html";
+        QTest::newRow("equipment, plural page") << 1 << "Equipamientos.html";
+        QTest::newRow("distribution, no accent") << 2 << "Distribucion.html";
+        QTest::newRow("vending") << 3 << "Vending.html";
+        QTest::newRow("cash and carry") << 4 << "Cash.html";
+    }
+
+    void rankingPanelLoadsTheChosenSectorsPage()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, page);
+        if (!menu())
+            arranca(1024);
+        auto* option = menu()->findChild<QRadioButton*>(QStringLiteral("optRanking_%1").arg(index));
+        option->setChecked(false);
+        option->setChecked(true);
+        QTextBrowser* browser = menu()->webRanking();
+        QVERIFY(browser->source().toLocalFile().endsWith(QStringLiteral("DATA/RANKING/") + page));
+        QVERIFY(!browser->toPlainText().trimmed().isEmpty());
+    }
+
+    void aMissingRankingPageIsSaidOnThePanel()
+    {
+        arranca(1024);
+        const QString page = QDir(qEnvironmentVariable("TARVESA_PROGRAM_DIR")).filePath(QStringLiteral("DATA/RANKING/Vending.html"));
+        const QString aside = page + QStringLiteral(".aparte");
+        QVERIFY(QFile::rename(page, aside));
+        menu()->findChild<QRadioButton*>(QStringLiteral("optRanking_3"))->setChecked(true);
+        QVERIFY(menu()->webRanking()->toPlainText().contains(QStringLiteral("no está disponible")));
+        QVERIFY(QFile::rename(aside, page));
+    }
+
+    void rankingPanelNeverGetsANegativeBrowser()
+    {
+        arranca(1024);
+        auto* panel = menu()->findChild<PictureBox*>(QStringLiteral("picRanking"));
+        panel->show(); // a hidden widget is told of its size when it is shown
+        Twips::place(panel, 0, 0, 9000, 3000);
+        Twips::place(panel, 0, 0, 11115, 3495);
+        QCOMPARE(menu()->webRanking()->geometry(),
+                 QRect(Twips::toPixels(100), Twips::toPixels(800), Twips::toPixels(10915), Twips::toPixels(2595)));
+        panel->resize(5, 5);
+        QCOMPARE(menu()->webRanking()->size(), QSize(0, 0));
+    }
+
+    void printingARankingWithoutPrinterSaysSo()
+    {
+        arranca(1024);
+        PrinterCheck::setOverride(false);
+        auto* imprime = menu()->findChild<ImageButton*>(QStringLiteral("imgImprime"));
+        menu()->findChild<PictureBox*>(QStringLiteral("picRanking"))->show();
+        QTest::mouseClick(imprime, Qt::LeftButton);
+        QCOMPARE(DialogService::shown().size(), 1);
+        QCOMPARE(DialogService::shown().first().icon, DialogService::Icon::Exclamation);
+        PrinterCheck::setOverride(true);
+        DialogService::clearShown();
+        QTest::mouseClick(imprime, Qt::LeftButton); // the printer dialog, cancelled
+        QCOMPARE(DialogService::shown().size(), 1);
+        PrinterCheck::setOverride(std::nullopt);
+    }
+};
+
+QTEST_MAIN(TestMenu)
+#include "tst_menu.moc"

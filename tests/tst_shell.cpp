@@ -1,0 +1,248 @@
+#include "platform/os/AppPaths.h"
+#include "platform/os/DesktopOpener.h"
+#include "platform/os/DisplayModes.h"
+#include "platform/ui/BusyPointer.h"
+#include "platform/ui/ControlRegistry.h"
+#include "platform/ui/DialogService.h"
+#include "platform/ui/ImageButton.h"
+#include "platform/ui/PictureBox.h"
+#include "platform/ui/Twips.h"
+#include "shell/clsResolucion.h"
+#include "shell/clsVentanas.h"
+#include "shell/clsWeb.h"
+#include "shell/frmAyudaGrande.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QTest>
+#include <QTextBrowser>
+
+namespace {
+
+class FakeModes : public DisplayModes
+{
+public:
+    Result answer = Result::Changed;
+    QSize size {1024, 768};
+    QList<QSize> applied;
+    int announced = 0;
+    int restarts = 0;
+
+    QSize currentSize() const override { return size; }
+    int depth() const override { return 24; }
+    Result apply(int width, int height, int, bool persist) override
+    {
+        if (persist)
+            applied << QSize(width, height);
+        return answer;
+    }
+    void announceChange(int, int, int) override { ++announced; }
+    void restartComputer() override { ++restarts; }
+};
+
+} // namespace
+
+class TestShell : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        DialogService::setScripted(true);
+        DialogService::clearShown();
+    }
+
+    void resolutionCodeFromTheScreenWidth_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("code");
+        QTest::newRow("640") << 640 << 1;
+        QTest::newRow("800") << 800 << 2;
+        QTest::newRow("1024") << 1024 << 3;
+        QTest::newRow("1152") << 1152 << 6;
+        QTest::newRow("1280") << 1280 << 6;
+    }
+
+    void resolutionCodeFromTheScreenWidth()
+    {
+        QFETCH(int, width);
+        QFETCH(int, code);
+        QCOMPARE(clsVentanas(width).getResolucion(), code);
+    }
+
+    void screenPanelsArePlacedByTheCode()
+    {
+        QWidget form;
+        auto* panel = ControlRegistry::add<PictureBox>(&form, QStringLiteral("pantalla"));
+        auto* label = ControlRegistry::add<QLabel>(&form, QStringLiteral("otra"));
+        clsVentanas(1024).colocaPantalla(panel);
+        QCOMPARE(panel->geometry(), QRect(Twips::toPixels(250), Twips::toPixels(4650), Twips::toPixels(14900),
+                                          Twips::toPixels(5300)));
+        QCOMPARE(panel->backColor(), QColor(246, 243, 234));
+        QCOMPARE(panel->borderStyle(), 0);
+        clsVentanas(800).colocaPantalla(label);
+        QCOMPARE(label->geometry().topLeft(), QPoint(Twips::toPixels(950), Twips::toPixels(4500)));
+    }
+
+    void displayModeChangesThroughThePlatform()
+    {
+        FakeModes modes;
+        DisplayModes::setCurrent(&modes);
+        {
+            clsVentanas ventanas(1024);
+            QVERIFY(ventanas.setResolucion(2));
+            QCOMPARE(ventanas.getResolucion(), 2);
+            QCOMPARE(modes.applied, QList<QSize>({QSize(800, 600)}));
+            QCOMPARE(modes.announced, 1);
+        }
+        // Released: the size from before the change comes back.
+        QCOMPARE(modes.applied.last(), QSize(1024, 768));
+
+        modes.answer = DisplayModes::Result::Refused;
+        clsResolucion refused;
+        QVERIFY(!refused.cambiaRes(1152, 869, 16));
+        QCOMPARE(DialogService::shown().size(), 1);
+        QCOMPARE(DialogService::shown().first().title, QStringLiteral("Error"));
+        QCOMPARE(DialogService::shown().first().text, QStringLiteral("No se puede modificar la resolución de su monitor"));
+
+        modes.answer = DisplayModes::Result::NeedsRestart;
+        DialogService::queueAnswer(DialogService::Answer::No);
+        QVERIFY(!refused.cambiaRes(800, 600, 16));
+        QCOMPARE(DialogService::shown().last().title, QStringLiteral("Cambio de resolución"));
+        QCOMPARE(modes.restarts, 0);
+        DisplayModes::setCurrent(nullptr);
+
+        // The platform itself refuses: nothing changes and nothing is left to restore.
+        DialogService::clearShown();
+        {
+            clsVentanas ventanas(1024);
+            QVERIFY(!ventanas.setResolucion(3));
+        }
+        QCOMPARE(DialogService::shown().size(), 1);
+    }
+
+    void controlsAreFoundAndRemovedByName()
+    {
+        QWidget form;
+        auto* panel = ControlRegistry::add<PictureBox>(&form, QStringLiteral("Guia"));
+        QVERIFY(panel);
+        QVERIFY(panel->isHidden());
+        QVERIFY(!ControlRegistry::add<QLabel>(&form, QStringLiteral("GUIA")));
+        auto* inside = ControlRegistry::add<QLabel>(&form, QStringLiteral("titulo"), panel);
+        QCOMPARE(inside->parentWidget(), panel);
+        QCOMPARE(ControlRegistry::find(&form, QStringLiteral("TITULO")), inside);
+        QPointer<QLabel> watch(inside);
+        QVERIFY(ControlRegistry::remove(&form, QStringLiteral("guia")));
+        // Both names are free at once; the widgets go when the event loop comes back.
+        QVERIFY(!ControlRegistry::find(&form, QStringLiteral("titulo")));
+        QVERIFY(ControlRegistry::add<QLabel>(&form, QStringLiteral("titulo")));
+        QVERIFY(!ControlRegistry::remove(&form, QStringLiteral("nada")));
+        QTRY_VERIFY(watch.isNull());
+    }
+
+    void imageButtonsActOnTheReleaseOfAnyButton()
+    {
+        ImageButton button;
+        button.setPicture(QStringLiteral("IMPRIMIR"));
+        QCOMPARE(button.size(), QSize(31, 31));
+        QList<Qt::MouseButton> released;
+        int clicks = 0;
+        connect(&button, &ImageButton::released, this, [&](Qt::MouseButton b) { released << b; });
+        connect(&button, &ImageButton::clicked, this, [&] { ++clicks; });
+        QTest::mouseClick(&button, Qt::RightButton);
+        QTest::mouseClick(&button, Qt::LeftButton);
+        QCOMPARE(released, QList<Qt::MouseButton>({Qt::RightButton, Qt::LeftButton}));
+        QCOMPARE(clicks, 1);
+        button.showRollover();
+        QCOMPARE(button.face(), QStringLiteral("RIMPRIMIR"));
+        button.showNormal();
+        QCOMPARE(button.face(), QStringLiteral("IMPRIMIR"));
+    }
+
+    void addressesOpenWithTheDesktop_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("url");
+        QTest::newRow("no scheme") << "www.korvan.example.es" << "http://www.korvan.example.es";
+        QTest::newRow("scheme kept") << "https://example.org/a" << "https://example.org/a";
+        QTest::newRow("blanks") << "  www.x.es " << "http://www.x.es";
+    }
+
+    void addressesOpenWithTheDesktop()
+    {
+        QFETCH(QString, address);
+        QFETCH(QString, url);
+        QCOMPARE(DesktopOpener::webUrl(address).toString(), url);
+    }
+
+    void mailGetsOnePrefixAndFailuresAreSaid()
+    {
+        QList<QUrl> opened;
+        DesktopOpener::setHandler([&](const QUrl& u) {
+            opened << u;
+            return u.scheme() == QLatin1String("mailto");
+        });
+        clsWeb web;
+        QString destino = QStringLiteral("MAILTO:bd@korvan.example.es");
+        QVERIFY(web.AbreMail(destino));
+        QCOMPARE(destino, QStringLiteral("MAILTO:bd@korvan.example.es"));
+        QCOMPARE(opened.last().toString(), QStringLiteral("mailto:bd@korvan.example.es"));
+        destino = QStringLiteral("info@x.es");
+        QVERIFY(web.AbreMail(destino));
+        QCOMPARE(destino, QStringLiteral("mailto:info@x.es"));
+        QVERIFY(DialogService::shown().isEmpty());
+
+        QString url = QStringLiteral("www.x.es");
+        QVERIFY(!web.AbreHttp(url));
+        QCOMPARE(DialogService::shown().size(), 1);
+        QCOMPARE(DialogService::shown().first().icon, DialogService::Icon::Exclamation);
+        DesktopOpener::setHandler({});
+    }
+
+    void helpWindowIsReusedAndShowsMissingPagesAsSuch()
+    {
+        const QString folder = qEnvironmentVariable("TARVESA_PROGRAM_DIR");
+        clsWeb web;
+        web.cierraVentana();
+        web.AbreEnVentana(folder + QStringLiteral("\\data\\ayuda\\index.html"));
+        QPointer<frmAyudaGrande> first = web.ventana();
+        QVERIFY(first && first->isVisible());
+        QVERIFY(first->windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(first->navegador()->source().toLocalFile().endsWith(QStringLiteral("DATA/AYUDA/index.html")));
+        web.AbreEnVentana(folder + QStringLiteral("\\DATA\\AYUDA\\no-existe.htm"));
+        QCOMPARE(web.ventana(), first.data());
+        QVERIFY(first->navegador()->toPlainText().contains(QStringLiteral("no-existe.htm")));
+        first->resize(500, 300);
+        QCOMPARE(first->navegador()->geometry(), first->rect());
+        web.cierraVentana();
+        QTRY_VERIFY(first.isNull());
+    }
+
+    void programPathsMatchWithoutRegardToCase()
+    {
+        const QString folder = qEnvironmentVariable("TARVESA_PROGRAM_DIR");
+        QCOMPARE(AppPaths::localPath(folder + QStringLiteral("\\data\\didarari.IDB")),
+                 QDir(folder).filePath(QStringLiteral("DATA/DIdarari.idb")));
+        QCOMPARE(AppPaths::localPath(folder + QStringLiteral("\\DATA\\nuevo\\x.txt")),
+                 QDir(folder).filePath(QStringLiteral("DATA/nuevo/x.txt")));
+    }
+
+    void busyPointerIsASettingNotAStack()
+    {
+        BusyPointer::set(true);
+        BusyPointer::set(true);
+        BusyPointer::set(false);
+        QVERIFY(!QGuiApplication::overrideCursor());
+        {
+            BusyPointer::Scope scope;
+            QVERIFY(QGuiApplication::overrideCursor());
+        }
+        QVERIFY(!BusyPointer::isBusy());
+    }
+};
+
+QTEST_MAIN(TestShell)
+#include "tst_shell.moc"
