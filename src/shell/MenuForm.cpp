@@ -152,6 +152,14 @@ int MenuForm::alturaTwips() const
     return Twips::fromPixels(frameGeometry().height());
 }
 
+void MenuForm::maximiza()
+{
+    // Without a window manager the state alone changes nothing: take the screen's space as well.
+    setWindowState(windowState() | Qt::WindowMaximized);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
+}
+
 void MenuForm::pintaFondo()
 {
     const int codigo = gVentanas().getResolucion();
@@ -161,9 +169,9 @@ void MenuForm::pintaFondo()
     };
     if (codigo == 2) {
         if (carga("\\fondos\\fondo800.jpg"))
-            setWindowState(windowState() | Qt::WindowMaximized);
+            maximiza();
     } else if (codigo == 3) {
-        setWindowState(windowState() | Qt::WindowMaximized);
+        maximiza();
         carga("\\fondos\\fondo1024.jpg");
     } else {
         resize(1024, 800);

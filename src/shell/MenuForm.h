@@ -42,6 +42,7 @@ protected:
 
 private:
     void pintaFondo();
+    void maximiza();
     void restauraBotones(int excepto);
     QString cara(const QString& boton, bool rollover) const;
     bool pequena() const;
