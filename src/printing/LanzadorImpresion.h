@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+class Recordset;
+
+// The checks every printing launcher makes before it opens the print preview.
+namespace LanzadorImpresion {
+
+// True when a printer is installed; otherwise says so and returns false.
+bool hayImpresora();
+
+// True when `rs` holds companies; otherwise shows `mensaje` and returns false.
+bool hayEmpresas(Recordset* rs, const QString& mensaje);
+
+} // namespace LanzadorImpresion
