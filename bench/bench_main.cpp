@@ -2,15 +2,24 @@
 // One line per figure; `--smoke` runs one small size only.
 
 #include "generator/CompanyGenerator.h"
+#include "guide/clsGuia.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
 #include "platform/db/SpanishText.h"
+#include "platform/ui/ControlRegistry.h"
+#include "platform/ui/DialogService.h"
 #include "platform/ui/FlexGrid.h"
 #include "shell/clsDatosBD.h"
+#include "shell/clsMenu.h"
+#include "shell/mdMain.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
@@ -88,10 +97,90 @@ void rawStepLoop(Connection& conn)
         std::fprintf(stderr, "no rows read\n");
 }
 
+// The guide screen on the menu form, over the installation in `folder`; a few companies marked.
+void measureGuide(int companies, const QString& folder)
+{
+    qputenv("TARVESA_PROGRAM_DIR", QFile::encodeName(folder));
+    qputenv("TARVESA_SCREEN_WIDTH", "1024");
+    DialogService::setScripted(true);
+    clsMenu::registraPantalla(1, [] { return std::make_unique<clsGuia>(); });
+    mdMain::Main();
+    gConexion().execute(QStringLiteral("UPDATE tbl_empresas SET seleccionada = (id_emp % 7 = 0)"));
+    QApplication::processEvents();
+    const int runs = companies > 50000 ? 5 : 9;
+    const auto grid = [] { return ControlRegistry::find<FlexGrid>(gFormMenu, QStringLiteral("mfgdatos")); };
+
+    report(companies, "guide: from the menu, all companies marked",
+        median(runs,
+            [&] {
+                gMenu().Muestra(1);
+                QApplication::processEvents();
+                grid()->repaint();
+            }),
+        "ms");
+    auto* guia = dynamic_cast<clsGuia*>(gMenu().pantalla());
+    report(companies, "guide: all companies again, marks painted",
+        median(runs,
+            [&] {
+                guia->muestraDatos(1);
+                QApplication::processEvents();
+                grid()->repaint();
+            }),
+        "ms");
+
+    auto* busqueda = ControlRegistry::find<QLineEdit>(gFormMenu, QStringLiteral("busqueda"));
+    const QString prefix = grid()->textMatrix(grid()->rows() * 2 / 3, 3).left(3);
+    // One character typed after the text before it, until the grid is repainted.
+    const auto keystroke = [&](const QString& before, const QString& key) {
+        std::vector<double> times;
+        for (int i = 0; i < 21; ++i) {
+            busqueda->setText(before);
+            QApplication::processEvents();
+            QElapsedTimer t;
+            t.start();
+            busqueda->insert(key);
+            grid()->repaint();
+            times.push_back(t.nsecsElapsed() / 1e6);
+        }
+        std::sort(times.begin(), times.end());
+        return times[times.size() / 2];
+    };
+    report(companies, "guide: search keystroke, a name found", keystroke(prefix.left(2), prefix.mid(2, 1)),
+        "ms");
+    report(companies, "guide: search keystroke, no such name",
+        keystroke(QStringLiteral("ZZ"), QStringLiteral("Z")), "ms");
+    busqueda->clear();
+
+    QWidget* header = grid()->horizontalHeader()->viewport();
+    const QPoint pos(
+        grid()->horizontalHeader()->sectionViewportPosition(2) + 3, grid()->horizontalHeader()->height() / 2);
+    report(companies, "guide: header sort until repainted",
+        median(runs,
+            [&] {
+                QMouseEvent move(QEvent::MouseMove, pos, header->mapToGlobal(pos), Qt::NoButton, Qt::NoButton,
+                    Qt::NoModifier);
+                QApplication::sendEvent(header, &move);
+                QMouseEvent press(QEvent::MouseButtonPress, pos, header->mapToGlobal(pos), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(header, &press);
+                QMouseEvent release(QEvent::MouseButtonRelease, pos, header->mapToGlobal(pos), Qt::LeftButton,
+                    Qt::NoButton, Qt::NoModifier);
+                QApplication::sendEvent(header, &release);
+                QApplication::processEvents();
+                grid()->repaint();
+            }),
+        "ms");
+
+    delete gFormMenu.data();
+    liberaGlobales();
+    gConexion().close();
+}
+
 void measure(int companies)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("DIdarari.idb"));
+    QDir(dir.path()).mkpath(QStringLiteral("DATA"));
+    const QString path = dir.filePath(QStringLiteral("DATA/DIdarari.idb"));
     QElapsedTimer t;
     t.start();
     if (!generate(path, companies)) {
@@ -135,6 +224,7 @@ void measure(int companies)
     report(companies, "getPosicionBusqueda, no match", median(21, [&] {
         datos.getPosicionBusqueda(clsDatosBD::criterioComienzaPor(QStringLiteral("empresa"), QStringLiteral("ZZZZ")));
     }), "ms");
+    measureGuide(companies, dir.path());
     report(companies, "process peak resident memory", peakResidentKb() / 1024.0, "MiB");
 }
 

@@ -184,3 +184,39 @@ void BannerPainter::productIcon(const QRectF& rect) const
     m_painter.fillRect(
         QRectF(tile.left() + px(0.2), tile.top() + px(0.82), px(0.6), qMax(1.0, px(0.04))), QColor(kPage));
 }
+
+void BannerPainter::dialogBackground(const QRectF& rect, const QString& caption) const
+{
+    // The dialog's own page colour under a dark band that serves as title bar.
+    m_painter.fillRect(rect, QColor(kPage));
+    const qreal band = 65;
+    const QRectF title(rect.left(), rect.top(), rect.width(), band);
+    QLinearGradient fill(title.topLeft(), title.bottomLeft());
+    fill.setColorAt(0, QColor(kFrameLight));
+    fill.setColorAt(1, QColor(kFrame));
+    m_painter.fillRect(title, fill);
+    m_painter.fillRect(QRectF(rect.left(), rect.top(), rect.width(), 2), QColor(kAccent));
+    m_painter.fillRect(QRectF(rect.left(), rect.top() + band - 1, rect.width(), 1), QColor(kEdge));
+
+    const QString upper = caption.toUpper();
+    QFont f = font(24);
+    f.setLetterSpacing(QFont::PercentageSpacing, 110);
+    f = fitted(f, upper, QSizeF(rect.width() - 40, band * 0.5));
+    const QFontMetricsF metrics(f);
+    const QPointF at(rect.left() + 20, rect.top() + 36);
+    m_painter.setFont(f);
+    m_painter.setPen(QColor(0, 0, 0, 170));
+    m_painter.drawText(at + QPointF(1, 1), upper);
+    m_painter.setPen(Qt::white);
+    m_painter.drawText(at, upper);
+
+    // The ornament under the name: a short white rule ending in a diamond.
+    const qreal y = at.y() + 11;
+    const qreal width = qMin(metrics.horizontalAdvance(upper), qreal(70));
+    m_painter.fillRect(QRectF(at.x(), y - 1, width, 2), Qt::white);
+    const QPointF tip(at.x() + width + 7, y);
+    const QPointF diamond[] = {tip + QPointF(-4, 0), tip + QPointF(0, -4), tip + QPointF(4, 0), tip + QPointF(0, 4)};
+    m_painter.setPen(Qt::NoPen);
+    m_painter.setBrush(Qt::white);
+    m_painter.drawPolygon(diamond, 4);
+}

@@ -17,6 +17,8 @@ public:
     // The name of the screen shown: cream text, orange marker and underline, on the dark frame.
     void titleBand(const QRectF& rect, const QString& caption) const;
     void productIcon(const QRectF& rect) const;
+    // A borderless dialog's background: the title band with its name in capitals over a cream page.
+    void dialogBackground(const QRectF& rect, const QString& caption) const;
 
     // The product's title from its left baseline point, its year in orange, fitted to the width.
     void productTitle(const QPointF& baseline, const QString& title, qreal pixelSize, qreal width) const;

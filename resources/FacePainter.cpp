@@ -2,6 +2,7 @@
 
 #include "resources/GlyphPainter.h"
 #include "resources/PictureStyle.h"
+#include "resources/ToolGlyphPainter.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -100,4 +101,106 @@ void FacePainter::printerButton(const QRectF& rect) const
             box, QColor(150, 150, 150), QColor(170, 170, 170), QColor(70, 70, 70), QColor(110, 110, 110));
         break;
     }
+}
+
+QColor FacePainter::markColour() const
+{
+    switch (m_face) {
+    case PictureFace::Normal:
+        return QColor(kPage);
+    case PictureFace::Rollover:
+        return Qt::white;
+    case PictureFace::Disabled:
+        break;
+    }
+    return QColor(kGreyed);
+}
+
+void FacePainter::acceptButton(const QRectF& rect) const
+{
+    key(rect);
+    const qreal s = qMin(rect.width(), rect.height());
+    const QPointF o(rect.center().x() - s / 2, rect.top() + (rect.height() - s) / 2 - s * 0.03);
+    const QPointF points[] = {o + QPointF(s * 0.26, s * 0.50), o + QPointF(s * 0.43, s * 0.66),
+                              o + QPointF(s * 0.75, s * 0.30)};
+    m_painter.save();
+    m_painter.setBrush(Qt::NoBrush);
+    if (m_face != PictureFace::Disabled) {
+        m_painter.setPen(QPen(QColor(0, 0, 0, 150), s * 0.13, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        m_painter.translate(0, 1);
+        m_painter.drawPolyline(points, 3);
+        m_painter.translate(0, -1);
+    }
+    m_painter.setPen(QPen(markColour(), s * 0.13, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    m_painter.drawPolyline(points, 3);
+    m_painter.restore();
+}
+
+void FacePainter::cancelButton(const QRectF& rect) const
+{
+    key(rect);
+    const qreal s = qMin(rect.width(), rect.height());
+    const QRectF cross(rect.center().x() - s * 0.2, rect.center().y() - s * 0.23, s * 0.4, s * 0.4);
+    m_painter.save();
+    for (const bool shadow : {true, false}) {
+        if (shadow && m_face == PictureFace::Disabled)
+            continue;
+        const QPointF offset = shadow ? QPointF(0, 1) : QPointF();
+        m_painter.setPen(QPen(shadow ? QColor(0, 0, 0, 150) : markColour(), s * 0.12, Qt::SolidLine, Qt::RoundCap));
+        m_painter.drawLine(cross.topLeft() + offset, cross.bottomRight() + offset);
+        m_painter.drawLine(cross.topRight() + offset, cross.bottomLeft() + offset);
+    }
+    m_painter.restore();
+}
+
+void FacePainter::helpButton(const QRectF& rect) const
+{
+    key(rect);
+    const QString mark = QStringLiteral("?");
+    const QFont f = font(qMin(rect.width() * 0.95, rect.height() * 0.62));
+    const QFontMetricsF metrics(f);
+    const QPointF at(rect.center().x() - metrics.horizontalAdvance(mark) / 2,
+                     rect.center().y() + metrics.capHeight() / 2 - rect.height() * 0.04);
+    m_painter.save();
+    m_painter.setFont(f);
+    if (m_face != PictureFace::Disabled) {
+        m_painter.setPen(QColor(0, 0, 0, 160));
+        m_painter.drawText(at + QPointF(0, 1), mark);
+    }
+    m_painter.setPen(markColour());
+    m_painter.drawText(at, mark);
+    m_painter.restore();
+}
+
+void FacePainter::toolButton(const QRectF& rect, const QString& glyph) const
+{
+    key(rect);
+    const qreal inset = qMin(rect.width(), rect.height()) * 0.17;
+    // Above the orange rule of the normal face.
+    const QRectF box = rect.adjusted(inset, inset * 0.8, -inset, -inset * 1.3);
+    ToolGlyphPainter(m_painter, m_face).draw(glyph, box);
+}
+
+void FacePainter::arrowButton(const QRectF& rect, bool back) const
+{
+    key(rect);
+    const qreal s = qMin(rect.width(), rect.height());
+    const qreal half = s * 0.24;
+    // Above the orange rule of the normal face.
+    const QPointF centre(rect.center().x(), rect.center().y() - s * 0.04);
+    const qreal tipX = back ? centre.x() - half : centre.x() + half;
+    const qreal baseX = back ? centre.x() + half * 0.8 : centre.x() - half * 0.8;
+    const QPointF arrow[] = {QPointF(tipX, centre.y()), QPointF(baseX, centre.y() - half),
+                             QPointF(baseX, centre.y() + half)};
+    m_painter.save();
+    m_painter.setPen(Qt::NoPen);
+    if (m_face != PictureFace::Disabled) {
+        m_painter.setBrush(QColor(0, 0, 0, 150));
+        m_painter.translate(0, 1);
+        m_painter.drawPolygon(arrow, 3);
+        m_painter.translate(0, -1);
+    }
+    m_painter.setBrush(markColour());
+    m_painter.drawPolygon(arrow, 3);
+    m_painter.restore();
 }

@@ -2,6 +2,7 @@
 
 #include "resources/PictureSpec.h"
 
+#include <QColor>
 #include <QRectF>
 #include <QString>
 
@@ -18,9 +19,18 @@ public:
     void captionButton(const QRectF& rect, const QString& caption) const;
     // A key with a printer on it.
     void printerButton(const QRectF& rect) const;
+    // A key of the guide's toolbar with the drawing that `glyph` names.
+    void toolButton(const QRectF& rect, const QString& glyph) const;
+    // Keys of the dialogs: a tick to accept, a cross to cancel, a question mark for help.
+    void acceptButton(const QRectF& rect) const;
+    void cancelButton(const QRectF& rect) const;
+    void helpButton(const QRectF& rect) const;
+    // A key with an arrow pointing back (left) or forward (right).
+    void arrowButton(const QRectF& rect, bool back) const;
 
 private:
     void key(const QRectF& rect) const;
+    QColor markColour() const;
 
     QPainter& m_painter;
     PictureFace m_face;

@@ -7,6 +7,28 @@
 
 using namespace PictureStyle;
 
+namespace {
+
+// The capitals the file badges are written with, three pixels by five.
+struct Letter
+{
+    char name;
+    const char* rows[5];
+};
+
+constexpr Letter kLetters[] = {
+    {'P', {"###", "#.#", "###", "#..", "#.."}},
+    {'D', {"##.", "#.#", "#.#", "#.#", "##."}},
+    {'F', {"###", "#..", "##.", "#..", "#.."}},
+    {'X', {"#.#", "#.#", ".#.", "#.#", "#.#"}},
+    {'L', {"#..", "#..", "#..", "#..", "###"}},
+    {'S', {"###", "#..", "###", "..#", "###"}},
+    {'O', {"###", "#.#", "#.#", "#.#", "###"}},
+    {'C', {"###", "#..", "#..", "#..", "###"}},
+};
+
+} // namespace
+
 GlyphPainter::GlyphPainter(QPainter& painter)
     : m_painter(painter)
 {
@@ -134,5 +156,107 @@ void GlyphPainter::emblem(const QRectF& box, const QColor& colour, qreal penWidt
     m_painter.setBrush(colour);
     m_painter.drawPath(blade);
     m_painter.drawLine(p(0.91, 0.52), p(0.91, 0.86));
+    m_painter.restore();
+}
+
+void GlyphPainter::fileIcon(const QRectF& box, const QString& kind) const
+{
+    // Drawn on a 20 x 20 grid; the badge's colour tells the kinds apart as the desktop's icons do.
+    const bool sheet = kind == QLatin1String("XLS");
+    const QColor badge = kind == QLatin1String("PDF") ? QColor(196, 36, 28)
+        : sheet                                       ? QColor(33, 115, 70)
+                                                      : QColor(43, 87, 165);
+    m_painter.save();
+    m_painter.translate(box.topLeft());
+    m_painter.scale(box.width() / 20, box.height() / 20);
+
+    QPainterPath page;
+    page.moveTo(4.5, 0.5);
+    page.lineTo(13.5, 0.5);
+    page.lineTo(18.5, 5.5);
+    page.lineTo(18.5, 19.5);
+    page.lineTo(4.5, 19.5);
+    page.closeSubpath();
+    m_painter.setPen(QPen(QColor(kFrameLight), 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    m_painter.setBrush(Qt::white);
+    m_painter.drawPath(page);
+    QPainterPath corner;
+    corner.moveTo(13.5, 0.5);
+    corner.lineTo(13.5, 5.5);
+    corner.lineTo(18.5, 5.5);
+    m_painter.setBrush(QColor(kPage));
+    m_painter.drawPath(corner);
+
+    // What the page holds: cells for a spreadsheet, lines of text otherwise.
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
+    if (sheet) {
+        m_painter.setPen(QColor(kMuted));
+        m_painter.setBrush(Qt::NoBrush);
+        m_painter.fillRect(QRect(7, 3, 5, 1), QColor(kMuted));
+        m_painter.drawRect(QRect(6, 6, 11, 4));
+        m_painter.drawLine(10, 6, 10, 10);
+        m_painter.drawLine(14, 6, 14, 10);
+        m_painter.drawLine(6, 8, 17, 8);
+    } else {
+        for (const int y : {3, 5, 7, 9})
+            m_painter.fillRect(QRect(7, y, y < 7 ? 5 : 10, 1), QColor(kMuted));
+    }
+
+    // The letters pixel by pixel: a font this small would blur into a smudge.
+    m_painter.fillRect(QRect(0, 11, 15, 7), badge);
+    int x = 2;
+    for (const QChar character : kind) {
+        for (const Letter& letter : kLetters) {
+            if (letter.name != character.toLatin1())
+                continue;
+            for (int row = 0; row < 5; ++row) {
+                for (int column = 0; column < 3; ++column) {
+                    if (letter.rows[row][column] == '#')
+                        m_painter.fillRect(QRect(x + column, 12 + row, 1, 1), Qt::white);
+                }
+            }
+        }
+        x += 4;
+    }
+    m_painter.restore();
+}
+
+void GlyphPainter::folder(const QRectF& box) const
+{
+    // Drawn on a 25 x 25 grid.
+    m_painter.save();
+    m_painter.translate(box.topLeft());
+    m_painter.scale(box.width() / 25, box.height() / 25);
+    const QPen outline(QColor(kAccentDeep), 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+
+    QPainterPath back;
+    back.moveTo(1.5, 4.5);
+    back.lineTo(8.5, 4.5);
+    back.lineTo(10.5, 6.5);
+    back.lineTo(22.5, 6.5);
+    back.lineTo(22.5, 21.5);
+    back.lineTo(1.5, 21.5);
+    back.closeSubpath();
+    m_painter.setPen(outline);
+    m_painter.setBrush(QColor(kAccentDeep).lighter(115));
+    m_painter.drawPath(back);
+
+    m_painter.setPen(QPen(QColor(kMuted), 1));
+    m_painter.setBrush(QColor(kPage));
+    m_painter.drawRect(QRectF(4.5, 8.5, 16, 9));
+    m_painter.drawLine(QPointF(7, 10.5), QPointF(17, 10.5));
+
+    QPainterPath front;
+    front.moveTo(3.5, 11.5);
+    front.lineTo(23.5, 11.5);
+    front.lineTo(22.5, 21.5);
+    front.lineTo(1.5, 21.5);
+    front.closeSubpath();
+    QLinearGradient light(0, 11.5, 0, 21.5);
+    light.setColorAt(0, QColor(kAccentLight));
+    light.setColorAt(1, QColor(kAccent));
+    m_painter.setPen(outline);
+    m_painter.setBrush(light);
+    m_painter.drawPath(front);
     m_painter.restore();
 }

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QPoint>
 #include <QRectF>
+#include <QString>
 
 class QPainter;
 
@@ -27,6 +28,13 @@ public:
 
     // A plate between a fork and a knife, outlined in the given colour, centred in the box.
     void emblem(const QRectF& box, const QColor& colour, qreal penWidth) const;
+
+    // A document of the explorer's list, a page with a turned corner and a badge naming its kind:
+    // "PDF" (red), "XLS" (green, a spreadsheet) or "DOC" (blue, a word-processor text).
+    void fileIcon(const QRectF& box, const QString& kind) const;
+
+    // An open folder in the product's orange, with a sheet showing.
+    void folder(const QRectF& box) const;
 
 private:
     QPainter& m_painter;

@@ -47,6 +47,36 @@ const PictureSpec kPictures[] = {
     {"IMPRIMIR", {31, 31}, PrinterButton, Normal, ""},
     {"RIMPRIMIR", {31, 31}, PrinterButton, Rollover, ""},
 
+    // The guide's document explorer: its folders and the kinds of file it lists.
+    {"CARPETA", {25, 25}, FolderIcon, Normal, ""},
+    {"PDF", {20, 20}, FileIcon, Normal, "PDF"},
+    {"EXCEL", {20, 20}, FileIcon, Normal, "XLS"},
+    {"WORD", {20, 20}, FileIcon, Normal, "DOC"},
+
+    // The company guide's toolbar.
+    {"FICHA", {30, 30}, ToolButton, Normal, "ficha"},
+    {"RFICHA", {30, 30}, ToolButton, Rollover, "ficha"},
+    {"EXPORTAR", {31, 31}, ToolButton, Normal, "exportar"},
+    {"REXPORTAR", {31, 31}, ToolButton, Rollover, "exportar"},
+    {"ORDENAR", {35, 32}, ToolButton, Normal, "ordenar"},
+    {"RORDENAR", {35, 32}, ToolButton, Rollover, "ordenar"},
+    {"TODOS", {30, 30}, ToolButton, Normal, "todos"},
+    {"RTODOS", {30, 30}, ToolButton, Rollover, "todos"},
+    {"FICHEROS", {29, 29}, ToolButton, Normal, "ficheros"},
+    {"RFICHEROS", {29, 29}, ToolButton, Rollover, "ficheros"},
+    {"AYUDA", {26, 38}, ToolButton, Normal, "ayuda"},
+    {"RAYUDA", {26, 38}, ToolButton, Rollover, "ayuda"},
+    {"LISTADOS", {30, 30}, ToolButton, Normal, "listados"},
+    {"RLISTADOS", {30, 30}, ToolButton, Rollover, "listados"},
+    {"SOBRES", {30, 30}, ToolButton, Normal, "sobres"},
+    {"RSOBRES", {30, 30}, ToolButton, Rollover, "sobres"},
+    {"ETIQUETAS", {31, 30}, ToolButton, Normal, "etiquetas"},
+    {"RETIQUETAS", {31, 30}, ToolButton, Rollover, "etiquetas"},
+    {"VERSEL", {31, 31}, ToolButton, Normal, "versel"},
+    {"RVERSEL", {31, 31}, ToolButton, Rollover, "versel"},
+    {"DESMARCAR", {31, 31}, ToolButton, Normal, "desmarcar"},
+    {"RDESMARCAR", {31, 31}, ToolButton, Rollover, "desmarcar"},
+
     // The screen now shown, on the menu form.
     {"EMPRESA800", {400, 40}, TitleBand, Normal, "La Empresa"},
     {"EMPRESA1024", {500, 48}, TitleBand, Normal, "La Empresa"},
@@ -64,11 +94,43 @@ const PictureSpec kPictures[] = {
     {"ICONO32", {32, 32}, ProductIcon, Normal, ""},
     {"FONDO800", {800, 600}, MenuBackground, Normal, "TARVESA 2010\nGuía de empresas de la hostelería"},
     {"FONDO1024", {1024, 768}, MenuBackground, Normal, "TARVESA 2010\nGuía de empresas de la hostelería"},
+
+    // The search form: its page with the title band, and its three buttons.
+    {"FONDO_BUSCAR", {489, 369}, DialogBackground, Normal, "Buscar"},
+    {"ACEPTAR", {31, 31}, AcceptButton, Normal, ""},
+    {"RACEPTAR", {31, 31}, AcceptButton, Rollover, ""},
+    {"CANCELAR", {31, 31}, CancelButton, Normal, ""},
+    {"RCANCELAR", {31, 31}, CancelButton, Rollover, ""},
+    {"AYUDA2", {26, 38}, HelpButton, Normal, ""},
+    {"RAYUDA2", {26, 38}, HelpButton, Rollover, ""},
+
+    // The record card: its page, and the keys that page through the companies.
+    {"FONDO_FICHA", {677, 607}, DialogBackground, Normal, "Ficha de Empresa"},
+    {"ANTERIOR", {34, 30}, ArrowButton, Normal, "<"},
+    {"RANTERIOR", {34, 30}, ArrowButton, Rollover, "<"},
+    {"DANTERIOR", {34, 30}, ArrowButton, Disabled, "<"},
+    {"SIGUIENTE", {34, 30}, ArrowButton, Normal, ">"},
+    {"RSIGUIENTE", {34, 30}, ArrowButton, Rollover, ">"},
+    {"DSIGUIENTE", {34, 30}, ArrowButton, Disabled, ">"},
+
+    // The publisher's pages: the arrows over "Anterior" and "Siguiente".
+    {"ANTERIOR2", {30, 26}, ArrowButton, Normal, "<"},
+    {"RANTERIOR2", {30, 26}, ArrowButton, Rollover, "<"},
+    {"DANTERIOR2", {30, 26}, ArrowButton, Disabled, "<"},
+    {"SIGUIENTE2", {30, 26}, ArrowButton, Normal, ">"},
+    {"RSIGUIENTE2", {30, 26}, ArrowButton, Rollover, ">"},
+    {"DSIGUIENTE2", {30, 26}, ArrowButton, Disabled, ">"},
+    // The rankings screen's two mode switches.
+    {"GRUPO", {72, 24}, CaptionButton, Normal, "Sectores"},
+    {"RGRUPO", {72, 24}, CaptionButton, Rollover, "Sectores"},
+    {"RANKING", {72, 24}, CaptionButton, Normal, "Ranking"},
+    {"RRANKING", {72, 24}, CaptionButton, Rollover, "Ranking"},
 };
 
 bool isOpaque(PictureKind kind)
 {
-    return kind == TitleBand || kind == Splash || kind == Working || kind == MenuBackground;
+    return kind == TitleBand || kind == Splash || kind == Working || kind == MenuBackground
+        || kind == DialogBackground;
 }
 
 } // namespace
@@ -116,6 +178,9 @@ QImage PictureCatalog::render(const PictureSpec& spec)
     case PrinterButton:
         FacePainter(painter, spec.face).printerButton(rect);
         break;
+    case ToolButton:
+        FacePainter(painter, spec.face).toolButton(rect, caption);
+        break;
     case TitleBand:
         BannerPainter(painter).titleBand(rect, caption);
         break;
@@ -128,16 +193,38 @@ QImage PictureCatalog::render(const PictureSpec& spec)
     case HandPointer:
         GlyphPainter(painter).hand(rect);
         break;
+    case FileIcon:
+        GlyphPainter(painter).fileIcon(rect, caption);
+        break;
+    case FolderIcon:
+        GlyphPainter(painter).folder(rect);
+        break;
     case ProductIcon:
         BannerPainter(painter).productIcon(rect);
         break;
     case MenuBackground:
         BackgroundPainter(painter).menu(spec.size, firstLine, secondLine);
         break;
+    case AcceptButton:
+        FacePainter(painter, spec.face).acceptButton(rect);
+        break;
+    case CancelButton:
+        FacePainter(painter, spec.face).cancelButton(rect);
+        break;
+    case HelpButton:
+        FacePainter(painter, spec.face).helpButton(rect);
+        break;
+    case DialogBackground:
+        BannerPainter(painter).dialogBackground(rect, caption);
+        break;
+    case ArrowButton:
+        FacePainter(painter, spec.face).arrowButton(rect, caption == QLatin1String("<"));
+        break;
     }
     painter.end();
     // Buttons draw their own disabled face; any other picture is greyed as a whole.
-    if (spec.face == Disabled && spec.kind != CaptionButton && spec.kind != PrinterButton)
+    if (spec.face == Disabled && spec.kind != CaptionButton && spec.kind != PrinterButton && spec.kind != AcceptButton
+        && spec.kind != CancelButton && spec.kind != HelpButton)
         PictureStyle::greyOut(image);
     return image;
 }

@@ -12,6 +12,14 @@ enum class PictureKind {
     HandPointer, // the pointer of every button
     ProductIcon, // the window icon
     MenuBackground, // the full window of the menu form; caption "title\nsubtitle"
+    FileIcon, // a document in the guide's explorer; caption "PDF", "XLS" or "DOC" names its kind
+    FolderIcon, // a folder in the guide's explorer
+    ToolButton, // a key of the company guide's toolbar; the caption names its drawing
+    AcceptButton, // a square key with a tick
+    CancelButton, // a square key with a cross
+    HelpButton, // a key with a question mark
+    DialogBackground, // a borderless dialog's page under its title band; caption the dialog's name
+    ArrowButton, // a key with an arrow: caption "<" points back, ">" forward
 };
 
 // Which face of a button a row is: roll-over faces are lit, disabled faces greyed.

@@ -1,4 +1,12 @@
+#include "guide/clsGuia.h"
 #include "platform/ui/Fonts.h"
+#include "publisher/Calculator.h"
+#include "publisher/clsEmpresa.h"
+#include "publisher/clsPublicaciones.h"
+#include "publisher/clsRanking.h"
+#include "search/frmBuscar.h"
+#include "shell/MenuForm.h"
+#include "shell/clsMenu.h"
 #include "shell/mdMain.h"
 
 #include <QApplication>
@@ -11,6 +19,12 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("KORVAN"));
     QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
     Fonts::install();
+    clsMenu::registraBuscador(&frmBuscar::Muestra);
+    clsMenu::registraPantalla(1, [] { return std::make_unique<clsGuia>(); });
+    clsMenu::registraPantalla(0, [] { return std::make_unique<clsEmpresa>(); });
+    clsMenu::registraPantalla(2, [] { return std::make_unique<clsRanking>(); });
+    clsMenu::registraPantalla(3, [] { return std::make_unique<clsPublicaciones>(); });
+    MenuForm::registraCalculadora(&Calculator::muestra);
     mdMain::Main();
     return app.exec();
 }

@@ -2,12 +2,15 @@
 #include "generator/CompanyGenerator.h"
 #include "generator/InstallationGenerator.h"
 #include "generator/RankingWriter.h"
+#include "generator/SectorDocuments.h"
 #include "generator/SpanishGeography.h"
 #include "platform/db/SpanishText.h"
 
 #include <QDirIterator>
 #include <QImageReader>
+#include <QProcess>
 #include <QSet>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -153,6 +156,8 @@ private Q_SLOTS:
     void helpPagesLinkOnlyToEachOther();
     void backgroundsAreJpegsOfTheirSize_data();
     void backgroundsAreJpegsOfTheirSize();
+    void sectorDocuments_data();
+    void sectorDocuments();
     void regeneratingOverwritesWithTheSameFiles();
 
 private:
@@ -452,6 +457,62 @@ void TestGenerator::backgroundsAreJpegsOfTheirSize()
     QCOMPARE(reader.format(), QByteArray("jpeg"));
     const QImage image = reader.read();
     QCOMPARE(image.size(), size);
+}
+
+void TestGenerator::sectorDocuments_data()
+{
+    QTest::addColumn<QString>("installation");
+    QTest::addColumn<QString>("folder");
+    for (const auto& [name, installation] : installations()) {
+        for (const QString& folder : SectorDocuments::folders())
+            QTest::addRow("%s: %s", qPrintable(name), qPrintable(folder)) << installation << folder;
+    }
+}
+
+void TestGenerator::sectorDocuments()
+{
+    QFETCH(QString, installation);
+    QFETCH(QString, folder);
+    const QDir dir(QDir(installation).filePath(QStringLiteral("DATA/Files/") + folder));
+    const QFileInfoList files = dir.entryInfoList(QDir::Files | QDir::Hidden, QDir::Name);
+    QVERIFY2(files.size() >= 2, qPrintable(dir.path()));
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    Database db(InstallationGenerator::databasePath(installation));
+    QVERIFY(db.isOpen());
+    const QList<QStringList> companies = db.rows("SELECT DISTINCT empresa FROM tbl_empresas");
+
+    QSet<QString> kinds;
+    for (const QFileInfo& info : files) {
+        const QString context = info.filePath();
+        QVERIFY2(!info.fileName().startsWith(QLatin1Char('.')), qPrintable(context));
+        const QString kind = info.suffix().toLower();
+        kinds.insert(kind);
+        QFile file(info.filePath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray head = file.read(4);
+        if (kind == QLatin1String("pdf")) {
+            QCOMPARE(head, QByteArray("%PDF"));
+            QProcess process;
+            process.start(pdftotext, {info.filePath(), QStringLiteral("-")});
+            QVERIFY(process.waitForFinished(30000));
+            const QString text = QString::fromUtf8(process.readAllStandardOutput());
+            QVERIFY2(text.contains(QLatin1String("KORVAN")) && text.contains(QStringLiteral("Introducción"))
+                    && text.contains(QStringLiteral("Página 2")),
+                qPrintable(context));
+            const bool namesACompany = std::any_of(companies.begin(), companies.end(),
+                [&text](const QStringList& row) { return text.contains(row[0]); });
+            QVERIFY2(namesACompany, qPrintable(context));
+        } else {
+            QVERIFY2(kind == QLatin1String("xlsx") || kind == QLatin1String("docx"), qPrintable(context));
+            QVERIFY2(head.startsWith("PK"), qPrintable(context));
+            if (kind == QLatin1String("xlsx"))
+                QVERIFY2(info.size() >= 4096, qPrintable(context));
+        }
+    }
+    QVERIFY2(kinds.contains(QStringLiteral("pdf")) && kinds.contains(QStringLiteral("xlsx")),
+        qPrintable(dir.path()));
 }
 
 void TestGenerator::regeneratingOverwritesWithTheSameFiles()

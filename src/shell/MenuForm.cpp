@@ -14,6 +14,7 @@
 #include "shell/mdMain.h"
 
 #include <QCloseEvent>
+#include <QMouseEvent>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -283,6 +284,9 @@ void MenuForm::imgCalc_Click()
 void MenuForm::mouseMoveEvent(QMouseEvent* event)
 {
     QWidget::mouseMoveEvent(event);
+    // Only the form's own background: moves over a screen's controls reach here too, unhandled.
+    if (childAt(event->position().toPoint()))
+        return;
     gMenu().Desmacar();
     imgAyuda->showPicture(cara(QStringLiteral("AYUDA"), false));
     imgSalir->showPicture(cara(QStringLiteral("SALIR"), false));

@@ -105,72 +105,124 @@ convierte importes entre pesetas y euros al tipo de cambio oficial:</p>
 )"},
 
     {"la guia.htm", "La Guía de Empresas", R"(<h1>La Guía de Empresas</h1>
-<p>La Guía de Empresas presenta las empresas de un sector en una tabla, una por fila, con sus datos
-principales. Es el lugar desde el que se consultan, se marcan, se exportan y se imprimen.</p>
+<p>La Guía de Empresas presenta las empresas de la hostelería en una tabla, una por fila, con todos sus
+datos: sector, nombre, actividad, CIF, comunidad, provincia, población, dirección, código postal,
+teléfono, fax, correo electrónico, web, personas de contacto con su cargo, superficie, vehículos,
+empleados y observaciones. Desde ella se consultan, se marcan, se exportan y se imprimen. Debajo de la
+tabla, el contador <b>Empresas</b> indica cuántas empresas se muestran.</p>
 
 <h2>Elegir el sector</h2>
-<p>Al entrar en la guía, elija el sector que desea consultar: Catering, Distribución, Equipamiento,
-Escuelas, Franquicias, Hoteles, Transporte o Vending. La tabla muestra entonces todas sus empresas.</p>
+<p>Al abrir la guía se muestran todas las empresas. En la fila de sectores, a la derecha de la casilla
+<b>Empresa</b>, pulse sobre <b>Catering</b>, <b>Distribución</b>, <b>Equipamiento</b>,
+<b>Escuelas</b>, <b>Franquicias</b>, <b>Hoteles</b> o <b>Vending</b> para ver sólo las empresas de ese
+sector. El sector elegido queda resaltado. El botón <b>Ver Todos</b> vuelve a mostrar todas las
+empresas de la guía.</p>
 
 <h2>Ordenar la lista</h2>
-<p>Pulse sobre el título de una columna para ordenar la lista por ella. Los nombres se ordenan según
-las reglas del español: sin distinguir mayúsculas de minúsculas y con la ñ detrás de la n.</p>
-
-<h2>Marcar empresas</h2>
-<p>Marque las empresas que le interesen en la columna de marca. Así puede reunir su propia selección y
-trabajar después sólo con ella: exportarla o imprimir su listado, sus etiquetas o sus sobres.</p>
+<p>Pulse sobre el título de una columna (el puntero se convierte en una mano) para ordenar la lista por
+ella; una segunda pulsación invierte el orden. Los nombres se ordenan según las reglas del español:
+sin distinguir mayúsculas de minúsculas, con las letras acentuadas junto a las demás y la ñ detrás de
+la n. El botón <b>Ordenar</b> permite elegir el campo y el sentido en una ventana.</p>
 
 <h2>Buscar por nombre</h2>
-<p>Para llegar enseguida a una empresa, escriba su nombre, o sólo el principio, en la casilla de
-búsqueda de la guía: la lista se sitúa en la primera empresa que coincide. No importa si lo escribe en
-mayúsculas o en minúsculas.</p>
+<p>Escriba el nombre de una empresa, o sólo su principio, en la casilla <b>Empresa:</b> situada sobre
+la tabla. Mientras escribe, la tabla se sitúa en la primera empresa, en el orden en que se muestran,
+cuyo nombre empieza por lo escrito. No importa si lo escribe en mayúsculas o en minúsculas. Para
+buscar por sector, comunidad, provincia, localidad o actividad, use el botón <b>Buscar</b> del menú
+principal (vea <a href="buscar.htm">Buscar empresas</a>).</p>
+
+<h2>Marcar empresas</h2>
+<p>La casilla gris de la izquierda de cada fila indica si la empresa está marcada: clara si lo está,
+oscura si no. Haga doble clic sobre ella para marcar o desmarcar la empresa. Las marcas se guardan en
+la base de datos y se conservan de una sesión a otra.</p>
+<ul>
+<li><b>Ver seleccionadas</b> (sobre la tabla, a la derecha) deja en la tabla sólo las empresas
+marcadas de las que se muestran, en el mismo orden.</li>
+<li><b>Desmarcar</b> quita, tras pedir confirmación, las marcas de todas las empresas de la guía, no
+sólo de las que se muestran.</li>
+</ul>
 
 <h2>La ficha de la empresa</h2>
-<p>Haga doble clic sobre una empresa para abrir su ficha, con todos los datos que recoge la guía:
-actividad, CIF, dirección, código postal, población y provincia, teléfono, fax, correo electrónico,
-página web, personas de contacto y su cargo, superficie, vehículos, número de empleados y
-observaciones.</p>
+<p>Haga doble clic sobre cualquier dato de una empresa, o pulse <b>Ficha</b>, para abrir su ficha. En
+ella puede pasar a la empresa anterior o siguiente, escribir sus observaciones, marcarla o desmarcarla,
+escribirle un correo, visitar su web, ver la empresa central de un punto de venta e imprimir la
+ficha.</p>
 
 <h2>La barra de herramientas</h2>
 <ul>
-<li><b>Buscar</b>: abre el formulario de búsqueda por criterios. Vea
-<a href="buscar.htm">Buscar empresas</a>.</li>
-<li><b>Exportar</b>: guarda los datos de las empresas en una hoja de cálculo, un documento o un archivo
-de texto. Vea <a href="exportar.htm">Exportar datos</a>.</li>
-<li><b>Listado</b>: imprime una relación de las empresas con sus datos principales. Vea
+<li><b>Ficha</b>: abre la ficha de la empresa seleccionada.</li>
+<li><b>Exportar</b>: guarda las empresas que se muestran en una hoja de cálculo, un documento o un
+archivo de texto. Vea <a href="exportar.htm">Exportar datos</a>.</li>
+<li><b>Ordenar</b>: ordena las empresas por el campo que elija.</li>
+<li><b>Ver Todos</b>: muestra todas las empresas de la guía.</li>
+<li><b>Ver en ficheros</b>: muestra, en lugar de la tabla, los documentos de cada sector (informes en
+PDF y hojas de cálculo). Haga doble clic sobre un documento para abrirlo con el programa que tenga
+instalado para ese tipo de archivo. <b>Ver en tabla</b> vuelve a la tabla.</li>
+<li><b>Ayuda</b>: abre esta página.</li>
+<li><b>Listado</b>: imprime una relación de las empresas que se muestran. Vea
 <a href="listado.htm">Imprimir un listado</a>.</li>
-<li><b>Etiquetas</b>: imprime etiquetas adhesivas con la dirección de cada empresa. Vea
-<a href="etiquetas.htm">Imprimir etiquetas</a>.</li>
-<li><b>Sobres</b>: imprime la dirección de cada empresa directamente en el sobre. Vea
+<li><b>Sobres</b>: imprime sobres con la dirección de las empresas, empezando por la seleccionada. Vea
 <a href="sobres.htm">Imprimir sobres</a>.</li>
+<li><b>Etiquetas</b>: imprime etiquetas con la dirección de las empresas que se muestran. Vea
+<a href="etiquetas.htm">Imprimir etiquetas</a>.</li>
 </ul>
-<p>Los listados, las etiquetas y los sobres se muestran primero en una
-<a href="listado.htm#vista">vista preliminar</a>, para que compruebe el resultado antes de
-imprimir.</p>
+<p>Los listados, las etiquetas y los sobres se muestran primero en una vista preliminar, para que
+compruebe el resultado antes de imprimir. Si sólo le interesan algunas empresas, márquelas y pulse
+<b>Ver seleccionadas</b> antes de exportar o imprimir.</p>
+
+<h2>Contacto</h2>
+<p>Al pie de la tabla encontrará la dirección de correo del departamento de bases de datos de KORVAN:
+púlsela para escribirle si encuentra algún dato que deba corregirse.</p>
 )"},
 
     {"buscar.htm", "Buscar empresas", R"(<h1>Buscar empresas</h1>
-<p>El formulario de búsqueda le permite encontrar las empresas que cumplen las condiciones que usted
-fije, en un sector o en toda la guía.</p>
+<p>El formulario <b>Buscar</b> localiza las empresas de la guía que cumplen las condiciones que usted
+fije. Se abre con el botón <b>Buscar</b> del menú principal. Rellene sólo los datos que le interesen:
+los que deje en blanco no se tienen en cuenta, y las empresas encontradas cumplen todos los demás a
+la vez.</p>
 
-<h2>Cómo buscar</h2>
-<ol>
-<li>Pulse <b>Buscar</b> en el menú principal o en la barra de herramientas de la guía.</li>
-<li>Rellene sólo los datos que le interesen; los que deje en blanco no se tienen en cuenta.</li>
-<li>Inicie la búsqueda.</li>
-</ol>
+<h2>El nombre de la empresa</h2>
+<p>Escriba en la casilla <b>Empresa</b> el nombre o una parte de él. No importa si lo escribe en
+mayúsculas o en minúsculas, pero sí las tildes. Sin más indicaciones, el texto puede estar en
+cualquier parte del nombre. Con las comillas dobles (") indica dónde empieza o dónde acaba:</p>
+<ul>
+<li><b>"hotel</b> busca los nombres que empiezan por <i>hotel</i>;</li>
+<li><b>s.l."</b> busca los nombres que terminan en <i>s.l.</i>;</li>
+<li><b>"Hotel Miramar"</b>, entre comillas, busca el nombre completo <i>Hotel Miramar</i>.</li>
+</ul>
+<p>Si marca <b>Buscar palabra exacta</b>, el nombre de la empresa debe ser exactamente el que ha
+escrito, y las comillas se buscan como parte del nombre. Esta opción sólo está disponible mientras
+la casilla <b>Empresa</b> tiene algún texto.</p>
 
-<h2>Los criterios</h2>
-<p>Puede buscar por <b>sector</b>, <b>actividad</b>, <b>nombre de la empresa</b>, <b>comunidad
-autónoma</b>, <b>provincia</b>, <b>población</b> y <b>código postal</b>. No importa si escribe en
-mayúsculas o en minúsculas.</p>
-<p>Cuando indica varios criterios, las empresas encontradas los cumplen todos a la vez. Por ejemplo,
-el sector <i>Hoteles</i> y la provincia <i>Málaga</i> dan los hoteles de la provincia de Málaga.</p>
+<h2>Sector, comunidad, provincia, localidad y actividad</h2>
+<p>Las cinco listas ofrecen los valores que existen en la guía. Cada una depende de lo elegido en las
+anteriores: al elegir un sector, la lista <b>Comunidad</b> muestra sólo las comunidades donde hay
+empresas de ese sector, y las listas <b>Provincia</b>, <b>Localidad</b> y <b>Actividad</b> se
+rellenan de nuevo con los valores que corresponden. Del mismo modo, la comunidad elegida limita las
+provincias, la provincia las localidades y la localidad las actividades. Al cambiar una lista, las
+que dependen de ella vuelven a quedar en blanco.</p>
+<p>Para abrir una lista, púlsela con el ratón o empiece a escribir el valor que busca. La entrada en
+blanco de cada lista significa «cualquiera».</p>
+
+<h2>Sólo seleccionadas</h2>
+<p>Marque <b>Sólo seleccionadas</b> para limitar la búsqueda a las empresas que haya marcado en la
+<a href="la%20guia.htm">Guía de Empresas</a>.</p>
+
+<h2>Los botones</h2>
+<ul>
+<li><b>Aceptar</b> (la marca de verificación) o la tecla Intro realizan la búsqueda.</li>
+<li><b>Cancelar</b> (el aspa) o la tecla Esc cierran el formulario sin buscar.</li>
+<li><b>Ayuda</b> (el signo de interrogación) abre esta página, que puede consultar sin cerrar el
+formulario.</li>
+</ul>
+<p>El formulario recuerda los datos de la última búsqueda, de modo que puede afinarla sin empezar de
+nuevo. Para moverlo, arrástrelo desde cualquier punto de su fondo.</p>
 
 <h2>El resultado</h2>
 <p>Las empresas encontradas aparecen en la <a href="la%20guia.htm">Guía de Empresas</a>, donde puede
-ordenarlas, marcarlas, ver sus fichas, exportarlas o imprimirlas. Si ninguna empresa cumple las
-condiciones, el programa se lo indica y le ofrece hacer otra búsqueda.</p>
+ordenarlas, marcarlas, ver sus fichas, exportarlas o imprimirlas; las condiciones de la búsqueda
+sirven de título al listado impreso. Si ninguna empresa cumple las condiciones, la guía vuelve a
+mostrar lo que mostraba antes y el programa le ofrece realizar otra búsqueda.</p>
 <p class="nota">Si obtiene demasiadas empresas, añada algún criterio; si no obtiene ninguna, quite
 alguno o revise cómo lo ha escrito.</p>
 )"},

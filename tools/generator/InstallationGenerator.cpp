@@ -3,12 +3,15 @@
 #include "BackgroundWriter.h"
 #include "CompanyGenerator.h"
 #include "HelpWriter.h"
+#include "PublisherContent.h"
 #include "RankingWriter.h"
+#include "SectorDocuments.h"
 #include "platform/db/SpanishText.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHashSeed>
 #include <cstdio>
 #include <memory>
 #include <sqlite3.h>
@@ -41,6 +44,8 @@ bool InstallationGenerator::fail(const QString& message)
 
 bool InstallationGenerator::run()
 {
+    // Qt writes some files (the fonts of a PDF) in hash order: a fixed seed keeps every run's bytes equal.
+    QHashSeed::setDeterministicGlobalSeed();
     m_error.clear();
     if (m_options.outputDir.isEmpty())
         return fail(QStringLiteral("No output folder given"));
@@ -55,10 +60,16 @@ bool InstallationGenerator::run()
     HelpWriter help(out.filePath(QStringLiteral("DATA/AYUDA")));
     if (!help.write())
         return fail(help.errorString());
+    PublisherContent publisher(out.path());
+    if (!publisher.write())
+        return fail(publisher.errorString());
     // The rankings are read from the database just written, so they always agree with it.
     RankingWriter rankings(databasePath(m_options.outputDir), out.filePath(QStringLiteral("DATA/RANKING")));
     if (!rankings.write())
         return fail(rankings.errorString());
+    SectorDocuments documents(databasePath(m_options.outputDir), out.filePath(QStringLiteral("DATA/Files")));
+    if (!documents.write())
+        return fail(documents.errorString());
     return true;
 }
 

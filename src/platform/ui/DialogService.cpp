@@ -2,6 +2,7 @@
 
 #include "platform/ui/BusyPointer.h"
 
+#include <QDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
@@ -14,6 +15,8 @@ struct Script
     bool scripted = false;
     QQueue<DialogService::Answer> answers;
     QList<DialogService::Shown> shown;
+    QQueue<std::function<void(QDialog&)>> forms;
+    QStringList formsShown;
 };
 
 Script& script()
@@ -135,10 +138,46 @@ QList<DialogService::Shown> DialogService::shown()
     return script().shown;
 }
 
+void DialogService::queueForm(std::function<void(QDialog&)> handler)
+{
+    script().forms.enqueue(std::move(handler));
+}
+
+QStringList DialogService::formsShown()
+{
+    return script().formsShown;
+}
+
 void DialogService::clearShown()
 {
     script().shown.clear();
     script().answers.clear();
+    script().forms.clear();
+    script().formsShown.clear();
+}
+
+int DialogService::exec(QDialog& dialog)
+{
+    Script& s = script();
+    if (!s.scripted) {
+        // A form must never open under the hourglass.
+        const bool wasBusy = BusyPointer::isBusy();
+        BusyPointer::set(false);
+        const int result = dialog.exec();
+        BusyPointer::set(wasBusy);
+        return result;
+    }
+    s.formsShown.append(dialog.objectName());
+    if (s.forms.isEmpty())
+        return QDialog::Rejected;
+    // Taken off the queue first: the handler may open further forms.
+    const std::function<void(QDialog&)> handler = s.forms.dequeue();
+    dialog.setResult(QDialog::Rejected);
+    dialog.show();
+    handler(dialog);
+    if (dialog.isVisible())
+        dialog.reject();
+    return dialog.result();
 }
 
 bool DialogService::printDialog(QPrinter* printer, QWidget* parent)

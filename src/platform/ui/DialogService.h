@@ -2,7 +2,10 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
+#include <functional>
 
+class QDialog;
 class QPrinter;
 class QWidget;
 
@@ -32,11 +35,19 @@ public:
     // prints), or cancel.
     static bool printDialog(QPrinter* printer, QWidget* parent = nullptr);
 
+    // One of the program's own modal forms; its result. Scripted: the form is shown without blocking
+    // and handed to the next queued form handler, which drives it; a form still open afterwards is
+    // rejected. With no handler queued the form is not shown at all.
+    static int exec(QDialog& dialog);
+
     // Test hooks: once scripted, nothing modal is shown; each message takes the next queued answer
     // (or its first button) and is recorded.
     static void setScripted(bool scripted);
     static bool isScripted();
     static void queueAnswer(Answer answer);
+    static void queueForm(std::function<void(QDialog&)> handler);
     static QList<Shown> shown();
+    // Object names of the forms run through exec() while scripted.
+    static QStringList formsShown();
     static void clearShown();
 };

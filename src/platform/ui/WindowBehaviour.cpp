@@ -1,6 +1,7 @@
 #include "platform/ui/WindowBehaviour.h"
 
 #include <QMouseEvent>
+#include <QVariant>
 #include <QWidget>
 #include <QWindow>
 
@@ -29,8 +30,11 @@ protected:
 
 void makeDraggable(QWidget* window)
 {
-    if (window && !window->findChild<DragFilter*>(QString(), Qt::FindDirectChildrenOnly))
-        window->installEventFilter(new DragFilter(window));
+    static const char* const kInstalled = "tarvesaDraggable";
+    if (!window || window->property(kInstalled).toBool())
+        return;
+    window->setProperty(kInstalled, true);
+    window->installEventFilter(new DragFilter(window));
 }
 
 void showOnTopWithoutFocus(QWidget* window)

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "card/RecordCardLayout.h"
+
+#include <QDialog>
+#include <QPointer>
+#include <array>
+#include <optional>
+
+class Connection;
+class FlexGrid;
+class ImageButton;
+class PictureBox;
+class QCheckBox;
+class QLabel;
+class QPlainTextEdit;
+class QScrollBar;
+class Recordset;
+
+// The record card: one company of a recordset on a borderless window of its own, with paging through
+// the recordset (the guide's grid following), the observations and the mark written back before every
+// move and on closing, the e-mail, web and head-office links, and printing.
+class FrmFicha : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit FrmFicha(QWidget* parent = nullptr);
+    ~FrmFicha() override;
+
+    // Works on `rs` (its current record is the one shown) and moves `grid` with it; no grid on a
+    // head-office card. Neither is owned.
+    void Muestra(Recordset* rs, FlexGrid* grid);
+
+    // Any way of closing writes the changes back first, and stays open when the user wants them kept.
+    void reject() override;
+    void done(int result) override;
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void construye();
+    void Form_Load();
+    void restauraBotones();
+    void muestraRegistro();
+    void muestraAnterior();
+    void muestraSiguiente();
+    void sigueGrid();
+    // True when the caller may go on: the changes are stored, there were none, or the user let them go.
+    bool guardaCambios();
+    void marcaCelda(bool marcada);
+    void Check1_Click();
+    void imgCancelar_MouseUp();
+    void lblEmail_MouseUp();
+    void lblWeb_MouseUp();
+    void lblEmpresaLink_Click();
+    void imprimeFicha();
+    Connection* conexion() const;
+    std::optional<QString> textoSede(const QVariant& empresaId) const;
+
+    Recordset* rs = nullptr;
+    QPointer<FlexGrid> grid;
+    bool obsCambiadas = false;
+    bool selCambiada = false;
+    // A record is being displayed: what changes in the editors now is not the user's doing.
+    bool m_mostrando = false;
+
+    QCheckBox* Check1 = nullptr;
+    PictureBox* picFondo = nullptr;
+    PictureBox* picMovible = nullptr;
+    QScrollBar* FlatScrollBar1 = nullptr;
+    std::array<QLabel*, RecordCardLayout::NumCampos> lblTitulos {};
+    std::array<QLabel*, RecordCardLayout::NumCampos> m_valores {};
+    QLabel* lblContactos = nullptr;
+    QPlainTextEdit* txtObservaciones = nullptr;
+    ImageButton* cmdAnterior = nullptr;
+    ImageButton* cmdSiguiente = nullptr;
+    ImageButton* cmdImprime = nullptr;
+    ImageButton* imgCancelar = nullptr;
+};

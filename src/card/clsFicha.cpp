@@ -1,0 +1,43 @@
+#include "card/clsFicha.h"
+
+#include "card/FrmFicha.h"
+#include "platform/db/DbError.h"
+#include "platform/db/Recordset.h"
+#include "platform/ui/DialogService.h"
+#include "platform/ui/FlexGrid.h"
+#include "shell/mdMain.h"
+
+#include <QApplication>
+
+void clsFicha::Muestra(Recordset* rs, FlexGrid* grid, QWidget* padre)
+{
+    bool sinEmpresa = true;
+    try {
+        sinEmpresa = !rs || !rs->isOpen() || rs->isEOF() || rs->isBOF();
+    } catch (const DbError&) {
+    }
+    if (sinEmpresa) {
+        DialogService::message(QStringLiteral("No hay ninguna empresa seleccionada"),
+            DialogService::Buttons::Ok, DialogService::Icon::Information);
+        return;
+    }
+    if (grid) {
+        const int fila = grid->row();
+        if (fila >= 1 && fila <= rs->recordCount()) {
+            try {
+                rs->setAbsolutePosition(fila);
+            } catch (const DbError&) {
+            }
+        }
+    }
+    if (!padre)
+        padre = grid ? grid->window() : QApplication::activeWindow();
+    if (!padre)
+        padre = gFormMenu;
+    // Released later: the card's own handlers may still be on the stack when this returns.
+    QPointer<FrmFicha> ficha = new FrmFicha(padre);
+    ficha->Muestra(rs, grid);
+    DialogService::exec(*ficha);
+    if (ficha)
+        ficha->deleteLater();
+}

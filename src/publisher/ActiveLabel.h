@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QLabel>
+
+// A label or a file picture that raises the mouse events the screens handle: a press and a release of
+// any button, a click of the left one, and the pointer moving over it. Labels of the design without
+// handlers are plain QLabels, which swallow the pointer's movement just the same.
+class ActiveLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit ActiveLabel(QWidget* parent = nullptr);
+
+Q_SIGNALS:
+    void pressed(Qt::MouseButton button);
+    // The button released after a press on the label, wherever the pointer is then.
+    void released(Qt::MouseButton button);
+    // The left button released over the label.
+    void clicked();
+    void mouseMoved();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    bool m_pressed = false;
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "shell/Pantalla.h"
+
+#include <QPointer>
+
+class ActiveLabel;
+class ImageButton;
+class PictureBox;
+class QLabel;
+
+// Screen 2 of the menu: the rankings of the sector's leading companies. It lays the menu form's own
+// ranking panel (the sector options, the page and its print button) over its panel and chooses the
+// first sector; the form loads and prints the pages. Its two mode switches are built but stay hidden.
+class clsRanking : public Pantalla
+{
+public:
+    clsRanking();
+    ~clsRanking() override;
+    clsRanking(const clsRanking&) = delete;
+    clsRanking& operator=(const clsRanking&) = delete;
+
+    void Desmarcar() override;
+
+private:
+    void pintaPantalla();
+
+    QPointer<QLabel> lblBienvenidos;
+    QPointer<PictureBox> pantalla;
+    QPointer<ActiveLabel> lblGrupo;
+    QPointer<ActiveLabel> lblRanking;
+    QPointer<ImageButton> imgGrupo;
+    QPointer<ImageButton> imgRanking;
+};

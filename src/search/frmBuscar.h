@@ -1,0 +1,82 @@
+#pragma once
+
+#include "search/CriteriosBusqueda.h"
+
+#include <QDialog>
+#include <array>
+#include <functional>
+
+class ImageButton;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+// The search form: a name, five cascading lists of criteria and the marked companies only. One form
+// serves every search and keeps what the user left on it; accepting hands the query and its caption
+// to the guide through the navigation.
+class frmBuscar : public QDialog
+{
+    Q_OBJECT
+public:
+    // The shared form, made (and its lists filled) on first use.
+    static frmBuscar& instance();
+    // Shows the shared form modally, once: what the menu's search option and "search again" run.
+    static void Muestra();
+
+    // Tests drive the modal showing: each showing runs the next queued step once the form is up, and
+    // a showing the step left open is cancelled. Scripted message boxes with no step queued cancel
+    // the showing at once, so nothing waits for a user.
+    static void encolaGuion(std::function<void(frmBuscar&)> paso);
+
+    // The criteria now on the form, as the accept action reads them.
+    CriteriosBusqueda criterios() const;
+
+    void RellenaSector();
+    // Accept and cancel, as their buttons and the Enter and Esc keys run them.
+    void imgAceptar_MouseUp();
+    void imgCancelar_MouseUp();
+    void imgAyuda_MouseUp();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    frmBuscar();
+
+    void Form_Load();
+    void Form_Activate();
+    void restauraBotones();
+    bool teclaDelFormulario(int tecla);
+
+    void rellenaAutonomia();
+    void rellenaProvincia();
+    void rellenaPoblacion();
+    void rellenaActividad();
+    void rellenaLista(QComboBox* lista, const QString& sql);
+
+    void Combo5_Click();
+    void Combo1_Click();
+    void Combo2_Click();
+    void Combo3_Click();
+
+    std::array<QLabel*, 6> Label1 {};
+    QLineEdit* txtNombre = nullptr;
+    QCheckBox* Check1 = nullptr;
+    QComboBox* Combo1 = nullptr;
+    QComboBox* Combo2 = nullptr;
+    QComboBox* Combo3 = nullptr;
+    QComboBox* Combo4 = nullptr;
+    QComboBox* Combo5 = nullptr;
+    QCheckBox* Check2 = nullptr;
+    ImageButton* imgAyuda = nullptr;
+    ImageButton* imgAceptar = nullptr;
+    ImageButton* imgCancelar = nullptr;
+    bool m_centrado = false;
+    bool m_aceptando = false;
+};

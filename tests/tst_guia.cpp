@@ -1,0 +1,769 @@
+#include "guide/CaptionHistory.h"
+#include "guide/GuideGrid.h"
+#include "guide/GuideLayout.h"
+#include "guide/GuideQueries.h"
+#include "guide/clsGuia.h"
+#include "platform/db/Connection.h"
+#include "platform/db/Recordset.h"
+#include "platform/db/SpanishText.h"
+#include "platform/ui/ControlRegistry.h"
+#include "platform/ui/DialogService.h"
+#include "platform/ui/FlexGrid.h"
+#include "platform/ui/ImageButton.h"
+#include "platform/ui/PictureBox.h"
+#include "platform/ui/Twips.h"
+#include "resources/Pictures.h"
+#include "shell/MenuForm.h"
+#include "shell/clsMenu.h"
+#include "shell/mdMain.h"
+
+#include <QAbstractButton>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QSet>
+#include <QTest>
+#include <sqlite3.h>
+
+namespace {
+
+const QStringList kToolbar
+    = {"ficha", "exportar", "ordenar", "todos", "ficheros", "ayuda", "listado", "sobres", "etiquetas"};
+const QStringList kCaptions = {
+    "iFicha", "iExportar", "iOrdenar", "iTodos", "iFicheros", "iAyuda", "iListado", "iSobres", "iEtiquetas"};
+// Every control the guide puts on the menu form, directly or inside its pages.
+const QStringList kControles = {"guia", "exploradorficheros", "arboldistri", "arbolequipa", "arbolcatering",
+    "arbolescuelas", "arbolfranq", "arbolhotel", "arbolprinci", "arbolvending", "mfgdatos", "registros",
+    "titulo", "mail", "busqueda", "lbusqueda", "ficha", "exportar", "ordenar", "todos", "ayuda", "listado",
+    "sobres", "etiquetas", "ficheros", "versel", "desmarcarsel", "aviso", "iFicha", "iExportar", "iOrdenar",
+    "iTodos", "iAyuda", "iListado", "iSobres", "iEtiquetas", "iFicheros", "iSectorCatering",
+    "iSectorDistribucion", "iSectorVending", "iSectorHoteles", "iSectorTransporte", "iSectorEquipamiento",
+    "iSectorEscuelas", "iSectorFranquicias", "Separador1", "Separador2", "Separador3", "Separador4",
+    "Separador5", "Separador6", "Separador7", "cabecera"};
+
+QString hasta(int id)
+{
+    return GuideQueries::selectList() + QStringLiteral(" FROM tbl_empresas WHERE id_emp <= %1").arg(id);
+}
+
+QWidget* control(const QString& nombre)
+{
+    return ControlRegistry::find(gFormMenu, nombre);
+}
+
+FlexGrid* grid()
+{
+    return ControlRegistry::find<FlexGrid>(gFormMenu, QStringLiteral("mfgdatos"));
+}
+
+clsGuia* guia()
+{
+    return dynamic_cast<clsGuia*>(gMenu().pantalla());
+}
+
+QString registros()
+{
+    auto* label = ControlRegistry::find<QLabel>(gFormMenu, QStringLiteral("registros"));
+    return label ? label->text() : QString();
+}
+
+int scalar(const QString& sql)
+{
+    Recordset rs;
+    rs.open(sql, gConexion());
+    return rs.field(0).value().toInt();
+}
+
+QPoint headerPoint(FlexGrid* g, int col, int offset)
+{
+    QHeaderView* header = g->horizontalHeader();
+    return {header->sectionViewportPosition(col - 1) + offset, header->height() / 2};
+}
+
+QPoint markerPoint(FlexGrid* g, int row)
+{
+    QHeaderView* header = g->verticalHeader();
+    return {header->width() / 2, header->sectionViewportPosition(row - 1) + header->sectionSize(row - 1) / 2};
+}
+
+void moveTo(QWidget* widget, QPoint pos)
+{
+    QMouseEvent move(
+        QEvent::MouseMove, pos, widget->mapToGlobal(pos), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+// What the window system sends for a double-click: the second press arrives as the double-click.
+void doubleClick(QWidget* widget, QPoint pos)
+{
+    QTest::mousePress(widget, Qt::LeftButton, {}, pos);
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, pos);
+    QTest::mouseDClick(widget, Qt::LeftButton, {}, pos);
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, pos);
+}
+
+// Typing as the keyboard does, any letter included.
+void type(QWidget* widget, const QString& text)
+{
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
+// A click on a heading where the hand shows, at the start of its caption.
+void sortBy(int col)
+{
+    QWidget* header = grid()->horizontalHeader()->viewport();
+    const QPoint pos = headerPoint(grid(), col, 3);
+    moveTo(header, pos);
+    QCOMPARE(grid()->mousePointer(), FlexGrid::Pointer::Custom);
+    QTest::mouseClick(header, Qt::LeftButton, {}, pos);
+}
+
+void doubleClickMarker(int row)
+{
+    doubleClick(grid()->verticalHeader()->viewport(), markerPoint(grid(), row));
+}
+
+QRgb marker(int row)
+{
+    return grid()->flexModel()->cellBackColor(row, 0).rgb();
+}
+
+// Every row's marker shows whether its company (known by its unique name) is marked.
+bool marksFollow(const QSet<QString>& marcadas, QString* fallo)
+{
+    const QRgb si = GuideGrid::markedColor().rgb();
+    const QRgb no = GuideGrid::unmarkedColor().rgb();
+    for (int r = 1; r < grid()->rows(); ++r) {
+        const QString nombre = grid()->textMatrix(r, 3);
+        const QRgb esperado = marcadas.contains(nombre) ? si : no;
+        if (marker(r) != esperado) {
+            *fallo = QStringLiteral("row %1 (%2)").arg(r).arg(nombre);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool storedMark(const QString& nombre)
+{
+    return scalar(
+               QStringLiteral("SELECT seleccionada FROM tbl_empresas WHERE empresa = %1")
+                   .arg(QStringLiteral("'") + QString(nombre).replace(QLatin1Char('\''), QLatin1String("''"))
+                       + QLatin1Char('\'')))
+        != 0;
+}
+
+} // namespace
+
+class TestGuia : public QObject
+{
+    Q_OBJECT
+
+private:
+    // Companies whose names no other company shares, marked in the database.
+    QSet<QString> marca(const QList<int>& ids)
+    {
+        QSet<QString> nombres;
+        for (int id : ids) {
+            Recordset rs;
+            rs.open(
+                QStringLiteral("SELECT empresa FROM tbl_empresas WHERE id_emp = %1").arg(id), gConexion());
+            const QString nombre = rs.field(0).toString();
+            [&] {
+                QCOMPARE(scalar(QStringLiteral("SELECT count(*) FROM tbl_empresas WHERE empresa = '%1'")
+                                    .arg(QString(nombre).replace(QLatin1Char('\''), QLatin1String("''")))),
+                    1);
+            }();
+            gConexion().execute(
+                QStringLiteral("UPDATE tbl_empresas SET seleccionada = 1 WHERE id_emp = %1").arg(id));
+            nombres.insert(nombre);
+        }
+        return nombres;
+    }
+
+    void arranca(int ancho)
+    {
+        delete gFormMenu.data();
+        liberaGlobales();
+        qputenv("TARVESA_SCREEN_WIDTH", QByteArray::number(ancho));
+        mdMain::Main();
+        QVERIFY(gFormMenu);
+        gMenu().Muestra(1);
+        QVERIFY(guia());
+        QVERIFY(grid());
+        QCoreApplication::processEvents();
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        DialogService::setScripted(true);
+        clsMenu::registraPantalla(1, [] { return std::make_unique<clsGuia>(); });
+    }
+
+    void init()
+    {
+        DialogService::clearShown();
+        arranca(1024);
+        gConexion().execute(QStringLiteral("UPDATE tbl_empresas SET seleccionada = 0"));
+        guia()->muestraDatos(1);
+    }
+
+    void cleanupTestCase()
+    {
+        delete gFormMenu.data();
+        liberaGlobales();
+    }
+
+    // Pure parts.
+
+    void sectorQueriesShowTheirSector_data()
+    {
+        QTest::addColumn<int>("indice");
+        for (int i = 0; i < GuideQueries::kSectorCount; ++i)
+            QTest::newRow(qPrintable(GuideQueries::sectorCaption(i))) << i;
+    }
+
+    void sectorQueriesShowTheirSector()
+    {
+        QFETCH(int, indice);
+        const QString sector = GuideQueries::sectorCaption(indice).section(QStringLiteral(": "), 1);
+        const int esperado
+            = scalar(QStringLiteral("SELECT count(*) FROM tbl_empresas WHERE sector = '%1'").arg(sector));
+        QVERIFY(esperado > 0);
+        QCOMPARE(guia()->setDatosGrid(GuideQueries::sectorSql(indice), GuideQueries::sectorCaption(indice)),
+            esperado);
+        QCOMPARE(grid()->rows(), esperado + 1);
+        // Stored in any case: the query matches them all.
+        for (int r = 1; r < grid()->rows(); ++r)
+            QCOMPARE(SpanishText::compare(grid()->textMatrix(r, 2), sector), 0);
+        QCOMPARE(guia()->getTitulo(), GuideQueries::sectorCaption(indice));
+    }
+
+    void noSectorHasNoQuery()
+    {
+        QVERIFY(GuideQueries::sectorSql(GuideQueries::kNoSector).isEmpty());
+        QVERIFY(GuideQueries::sectorSql(-1).isEmpty());
+    }
+
+    void markedFromTheStoredValue_data()
+    {
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<bool>("marked");
+        QTest::newRow("true") << QVariant(true) << true;
+        QTest::newRow("false") << QVariant(false) << false;
+        QTest::newRow("null") << QVariant() << false;
+        QTest::newRow("one") << QVariant(1) << true;
+        QTest::newRow("zero") << QVariant(0) << false;
+        QTest::newRow("Spanish true text") << QVariant(QStringLiteral("Verdadero")) << true;
+        QTest::newRow("Spanish false text") << QVariant(QStringLiteral("Falso")) << false;
+        QTest::newRow("English false text") << QVariant(QStringLiteral("False")) << false;
+        QTest::newRow("English true text") << QVariant(QStringLiteral("True")) << true;
+        QTest::newRow("empty text") << QVariant(QString()) << false;
+    }
+
+    void markedFromTheStoredValue()
+    {
+        QFETCH(QVariant, stored);
+        QFETCH(bool, marked);
+        QCOMPARE(GuideGrid::isMarked(stored), marked);
+    }
+
+    void captionsAreKnownByQueryWhateverTheOrder()
+    {
+        CaptionHistory h;
+        const QString a = GuideQueries::allCompaniesSql();
+        const QString b = GuideQueries::sectorSql(0);
+        h.remember(a, QStringLiteral("A"));
+        h.remember(b, QStringLiteral("B"));
+        QCOMPARE(h.captionFor(a + QStringLiteral(" ORDER BY empresa DESC"), QStringLiteral("?")),
+            QStringLiteral("A"));
+        QCOMPARE(h.captionFor(b.toLower(), QStringLiteral("?")), QStringLiteral("B"));
+        QCOMPARE(h.captionFor(QStringLiteral("SELECT 1"), QStringLiteral("?")), QStringLiteral("?"));
+        // A literal that reads ORDER BY is part of the query.
+        const QString literal = a + QStringLiteral(" WHERE empresa = 'X ORDER BY Y'");
+        QCOMPARE(h.captionFor(literal, QStringLiteral("?")), QStringLiteral("?"));
+        h.remember(a, QStringLiteral("A2"));
+        QCOMPARE(h.captionFor(a, QString()), QStringLiteral("A2"));
+        for (int i = 0; i < CaptionHistory::kKept; ++i)
+            h.remember(QStringLiteral("SELECT %1").arg(i), QString::number(i));
+        QCOMPARE(h.captionFor(a, QStringLiteral("gone")), QStringLiteral("gone"));
+    }
+
+    void buttonsCentreByWholeHalves_data()
+    {
+        QTest::addColumn<int>("captionLeft");
+        QTest::addColumn<int>("captionWidth");
+        QTest::addColumn<int>("buttonWidth");
+        QTest::newRow("narrower button") << 450 << 615 << 450;
+        QTest::newRow("wider button") << 300 << 345 << 525;
+        QTest::newRow("odd both") << 1000 << 601 << 451;
+    }
+
+    void buttonsCentreByWholeHalves()
+    {
+        QFETCH(int, captionLeft);
+        QFETCH(int, captionWidth);
+        QFETCH(int, buttonWidth);
+        const int left = GuideLayout::buttonLeft(captionLeft, captionWidth, buttonWidth);
+        // The centres differ by less than a twip either way.
+        const double centre = captionLeft + captionWidth / 2.0;
+        QVERIFY(qAbs(left + buttonWidth / 2.0 - centre) <= 1.0);
+        QCOMPARE(left + buttonWidth / 2, captionLeft + captionWidth / 2);
+    }
+
+    void captionsChainFromTheirWidths()
+    {
+        const QList<int> lefts = GuideLayout::captionLefts(300, 500, {600, 900, 450});
+        QCOMPARE(lefts.size(), 3);
+        QCOMPARE(lefts[0], 300);
+        QCOMPARE(lefts[1] - (lefts[0] + 600), 500);
+        QCOMPARE(lefts[2] - (lefts[1] + 900), 500);
+    }
+
+    // The screen.
+
+    void fillCopiesUpToTheLimitAndBindsBeyond_data()
+    {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<int>("companies");
+        QTest::addColumn<bool>("bound");
+        QTest::newRow("3000 copied") << hasta(3000) << 3000 << false;
+        QTest::newRow("3001 bound") << hasta(3001) << 3001 << true;
+        QTest::newRow("all companies bound") << GuideQueries::allCompaniesSql() << 3500 << true;
+        QTest::newRow("a sector copied") << GuideQueries::sectorSql(5) << 755 << false;
+    }
+
+    void fillCopiesUpToTheLimitAndBindsBeyond()
+    {
+        QFETCH(QString, sql);
+        QFETCH(int, companies);
+        QFETCH(bool, bound);
+        const QSet<QString> marcadas = marca({2, 1500, companies});
+        QCOMPARE(guia()->setDatosGrid(sql, QStringLiteral("Prueba")), companies);
+        QCOMPARE(grid()->dataSource() != nullptr, bound);
+        QCOMPARE(grid()->rows(), companies + 1);
+        QCOMPARE(grid()->cols(), GuideGrid::kColumns);
+        QCOMPARE(registros(), QStringLiteral("Empresas: %1").arg(companies));
+        QCOMPARE(guia()->getTitulo(), QStringLiteral("Prueba"));
+        QCOMPARE(grid()->row(), 1);
+        QCOMPARE(grid()->col(), 0);
+        QString fallo;
+        QVERIFY2(marksFollow(marcadas, &fallo), qPrintable(fallo));
+
+        // A header sort binds whatever the number.
+        sortBy(3);
+        QVERIFY(grid()->dataSource());
+        QCOMPARE(grid()->rows(), companies + 1);
+        QVERIFY2(marksFollow(marcadas, &fallo), qPrintable(fallo));
+        QCOMPARE(registros(), QStringLiteral("Empresas: %1").arg(companies));
+        QCOMPARE(guia()->getTitulo(), QStringLiteral("Prueba"));
+    }
+
+    void theMenuShowsAllCompanies()
+    {
+        QCOMPARE(guia()->getTitulo(), QStringLiteral("Sector: Todos"));
+        QCOMPARE(guia()->getTipo(), 1);
+        QCOMPARE(guia()->getSector(), GuideQueries::kNoSector);
+        QCOMPARE(grid()->rows() - 1, scalar(QStringLiteral("SELECT count(*) FROM tbl_empresas")));
+        for (const QString& nombre : kToolbar + kCaptions
+                + QStringList {
+                    "versel", "desmarcarsel", "busqueda", "lbusqueda", "guia", "mfgdatos", "registros"})
+            QVERIFY2(control(nombre) && control(nombre)->isVisible(), qPrintable(nombre));
+        QVERIFY(!control(QStringLiteral("exploradorficheros"))->isVisible());
+        QVERIFY(!control(QStringLiteral("cabecera"))->isVisible());
+        QCOMPARE(Twips::left(control(QStringLiteral("registros"))), Twips::fromPixels(Twips::toPixels(900)));
+        // Headings show their format texts; the last column only has its caption.
+        QCOMPARE(grid()->textMatrix(0, 8), QStringLiteral("Población "));
+        QCOMPARE(grid()->textMatrix(0, 23), QStringLiteral("PV"));
+        QVERIFY(grid()->colAlignment(11) & Qt::AlignRight);
+        QVERIFY(grid()->colAlignment(3) & Qt::AlignLeft);
+    }
+
+    void marksFollowTheDatabaseAfterSortAndUndo()
+    {
+        const QSet<QString> marcadas = marca({1, 17, 2500, 3499});
+        guia()->muestraDatos(1);
+        QString fallo;
+        QVERIFY2(marksFollow(marcadas, &fallo), qPrintable(fallo));
+        sortBy(3);
+        QVERIFY2(marksFollow(marcadas, &fallo), qPrintable(fallo));
+        sortBy(3);
+        QVERIFY(guia()->deshacer());
+        QVERIFY2(marksFollow(marcadas, &fallo), qPrintable(fallo));
+        QVERIFY(guia()->deshacer());
+        QVERIFY2(marksFollow(marcadas, &fallo), qPrintable(fallo));
+    }
+
+    void aDoubleClickOnTheMarkerTogglesTheStoredMark_data()
+    {
+        QTest::addColumn<QString>("sql");
+        QTest::newRow("bound") << GuideQueries::allCompaniesSql();
+        QTest::newRow("copied") << GuideQueries::sectorSql(0);
+    }
+
+    void aDoubleClickOnTheMarkerTogglesTheStoredMark()
+    {
+        QFETCH(QString, sql);
+        QVERIFY(guia()->setDatosGrid(sql, QStringLiteral("t")) > 5);
+        const QString nombre = grid()->textMatrix(5, 3);
+        doubleClickMarker(5);
+        QCOMPARE(grid()->row(), 5);
+        QCOMPARE(marker(5), GuideGrid::markedColor().rgb());
+        QVERIFY(storedMark(nombre));
+        QVERIFY(GuideGrid::isMarked(grid()->textMatrix(5, 1)));
+        doubleClickMarker(5);
+        QCOMPARE(marker(5), GuideGrid::unmarkedColor().rgb());
+        QVERIFY(!storedMark(nombre));
+        QVERIFY(!GuideGrid::isMarked(grid()->textMatrix(5, 1)));
+        QVERIFY(DialogService::shown().isEmpty());
+
+        // The stored value decides, not a colour that says otherwise.
+        grid()->flexModel()->setCellBackColor(5, 0, GuideGrid::markedColor());
+        doubleClickMarker(5);
+        QVERIFY(storedMark(nombre));
+        QCOMPARE(marker(5), GuideGrid::markedColor().rgb());
+    }
+
+    void theCornerTogglesTheCurrentRow()
+    {
+        grid()->setRow(3);
+        const QString nombre = grid()->textMatrix(3, 3);
+        auto* corner = grid()->findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly);
+        QVERIFY(corner);
+        doubleClick(corner, corner->rect().center());
+        QVERIFY(storedMark(nombre));
+        QCOMPARE(marker(3), GuideGrid::markedColor().rgb());
+    }
+
+    void aMarkThatCannotBeStoredIsUndoneAndSaid()
+    {
+        const QString nombre = grid()->textMatrix(4, 3);
+        sqlite3_exec(gConexion().handle(), "PRAGMA query_only = 1", nullptr, nullptr, nullptr);
+        doubleClickMarker(4);
+        sqlite3_exec(gConexion().handle(), "PRAGMA query_only = 0", nullptr, nullptr, nullptr);
+        QCOMPARE(marker(4), GuideGrid::unmarkedColor().rgb());
+        QVERIFY(!storedMark(nombre));
+        QVERIFY(!GuideGrid::isMarked(grid()->dataSource()->valueAt(3, 0)));
+        QCOMPARE(DialogService::shown().size(), 1);
+        QCOMPARE(DialogService::shown().first().icon, DialogService::Icon::Critical);
+        // The program goes on: the next mark is stored.
+        doubleClickMarker(4);
+        QVERIFY(storedMark(nombre));
+    }
+
+    void aFailedQueryIsSaidAndTheGridKeepsWhatItShowed()
+    {
+        QVERIFY(guia()->setDatosGrid(GuideQueries::sectorSql(2), QStringLiteral("Sector: EQUIPAMIENTO")) > 0);
+        const int filas = grid()->rows();
+        const QString primera = grid()->textMatrix(1, 3);
+        const QString cuenta = registros();
+        const int n = guia()->setDatosGrid(
+            GuideQueries::selectList() + QStringLiteral(" FROM tbl_no_existe"), QStringLiteral("Otra"));
+        QCOMPARE(n, clsGuia::kConsultaFallida);
+        QCOMPARE(DialogService::shown().size(), 1);
+        QCOMPARE(DialogService::shown().first().icon, DialogService::Icon::Critical);
+        QCOMPARE(grid()->rows(), filas);
+        QCOMPARE(grid()->textMatrix(1, 3), primera);
+        QCOMPARE(registros(), cuenta);
+        QCOMPARE(guia()->getTitulo(), QStringLiteral("Sector: EQUIPAMIENTO"));
+
+        // From a search: no undo and no "nothing matched" question, the same guide stays.
+        DialogService::clearShown();
+        clsGuia* antes = guia();
+        gMenu().muestraGuiaSQL(
+            QStringLiteral("SELECT nada FROM tbl_empresas"), QStringLiteral("  Empresa: *X*"));
+        QCOMPARE(guia(), antes);
+        QCOMPARE(DialogService::shown().size(), 1);
+        QCOMPARE(DialogService::shown().first().icon, DialogService::Icon::Critical);
+        QCOMPARE(guia()->getTitulo(), QStringLiteral("Sector: EQUIPAMIENTO"));
+        QCOMPARE(grid()->textMatrix(1, 3), primera);
+    }
+
+    void anEmptyResultLeavesOnlyTheHeader()
+    {
+        const int tipo = guia()->getTipo();
+        QCOMPARE(guia()->setDatosGrid(hasta(0), QStringLiteral("Nada")), 0);
+        QCOMPARE(grid()->rows(), 1);
+        QCOMPARE(registros(), QStringLiteral("Empresas: 0"));
+        QCOMPARE(guia()->getTitulo(), QStringLiteral("Nada"));
+        QCOMPARE(guia()->getTipo(), tipo);
+        QCOMPARE(grid()->textMatrix(0, 3), QStringLiteral("Nombre de la Empresa "));
+        // Nothing stale to mark: the marker column and the corner have no company behind them.
+        doubleClick(grid()->verticalHeader()->viewport(), QPoint(3, 3));
+        doubleClick(grid()->viewport(), grid()->viewport()->rect().center());
+        auto* corner = grid()->findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly);
+        doubleClick(corner, corner->rect().center());
+        QCOMPARE(scalar(QStringLiteral("SELECT count(*) FROM tbl_empresas WHERE seleccionada")), 0);
+        QVERIFY(DialogService::shown().isEmpty());
+        // Typing finds nothing and moves nothing.
+        auto* busqueda = ControlRegistry::find<QLineEdit>(gFormMenu, QStringLiteral("busqueda"));
+        type(busqueda, QStringLiteral("a'"));
+        busqueda->clear();
+        QCOMPARE(grid()->row(), 0);
+    }
+
+    void countsPast32767()
+    {
+        QString copias = QStringLiteral("SELECT 1 AS k");
+        for (int i = 2; i <= 10; ++i)
+            copias += QStringLiteral(" UNION ALL SELECT %1").arg(i);
+        marca({3500});
+        const QString sql = GuideQueries::selectList() + QStringLiteral(" FROM tbl_empresas, (") + copias
+            + QStringLiteral(") ORDER BY k, id_emp");
+        QCOMPARE(guia()->setDatosGrid(sql, QStringLiteral("Muchas")), 35000);
+        QCOMPARE(registros(), QStringLiteral("Empresas: 35000"));
+        QCOMPARE(grid()->rows(), 35001);
+        QCOMPARE(marker(35000), GuideGrid::markedColor().rgb());
+        QCOMPARE(marker(34999), GuideGrid::unmarkedColor().rgb());
+        QCOMPARE(marker(3500), GuideGrid::markedColor().rgb());
+        guia()->muestraDatos(1);
+        QVERIFY(guia()->deshacer());
+        QCOMPARE(registros(), QStringLiteral("Empresas: 35000"));
+        QCOMPARE(guia()->getTitulo(), QStringLiteral("Muchas"));
+        QCOMPARE(marker(35000), GuideGrid::markedColor().rgb());
+    }
+
+    void undoGoesBackWithItsCaptionAndTwiceReturns()
+    {
+        QVERIFY(!guia()->deshacer()); // nothing before the first query
+        QCOMPARE(guia()->getTitulo(), QStringLiteral("Sector: Todos"));
+        QCOMPARE(registros(), QStringLiteral("Empresas: 3500"));
+
+        QCOMPARE(guia()->setDatosGrid(GuideQueries::sectorSql(0), GuideQueries::sectorCaption(0)), 339);
+        QVERIFY(guia()->deshacer());
+        QCOMPARE(guia()->getTitulo(), QStringLiteral("Sector: Todos"));
+        QCOMPARE(registros(), QStringLiteral("Empresas: 3500"));
+        QCOMPARE(grid()->rows(), 3501);
+        QVERIFY(guia()->deshacer());
+        QCOMPARE(guia()->getTitulo(), QStringLiteral("Sector: CATERING"));
+        QCOMPARE(registros(), QStringLiteral("Empresas: 339"));
+        QCOMPARE(grid()->rows(), 340);
+        // Hidden columns stay hidden after every refill.
+        QCOMPARE(grid()->colWidth(1), 0);
+        QCOMPARE(grid()->colWidth(23), 0);
+        QVERIFY(grid()->horizontalHeader()->isSectionHidden(0));
+        QVERIFY(grid()->horizontalHeader()->isSectionHidden(22));
+    }
+
+    void aHeaderSortsAscendingThenDescendingAndKeepsTheView()
+    {
+        guia()->setDatosGrid(GuideQueries::sectorSql(1), GuideQueries::sectorCaption(1));
+        QVERIFY(grid()->setLeftCol(5));
+        QCoreApplication::processEvents();
+        const int izquierda = grid()->leftCol();
+        sortBy(6);
+        QCOMPARE(grid()->leftCol(), izquierda);
+        for (int r = 2; r < grid()->rows(); ++r)
+            QVERIFY(SpanishText::compare(grid()->textMatrix(r - 1, 6), grid()->textMatrix(r, 6)) <= 0);
+        sortBy(6);
+        for (int r = 2; r < grid()->rows(); ++r)
+            QVERIFY(SpanishText::compare(grid()->textMatrix(r - 1, 6), grid()->textMatrix(r, 6)) >= 0);
+        QCOMPARE(registros(), QStringLiteral("Empresas: 868"));
+        QCOMPARE(guia()->getTitulo(), QStringLiteral("Sector: DISTRIBUCION"));
+    }
+
+    void theHandShowsOnlyOverTheCaptionAndOnlyThereASortRuns()
+    {
+        QWidget* header = grid()->horizontalHeader()->viewport();
+        const QPoint fuera = headerPoint(grid(), 3, grid()->horizontalHeader()->sectionSize(2) - 3);
+        moveTo(header, fuera);
+        QCOMPARE(grid()->mousePointer(), FlexGrid::Pointer::Default);
+        const QString primera = grid()->textMatrix(1, 3);
+        QTest::mouseClick(header, Qt::LeftButton, {}, fuera);
+        QCOMPARE(grid()->textMatrix(1, 3), primera);
+        QVERIFY(!grid()->dataSource()->source().contains(QStringLiteral("ORDER BY")));
+
+        moveTo(grid()->viewport(), QPoint(20, 20));
+        QCOMPARE(grid()->mousePointer(), FlexGrid::Pointer::Default);
+        moveTo(header, headerPoint(grid(), 3, 3));
+        QCOMPARE(grid()->mousePointer(), FlexGrid::Pointer::Custom);
+    }
+
+    void aDoubleClickOnAHeaderSortsOnce()
+    {
+        QWidget* header = grid()->horizontalHeader()->viewport();
+        const QPoint pos = headerPoint(grid(), 3, 3);
+        moveTo(header, pos);
+        doubleClick(header, pos);
+        QVERIFY(grid()->dataSource()->source().endsWith(QStringLiteral("ORDER BY empresa ASC")));
+        doubleClick(header, pos);
+        QVERIFY(grid()->dataSource()->source().endsWith(QStringLiteral("ORDER BY empresa DESC")));
+    }
+
+    void theSearchBoxFindsTheTypedTextLiterally_data()
+    {
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<bool>("descendente");
+        QTest::newRow("apostrophe") << "alimentación d'" << false;
+        QTest::newRow("apostrophe, descending") << "ALIMENTACIÓN D'" << true;
+        QTest::newRow("accent in lower case") << "á" << false;
+        QTest::newRow("accent sorted down") << "Á" << true;
+        QTest::newRow("plain letters") << "hotel" << false;
+        QTest::newRow("asterisk") << "*" << false;
+        QTest::newRow("percent") << "%" << false;
+        QTest::newRow("underscore") << "_" << false;
+        QTest::newRow("bracket") << "[a" << false;
+        QTest::newRow("quote then star") << "'*" << false;
+        QTest::newRow("no such name") << "zzzz" << false;
+    }
+
+    void theSearchBoxFindsTheTypedTextLiterally()
+    {
+        QFETCH(QString, texto);
+        QFETCH(bool, descendente);
+        sortBy(3);
+        if (descendente)
+            sortBy(3);
+        grid()->setTopRow(100);
+        grid()->setRow(100);
+        auto* busqueda = ControlRegistry::find<QLineEdit>(gFormMenu, QStringLiteral("busqueda"));
+        type(busqueda, texto);
+        // Each keystroke jumps to the first name, in the grid's order, that begins with the text so far.
+        int esperada = 100;
+        for (qsizetype n = 1; n <= texto.size(); ++n) {
+            const QString buscado = SpanishText::fold(texto.left(n));
+            for (int r = 1; r < grid()->rows(); ++r) {
+                if (SpanishText::fold(grid()->textMatrix(r, 3)).startsWith(buscado)) {
+                    esperada = r;
+                    break;
+                }
+            }
+        }
+        QCOMPARE(busqueda->text(), texto);
+        QCOMPARE(grid()->row(), esperada);
+        QCOMPARE(grid()->topRow(), esperada);
+        QVERIFY(DialogService::shown().isEmpty());
+        busqueda->clear();
+        QCOMPARE(grid()->row(), 1);
+        QCOMPARE(grid()->topRow(), 1);
+    }
+
+    void layoutAtEachResolution_data()
+    {
+        QTest::addColumn<int>("ancho");
+        QTest::newRow("code 2") << 800;
+        QTest::newRow("code 3") << 1024;
+        QTest::newRow("code 6, bordered form") << 1280;
+    }
+
+    void layoutAtEachResolution()
+    {
+        QFETCH(int, ancho);
+        arranca(ancho);
+        QWidget* pagina = control(QStringLiteral("guia"));
+        // The grid fills the page below the search row.
+        QVERIFY(pagina->rect().contains(grid()->geometry()));
+        QVERIFY(qAbs(pagina->width() - grid()->width() - Twips::toPixels(200)) <= 1);
+        QCOMPARE(grid()->y(), Twips::toPixels(500));
+        // Hidden columns stay hidden, every other one shows.
+        for (int c = 0; c < GuideGrid::kColumns; ++c)
+            QCOMPARE(grid()->colWidth(c) == 0, c == 1 || c == 23);
+        QWidget* caja = control(QStringLiteral("busqueda"));
+        QWidget* rotulo = control(QStringLiteral("lbusqueda"));
+        QVERIFY(caja->x() > rotulo->x() + rotulo->width());
+        // The toolbar: buttons sit on their captions, centred, captions from left to right.
+        int derecha = 0;
+        for (qsizetype i = 0; i < kToolbar.size(); ++i) {
+            QWidget* boton = control(kToolbar[i]);
+            QWidget* texto = control(kCaptions[i]);
+            QCOMPARE(boton->y() + boton->height(), texto->y());
+            QVERIFY(qAbs((boton->x() + boton->width() / 2.0) - (texto->x() + texto->width() / 2.0)) <= 1.0);
+            QVERIFY(texto->x() > derecha);
+            QVERIFY(texto->y() > pagina->y() + pagina->height());
+            QVERIFY(boton->y() > pagina->y() + pagina->height() - boton->height());
+            derecha = texto->x() + texto->width();
+            QCOMPARE(static_cast<ImageButton*>(boton)->face().isEmpty(), false);
+            QCOMPARE(boton->size(), Pictures::size(static_cast<ImageButton*>(boton)->picture()));
+        }
+        QVERIFY(control(QStringLiteral("versel"))->x() < control(QStringLiteral("desmarcarsel"))->x());
+        QVERIFY(control(QStringLiteral("versel"))->y() + control(QStringLiteral("versel"))->height()
+            <= pagina->y());
+        // The mail link follows the contact sentence on its line.
+        QWidget* frase = control(QStringLiteral("titulo"));
+        QWidget* correo = control(QStringLiteral("mail"));
+        QCOMPARE(correo->x(), frase->x() + frase->width());
+        QCOMPARE(correo->y(), frase->y());
+        auto* menu = qobject_cast<MenuForm*>(gFormMenu.data());
+        QVERIFY(Twips::top(control(QStringLiteral("registros"))) < menu->alturaTwips());
+    }
+
+    void columnWidthsFollowTheLayout()
+    {
+        arranca(800);
+        int pequena = 0;
+        QList<int> anchos800;
+        for (int c = 0; c < GuideGrid::kColumns; ++c)
+            anchos800.append(grid()->colWidth(c));
+        const double fuente800 = grid()->font().pointSizeF();
+        sortBy(3);
+        QCOMPARE(grid()->colWidth(1), 0);
+        QCOMPARE(grid()->colWidth(23), 0);
+        arranca(1024);
+        for (int c = 0; c < GuideGrid::kColumns; ++c) {
+            if (anchos800[c] < grid()->colWidth(c))
+                ++pequena;
+        }
+        // Most columns are narrower in the small layout, some are not; the font is smaller.
+        QVERIFY(pequena > GuideGrid::kColumns / 2);
+        QVERIFY(pequena < GuideGrid::kColumns - 2);
+        QVERIFY(fuente800 < grid()->font().pointSizeF());
+        QVERIFY(anchos800[3] < grid()->colWidth(3));
+        QVERIFY(anchos800[7] > grid()->colWidth(7));
+    }
+
+    void desmarcarPutsTheNormalFacesBack()
+    {
+        QList<ImageButton*> botones;
+        for (const QString& nombre : kToolbar + QStringList {"versel", "desmarcarsel"})
+            botones.append(ControlRegistry::find<ImageButton>(gFormMenu, nombre));
+        for (ImageButton* b : botones) {
+            b->showRollover();
+            QCOMPARE(b->face(), QLatin1Char('R') + b->picture());
+        }
+        gMenu().Desmacar();
+        for (ImageButton* b : botones)
+            QCOMPARE(b->face(), b->picture());
+    }
+
+    void leavingTheGuideLeavesNothingAndComingBackBuildsItAgain()
+    {
+        gMenu().Muestra(2);
+        QVERIFY(!guia());
+        for (const QString& nombre : kControles)
+            QVERIFY2(!control(nombre), qPrintable(nombre));
+        gMenu().Muestra(1);
+        QVERIFY(guia());
+        QCOMPARE(guia()->getSector(), GuideQueries::kNoSector);
+        QCOMPARE(guia()->getTitulo(), QStringLiteral("Sector: Todos"));
+        for (const QString& nombre : kControles)
+            QVERIFY2(control(nombre), qPrintable(nombre));
+    }
+
+    void aGuideMissingAControlIsBuiltAndTornDown()
+    {
+        gMenu().Muestra(2);
+        auto* ajeno = ControlRegistry::add<QLineEdit>(gFormMenu, QStringLiteral("busqueda"));
+        QVERIFY(ajeno);
+        gMenu().Muestra(1);
+        QVERIFY(guia());
+        QCOMPARE(grid()->rows(), 3501);
+        type(ajeno, QStringLiteral("hotel"));
+        gMenu().Muestra(2);
+        for (const QString& nombre : kControles) {
+            if (nombre != QLatin1String("busqueda"))
+                QVERIFY2(!control(nombre), qPrintable(nombre));
+        }
+        QCOMPARE(control(QStringLiteral("busqueda")), ajeno);
+        ControlRegistry::remove(gFormMenu, QStringLiteral("busqueda"));
+    }
+};
+
+QTEST_MAIN(TestGuia)
+#include "tst_guia.moc"

@@ -1,0 +1,495 @@
+#include "platform/os/DesktopOpener.h"
+#include "platform/ui/ControlRegistry.h"
+#include "platform/ui/DialogService.h"
+#include "platform/ui/FlashMovie.h"
+#include "platform/ui/ImageButton.h"
+#include "platform/ui/PictureBox.h"
+#include "platform/ui/Twips.h"
+#include "publisher/Calculator.h"
+#include "publisher/clsEmpresa.h"
+#include "publisher/clsPublicaciones.h"
+#include "publisher/clsRanking.h"
+#include "resources/StringTable.h"
+#include "shell/MenuForm.h"
+#include "shell/clsMenu.h"
+#include "shell/mdMain.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTextBrowser>
+
+namespace {
+
+MenuForm* menu()
+{
+    return qobject_cast<MenuForm*>(gFormMenu.data());
+}
+
+template<class T = QWidget> T* control(const QString& name)
+{
+    return ControlRegistry::find<T>(gFormMenu.data(), name);
+}
+
+QString programFile(const QString& relative)
+{
+    return QDir(qEnvironmentVariable("TARVESA_PROGRAM_DIR")).filePath(relative);
+}
+
+QString shown(const QString& name)
+{
+    auto* label = control<QLabel>(name);
+    return label ? label->text() : QString();
+}
+
+bool visible(const QString& name)
+{
+    const QWidget* w = control(name);
+    return w && w->isVisible();
+}
+
+QRect panelRect(int width)
+{
+    return width == 800
+        ? QRect(Twips::toPixels(150), Twips::toPixels(3700), Twips::toPixels(11600), Twips::toPixels(3800))
+        : QRect(Twips::toPixels(250), Twips::toPixels(4650), Twips::toPixels(14900), Twips::toPixels(5300));
+}
+
+bool samePicture(const QLabel* label, const QString& file)
+{
+    const QImage expected(programFile(file));
+    return label && !expected.isNull()
+        && label->pixmap().toImage().convertToFormat(QImage::Format_RGB32)
+        == expected.convertToFormat(QImage::Format_RGB32);
+}
+
+// The right edge of one label of a line is the left edge of the next.
+bool abut(const QStringList& names)
+{
+    for (int i = 1; i < names.size(); ++i) {
+        const QWidget* before = control(names[i - 1]);
+        const QWidget* after = control(names[i]);
+        if (!before || !after || before->geometry().right() + 1 != after->x() || before->y() != after->y())
+            return false;
+    }
+    return true;
+}
+
+// Renames a file of the installation for the life of the object.
+class Aside
+{
+public:
+    explicit Aside(const QString& relative)
+        : m_path(programFile(relative))
+    {
+        m_done = QFile::rename(m_path, m_path + QStringLiteral(".aparte"));
+    }
+    ~Aside()
+    {
+        if (m_done)
+            QFile::rename(m_path + QStringLiteral(".aparte"), m_path);
+    }
+    bool done() const { return m_done; }
+
+private:
+    QString m_path;
+    bool m_done = false;
+};
+
+} // namespace
+
+class TestPublisher : public QObject
+{
+    Q_OBJECT
+
+private:
+    void arranca(int width)
+    {
+        delete gFormMenu.data();
+        liberaGlobales();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        qputenv("TARVESA_SCREEN_WIDTH", QByteArray::number(width));
+        mdMain::Main();
+        QVERIFY(menu());
+        QVERIFY(QTest::qWaitForWindowExposed(menu()));
+    }
+
+    static void addWidths()
+    {
+        QTest::addColumn<int>("width");
+        QTest::newRow("800, small layout") << 800;
+        QTest::newRow("1024") << 1024;
+        QTest::newRow("1280, bordered form") << 1280;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+        DialogService::setScripted(true);
+        clsMenu::registraPantalla(0, [] { return std::make_unique<clsEmpresa>(); });
+        clsMenu::registraPantalla(2, [] { return std::make_unique<clsRanking>(); });
+        clsMenu::registraPantalla(3, [] { return std::make_unique<clsPublicaciones>(); });
+        MenuForm::registraCalculadora(&Calculator::muestra);
+    }
+
+    void init() { DialogService::clearShown(); }
+
+    void cleanup() { DesktopOpener::setHandler({}); }
+
+    void cleanupTestCase()
+    {
+        delete Calculator::instance();
+        delete gFormMenu.data();
+        liberaGlobales();
+    }
+
+    void presentationPages_data() { addWidths(); }
+
+    void presentationPages()
+    {
+        QFETCH(int, width);
+        arranca(width);
+        const bool small = width == 800;
+
+        // Page 1, the first thing shown.
+        QCOMPARE(control("empresa")->geometry(), panelRect(width));
+        QVERIFY(visible("empresa"));
+        const QString page1 = shown("texto");
+        QVERIFY(page1.startsWith(QStringLiteral("    ") + StringTable::text(101).left(20)));
+        QCOMPARE(page1.count(QStringLiteral("\n\n    ")), 3);
+        QVERIFY2(page1.contains(QStringLiteral("Cash & Carry")), "a doubled ampersand shows as one");
+        QCOMPARE(control("texto")->y(), Twips::toPixels(1000));
+        QCOMPARE(shown("titulo"), QStringLiteral("Tarvesa 2010"));
+        QCOMPARE(control<QLabel>("titulo")->font().pointSizeF(), small ? 14.0 : 18.0);
+        QVERIFY(control("siguiente")->isEnabled());
+        QVERIFY(!control("anterior")->isEnabled());
+        QCOMPARE(control<ImageButton>("iSiguiente")->face(), QStringLiteral("SIGUIENTE2"));
+        QCOMPARE(control<ImageButton>("iAnterior")->face(), QStringLiteral("DANTERIOR2"));
+        for (const char* hidden : {"textoPie", "lblPersona", "web", "mail1", "ultimo1", "ultimo2"})
+            QVERIFY2(!visible(QString::fromLatin1(hidden)), hidden);
+        // The arrows stand on their labels, which stand below the panel.
+        const QWidget* siguiente = control("siguiente");
+        const QWidget* flecha = control("iSiguiente");
+        QCOMPARE(flecha->geometry().bottom() + 1, siguiente->y());
+        QVERIFY(qAbs(flecha->geometry().center().x() - siguiente->geometry().center().x()) <= 1);
+        QVERIFY(siguiente->y() > panelRect(width).bottom());
+        QCOMPARE(shown("lblBienvenidos"), QStringLiteral("KORVAN le da la bienvenida"));
+        QCOMPARE(Twips::top(control("lblBienvenidos")), menu()->alturaTwips() - (width == 1280 ? 900 : 450));
+
+        // The pointer over the arrow lights it; the page does not put it out, the form's background does.
+        // (The offscreen screen is 800 pixels wide: the large layout needs a larger window to be reached.)
+        if (menu()->width() < 1024) {
+            menu()->setWindowState(Qt::WindowNoState);
+            menu()->resize(1024, 800);
+        }
+        QTest::mouseMove(control("iSiguiente"), QPoint(3, 3));
+        QCOMPARE(control<ImageButton>("iSiguiente")->face(), QStringLiteral("RSIGUIENTE2"));
+        QTest::mouseMove(control("empresa"), QPoint(2, 2));
+        QCOMPARE(control<ImageButton>("iSiguiente")->face(), QStringLiteral("RSIGUIENTE2"));
+        QTest::mouseMove(menu(), QPoint(menu()->width() - 3, menu()->height() - 3));
+        QCOMPARE(control<ImageButton>("iSiguiente")->face(), QStringLiteral("SIGUIENTE2"));
+        QTest::mouseMove(control("iAnterior"), QPoint(3, 3));
+        QCOMPARE(control<ImageButton>("iAnterior")->face(), QStringLiteral("DANTERIOR2"));
+
+        // Page 2.
+        QTest::mouseClick(control("siguiente"), Qt::LeftButton);
+        const QString page2 = shown("texto");
+        QCOMPARE(page2, StringTable::text(105) + QStringLiteral("\n\n    ") + StringTable::text(106));
+        QCOMPARE(control("texto")->y(), Twips::toPixels(400));
+        QVERIFY(!visible("titulo"));
+        QVERIFY(visible("textoPie"));
+        QCOMPARE(control("textoPie")->y(), Twips::toPixels(small ? 2700 : 3000));
+        QVERIFY(shown("textoPie").contains(QStringLiteral("Centralita ")));
+        for (const char* contact : {"lblPersona", "web", "mail1", "ultimo1", "ultimo2"})
+            QVERIFY2(visible(QString::fromLatin1(contact)), contact);
+        QVERIFY(abut({"ultimo1", "web", "ultimo2", "mail1"}));
+        QCOMPARE(shown("ultimo1"), QStringLiteral("También nos tiene en internet  "));
+        QVERIFY(!control("siguiente")->isEnabled());
+        QVERIFY(control("anterior")->isEnabled());
+        QCOMPARE(control<ImageButton>("iSiguiente")->face(), QStringLiteral("DSIGUIENTE2"));
+        QCOMPARE(control<ImageButton>("iAnterior")->face(), QStringLiteral("ANTERIOR2"));
+        // Nothing of the contact block spills out of the page.
+        for (const char* contact : {"textoPie", "lblPersona", "mail2", "mail1"})
+            QVERIFY2(control("empresa")->rect().contains(control(QString::fromLatin1(contact))->geometry()),
+                contact);
+
+        // Back with any button of the arrow: page 1 laid out again in full.
+        QTest::mouseClick(control("iAnterior"), Qt::RightButton);
+        QCOMPARE(shown("texto"), page1);
+        QCOMPARE(control("texto")->y(), Twips::toPixels(1000));
+        QVERIFY(visible("titulo"));
+        for (const char* hidden : {"textoPie", "lblPersona", "web", "mail1", "ultimo1", "ultimo2"})
+            QVERIFY2(!visible(QString::fromLatin1(hidden)), hidden);
+        QCOMPARE(control<ImageButton>("iSiguiente")->face(), QStringLiteral("SIGUIENTE2"));
+        QCOMPARE(control<ImageButton>("iAnterior")->face(), QStringLiteral("DANTERIOR2"));
+    }
+
+    void presentationLinks()
+    {
+        arranca(1024);
+        QList<QUrl> opened;
+        bool works = true;
+        DesktopOpener::setHandler([&](const QUrl& url) {
+            opened.append(url);
+            return works;
+        });
+        QTest::mouseClick(control("siguiente"), Qt::LeftButton);
+        const QString mail = shown("mail1");
+        QTest::mouseClick(control("web"), Qt::LeftButton);
+        QTest::mouseClick(control("mail1"), Qt::LeftButton);
+        QCOMPARE(opened.size(), 2);
+        QCOMPARE(opened[0].host(), shown("web"));
+        QCOMPARE(opened[1], QUrl(QStringLiteral("mailto:") + mail));
+        QCOMPARE(shown("mail1"), mail);
+        QVERIFY(opened[0].host().endsWith(QStringLiteral(".example.es")));
+        QVERIFY(DialogService::shown().isEmpty());
+
+        // An address that cannot be opened is said.
+        works = false;
+        QTest::mouseClick(control("mail2"), Qt::LeftButton);
+        QCOMPARE(DialogService::shown().size(), 1);
+        QVERIFY(DialogService::shown().first().text.contains(shown("mail2")));
+    }
+
+    void publications_data() { addWidths(); }
+
+    void publications()
+    {
+        QFETCH(int, width);
+        arranca(width);
+        const bool small = width == 800;
+        const QString size = small ? QStringLiteral("800") : QStringLiteral("1024");
+        QTest::mouseClick(menu()->boton(3), Qt::LeftButton);
+        QVERIFY(!control("empresa"));
+        QCOMPARE(control("publicaciones")->geometry(), panelRect(width));
+        QCOMPARE(shown("lpelvarin"), small ? QStringLiteral("Quorvel") : QStringLiteral("Pelvarin"));
+        QCOMPARE(shown("lrevistapdf"),
+            small ? QStringLiteral("(Ver revista)") : QStringLiteral("(Ver número en PDF)"));
+        QCOMPARE(shown("lblBienvenidos"),
+            small ? QStringLiteral("Principales publicaciones disponibles")
+                  : QStringLiteral("Nuestras publicaciones"));
+        QCOMPARE(Twips::top(control("lblBienvenidos")), menu()->alturaTwips() - (width == 1280 ? 900 : 450));
+        // Titles follow their thumbnails' width.
+        const QWidget* thumbnail = control("ostralin");
+        QCOMPARE(control("lostralin")->x(),
+            Twips::toPixels(Twips::left(thumbnail) + Twips::width(thumbnail) + (small ? 100 : 200)));
+        QVERIFY(abut({"titulo", "mail", "titulo2"}));
+        QVERIFY(samePicture(
+            control<QLabel>("revistagrande"), small ? "images/logo_nuevo800.jpg" : "images/logo_nuevo.jpg"));
+        QVERIFY(shown("texto").isEmpty());
+        for (const char* never : {"tamberlo", "libro", "ltamberlo", "llibro", "ltamberlopdf"})
+            QVERIFY2(!visible(QString::fromLatin1(never)), never);
+
+        // Hover on a thumbnail: its description and its large picture, bordered.
+        QTest::mouseMove(control("ostralin"), QPoint(5, 5));
+        QVERIFY(shown("texto").startsWith(QStringLiteral("Publicación Anual.\n\n")));
+        QVERIFY(
+            samePicture(control<QLabel>("revistagrande"), QStringLiteral("images/ostralin%1.jpg").arg(size)));
+        QVERIFY(control<QLabel>("revistagrande")->frameWidth() > 0);
+        // Onto the description box: nothing changes.
+        QTest::mouseMove(control("texto"), QPoint(5, 5));
+        QVERIFY(shown("texto").startsWith(QStringLiteral("Publicación Anual.")));
+        // Straight to another thumbnail.
+        QTest::mouseMove(control("revista"), QPoint(5, 5));
+        const QStringList paragraphs = shown("texto").split(QStringLiteral("\n\n"));
+        QCOMPARE(paragraphs.size(), 4);
+        QCOMPARE(paragraphs.first(), QStringLiteral("Publicación quincenal."));
+        QVERIFY(
+            samePicture(control<QLabel>("revistagrande"), QStringLiteral("images/sendavo%1.jpg").arg(size)));
+        // The bare page brings the logo back.
+        QTest::mouseMove(control("publicaciones"), QPoint(3, 3));
+        QVERIFY(shown("texto").isEmpty());
+        QVERIFY(samePicture(
+            control<QLabel>("revistagrande"), small ? "images/logo_nuevo800.jpg" : "images/logo_nuevo.jpg"));
+        QCOMPARE(control<QLabel>("revistagrande")->frameWidth(), 0);
+
+        // Leaving takes the screen down with its title.
+        QTest::mouseClick(menu()->boton(0), Qt::LeftButton);
+        QVERIFY(!control("publicaciones"));
+        QVERIFY(!control("revistagrande"));
+        QCOMPARE(shown("lblBienvenidos"), QStringLiteral("KORVAN le da la bienvenida"));
+    }
+
+    void missingPictureInTheSmallLayout()
+    {
+        const Aside thumbnail(QStringLiteral("images/ostralin00.jpg"));
+        const Aside large(QStringLiteral("images/ostralin800.jpg"));
+        QVERIFY(thumbnail.done() && large.done());
+        arranca(800);
+        QTest::mouseClick(menu()->boton(3), Qt::LeftButton);
+        // Everything after the missing thumbnail is still laid out.
+        QVERIFY(visible("lostralin"));
+        QCOMPARE(shown("lostralin"), QStringLiteral("Ostralin"));
+        for (const char* laidOut :
+            {"guia", "rasmelin", "revista", "lrevistapdf", "revistagrande", "texto", "mail"})
+            QVERIFY2(visible(QString::fromLatin1(laidOut)), laidOut);
+        QVERIFY(samePicture(control<QLabel>("guia"), QStringLiteral("images/pelvarin00.jpg")));
+        QVERIFY(samePicture(control<QLabel>("revistagrande"), QStringLiteral("images/logo_nuevo800.jpg")));
+        // A large picture that cannot be read leaves the slot's picture; the description still changes.
+        QTest::mouseMove(control("ostralin"), QPoint(0, 0));
+        QVERIFY(shown("texto").startsWith(QStringLiteral("Publicación Anual.")));
+        QVERIFY(samePicture(control<QLabel>("revistagrande"), QStringLiteral("images/logo_nuevo800.jpg")));
+    }
+
+    void pdfIssue()
+    {
+        arranca(1024);
+        QTest::mouseClick(menu()->boton(3), Qt::LeftButton);
+        QList<QUrl> opened;
+        DesktopOpener::setHandler([&](const QUrl& url) {
+            opened.append(url);
+            return true;
+        });
+        QTest::mouseClick(control("lrevistapdf"), Qt::RightButton);
+        QCOMPARE(opened.size(), 1);
+        QVERIFY(opened.first().toLocalFile().endsWith(QStringLiteral("revistas/Sendavo.pdf")));
+        QVERIFY(DialogService::shown().isEmpty());
+
+        // No program to open it: said.
+        DesktopOpener::setHandler([](const QUrl&) { return false; });
+        QTest::mouseClick(control("lrevistapdf"), Qt::LeftButton);
+        QCOMPARE(DialogService::shown().size(), 1);
+        QCOMPARE(DialogService::shown().first().icon, DialogService::Icon::Exclamation);
+        QVERIFY(DialogService::shown().first().text.contains(QStringLiteral("Sendavo")));
+
+        // No file: said as well.
+        DialogService::clearShown();
+        opened.clear();
+        DesktopOpener::setHandler([&](const QUrl& url) {
+            opened.append(url);
+            return true;
+        });
+        const Aside pdf(QStringLiteral("revistas/Sendavo.pdf"));
+        QTest::mouseClick(control("lrevistapdf"), Qt::LeftButton);
+        QVERIFY(opened.isEmpty());
+        QCOMPARE(DialogService::shown().size(), 1);
+    }
+
+    void theIssueIsARealMagazine()
+    {
+        QFile file(programFile(QStringLiteral("revistas/Sendavo.pdf")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray pdf = file.readAll();
+        QVERIFY(pdf.startsWith("%PDF-"));
+        QVERIFY(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page ") >= 4);
+        // Its text can be read back, accents included.
+        const QString reader = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (reader.isEmpty())
+            QSKIP("pdftotext is not installed");
+        QProcess process;
+        process.start(reader, {file.fileName(), QStringLiteral("-")});
+        QVERIFY(process.waitForFinished(30000));
+        const QString text = QString::fromUtf8(process.readAllStandardOutput());
+        QVERIFY(text.contains(QStringLiteral("Revista quincenal de la distribución")));
+        QVERIFY(text.contains(QStringLiteral("Alimentación")));
+        QVERIFY(text.contains(QStringLiteral("korvan.example.es")));
+    }
+
+    void rankings_data() { addWidths(); }
+
+    void rankings()
+    {
+        QFETCH(int, width);
+        arranca(width);
+        QTest::mouseClick(menu()->boton(2), Qt::LeftButton);
+        auto* panel = control<PictureBox>("picRanking");
+        auto* movie = control<FlashMovie>("flashRanking");
+        auto* catering = control<QRadioButton>("optRanking_0");
+        QVERIFY(panel->isVisible());
+        QCOMPARE(panel->geometry(), panelRect(width));
+        QCOMPARE(control("pantalla")->geometry(), panelRect(width));
+        QVERIFY(catering->isChecked());
+        QVERIFY(
+            menu()->webRanking()->source().toLocalFile().endsWith(QStringLiteral("RANKING/Catering.html")));
+        QCOMPARE(shown("lblBienvenidos"), QStringLiteral("Todas las estadísticas a su alcance"));
+        QCOMPARE(Twips::top(control("lblBienvenidos")), menu()->alturaTwips() - (width == 1280 ? 900 : 450));
+        QCOMPARE(Twips::left(control("lblBienvenidos")), 900);
+        // The movie plays unseen; the mode switches are built but hidden.
+        QVERIFY(!movie->isVisible());
+        QVERIFY(movie->isPlaying());
+        QVERIFY(movie->movie().endsWith(QStringLiteral("ranking.swf")));
+        for (const char* mode : {"grupo", "ranking", "iGrupo", "iRanking"}) {
+            QVERIFY2(control(QString::fromLatin1(mode)), mode);
+            QVERIFY2(!visible(QString::fromLatin1(mode)), mode);
+        }
+        // The panel covers the screen's own, so the pointer reaches the options.
+        QWidget* onTop = menu()->childAt(panel->geometry().center());
+        QVERIFY(onTop == panel || panel->isAncestorOf(onTop));
+
+        control<QRadioButton>("optRanking_3")->setChecked(true);
+        QVERIFY(
+            menu()->webRanking()->source().toLocalFile().endsWith(QStringLiteral("RANKING/Vending.html")));
+
+        // Leaving takes down everything the screen added and hides what it showed.
+        QTest::mouseClick(menu()->boton(3), Qt::LeftButton);
+        for (const char* gone : {"pantalla", "grupo", "ranking", "iGrupo", "iRanking"})
+            QVERIFY2(!control(QString::fromLatin1(gone)), gone);
+        QVERIFY(shown("lblBienvenidos") != QStringLiteral("Todas las estadísticas a su alcance"));
+        QVERIFY(!panel->isVisible());
+        QVERIFY(!movie->isVisible());
+        QVERIFY(!movie->isPlaying());
+        QVERIFY(movie->movie().isEmpty());
+
+        // Back again: Catering chosen and its page shown.
+        QTest::mouseClick(menu()->boton(2), Qt::LeftButton);
+        QVERIFY(catering->isChecked());
+        QVERIFY(
+            menu()->webRanking()->source().toLocalFile().endsWith(QStringLiteral("RANKING/Catering.html")));
+        QVERIFY(panel->isVisible());
+    }
+
+    void calculatorWindow()
+    {
+        arranca(1024);
+        auto* hotSpot = control<ImageButton>("imgCalc");
+        QTest::mouseClick(hotSpot, Qt::LeftButton);
+        QPointer<Calculator> calculator = Calculator::instance();
+        QVERIFY(calculator && calculator->isVisible());
+        QCOMPARE(calculator->windowTitle(), QStringLiteral("Calculadora KORVAN"));
+        QVERIFY(calculator->windowFlags() & Qt::WindowStaysOnTopHint);
+        QCOMPARE(calculator->display(), QStringLiteral("0,"));
+
+        // The keyboard types the keys; "," and "." both are the separator.
+        QTest::keyClicks(calculator, QStringLiteral("12,5+1.5"));
+        QTest::keyClick(calculator, Qt::Key_Return);
+        QCOMPARE(calculator->display(), QStringLiteral("14"));
+        // The mouse acts on release.
+        QTest::mouseClick(calculator->findChild<QWidget*>(QStringLiteral("lblCancel")), Qt::LeftButton);
+        QCOMPARE(calculator->display(), QStringLiteral("0,"));
+        QTest::mouseClick(calculator->findChild<QWidget*>(QStringLiteral("lblNumber_7")), Qt::LeftButton);
+        QTest::mouseClick(calculator->findChild<QWidget*>(QStringLiteral("lblOperator_0")), Qt::LeftButton);
+        QTest::mouseClick(calculator->findChild<QWidget*>(QStringLiteral("lblNumber_0")), Qt::LeftButton);
+        QTest::mouseClick(calculator->findChild<QWidget*>(QStringLiteral("lblOperator_4")), Qt::LeftButton);
+        QCOMPARE(DialogService::shown().size(), 1);
+        QCOMPARE(DialogService::shown().first().text, QStringLiteral("No se puede dividir entre cero"));
+        QCOMPARE(DialogService::shown().first().title, QStringLiteral("Calculadora"));
+        QCOMPARE(DialogService::shown().first().icon, DialogService::Icon::Exclamation);
+        QCOMPARE(calculator->display(), QStringLiteral("7,"));
+
+        // Shown again while open: the same window, as it was.
+        QTest::mouseClick(hotSpot, Qt::LeftButton);
+        QCOMPARE(Calculator::instance(), calculator.data());
+        QCOMPARE(calculator->display(), QStringLiteral("7,"));
+        // Closed and opened again: from a clean state.
+        QTest::keyClicks(calculator, QStringLiteral("5+"));
+        calculator->close();
+        QTRY_VERIFY(calculator.isNull());
+        QTest::mouseClick(hotSpot, Qt::LeftButton);
+        calculator = Calculator::instance();
+        QVERIFY(calculator);
+        QCOMPARE(calculator->display(), QStringLiteral("0,"));
+        QTest::keyClicks(calculator, QStringLiteral("2"));
+        QTest::keyClick(calculator, Qt::Key_Enter);
+        QCOMPARE(calculator->display(), QStringLiteral("2,"));
+        calculator->close();
+        QTRY_VERIFY(calculator.isNull());
+    }
+};
+
+QTEST_MAIN(TestPublisher)
+#include "tst_publisher.moc"
