@@ -65,9 +65,10 @@ void BackgroundPainter::menu(const QSize& size, const QString& title, const QStr
     m_painter.fillRect(l.page.adjusted(-1, -1, 1, 1), QColor(kEdge));
     m_painter.fillRect(l.page, QColor(kPage));
 
-    // Footer: the help and exit buttons sit on it, the calculator at its left.
-    const int footer = l.footerButtons - qRound(8 * scale);
-    m_painter.fillRect(QRect(0, footer, w, h - footer), QColor(kFrameDeep));
-    m_painter.fillRect(QRect(0, footer, w, qRound(2 * scale)), QColor(kAccent));
+    // Below the page the screens write their captions, counts and titles in black: a light band,
+    // with the help and exit buttons at its foot and the calculator at its left.
+    const int band = l.page.bottom() + qRound(6 * scale);
+    m_painter.fillRect(QRect(0, band, w, h - band), QColor(234, 228, 214));
+    m_painter.fillRect(QRect(0, band, w, qRound(2 * scale)), QColor(kAccent));
     GlyphPainter(m_painter).calculator(l.calculator);
 }

@@ -109,8 +109,11 @@ MenuForm::MenuForm(const QString& nombre, bool conBorde)
         opcion->setAutoFillBackground(true);
         QPalette pal = opcion->palette();
         pal.setColor(QPalette::Window, bgrColor(0x505E59));
+        pal.setColor(QPalette::Button, bgrColor(0x505E59));
         pal.setColor(QPalette::WindowText, Qt::white);
+        pal.setColor(QPalette::ButtonText, Qt::white);
         opcion->setPalette(pal);
+        opcion->setBackgroundRole(QPalette::Window);
         Twips::place(opcion, lefts[i], 240, (conBorde && i == 4) ? 1695 : 1575, 495);
         connect(opcion, &QRadioButton::toggled, this, [this, i](bool on) {
             if (on)

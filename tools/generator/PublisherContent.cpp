@@ -67,7 +67,9 @@ QImage logo(const QSize& size)
     fill.setColorAt(1, QColor(PictureStyle::kFrameDeep));
     p.fillRect(image.rect(), fill);
     p.fillRect(QRectF(0, h * 0.74, w, h * 0.025), QColor(PictureStyle::kAccent));
-    BannerPainter(p).publisherLogo(QRectF(w * 0.08, h * 0.2, w * 0.84, h * 0.36));
+    // The logo sizes its text by the height and aligns right: keep it low enough to fit the width.
+    const qreal alto = qMin(h * 0.36, w * 0.17);
+    BannerPainter(p).publisherLogo(QRectF(w * 0.06, h * 0.38 - alto / 2, w * 0.88, alto));
     const QString line = QStringLiteral("Información para profesionales desde 1990");
     p.setFont(PictureStyle::fitted(PictureStyle::font(h * 0.09, false), line, QSizeF(w * 0.86, h * 0.12)));
     p.setPen(QColor(PictureStyle::kPage));
