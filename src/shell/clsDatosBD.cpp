@@ -107,7 +107,8 @@ int clsDatosBD::setDatos(const QString& texto)
             throw DbError(DbError::NoConnection, QStringLiteral("No se pudo establecer la conexion"));
         // Query aside: what is shown is only replaced by a result that really arrived.
         Recordset nuevo;
-        nuevo.open(sql, *conexion);
+        // A sort or an undo brings back much the same rows: size the storage like the present ones.
+        nuevo.open(sql, *conexion, rsDatos->isOpen() ? rsDatos->sizeHint() : Recordset::SizeHint());
         rsDatos->adopt(nuevo);
         return rsDatos->recordCount();
     } catch (const DbError& e) {

@@ -30,7 +30,6 @@ void frmWhile::mostrar()
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
     show();
-    raise();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 

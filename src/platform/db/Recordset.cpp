@@ -70,7 +70,7 @@ void Recordset::clearData()
     m_pending.clear();
 }
 
-void Recordset::open(const QString& sql, Connection& connection)
+void Recordset::open(const QString& sql, Connection& connection, SizeHint hint)
 {
     notify(Event::AboutToReset);
     m_open = false;
@@ -128,6 +128,8 @@ void Recordset::open(const QString& sql, Connection& connection)
         }
 
         bool typed = false;
+        m_data.reserve(size_t(qMax<qint64>(hint.bytes, 0)));
+        m_offsets.reserve(size_t(qMax<qint64>(hint.cells, 1)));
         m_offsets.push_back(0);
         int rc;
         while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
@@ -159,8 +161,11 @@ void Recordset::open(const QString& sql, Connection& connection)
         }
         if (rc != SQLITE_DONE)
             throw sqliteError(db);
-        m_data.shrink_to_fit();
-        m_offsets.shrink_to_fit();
+        // Give back only a large surplus: shrinking copies the whole buffer.
+        if (m_data.capacity() > m_data.size() + m_data.size() / 4)
+            m_data.shrink_to_fit();
+        if (m_offsets.capacity() > m_offsets.size() + m_offsets.size() / 4)
+            m_offsets.shrink_to_fit();
         m_open = true;
         m_current = 0;
     } catch (...) {
@@ -184,7 +189,7 @@ void Recordset::close()
 void Recordset::requery()
 {
     requireOpen();
-    open(m_source, *m_connection);
+    open(m_source, *m_connection, sizeHint());
 }
 
 void Recordset::adopt(Recordset& other)

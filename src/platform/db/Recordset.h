@@ -31,8 +31,18 @@ public:
     Recordset(const Recordset&) = delete;
     Recordset& operator=(const Recordset&) = delete;
 
+    // What a caller expects a result to hold, so its storage is allocated once (e.g. when the same
+    // companies come back in another order).
+    struct SizeHint
+    {
+        qint64 bytes = 0;
+        qint64 cells = 0;
+    };
+    SizeHint sizeHint() const { return {qint64(m_data.size()), qint64(m_offsets.size())}; }
+
     // Runs `sql` on `connection` and reads all its rows. Throws DbError; the recordset is then closed.
-    void open(const QString& sql, Connection& connection);
+    void open(const QString& sql, Connection& connection) { open(sql, connection, SizeHint()); }
+    void open(const QString& sql, Connection& connection, SizeHint hint);
     void close();
     void requery();
     // Takes over the content of `other` (left closed), telling this recordset's observers.
