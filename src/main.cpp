@@ -5,25 +5,25 @@
 #include "publisher/clsPublicaciones.h"
 #include "publisher/clsRanking.h"
 #include "search/frmBuscar.h"
+#include "shell/Aplicacion.h"
 #include "shell/MenuForm.h"
 #include "shell/clsMenu.h"
 #include "shell/mdMain.h"
 
-#include <QApplication>
 #include <QLocale>
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    Aplicacion app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarvesa 2010"));
     QApplication::setOrganizationName(QStringLiteral("KORVAN"));
     QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
     Fonts::install();
-    clsMenu::registraBuscador(&frmBuscar::Muestra);
-    clsMenu::registraPantalla(1, [] { return std::make_unique<clsGuia>(); });
     clsMenu::registraPantalla(0, [] { return std::make_unique<clsEmpresa>(); });
+    clsMenu::registraPantalla(1, [] { return std::make_unique<clsGuia>(); });
     clsMenu::registraPantalla(2, [] { return std::make_unique<clsRanking>(); });
     clsMenu::registraPantalla(3, [] { return std::make_unique<clsPublicaciones>(); });
+    clsMenu::registraBuscador(&frmBuscar::Muestra);
     MenuForm::registraCalculadora(&Calculator::muestra);
     mdMain::Main();
     return app.exec();

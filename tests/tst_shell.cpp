@@ -7,6 +7,8 @@
 #include "platform/ui/ImageButton.h"
 #include "platform/ui/PictureBox.h"
 #include "platform/ui/Twips.h"
+#include "platform/db/DbError.h"
+#include "shell/Aplicacion.h"
 #include "shell/clsResolucion.h"
 #include "shell/clsVentanas.h"
 #include "shell/clsWeb.h"
@@ -20,6 +22,18 @@
 #include <QTextBrowser>
 
 namespace {
+
+// A handler that fails the way a database call can.
+class Failing : public QObject
+{
+public:
+    bool event(QEvent* e) override
+    {
+        if (e->type() == QEvent::User)
+            throw DbError(DbError::Failed, QStringLiteral("disco lleno"));
+        return QObject::event(e);
+    }
+};
 
 class FakeModes : public DisplayModes
 {
@@ -230,6 +244,18 @@ private Q_SLOTS:
                  QDir(folder).filePath(QStringLiteral("DATA/nuevo/x.txt")));
     }
 
+    void anErrorInAHandlerIsSaidAndTheProgramGoesOn()
+    {
+        Failing failing;
+        QEvent event(QEvent::User);
+        BusyPointer::set(true);
+        QCoreApplication::sendEvent(&failing, &event);
+        QCOMPARE(DialogService::shown().size(), 1);
+        QCOMPARE(DialogService::shown().first().icon, DialogService::Icon::Critical);
+        QVERIFY(DialogService::shown().first().text.contains(QStringLiteral("disco lleno")));
+        QVERIFY(!BusyPointer::isBusy());
+    }
+
     void busyPointerIsASettingNotAStack()
     {
         BusyPointer::set(true);
@@ -244,5 +270,10 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestShell)
+int main(int argc, char* argv[])
+{
+    Aplicacion app(argc, argv);
+    TestShell test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_shell.moc"

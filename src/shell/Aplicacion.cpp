@@ -1,0 +1,26 @@
+#include "shell/Aplicacion.h"
+
+#include "platform/db/DbError.h"
+#include "platform/ui/BusyPointer.h"
+#include "platform/ui/DialogService.h"
+
+Aplicacion::Aplicacion(int& argc, char** argv)
+    : QApplication(argc, argv)
+{
+}
+
+bool Aplicacion::notify(QObject* receiver, QEvent* event)
+{
+    QString fallo;
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const DbError& e) {
+        fallo = e.description();
+    } catch (const std::exception& e) {
+        fallo = QString::fromLocal8Bit(e.what());
+    }
+    BusyPointer::set(false);
+    DialogService::message(QStringLiteral("No se ha podido completar la operación:\n%1").arg(fallo),
+                           DialogService::Buttons::Ok, DialogService::Icon::Critical);
+    return false;
+}
