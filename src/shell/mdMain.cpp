@@ -88,7 +88,7 @@ void Main()
 {
     BusyPointer::set(true);
     frmSplash::instance().show();
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
     gRutaApp = AppPaths::programFolder();
     gRutaBD = gRutaApp + QStringLiteral("\\DATA\\DIdarari.idb");
@@ -103,9 +103,9 @@ void Main()
     gSectores = leeLista(QStringLiteral("SELECT DISTINCT(sector) FROM tbl_empresas"));
     gAutonomias = leeLista(QStringLiteral("SELECT DISTINCT(autonomia) FROM tbl_empresas"));
 
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     frmSplash::instance().unload();
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     BusyPointer::set(false);
 
     if (!fallo.isEmpty()) {
