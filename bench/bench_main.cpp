@@ -1,7 +1,9 @@
 // Measures the database layer, the query service and the grid on generated databases.
 // One line per figure; `--smoke` runs one small size only.
 
+#include "core/clsDatosBD.h"
 #include "generator/CompanyGenerator.h"
+#include "guide/GridBinding.h"
 #include "guide/clsGuia.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
@@ -9,7 +11,6 @@
 #include "platform/ui/ControlRegistry.h"
 #include "platform/ui/DialogService.h"
 #include "platform/ui/FlexGrid.h"
-#include "shell/clsDatosBD.h"
 #include "shell/clsMenu.h"
 #include "shell/mdMain.h"
 
@@ -29,10 +30,11 @@
 
 namespace {
 
-const QString kSelect = QStringLiteral(
-    "SELECT seleccionada, sector, empresa, actividad, cif, autonomia, provincia, poblacion, domicilio, cp, telefono, "
-    "fax, email, web, cargo_1, contacto_1, cargo_2, contacto_2, superficie, vehiculos, empleados, observaciones, "
-    "empresa_id  FROM tbl_empresas");
+const QString kSelect = QStringLiteral("SELECT seleccionada, sector, empresa, actividad, cif, autonomia, "
+                                       "provincia, poblacion, domicilio, cp, telefono, "
+                                       "fax, email, web, cargo_1, contacto_1, cargo_2, contacto_2, "
+                                       "superficie, vehiculos, empleados, observaciones, "
+                                       "empresa_id  FROM tbl_empresas");
 
 // Median of `runs` timings, in milliseconds.
 double median(int runs, const std::function<void()>& work)
@@ -204,26 +206,37 @@ void measure(int companies)
     grid.resize(1000, 600);
     grid.show();
     QApplication::processEvents();
-    report(companies, "bind the grid and paint", median(runs, [&] {
-        grid.setDataSource(nullptr);
-        datos.muestraDatos(&grid);
-        grid.repaint();
-    }), "ms");
+    report(companies, "bind the grid and paint",
+        median(runs,
+            [&] {
+                grid.setDataSource(nullptr);
+                GridBinding::muestraDatos(datos, &grid);
+                grid.repaint();
+            }),
+        "ms");
 
-    report(companies, "header sort: setOrden(empresa), bind, paint", median(runs, [&] {
-        QString campo = QStringLiteral("empresa");
-        datos.setOrden(campo, &grid);
-        grid.repaint();
-    }), "ms");
+    report(companies, "header sort: setOrden(empresa), bind, paint",
+        median(runs,
+            [&] {
+                QString campo = QStringLiteral("empresa");
+                datos.setOrden(campo);
+                GridBinding::muestraDatos(datos, &grid);
+                grid.repaint();
+            }),
+        "ms");
 
     Recordset* rs = datos.getRecordset();
     const QString prefix = rs->textAt(rs->recordCount() * 2 / 3, 2).left(3);
     const QString criterion = clsDatosBD::criterioComienzaPor(QStringLiteral("empresa"), prefix);
-    report(companies, "getPosicionBusqueda, 3-letter prefix", median(21, [&] { datos.getPosicionBusqueda(criterion); }),
-           "ms");
-    report(companies, "getPosicionBusqueda, no match", median(21, [&] {
-        datos.getPosicionBusqueda(clsDatosBD::criterioComienzaPor(QStringLiteral("empresa"), QStringLiteral("ZZZZ")));
-    }), "ms");
+    report(companies, "getPosicionBusqueda, 3-letter prefix",
+        median(21, [&] { datos.getPosicionBusqueda(criterion); }), "ms");
+    report(companies, "getPosicionBusqueda, no match",
+        median(21,
+            [&] {
+                datos.getPosicionBusqueda(
+                    clsDatosBD::criterioComienzaPor(QStringLiteral("empresa"), QStringLiteral("ZZZZ")));
+            }),
+        "ms");
     measureGuide(companies, dir.path());
     report(companies, "process peak resident memory", peakResidentKb() / 1024.0, "MiB");
 }

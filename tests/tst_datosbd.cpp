@@ -1,17 +1,19 @@
+#include "core/clsDatosBD.h"
+#include "guide/GridBinding.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
 #include "platform/db/SpanishText.h"
 #include "platform/ui/FlexGrid.h"
-#include "shell/clsDatosBD.h"
 
 #include <QTest>
 
 namespace {
 
-const QString kSelect = QStringLiteral(
-    "SELECT seleccionada, sector, empresa, actividad, cif, autonomia, provincia, poblacion, domicilio, cp, telefono, "
-    "fax, email, web, cargo_1, contacto_1, cargo_2, contacto_2, superficie, vehiculos, empleados, observaciones, "
-    "empresa_id ");
+const QString kSelect = QStringLiteral("SELECT seleccionada, sector, empresa, actividad, cif, autonomia, "
+                                       "provincia, poblacion, domicilio, cp, telefono, "
+                                       "fax, email, web, cargo_1, contacto_1, cargo_2, contacto_2, "
+                                       "superficie, vehiculos, empleados, observaciones, "
+                                       "empresa_id ");
 const QString kCatering = kSelect + QStringLiteral(" FROM tbl_empresas where sector LIKE 'CATERIN%'");
 const QString kTodas = kSelect + QStringLiteral(" FROM tbl_empresas");
 
@@ -51,29 +53,29 @@ private Q_SLOTS:
         QCOMPARE(datos.getOrdenIndice(), 0);
 
         QString campo = QStringLiteral("empresa");
-        datos.setOrden(campo, nullptr);
+        datos.setOrden(campo);
         QCOMPARE(campo, QStringLiteral("empresa ASC"));
         QCOMPARE(datos.getSQL(), kCatering + QStringLiteral(" ORDER BY empresa ASC"));
         QCOMPARE(datos.getOrdenIndice(), 3);
         QCOMPARE(datos.getDireccionOrden(), 0);
 
         campo = QStringLiteral("empresa");
-        datos.setOrden(campo, nullptr);
+        datos.setOrden(campo);
         QCOMPARE(datos.getSQL(), kCatering + QStringLiteral(" ORDER BY empresa DESC"));
         QCOMPARE(datos.getDireccionOrden(), 1);
         QCOMPARE(datos.getOrdenNombre(), QStringLiteral("EMPRESA"));
 
         campo = QStringLiteral("\"empresa\"");
-        datos.setOrden(campo, nullptr);
+        datos.setOrden(campo);
         QCOMPARE(datos.getSQL(), kCatering + QStringLiteral(" ORDER BY empresa ASC"));
 
         campo = QStringLiteral("poblacion DESC");
-        datos.setOrden(campo, nullptr);
+        datos.setOrden(campo);
         QCOMPARE(datos.getSQL(), kCatering + QStringLiteral(" ORDER BY poblacion DESC"));
         QCOMPARE(datos.getOrdenIndice(), 8);
 
         campo.clear();
-        datos.setOrden(campo, nullptr);
+        datos.setOrden(campo);
         QCOMPARE(datos.getSQL(), kCatering);
     }
 
@@ -83,13 +85,13 @@ private Q_SLOTS:
         datos.setConexion(&m_conn);
         datos.setDatos(kCatering);
         QString campo = QStringLiteral("empresa");
-        datos.setOrden(campo, nullptr);
+        datos.setOrden(campo);
         Recordset* rs = datos.getRecordset();
         const QString first = rs->textAt(0, 2);
         const QString last = rs->textAt(rs->recordCount() - 1, 2);
         QVERIFY(SpanishText::compare(first, last) <= 0);
         campo = QStringLiteral("empresa");
-        datos.setOrden(campo, nullptr);
+        datos.setOrden(campo);
         QCOMPARE(rs->textAt(0, 2), last);
     }
 
@@ -99,12 +101,12 @@ private Q_SLOTS:
         datos.setConexion(&m_conn);
         datos.setDatos(kTodas + QStringLiteral(" ORDER BY empresa_id ASC"));
         QString campo = QStringLiteral("empresa");
-        datos.setOrden(campo, nullptr);
+        datos.setOrden(campo);
         QCOMPARE(campo, QStringLiteral("empresa ASC"));
         // A new, unsorted query is sorted ascending whatever was sorted before.
         datos.setDatos(kCatering);
         campo = QStringLiteral("empresa");
-        datos.setOrden(campo, nullptr);
+        datos.setOrden(campo);
         QCOMPARE(campo, QStringLiteral("empresa ASC"));
     }
 
@@ -112,12 +114,13 @@ private Q_SLOTS:
     {
         clsDatosBD datos;
         datos.setConexion(&m_conn);
-        const QString sql = kSelect + QStringLiteral(" FROM tbl_empresas WHERE empresa NOT LIKE '%ORDER BY x DESC%'");
+        const QString sql
+            = kSelect + QStringLiteral(" FROM tbl_empresas WHERE empresa NOT LIKE '%ORDER BY x DESC%'");
         QVERIFY(datos.setDatos(sql) > 0);
         QCOMPARE(datos.getDireccionOrden(), 0);
         QCOMPARE(datos.getOrdenNombre(), QString());
         QString campo = QStringLiteral("cif");
-        datos.setOrden(campo, nullptr);
+        datos.setOrden(campo);
         QCOMPARE(datos.getSQL(), sql + QStringLiteral(" ORDER BY cif ASC"));
         QVERIFY(!datos.fallo());
     }
@@ -143,7 +146,7 @@ private Q_SLOTS:
         datos.setConexion(&m_conn);
         const int n = datos.setDatos(kCatering);
         FlexGrid grid;
-        datos.muestraDatos(&grid);
+        GridBinding::muestraDatos(datos, &grid);
         QCOMPARE(datos.setDatos(QStringLiteral("SELECT nada FROM ninguna")), 0);
         QVERIFY(datos.fallo());
         QVERIFY(!datos.ultimoError().isEmpty());
@@ -168,8 +171,9 @@ private Q_SLOTS:
         datos.setConexion(&m_conn);
         const int companies = count(QStringLiteral("SELECT count(*) FROM tbl_empresas"));
         const int times = 32767 / companies + 1;
-        const int n = datos.setDatos(QStringLiteral("SELECT a.empresa FROM tbl_empresas a, tbl_empresas b WHERE b.id_emp <= %1")
-                                         .arg(times));
+        const int n = datos.setDatos(
+            QStringLiteral("SELECT a.empresa FROM tbl_empresas a, tbl_empresas b WHERE b.id_emp <= %1")
+                .arg(times));
         QCOMPARE(n, companies * times);
         QVERIFY(n > 32767);
         QCOMPARE(datos.getNumeroRegistros(), n);
@@ -192,7 +196,8 @@ private Q_SLOTS:
         clsDatosBD datos;
         datos.setConexion(&m_conn);
         datos.setDatos(kTodas + QStringLiteral(" ORDER BY empresa ASC"));
-        const int pos = datos.getPosicionBusqueda(clsDatosBD::criterioComienzaPor(QStringLiteral("empresa"), typed));
+        const int pos
+            = datos.getPosicionBusqueda(clsDatosBD::criterioComienzaPor(QStringLiteral("empresa"), typed));
         Recordset* rs = datos.getRecordset();
         // The expected position: the first name, in the order shown, that begins with the text.
         int expected = Recordset::PosEOF;
@@ -236,7 +241,7 @@ private Q_SLOTS:
         datos.setConexion(&m_conn);
         FlexGrid grid;
         const int n = datos.setDatos(kCatering);
-        datos.muestraDatosMatriz(&grid);
+        GridBinding::muestraDatosMatriz(datos, &grid);
         QCOMPARE(grid.rows(), n + 1);
         QCOMPARE(grid.cols(), 24);
         QCOMPARE(grid.textMatrix(1, 1), QStringLiteral("Falso"));
@@ -244,11 +249,11 @@ private Q_SLOTS:
         QCOMPARE(grid.textMatrix(n, 3), rs->textAt(n - 1, 2));
 
         datos.setDatos(kSelect + QStringLiteral(" FROM tbl_empresas WHERE 0"));
-        datos.muestraDatosMatriz(&grid);
+        GridBinding::muestraDatosMatriz(datos, &grid);
         QCOMPARE(grid.rows(), 1);
 
         const int all = datos.setDatos(kTodas);
-        datos.muestraDatos(&grid);
+        GridBinding::muestraDatos(datos, &grid);
         QCOMPARE(grid.rows(), all + 1);
         QCOMPARE(grid.row(), 1);
         QCOMPARE(grid.topRow(), 1);

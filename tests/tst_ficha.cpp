@@ -1,6 +1,7 @@
 #include "card/FrmFicha.h"
 #include "card/RecordCardLayout.h"
 #include "card/clsFicha.h"
+#include "core/clsDatosBD.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
 #include "platform/db/SqlText.h"
@@ -11,7 +12,6 @@
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/ImageButton.h"
 #include "platform/ui/Twips.h"
-#include "shell/clsDatosBD.h"
 #include "shell/mdMain.h"
 
 #include <QCheckBox>
@@ -514,7 +514,7 @@ private Q_SLOTS:
         FlexGrid grid;
         grid.resize(600, 300);
         grid.show();
-        datos.muestraDatos(&grid);
+        grid.setDataSource(datos.getRecordset());
         Recordset* rs = datos.getRecordset();
         grid.setRow(2);
         const qint64 primero = primerId(QStringLiteral("observaciones <> ''"));
@@ -592,7 +592,7 @@ private Q_SLOTS:
         FlexGrid grid;
         grid.resize(600, 300);
         grid.show();
-        datos.muestraDatos(&grid);
+        grid.setDataSource(datos.getRecordset());
         Recordset* rs = datos.getRecordset();
         grid.setRow(total - 1);
 

@@ -1,6 +1,6 @@
-#include "card/clsImpresion.h"
 #include "platform/print/PrintSurface.h"
 #include "platform/print/RecordingSurface.h"
+#include "platform/print/clsImpresion.h"
 #include "platform/ui/Fonts.h"
 #include "platform/ui/PictureBox.h"
 #include "platform/ui/Twips.h"

@@ -1,17 +1,18 @@
 #include "card/FrmFicha.h"
 
 #include "card/clsFicha.h"
-#include "card/clsImpresion.h"
 #include "platform/db/Connection.h"
 #include "platform/db/DbError.h"
 #include "platform/db/Recordset.h"
 #include "platform/print/PrinterSurface.h"
 #include "platform/print/Printers.h"
+#include "platform/print/clsImpresion.h"
 #include "platform/ui/BusyPointer.h"
 #include "platform/ui/DialogService.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Fonts.h"
 #include "platform/ui/ImageButton.h"
+#include "platform/ui/PendingEvents.h"
 #include "platform/ui/PictureBox.h"
 #include "platform/ui/Twips.h"
 #include "platform/ui/WindowBehaviour.h"
@@ -67,7 +68,7 @@ constexpr qsizetype kObservacionesCortas = 85;
 
 void procesaPendientes()
 {
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    PendingEvents::process();
 }
 
 QLabel* nuevaEtiqueta(QWidget* contenedor, const QString& nombre, const QFont& fuente)

@@ -1,6 +1,7 @@
 #include "publisher/ScreenKit.h"
 
 #include "platform/ui/Fonts.h"
+#include "platform/ui/PendingEvents.h"
 #include "platform/ui/Twips.h"
 #include "shell/MenuForm.h"
 #include "shell/mdMain.h"
@@ -75,7 +76,7 @@ QString mnemonicText(const QString& caption)
 
 void processEvents()
 {
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    PendingEvents::process();
 }
 
 } // namespace ScreenKit

@@ -1,6 +1,6 @@
 #include "publisher/clsPublicaciones.h"
 
-#include "platform/os/AppPaths.h"
+#include "core/AppPaths.h"
 #include "platform/os/DesktopOpener.h"
 #include "platform/ui/BusyPointer.h"
 #include "platform/ui/ControlRegistry.h"

@@ -7,6 +7,7 @@
 #include "platform/ui/DialogService.h"
 #include "platform/ui/Fonts.h"
 #include "platform/ui/ImageButton.h"
+#include "platform/ui/PendingEvents.h"
 #include "platform/ui/Twips.h"
 #include "platform/ui/WindowBehaviour.h"
 #include "resources/Pictures.h"
@@ -41,7 +42,7 @@ QList<std::function<void(frmBuscar&)>>& guiones()
 
 void procesaMensajes()
 {
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    PendingEvents::process();
 }
 
 // Spanish order, one entry for values that differ only in case, no empty entry besides the list's own.

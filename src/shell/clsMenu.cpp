@@ -1,6 +1,7 @@
 #include "shell/clsMenu.h"
 
 #include "platform/ui/DialogService.h"
+#include "platform/ui/PendingEvents.h"
 #include "resources/Pictures.h"
 #include "shell/Pantalla.h"
 #include "shell/clsVentanas.h"
@@ -26,7 +27,7 @@ std::function<void()>& buscador()
 
 void procesaMensajes()
 {
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    PendingEvents::process();
 }
 
 } // namespace
@@ -161,7 +162,8 @@ void clsMenu::setTipo(int nuevo)
         return;
     static const char* const nombres[] = {"EMPRESA", "GUIA", "RANKING", "PUBLI"};
     const bool pequena = gVentanas().getResolucion() == 2;
-    const QString nombre = QString::fromLatin1(nombres[tipo]) + (pequena ? QStringLiteral("800") : QStringLiteral("1024"));
+    const QString nombre
+        = QString::fromLatin1(nombres[tipo]) + (pequena ? QStringLiteral("800") : QStringLiteral("1024"));
     if (auto* status = gFormMenu ? gFormMenu->findChild<QLabel*>(QStringLiteral("imgStatus")) : nullptr) {
         const QPixmap imagen = Pictures::get(nombre);
         status->setPixmap(imagen);

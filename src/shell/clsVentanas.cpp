@@ -1,6 +1,7 @@
 #include "shell/clsVentanas.h"
 
 #include "platform/ui/ControlRegistry.h"
+#include "platform/ui/PendingEvents.h"
 #include "platform/ui/PictureBox.h"
 #include "platform/ui/Twips.h"
 #include "resources/Pictures.h"
@@ -47,7 +48,8 @@ int clsVentanas::codigoPara(int anchoPixels)
 
 bool clsVentanas::setResolucion(int codigo)
 {
-    static const int modos[][2] = {{640, 480}, {800, 600}, {1024, 768}, {1152, 869}, {1152, 768}, {1152, 960}, {1152, 1024}};
+    static const int modos[][2]
+        = {{640, 480}, {800, 600}, {1024, 768}, {1152, 869}, {1152, 768}, {1152, 960}, {1152, 1024}};
     if (codigo < 1 || codigo > 7)
         return false;
     resolucion = codigo;
@@ -58,7 +60,7 @@ bool clsVentanas::setResolucion(int codigo)
 
 void clsVentanas::colocaMenu(QWidget* frm)
 {
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    PendingEvents::process();
     const bool pequena = resolucion == 2;
     const int top = pequena ? 1000 : 1500;
     int left = pequena ? 500 : 400;

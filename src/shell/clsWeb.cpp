@@ -2,6 +2,7 @@
 
 #include "platform/os/DesktopOpener.h"
 #include "platform/ui/DialogService.h"
+#include "platform/ui/PendingEvents.h"
 #include "platform/ui/WindowBehaviour.h"
 #include "shell/frmAyudaGrande.h"
 
@@ -9,12 +10,13 @@
 
 bool clsWeb::AbreHttp(QString& url)
 {
-    const bool abierta = url.contains(QLatin1String("mailto:"), Qt::CaseInsensitive) ? DesktopOpener::openMail(url)
-                                                                                    : DesktopOpener::openWeb(url);
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    const bool abierta = url.contains(QLatin1String("mailto:"), Qt::CaseInsensitive)
+        ? DesktopOpener::openMail(url)
+        : DesktopOpener::openWeb(url);
+    PendingEvents::process();
     if (!abierta)
         DialogService::message(QStringLiteral("No se ha podido abrir la dirección %1").arg(url),
-                               DialogService::Buttons::Ok, DialogService::Icon::Exclamation);
+            DialogService::Buttons::Ok, DialogService::Icon::Exclamation);
     return abierta;
 }
 
@@ -23,10 +25,11 @@ bool clsWeb::AbreMail(QString& destino)
     if (!destino.contains(QLatin1String("mailto:"), Qt::CaseInsensitive))
         destino = QStringLiteral("mailto:") + destino;
     const bool abierta = DesktopOpener::openMail(destino);
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    PendingEvents::process();
     if (!abierta)
-        DialogService::message(QStringLiteral("No se ha podido abrir un mensaje nuevo para %1").arg(destino.mid(7)),
-                               DialogService::Buttons::Ok, DialogService::Icon::Exclamation);
+        DialogService::message(
+            QStringLiteral("No se ha podido abrir un mensaje nuevo para %1").arg(destino.mid(7)),
+            DialogService::Buttons::Ok, DialogService::Icon::Exclamation);
     return abierta;
 }
 

@@ -1,5 +1,6 @@
 #include "shell/frmWhile.h"
 
+#include "platform/ui/PendingEvents.h"
 #include "platform/ui/Twips.h"
 #include "resources/Pictures.h"
 
@@ -30,7 +31,7 @@ void frmWhile::mostrar()
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
     show();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    PendingEvents::process();
 }
 
 void frmWhile::unload()

@@ -1,4 +1,4 @@
-#include "card/clsImpresion.h"
+#include "platform/print/clsImpresion.h"
 
 #include "platform/print/PrintSurface.h"
 #include "platform/ui/PictureBox.h"

@@ -1,15 +1,13 @@
-#include "shell/clsDatosBD.h"
+#include "core/clsDatosBD.h"
 
+#include "core/AppPaths.h"
+#include "core/BusyHook.h"
+#include "core/Installation.h"
 #include "platform/db/Connection.h"
 #include "platform/db/DbError.h"
 #include "platform/db/Recordset.h"
 #include "platform/db/SqlText.h"
-#include "platform/os/AppPaths.h"
-#include "platform/ui/BusyPointer.h"
-#include "platform/ui/FlexGrid.h"
-#include "shell/mdMain.h"
 
-#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace {
@@ -19,7 +17,8 @@ const QString kOrderBy = QStringLiteral("ORDER BY");
 // The text after the words ORDER BY that start at `pos`.
 QString clauseAfterOrderBy(const QString& sql, qsizetype pos)
 {
-    static const QRegularExpression words(QStringLiteral("^ORDER\\s+BY\\s*"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression words(
+        QStringLiteral("^ORDER\\s+BY\\s*"), QRegularExpression::CaseInsensitiveOption);
     const QString tail = sql.mid(pos);
     const QRegularExpressionMatch m = words.match(tail);
     return m.hasMatch() ? tail.mid(m.capturedEnd()) : QString();
@@ -29,8 +28,7 @@ QString clauseAfterOrderBy(const QString& sql, qsizetype pos)
 bool splitDirection(const QString& term, QString& name, bool& descending)
 {
     static const QRegularExpression withDirection(QStringLiteral("^(.*\\S)\\s+(ASC|DESC)\\s*$"),
-                                                  QRegularExpression::CaseInsensitiveOption
-                                                      | QRegularExpression::DotMatchesEverythingOption);
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
     const QRegularExpressionMatch m = withDirection.match(term);
     if (!m.hasMatch()) {
         name = term.trimmed();
@@ -71,8 +69,8 @@ bool clsDatosBD::creaConexionJET(const QString& /*ruta*/, const QString& clave)
     conectado = false;
     try {
         auto propia = std::make_unique<Connection>();
-        QString cadena = QStringLiteral(" Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + AppPaths::localPath(gRutaBD)
-            + QLatin1Char(';');
+        QString cadena = QStringLiteral(" Provider=Microsoft.Jet.OLEDB.4.0;Data Source=")
+            + AppPaths::localPath(gRutaBD) + QLatin1Char(';');
         if (!clave.isEmpty())
             cadena += QStringLiteral("Jet OLEDB:DataBase Password=") + clave + QLatin1Char(';');
         cadena += QStringLiteral("Persist Security Info=False;");
@@ -90,7 +88,7 @@ int clsDatosBD::setDatos(const QString& texto)
 {
     // A copy: the caller may pass one of the texts this function rewrites (undo does).
     const QString sql = texto;
-    BusyPointer::Scope busy;
+    BusyHook::Scope busy;
     m_fallo = false;
     m_ultimoError.clear();
     const QString actualPrevio = sqlActual;
@@ -126,44 +124,6 @@ bool clsDatosBD::deshacer()
         return false;
     setDatos(sqlAnterior);
     return !m_fallo;
-}
-
-void clsDatosBD::muestraDatosMatriz(FlexGrid* grid)
-{
-    if (!grid)
-        return;
-    BusyPointer::Scope busy;
-    if (!rsDatos->isOpen() || rsDatos->isEOF()) {
-        // Nothing to show: the grid keeps only its header, so nothing stale can be chosen.
-        grid->setRows(1);
-        if (rsDatos->isOpen())
-            grid->setCols(rsDatos->fieldCount() + 1);
-        return;
-    }
-    const QList<QVariantList> filas = rsDatos->getRows();
-    const int campos = int(filas.size());
-    const int registros = campos > 0 ? int(filas.first().size()) : 0;
-    grid->setRows(registros + 1);
-    grid->setCols(campos + 1);
-    for (int i = 0; i < registros; ++i) {
-        for (int j = 0; j < campos; ++j)
-            grid->setTextMatrix(i + 1, j + 1, Recordset::displayText(filas.at(j).at(i)));
-    }
-}
-
-void clsDatosBD::muestraDatos(FlexGrid* grid)
-{
-    if (!grid)
-        return;
-    BusyPointer::Scope busy;
-    grid->setDataSource(rsDatos.get());
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    const int registros = getNumeroRegistros();
-    if (registros > 0) {
-        grid->setTopRow(registros);
-        grid->setRow(1);
-        grid->setTopRow(1);
-    }
 }
 
 int clsDatosBD::getPosicionBusqueda(const QString& criterio)
@@ -229,7 +189,7 @@ clsDatosBD::TerminoOrden clsDatosBD::terminoActual() const
     return termino;
 }
 
-void clsDatosBD::setOrden(QString& campo, FlexGrid* grid)
+void clsDatosBD::setOrden(QString& campo)
 {
     const QString fuente = rsDatos->source();
     const qsizetype pos = SqlText::indexOfKeyword(fuente, kOrderBy);
@@ -244,7 +204,8 @@ void clsDatosBD::setOrden(QString& campo, FlexGrid* grid)
         if (!splitDirection(campo, nombre, descendente)) {
             // A bare name toggles only when the companies shown are already sorted by it.
             const TerminoOrden actual = terminoActual();
-            descendente = actual.existe && !actual.descendente && actual.campo.compare(nombre, Qt::CaseInsensitive) == 0;
+            descendente = actual.existe && !actual.descendente
+                && actual.campo.compare(nombre, Qt::CaseInsensitive) == 0;
         }
         campo = nombre + (descendente ? QStringLiteral(" DESC") : QStringLiteral(" ASC"));
         orden = campo;
@@ -254,7 +215,6 @@ void clsDatosBD::setOrden(QString& campo, FlexGrid* grid)
         texto = pos >= 0 ? fuente.left(pos).trimmed() : fuente;
     }
     setDatos(texto);
-    muestraDatos(grid);
 }
 
 QString clsDatosBD::getOrdenNombre() const

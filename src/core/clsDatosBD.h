@@ -4,12 +4,12 @@
 #include <memory>
 
 class Connection;
-class FlexGrid;
 class Recordset;
 
 // The query service of the company guide: one recordset, the SQL text of the current query and of
 // the one before it (the undo), and sorting by rewriting the ORDER BY clause and querying again.
 // It never sorts or filters in memory: the recordset's source is the record of what is shown.
+// No widgets: the screens bind the recordset it hands back.
 class clsDatosBD
 {
 public:
@@ -21,8 +21,6 @@ public:
     QString getSQL() const;
     bool setConexion(Connection* conexion);
     bool creaConexionJET(const QString& ruta, const QString& clave);
-    void muestraDatosMatriz(FlexGrid* grid);
-    void muestraDatos(FlexGrid* grid);
 
     // Runs `sql`; the number of companies, 0 when none matched or the query failed (see fallo()).
     // A query that fails changes nothing: the previous result and texts stay as they were.
@@ -36,7 +34,9 @@ public:
     Recordset* getRecordset();
     bool tieneConexion() const;
     bool deshacer();
-    void setOrden(QString& campo, FlexGrid* grid);
+    // Rewrites the ORDER BY clause by `campo` and queries again; `campo` becomes "name ASC|DESC".
+    // The caller shows the new result (the guide binds its grid).
+    void setOrden(QString& campo);
     int getOrdenIndice() const;
     QString getOrdenNombre() const;
     int getDireccionOrden() const;

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <functional>
+
+// The core says when it is busy; the screens show it (the busy pointer). Without a handler the
+// core works silently, as in tests and tools.
+namespace BusyHook {
+
+void setHandler(std::function<void(bool)> handler);
+void set(bool busy);
+
+class Scope
+{
+public:
+    Scope() { set(true); }
+    ~Scope() { set(false); }
+    Scope(const Scope&) = delete;
+    Scope& operator=(const Scope&) = delete;
+};
+
+} // namespace BusyHook
