@@ -4,6 +4,7 @@
 #include "platform/db/Recordset.h"
 #include "platform/db/SpanishText.h"
 #include "platform/ui/FlexGrid.h"
+#include "TestInstallation.h"
 
 #include <QTest>
 
@@ -17,11 +18,6 @@ const QString kSelect = QStringLiteral("SELECT seleccionada, sector, empresa, ac
 const QString kCatering = kSelect + QStringLiteral(" FROM tbl_empresas where sector LIKE 'CATERIN%'");
 const QString kTodas = kSelect + QStringLiteral(" FROM tbl_empresas");
 
-QString databasePath()
-{
-    return qEnvironmentVariable("TARVESA_PROGRAM_DIR") + QStringLiteral("/DATA/DIdarari.idb");
-}
-
 } // namespace
 
 class TestDatosBD : public QObject
@@ -31,17 +27,12 @@ class TestDatosBD : public QObject
 private:
     Connection m_conn;
 
-    int count(const QString& sql)
-    {
-        Recordset rs;
-        rs.open(sql, m_conn);
-        return rs.field(0).value().toInt();
-    }
+    int count(const QString& sql) { return TestInstallation::scalar(sql, m_conn).toInt(); }
 
 private Q_SLOTS:
     void initTestCase()
     {
-        m_conn.open(databasePath());
+        m_conn.open(TestInstallation::databasePath());
         QVERIFY(m_conn.isOpen());
     }
 

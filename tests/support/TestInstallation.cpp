@@ -1,0 +1,62 @@
+#include "TestInstallation.h"
+
+#include "core/Installation.h"
+#include "platform/db/Connection.h"
+#include "platform/db/Recordset.h"
+#include "platform/ui/ControlRegistry.h"
+#include "platform/ui/FlexGrid.h"
+#include "shell/mdMain.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+
+namespace TestInstallation {
+
+QString folder()
+{
+    return qEnvironmentVariable("TARVESA_PROGRAM_DIR");
+}
+
+QString databasePath()
+{
+    return folder() + QStringLiteral("/DATA/DIdarari.idb");
+}
+
+bool startProgram(int screenWidth)
+{
+    delete gFormMenu.data();
+    liberaGlobales();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    qputenv("TARVESA_SCREEN_WIDTH", QByteArray::number(screenWidth));
+    mdMain::Main();
+    return !gFormMenu.isNull();
+}
+
+QWidget* control(const QString& name)
+{
+    return ControlRegistry::find(gFormMenu, name);
+}
+
+FlexGrid* guideGrid()
+{
+    return ControlRegistry::find<FlexGrid>(gFormMenu, QStringLiteral("mfgdatos"));
+}
+
+QVariant scalar(const QString& sql, Connection& connection)
+{
+    Recordset rs;
+    rs.open(sql, connection);
+    return rs.isEOF() ? QVariant() : rs.field(0).value();
+}
+
+QVariant scalar(const QString& sql)
+{
+    return scalar(sql, gConexion());
+}
+
+int count(const QString& sql)
+{
+    return scalar(sql).toInt();
+}
+
+} // namespace TestInstallation
