@@ -43,30 +43,30 @@ bool splitDirection(const QString& term, QString& name, bool& descending)
 } // namespace
 
 clsDatosBD::clsDatosBD()
-    : rsDatos(std::make_unique<Recordset>())
+    : m_rsDatos(std::make_unique<Recordset>())
 {
 }
 
 clsDatosBD::~clsDatosBD()
 {
-    conectado = false;
+    m_conectado = false;
 }
 
 QString clsDatosBD::getSQL() const
 {
-    return sqlActual;
+    return m_sqlActual;
 }
 
 bool clsDatosBD::setConexion(Connection* nueva)
 {
-    conexion = nueva;
-    conectado = conexion && conexion->state() == Connection::Open;
-    return conectado;
+    m_conexion = nueva;
+    m_conectado = m_conexion && m_conexion->state() == Connection::Open;
+    return m_conectado;
 }
 
 bool clsDatosBD::creaConexionJET(const QString& /*ruta*/, const QString& clave)
 {
-    conectado = false;
+    m_conectado = false;
     try {
         auto propia = std::make_unique<Connection>();
         QString cadena = QStringLiteral(" Provider=Microsoft.Jet.OLEDB.4.0;Data Source=")
@@ -76,8 +76,8 @@ bool clsDatosBD::creaConexionJET(const QString& /*ruta*/, const QString& clave)
         cadena += QStringLiteral("Persist Security Info=False;");
         propia->open(cadena);
         m_conexionPropia = std::move(propia);
-        conexion = m_conexionPropia.get();
-        conectado = true;
+        m_conexion = m_conexionPropia.get();
+        m_conectado = true;
         return true;
     } catch (const DbError&) {
         return false;
@@ -91,27 +91,27 @@ int clsDatosBD::setDatos(const QString& texto)
     BusyHook::Scope busy;
     m_fallo = false;
     m_ultimoError.clear();
-    const QString actualPrevio = sqlActual;
-    const QString anteriorPrevio = sqlAnterior;
+    const QString actualPrevio = m_sqlActual;
+    const QString anteriorPrevio = m_sqlAnterior;
 
-    sqlActual = sql;
-    if (sqlAnterior.isEmpty())
-        sqlAnterior = sql;
-    else if (rsDatos->source() != sqlAnterior)
-        sqlAnterior = rsDatos->source();
+    m_sqlActual = sql;
+    if (m_sqlAnterior.isEmpty())
+        m_sqlAnterior = sql;
+    else if (m_rsDatos->source() != m_sqlAnterior)
+        m_sqlAnterior = m_rsDatos->source();
 
     try {
-        if (!conexion || !conexion->isOpen())
+        if (!m_conexion || !m_conexion->isOpen())
             throw DbError(DbError::NoConnection, QStringLiteral("No se pudo establecer la conexion"));
         // Query aside: what is shown is only replaced by a result that really arrived.
         Recordset nuevo;
         // A sort or an undo brings back much the same rows: size the storage like the present ones.
-        nuevo.open(sql, *conexion, rsDatos->isOpen() ? rsDatos->sizeHint() : Recordset::SizeHint());
-        rsDatos->adopt(nuevo);
-        return rsDatos->recordCount();
+        nuevo.open(sql, *m_conexion, m_rsDatos->isOpen() ? m_rsDatos->sizeHint() : Recordset::SizeHint());
+        m_rsDatos->adopt(nuevo);
+        return m_rsDatos->recordCount();
     } catch (const DbError& e) {
-        sqlActual = actualPrevio;
-        sqlAnterior = anteriorPrevio;
+        m_sqlActual = actualPrevio;
+        m_sqlAnterior = anteriorPrevio;
         m_fallo = true;
         m_ultimoError = e.description();
         return 0;
@@ -120,20 +120,20 @@ int clsDatosBD::setDatos(const QString& texto)
 
 bool clsDatosBD::deshacer()
 {
-    if (sqlAnterior.toUpper() == rsDatos->source().toUpper())
+    if (m_sqlAnterior.toUpper() == m_rsDatos->source().toUpper())
         return false;
-    setDatos(sqlAnterior);
+    setDatos(m_sqlAnterior);
     return !m_fallo;
 }
 
 int clsDatosBD::getPosicionBusqueda(const QString& criterio)
 {
-    if (!rsDatos->isOpen() || (rsDatos->isBOF() && rsDatos->isEOF()))
+    if (!m_rsDatos->isOpen() || (m_rsDatos->isBOF() && m_rsDatos->isEOF()))
         return 0;
     try {
-        rsDatos->moveFirst();
-        rsDatos->find(criterio, 0);
-        return rsDatos->absolutePosition();
+        m_rsDatos->moveFirst();
+        m_rsDatos->find(criterio, 0);
+        return m_rsDatos->absolutePosition();
     } catch (const DbError&) {
         return Recordset::PosEOF;
     }
@@ -146,9 +146,9 @@ QString clsDatosBD::criterioComienzaPor(const QString& campo, const QString& tex
 
 QString clsDatosBD::getNombreCampo(int indice) const
 {
-    if (!rsDatos->isOpen() || indice < 0 || indice >= rsDatos->fieldCount())
+    if (!m_rsDatos->isOpen() || indice < 0 || indice >= m_rsDatos->fieldCount())
         return {};
-    return rsDatos->fieldName(indice);
+    return m_rsDatos->fieldName(indice);
 }
 
 QString clsDatosBD::getNombre(int indice) const
@@ -158,25 +158,25 @@ QString clsDatosBD::getNombre(int indice) const
 
 int clsDatosBD::getNumeroRegistros() const
 {
-    return rsDatos->isOpen() ? rsDatos->recordCount() : 0;
+    return m_rsDatos->isOpen() ? m_rsDatos->recordCount() : 0;
 }
 
 Recordset* clsDatosBD::getRecordset()
 {
-    if (rsDatos->isOpen() && rsDatos->recordCount() > 0 && rsDatos->absolutePosition() < 0)
-        rsDatos->moveFirst();
-    return rsDatos.get();
+    if (m_rsDatos->isOpen() && m_rsDatos->recordCount() > 0 && m_rsDatos->absolutePosition() < 0)
+        m_rsDatos->moveFirst();
+    return m_rsDatos.get();
 }
 
 bool clsDatosBD::tieneConexion() const
 {
-    return conectado;
+    return m_conectado;
 }
 
 clsDatosBD::TerminoOrden clsDatosBD::terminoActual() const
 {
     TerminoOrden termino;
-    const QString fuente = rsDatos->source();
+    const QString fuente = m_rsDatos->source();
     const qsizetype pos = SqlText::indexOfKeyword(fuente, kOrderBy);
     if (pos < 0)
         return termino;
@@ -191,7 +191,7 @@ clsDatosBD::TerminoOrden clsDatosBD::terminoActual() const
 
 void clsDatosBD::setOrden(QString& campo)
 {
-    const QString fuente = rsDatos->source();
+    const QString fuente = m_rsDatos->source();
     const qsizetype pos = SqlText::indexOfKeyword(fuente, kOrderBy);
     QString texto;
     if (!campo.isEmpty()) {
@@ -208,7 +208,7 @@ void clsDatosBD::setOrden(QString& campo)
                 && actual.campo.compare(nombre, Qt::CaseInsensitive) == 0;
         }
         campo = nombre + (descendente ? QStringLiteral(" DESC") : QStringLiteral(" ASC"));
-        orden = campo;
+        m_orden = campo;
         const QString base = pos >= 0 ? fuente.left(pos) : fuente;
         texto = QStringView(base).trimmed().toString() + QStringLiteral(" ORDER BY ") + campo;
     } else {
@@ -230,16 +230,15 @@ int clsDatosBD::getDireccionOrden() const
 
 int clsDatosBD::getOrdenIndice() const
 {
-    QString nombre = getOrdenNombre().trimmed();
-    return getIndice(nombre);
+    return getIndice(getOrdenNombre());
 }
 
-int clsDatosBD::getIndice(QString& nombre) const
+int clsDatosBD::getIndice(const QString& buscado) const
 {
-    nombre = nombre.trimmed();
+    const QString nombre = buscado.trimmed();
     if (nombre.isEmpty())
         return 0;
-    const QString fuente = rsDatos->source();
+    const QString fuente = m_rsDatos->source();
     // The position in the select list, by whole name.
     const qsizetype select = SqlText::indexOfKeyword(fuente, QStringLiteral("SELECT"));
     const qsizetype from = SqlText::indexOfKeyword(fuente, QStringLiteral("FROM"));
@@ -262,16 +261,16 @@ int clsDatosBD::getIndice(QString& nombre) const
 
 bool clsDatosBD::mueveUltimo()
 {
-    if (!rsDatos->isOpen() || (rsDatos->isBOF() && rsDatos->isEOF()))
+    if (!m_rsDatos->isOpen() || (m_rsDatos->isBOF() && m_rsDatos->isEOF()))
         return false;
-    rsDatos->moveLast();
+    m_rsDatos->moveLast();
     return true;
 }
 
 bool clsDatosBD::muevePrimero()
 {
-    if (!rsDatos->isOpen() || (rsDatos->isBOF() && rsDatos->isEOF()))
+    if (!m_rsDatos->isOpen() || (m_rsDatos->isBOF() && m_rsDatos->isEOF()))
         return false;
-    rsDatos->moveFirst();
+    m_rsDatos->moveFirst();
     return true;
 }

@@ -19,7 +19,7 @@ public:
     clsDatosBD& operator=(const clsDatosBD&) = delete;
 
     QString getSQL() const;
-    bool setConexion(Connection* conexion);
+    bool setConexion(Connection* m_conexion);
     bool creaConexionJET(const QString& ruta, const QString& clave);
 
     // Runs `sql`; the number of companies, 0 when none matched or the query failed (see fallo()).
@@ -40,7 +40,7 @@ public:
     int getOrdenIndice() const;
     QString getOrdenNombre() const;
     int getDireccionOrden() const;
-    int getIndice(QString& nombre) const;
+    int getIndice(const QString& nombre) const;
     QString getNombre(int indice) const;
     bool mueveUltimo();
     bool muevePrimero();
@@ -57,13 +57,13 @@ private:
     };
     TerminoOrden terminoActual() const;
 
-    std::unique_ptr<Recordset> rsDatos;
-    Connection* conexion = nullptr;
+    std::unique_ptr<Recordset> m_rsDatos;
+    Connection* m_conexion = nullptr;
     std::unique_ptr<Connection> m_conexionPropia;
-    bool conectado = false;
-    QString sqlAnterior;
-    QString sqlActual;
-    QString orden;
+    bool m_conectado = false;
+    QString m_sqlAnterior;
+    QString m_sqlActual;
+    QString m_orden;
     bool m_fallo = false;
     QString m_ultimoError;
 };
