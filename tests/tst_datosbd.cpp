@@ -8,10 +8,11 @@
 
 namespace {
 
-const QString kSelect = QStringLiteral(
-    "SELECT seleccionada, sector, empresa, actividad, cif, autonomia, provincia, poblacion, domicilio, cp, telefono, "
-    "fax, email, web, cargo_1, contacto_1, cargo_2, contacto_2, superficie, vehiculos, empleados, observaciones, "
-    "empresa_id ");
+const QString kSelect = QStringLiteral("SELECT seleccionada, sector, empresa, actividad, cif, autonomia, "
+                                       "provincia, poblacion, domicilio, cp, telefono, "
+                                       "fax, email, web, cargo_1, contacto_1, cargo_2, contacto_2, "
+                                       "superficie, vehiculos, empleados, observaciones, "
+                                       "empresa_id ");
 const QString kCatering = kSelect + QStringLiteral(" FROM tbl_empresas where sector LIKE 'CATERIN%'");
 const QString kTodas = kSelect + QStringLiteral(" FROM tbl_empresas");
 
@@ -112,7 +113,8 @@ private Q_SLOTS:
     {
         clsDatosBD datos;
         datos.setConexion(&m_conn);
-        const QString sql = kSelect + QStringLiteral(" FROM tbl_empresas WHERE empresa NOT LIKE '%ORDER BY x DESC%'");
+        const QString sql
+            = kSelect + QStringLiteral(" FROM tbl_empresas WHERE empresa NOT LIKE '%ORDER BY x DESC%'");
         QVERIFY(datos.setDatos(sql) > 0);
         QCOMPARE(datos.getDireccionOrden(), 0);
         QCOMPARE(datos.getOrdenNombre(), QString());
@@ -168,8 +170,9 @@ private Q_SLOTS:
         datos.setConexion(&m_conn);
         const int companies = count(QStringLiteral("SELECT count(*) FROM tbl_empresas"));
         const int times = 32767 / companies + 1;
-        const int n = datos.setDatos(QStringLiteral("SELECT a.empresa FROM tbl_empresas a, tbl_empresas b WHERE b.id_emp <= %1")
-                                         .arg(times));
+        const int n = datos.setDatos(
+            QStringLiteral("SELECT a.empresa FROM tbl_empresas a, tbl_empresas b WHERE b.id_emp <= %1")
+                .arg(times));
         QCOMPARE(n, companies * times);
         QVERIFY(n > 32767);
         QCOMPARE(datos.getNumeroRegistros(), n);
@@ -192,7 +195,8 @@ private Q_SLOTS:
         clsDatosBD datos;
         datos.setConexion(&m_conn);
         datos.setDatos(kTodas + QStringLiteral(" ORDER BY empresa ASC"));
-        const int pos = datos.getPosicionBusqueda(clsDatosBD::criterioComienzaPor(QStringLiteral("empresa"), typed));
+        const int pos
+            = datos.getPosicionBusqueda(clsDatosBD::criterioComienzaPor(QStringLiteral("empresa"), typed));
         Recordset* rs = datos.getRecordset();
         // The expected position: the first name, in the order shown, that begins with the text.
         int expected = Recordset::PosEOF;

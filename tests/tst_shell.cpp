@@ -1,3 +1,4 @@
+#include "platform/db/DbError.h"
 #include "platform/os/AppPaths.h"
 #include "platform/os/DesktopOpener.h"
 #include "platform/os/DisplayModes.h"
@@ -7,7 +8,6 @@
 #include "platform/ui/ImageButton.h"
 #include "platform/ui/PictureBox.h"
 #include "platform/ui/Twips.h"
-#include "platform/db/DbError.h"
 #include "shell/Aplicacion.h"
 #include "shell/clsResolucion.h"
 #include "shell/clsVentanas.h"
@@ -93,8 +93,9 @@ private Q_SLOTS:
         auto* panel = ControlRegistry::add<PictureBox>(&form, QStringLiteral("pantalla"));
         auto* label = ControlRegistry::add<QLabel>(&form, QStringLiteral("otra"));
         clsVentanas(1024).colocaPantalla(panel);
-        QCOMPARE(panel->geometry(), QRect(Twips::toPixels(250), Twips::toPixels(4650), Twips::toPixels(14900),
-                                          Twips::toPixels(5300)));
+        QCOMPARE(panel->geometry(),
+            QRect(
+                Twips::toPixels(250), Twips::toPixels(4650), Twips::toPixels(14900), Twips::toPixels(5300)));
         QCOMPARE(panel->backColor(), QColor(246, 243, 234));
         QCOMPARE(panel->borderStyle(), 0);
         clsVentanas(800).colocaPantalla(label);
@@ -120,7 +121,8 @@ private Q_SLOTS:
         QVERIFY(!refused.cambiaRes(1152, 869, 16));
         QCOMPARE(DialogService::shown().size(), 1);
         QCOMPARE(DialogService::shown().first().title, QStringLiteral("Error"));
-        QCOMPARE(DialogService::shown().first().text, QStringLiteral("No se puede modificar la resolución de su monitor"));
+        QCOMPARE(DialogService::shown().first().text,
+            QStringLiteral("No se puede modificar la resolución de su monitor"));
 
         modes.answer = DisplayModes::Result::NeedsRestart;
         DialogService::queueAnswer(DialogService::Answer::No);
@@ -180,9 +182,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("address");
         QTest::addColumn<QString>("url");
-        QTest::newRow("no scheme") << "www.korvan.example.es" << "http://www.korvan.example.es";
-        QTest::newRow("scheme kept") << "https://example.org/a" << "https://example.org/a";
-        QTest::newRow("blanks") << "  www.x.es " << "http://www.x.es";
+        QTest::newRow("no scheme") << "www.korvan.example.es"
+                                   << "http://www.korvan.example.es";
+        QTest::newRow("scheme kept") << "https://example.org/a"
+                                     << "https://example.org/a";
+        QTest::newRow("blanks") << "  www.x.es "
+                                << "http://www.x.es";
     }
 
     void addressesOpenWithTheDesktop()
@@ -239,9 +244,9 @@ private Q_SLOTS:
     {
         const QString folder = qEnvironmentVariable("TARVESA_PROGRAM_DIR");
         QCOMPARE(AppPaths::localPath(folder + QStringLiteral("\\data\\didarari.IDB")),
-                 QDir(folder).filePath(QStringLiteral("DATA/DIdarari.idb")));
+            QDir(folder).filePath(QStringLiteral("DATA/DIdarari.idb")));
         QCOMPARE(AppPaths::localPath(folder + QStringLiteral("\\DATA\\nuevo\\x.txt")),
-                 QDir(folder).filePath(QStringLiteral("DATA/nuevo/x.txt")));
+            QDir(folder).filePath(QStringLiteral("DATA/nuevo/x.txt")));
     }
 
     void anErrorInAHandlerIsSaidAndTheProgramGoesOn()

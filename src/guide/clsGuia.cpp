@@ -1,32 +1,32 @@
 #include "guide/clsGuia.h"
 
+#include "card/clsFicha.h"
 #include "guide/ExploradorDocumentos.h"
 #include "guide/GuideGrid.h"
 #include "guide/GuideLayout.h"
 #include "guide/GuideQueries.h"
+#include "output/clsExportar.h"
+#include "output/clsOrdenar.h"
+#include "platform/db/Connection.h"
 #include "platform/db/DbError.h"
 #include "platform/db/Recordset.h"
+#include "platform/os/AppPaths.h"
+#include "platform/os/DesktopOpener.h"
 #include "platform/ui/BusyPointer.h"
 #include "platform/ui/ControlRegistry.h"
 #include "platform/ui/DialogService.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Fonts.h"
-#include "platform/os/AppPaths.h"
-#include "platform/os/DesktopOpener.h"
 #include "platform/ui/ImageButton.h"
 #include "platform/ui/MouseEvents.h"
 #include "platform/ui/PictureBox.h"
 #include "platform/ui/Twips.h"
-#include "resources/Pictures.h"
-#include "shell/MenuForm.h"
-#include "shell/clsDatosBD.h"
-#include "card/clsFicha.h"
-#include "output/clsExportar.h"
-#include "output/clsOrdenar.h"
-#include "platform/db/Connection.h"
 #include "printing/clsEtiquetas.h"
 #include "printing/clsListado.h"
 #include "printing/clsSobres.h"
+#include "resources/Pictures.h"
+#include "shell/MenuForm.h"
+#include "shell/clsDatosBD.h"
 #include "shell/clsVentanas.h"
 #include "shell/clsWeb.h"
 #include "shell/frmWhile.h"
@@ -284,7 +284,8 @@ void clsGuia::pintaToolbar()
 
 std::array<QLabel*, GuideQueries::kSectorCount> clsGuia::etiquetasSector() const
 {
-    // By sector index: Catering, Distribucion, Equipamiento, Escuelas, Franquicias, Hoteles, Transporte, Vending.
+    // By sector index: Catering, Distribucion, Equipamiento, Escuelas, Franquicias, Hoteles, Transporte,
+    // Vending.
     return {lblSectorCatering, lblSectorDistribucion, lblSectorEquipamiento, lblSectorEscuelas,
         lblSectorFranquicias, lblSectorHoteles, lblSectorTransporte, lblSectorVending};
 }
@@ -321,7 +322,8 @@ void clsGuia::PintaSubMenu()
         label->show();
         QLabel* separador = i + 1 < std::size(fila) ? lblSeparador[i + 1].data() : nullptr;
         if (separador) {
-            etiqueta(separador, QStringLiteral("|"), Fonts::font(QStringLiteral("Century Gothic"), 11), morado);
+            etiqueta(
+                separador, QStringLiteral("|"), Fonts::font(QStringLiteral("Century Gothic"), 11), morado);
             Twips::move(separador, int(Twips::left(label) + Twips::width(label) + espacio / 3), 50);
             separador->show();
         }
@@ -366,7 +368,8 @@ void clsGuia::resaltaSector(int indice)
 {
     restauraTamanoSectores();
     restauraColorSectores();
-    QLabel* label = indice >= 0 && indice < GuideQueries::kSectorCount ? etiquetasSector()[size_t(indice)] : nullptr;
+    QLabel* label
+        = indice >= 0 && indice < GuideQueries::kSectorCount ? etiquetasSector()[size_t(indice)] : nullptr;
     cambiaTamano(label, gVentanas().getResolucion() == 2 ? 10 : 12);
     colorea(label, Qt::black);
 }
@@ -400,7 +403,8 @@ void clsGuia::cargaExploradorFicheros()
     const int arribaInferior = grande ? 1600 : 1200;
     if (lblAviso) {
         if (grande) {
-            etiqueta(lblAviso, QStringLiteral("Haga doble clic con el ratón sobre el archivo que desea visualizar"),
+            etiqueta(lblAviso,
+                QStringLiteral("Haga doble clic con el ratón sobre el archivo que desea visualizar"),
                 Fonts::font(QStringLiteral("Arial"), 12), Qt::black);
             Twips::move(lblAviso, 6700, 4300);
             lblAviso->show();
@@ -443,7 +447,8 @@ void clsGuia::cargaExploradorFicheros()
         const QString ruta = AppPaths::localPath(gRutaApp + QString::fromLatin1(carpeta.ruta));
         cargaFicherosCarpeta(ruta, raiz);
         raiz->setExpanded(true);
-        connect(t, &QTreeWidget::itemDoubleClicked, this, [this, i](QTreeWidgetItem* item) { abreDocumento(i, item); });
+        connect(t, &QTreeWidget::itemDoubleClicked, this,
+            [this, i](QTreeWidgetItem* item) { abreDocumento(i, item); });
     }
 }
 
@@ -452,7 +457,8 @@ void clsGuia::cargaFicherosCarpeta(const QString& carpeta, QTreeWidgetItem* padr
     for (const QString& nombre : ExploradorDocumentos::ficheros(carpeta)) {
         auto* hoja = new QTreeWidgetItem(padre, QStringList(ExploradorDocumentos::textoVisible(nombre)));
         hoja->setData(0, Qt::UserRole, nombre);
-        hoja->setIcon(0, QIcon(Pictures::get(ExploradorDocumentos::picture(ExploradorDocumentos::imagen(nombre)))));
+        hoja->setIcon(
+            0, QIcon(Pictures::get(ExploradorDocumentos::picture(ExploradorDocumentos::imagen(nombre)))));
     }
 }
 
@@ -462,8 +468,8 @@ void clsGuia::abreDocumento(size_t arbol, QTreeWidgetItem* item)
     if (!item || !item->parent() || arbol >= std::size(ExploradorDocumentos::kCarpetas))
         return;
     const QString nombre = item->data(0, Qt::UserRole).toString();
-    const QString ruta = AppPaths::localPath(
-        gRutaApp + QString::fromLatin1(ExploradorDocumentos::kCarpetas[arbol].ruta) + QLatin1Char('\\') + nombre);
+    const QString ruta = AppPaths::localPath(gRutaApp
+        + QString::fromLatin1(ExploradorDocumentos::kCarpetas[arbol].ruta) + QLatin1Char('\\') + nombre);
     if (!DesktopOpener::openDocument(ruta))
         DialogService::message(QStringLiteral("No se ha podido abrir el documento %1").arg(nombre),
             DialogService::Buttons::Ok, DialogService::Icon::Exclamation);
@@ -508,7 +514,8 @@ void clsGuia::conectaEventos()
     if (lblTodos)
         MouseEvents::of(lblTodos).onClick([this] { ejecuta(&clsGuia::todas); });
     if (imgVerSeleccionados)
-        connect(imgVerSeleccionados, &ImageButton::clicked, this, [this] { ejecuta(&clsGuia::verSeleccionadas); });
+        connect(imgVerSeleccionados, &ImageButton::clicked, this,
+            [this] { ejecuta(&clsGuia::verSeleccionadas); });
     if (imgContenidoFichero)
         connect(imgContenidoFichero, &ImageButton::clicked, this, &clsGuia::cambiaVista);
     if (lblContenidoFichero)
@@ -516,8 +523,8 @@ void clsGuia::conectaEventos()
     if (lblMail)
         MouseEvents::of(lblMail).onClick([this] { correo(); });
     for (ImageButton* boton : {imgFicha.data(), imgExportar.data(), imgOrdenar.data(), imgTodos.data(),
-             imgAyuda.data(), imgListado.data(), imgSobres.data(), imgEtiquetas.data(), imgContenidoFichero.data(),
-             imgVerSeleccionados.data(), imgDesmarcarSeleccionados.data()}) {
+             imgAyuda.data(), imgListado.data(), imgSobres.data(), imgEtiquetas.data(),
+             imgContenidoFichero.data(), imgVerSeleccionados.data(), imgDesmarcarSeleccionados.data()}) {
         if (boton)
             connect(boton, &ImageButton::mouseMoved, boton, &ImageButton::showRollover);
     }
@@ -613,16 +620,18 @@ void clsGuia::ponVista(bool ficheros)
     ExploradorFicheros->setVisible(ficheros);
     pantalla->setVisible(!ficheros);
     if (lblContenidoFichero) {
-        lblContenidoFichero->setText(ficheros ? QStringLiteral("Ver en tabla") : QStringLiteral("Ver en ficheros"));
+        lblContenidoFichero->setText(
+            ficheros ? QStringLiteral("Ver en tabla") : QStringLiteral("Ver en ficheros"));
         lblContenidoFichero->adjustSize();
         // The caption stands 150 twips to the right while the documents are shown.
         if (m_izquierdaFicheros < 0)
             m_izquierdaFicheros = Twips::left(lblContenidoFichero);
-        Twips::move(lblContenidoFichero, m_izquierdaFicheros + (ficheros ? 150 : 0), Twips::top(lblContenidoFichero));
+        Twips::move(
+            lblContenidoFichero, m_izquierdaFicheros + (ficheros ? 150 : 0), Twips::top(lblContenidoFichero));
     }
     for (QWidget* control : std::initializer_list<QWidget*> {imgFicha, lblFicha, imgOrdenar, lblOrdenar,
-             imgEtiquetas, lblEtiquetas, imgSobres, lblSobres, lblExportar, imgExportar, imgListado, lblListado,
-             imgTodos, lblTodos, imgVerSeleccionados, imgDesmarcarSeleccionados}) {
+             imgEtiquetas, lblEtiquetas, imgSobres, lblSobres, lblExportar, imgExportar, imgListado,
+             lblListado, imgTodos, lblTodos, imgVerSeleccionados, imgDesmarcarSeleccionados}) {
         if (control)
             control->setEnabled(!ficheros);
     }
@@ -660,15 +669,16 @@ void clsGuia::desmarcaTodas()
         if (rs->isOpen())
             rs->requery();
     } catch (const DbError& e) {
-        DialogService::message(QStringLiteral("No se han podido desmarcar las empresas.\n\n") + e.description(),
+        DialogService::message(
+            QStringLiteral("No se han podido desmarcar las empresas.\n\n") + e.description(),
             DialogService::Buttons::Ok, DialogService::Icon::Critical);
         return;
     }
     datosBD().muestraDatos(mfgDatos);
     formateaGrid();
     ponRegistros(datosBD().getNumeroRegistros());
-    DialogService::message(QStringLiteral("Todas las empresas han sido desmarcadas"), DialogService::Buttons::Ok,
-        DialogService::Icon::Information);
+    DialogService::message(QStringLiteral("Todas las empresas han sido desmarcadas"),
+        DialogService::Buttons::Ok, DialogService::Icon::Information);
 }
 
 clsDatosBD& clsGuia::datosBD()

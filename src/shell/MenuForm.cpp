@@ -14,11 +14,11 @@
 #include "shell/mdMain.h"
 
 #include <QCloseEvent>
-#include <QMouseEvent>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPrinter>
 #include <QRadioButton>
@@ -35,8 +35,10 @@ struct Pagina
     const char* ruta;
 };
 const Pagina kRanking[5] = {
-    {"Catering", "\\DATA\\RANKING\\Catering.html"},   {"Equipamiento", "\\DATA\\RANKING\\Equipamientos.html"},
-    {"Distribución", "\\DATA\\RANKING\\Distribucion.html"}, {"Vending", "\\DATA\\RANKING\\Vending.html"},
+    {"Catering", "\\DATA\\RANKING\\Catering.html"},
+    {"Equipamiento", "\\DATA\\RANKING\\Equipamientos.html"},
+    {"Distribución", "\\DATA\\RANKING\\Distribucion.html"},
+    {"Vending", "\\DATA\\RANKING\\Vending.html"},
     {"Cash&&Carry", "\\DATA\\RANKING\\Cash.html"},
 };
 
@@ -54,9 +56,10 @@ void procesaMensajes()
 } // namespace
 
 MenuForm::MenuForm(const QString& nombre, bool conBorde)
-    : QWidget(nullptr, conBorde ? (Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
-                                : (Qt::Window | Qt::FramelessWindowHint))
+    : QWidget(nullptr,
+        conBorde ? (Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+                 : (Qt::Window | Qt::FramelessWindowHint))
     , m_conBorde(conBorde)
     , imgStatus(new QLabel(this))
     , imgAyuda(new ImageButton(this))
@@ -126,8 +129,10 @@ MenuForm::MenuForm(const QString& nombre, bool conBorde)
     imgImprime->setObjectName(QStringLiteral("imgImprime"));
     Twips::move(imgImprime, 9600, 240);
     connect(imgImprime, &ImageButton::clicked, this, &MenuForm::imgImprime_Click);
-    connect(imgImprime, &ImageButton::mouseMoved, this, [this] { imgImprime->showPicture(QStringLiteral("RIMPRIMIR")); });
-    connect(picRanking, &PictureBox::mouseMoved, this, [this] { imgImprime->showPicture(QStringLiteral("IMPRIMIR")); });
+    connect(imgImprime, &ImageButton::mouseMoved, this,
+        [this] { imgImprime->showPicture(QStringLiteral("RIMPRIMIR")); });
+    connect(picRanking, &PictureBox::mouseMoved, this,
+        [this] { imgImprime->showPicture(QStringLiteral("IMPRIMIR")); });
     connect(picRanking, &PictureBox::resized, this, &MenuForm::picRanking_Resize);
 
     flashRanking->setObjectName(QStringLiteral("flashRanking"));
@@ -319,17 +324,19 @@ void MenuForm::optRanking_Click(int indice)
         WebRanking->setSource(QUrl::fromLocalFile(local));
         return;
     }
-    WebRanking->setHtml(QStringLiteral("<html><body style=\"font-family: Arial\"><h3>Ranking no disponible</h3>"
-                                       "<p>El ranking del sector %1 no está disponible en esta instalación.</p>"
-                                       "</body></html>")
-                            .arg(optRanking[indice]->text().toHtmlEscaped()));
+    WebRanking->setHtml(
+        QStringLiteral("<html><body style=\"font-family: Arial\"><h3>Ranking no disponible</h3>"
+                       "<p>El ranking del sector %1 no está disponible en esta instalación.</p>"
+                       "</body></html>")
+            .arg(optRanking[indice]->text().toHtmlEscaped()));
 }
 
 void MenuForm::imgImprime_Click()
 {
     if (!PrinterCheck::isInstalled()) {
-        DialogService::message(QStringLiteral("No tiene ninguna impresora instalada. No puede imprimir el ranking"),
-                               DialogService::Buttons::Ok, DialogService::Icon::Exclamation);
+        DialogService::message(
+            QStringLiteral("No tiene ninguna impresora instalada. No puede imprimir el ranking"),
+            DialogService::Buttons::Ok, DialogService::Icon::Exclamation);
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
@@ -340,5 +347,6 @@ void MenuForm::imgImprime_Click()
 void MenuForm::picRanking_Resize()
 {
     // A panel smaller than the margins leaves the browser empty, never negative.
-    Twips::place(WebRanking, 100, 800, qMax(0, Twips::width(picRanking) - 200), qMax(0, Twips::height(picRanking) - 900));
+    Twips::place(WebRanking, 100, 800, qMax(0, Twips::width(picRanking) - 200),
+        qMax(0, Twips::height(picRanking) - 900));
 }

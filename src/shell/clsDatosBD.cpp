@@ -19,7 +19,8 @@ const QString kOrderBy = QStringLiteral("ORDER BY");
 // The text after the words ORDER BY that start at `pos`.
 QString clauseAfterOrderBy(const QString& sql, qsizetype pos)
 {
-    static const QRegularExpression words(QStringLiteral("^ORDER\\s+BY\\s*"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression words(
+        QStringLiteral("^ORDER\\s+BY\\s*"), QRegularExpression::CaseInsensitiveOption);
     const QString tail = sql.mid(pos);
     const QRegularExpressionMatch m = words.match(tail);
     return m.hasMatch() ? tail.mid(m.capturedEnd()) : QString();
@@ -29,8 +30,7 @@ QString clauseAfterOrderBy(const QString& sql, qsizetype pos)
 bool splitDirection(const QString& term, QString& name, bool& descending)
 {
     static const QRegularExpression withDirection(QStringLiteral("^(.*\\S)\\s+(ASC|DESC)\\s*$"),
-                                                  QRegularExpression::CaseInsensitiveOption
-                                                      | QRegularExpression::DotMatchesEverythingOption);
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
     const QRegularExpressionMatch m = withDirection.match(term);
     if (!m.hasMatch()) {
         name = term.trimmed();
@@ -71,8 +71,8 @@ bool clsDatosBD::creaConexionJET(const QString& /*ruta*/, const QString& clave)
     conectado = false;
     try {
         auto propia = std::make_unique<Connection>();
-        QString cadena = QStringLiteral(" Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + AppPaths::localPath(gRutaBD)
-            + QLatin1Char(';');
+        QString cadena = QStringLiteral(" Provider=Microsoft.Jet.OLEDB.4.0;Data Source=")
+            + AppPaths::localPath(gRutaBD) + QLatin1Char(';');
         if (!clave.isEmpty())
             cadena += QStringLiteral("Jet OLEDB:DataBase Password=") + clave + QLatin1Char(';');
         cadena += QStringLiteral("Persist Security Info=False;");
@@ -244,7 +244,8 @@ void clsDatosBD::setOrden(QString& campo, FlexGrid* grid)
         if (!splitDirection(campo, nombre, descendente)) {
             // A bare name toggles only when the companies shown are already sorted by it.
             const TerminoOrden actual = terminoActual();
-            descendente = actual.existe && !actual.descendente && actual.campo.compare(nombre, Qt::CaseInsensitive) == 0;
+            descendente = actual.existe && !actual.descendente
+                && actual.campo.compare(nombre, Qt::CaseInsensitive) == 0;
         }
         campo = nombre + (descendente ? QStringLiteral(" DESC") : QStringLiteral(" ASC"));
         orden = campo;

@@ -161,7 +161,8 @@ void clsMenu::setTipo(int nuevo)
         return;
     static const char* const nombres[] = {"EMPRESA", "GUIA", "RANKING", "PUBLI"};
     const bool pequena = gVentanas().getResolucion() == 2;
-    const QString nombre = QString::fromLatin1(nombres[tipo]) + (pequena ? QStringLiteral("800") : QStringLiteral("1024"));
+    const QString nombre
+        = QString::fromLatin1(nombres[tipo]) + (pequena ? QStringLiteral("800") : QStringLiteral("1024"));
     if (auto* status = gFormMenu ? gFormMenu->findChild<QLabel*>(QStringLiteral("imgStatus")) : nullptr) {
         const QPixmap imagen = Pictures::get(nombre);
         status->setPixmap(imagen);

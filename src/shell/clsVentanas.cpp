@@ -47,7 +47,8 @@ int clsVentanas::codigoPara(int anchoPixels)
 
 bool clsVentanas::setResolucion(int codigo)
 {
-    static const int modos[][2] = {{640, 480}, {800, 600}, {1024, 768}, {1152, 869}, {1152, 768}, {1152, 960}, {1152, 1024}};
+    static const int modos[][2]
+        = {{640, 480}, {800, 600}, {1024, 768}, {1152, 869}, {1152, 768}, {1152, 960}, {1152, 1024}};
     if (codigo < 1 || codigo > 7)
         return false;
     resolucion = codigo;

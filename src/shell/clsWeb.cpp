@@ -9,12 +9,13 @@
 
 bool clsWeb::AbreHttp(QString& url)
 {
-    const bool abierta = url.contains(QLatin1String("mailto:"), Qt::CaseInsensitive) ? DesktopOpener::openMail(url)
-                                                                                    : DesktopOpener::openWeb(url);
+    const bool abierta = url.contains(QLatin1String("mailto:"), Qt::CaseInsensitive)
+        ? DesktopOpener::openMail(url)
+        : DesktopOpener::openWeb(url);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     if (!abierta)
         DialogService::message(QStringLiteral("No se ha podido abrir la dirección %1").arg(url),
-                               DialogService::Buttons::Ok, DialogService::Icon::Exclamation);
+            DialogService::Buttons::Ok, DialogService::Icon::Exclamation);
     return abierta;
 }
 
@@ -25,8 +26,9 @@ bool clsWeb::AbreMail(QString& destino)
     const bool abierta = DesktopOpener::openMail(destino);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     if (!abierta)
-        DialogService::message(QStringLiteral("No se ha podido abrir un mensaje nuevo para %1").arg(destino.mid(7)),
-                               DialogService::Buttons::Ok, DialogService::Icon::Exclamation);
+        DialogService::message(
+            QStringLiteral("No se ha podido abrir un mensaje nuevo para %1").arg(destino.mid(7)),
+            DialogService::Buttons::Ok, DialogService::Icon::Exclamation);
     return abierta;
 }
 

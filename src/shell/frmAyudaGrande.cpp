@@ -44,9 +44,10 @@ void frmAyudaGrande::navega(const QString& ruta)
         WebBrowser1->setSource(QUrl::fromLocalFile(local));
         return;
     }
-    WebBrowser1->setHtml(QStringLiteral("<html><body style=\"font-family: Arial\"><h2>Página no disponible</h2>"
-                                        "<p>No se encuentra la página de ayuda:</p><p><i>%1</i></p></body></html>")
-                             .arg(ruta.toHtmlEscaped()));
+    WebBrowser1->setHtml(
+        QStringLiteral("<html><body style=\"font-family: Arial\"><h2>Página no disponible</h2>"
+                       "<p>No se encuentra la página de ayuda:</p><p><i>%1</i></p></body></html>")
+            .arg(ruta.toHtmlEscaped()));
 }
 
 void frmAyudaGrande::resizeEvent(QResizeEvent* event)

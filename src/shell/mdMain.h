@@ -10,9 +10,9 @@ class clsMenu;
 class clsVentanas;
 
 // The globals shared by the whole program, alive from first use to the end of the process.
-extern QString gRutaBD;         // the program's folder followed by "\DATA\DIdarari.idb"
-extern QString gRutaApp;        // the program's folder, without a trailing separator
-extern QStringList gSectores;   // distinct sectors of the companies
+extern QString gRutaBD; // the program's folder followed by "\DATA\DIdarari.idb"
+extern QString gRutaApp; // the program's folder, without a trailing separator
+extern QStringList gSectores; // distinct sectors of the companies
 extern QStringList gAutonomias; // distinct regions of the companies
 extern QPointer<QWidget> gFormMenu;
 

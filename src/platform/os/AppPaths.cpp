@@ -28,7 +28,8 @@ QString localPath(const QString& programPath)
             const QDir dir(current.isEmpty() ? QStringLiteral(".") : current);
             if (!QFileInfo::exists(dir.filePath(part))) {
                 exists = false;
-                const QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+                const QStringList entries
+                    = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
                 for (const QString& entry : entries) {
                     if (entry.compare(part, Qt::CaseInsensitive) == 0) {
                         chosen = entry;
