@@ -3,8 +3,15 @@
 #include <QChar>
 #include <QList>
 #include <array>
-#include <sqlite3.h>
 #include <vector>
+
+// The loadable extension compiles this same file and reaches SQLite through the loader's table of routines.
+#ifdef TARVESA_SQLITE_EXTENSION
+#include <sqlite3ext.h>
+SQLITE_EXTENSION_INIT3
+#else
+#include <sqlite3.h>
+#endif
 
 namespace SpanishText {
 namespace {
