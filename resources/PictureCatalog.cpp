@@ -223,8 +223,8 @@ QImage PictureCatalog::render(const PictureSpec& spec)
     }
     painter.end();
     // Buttons draw their own disabled face; any other picture is greyed as a whole.
-    if (spec.face == Disabled && spec.kind != CaptionButton && spec.kind != PrinterButton && spec.kind != AcceptButton
-        && spec.kind != CancelButton && spec.kind != HelpButton)
+    if (spec.face == Disabled && spec.kind != CaptionButton && spec.kind != PrinterButton
+        && spec.kind != AcceptButton && spec.kind != CancelButton && spec.kind != HelpButton)
         PictureStyle::greyOut(image);
     return image;
 }

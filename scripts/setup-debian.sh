@@ -6,7 +6,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libgl-dev
   libsqlite3-dev libxlsxwriter-dev
   fonts-liberation2 fonts-urw-base35
-  clang-format poppler-utils
+  clang-format poppler-utils sqlite3
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Installs, builds and runs every test, then again under AddressSanitizer and UBSan.
+# Installs, checks the formatting, builds and runs every test, then again under AddressSanitizer and UBSan.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup-debian.sh
 jobs=$(nproc)
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# Unformatted code fails the run before anything is built (`cmake --build build --target format` mends it).
+cmake --build build --target format-check
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 # The benchmark only as a smoke run: it must work, its figures are not judged here.

@@ -1,10 +1,10 @@
+#include "TestInstallation.h"
 #include "core/clsDatosBD.h"
 #include "guide/GridBinding.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
 #include "platform/db/SpanishText.h"
 #include "platform/ui/FlexGrid.h"
-#include "TestInstallation.h"
 
 #include <QTest>
 

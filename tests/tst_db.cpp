@@ -11,9 +11,10 @@
 
 namespace {
 
-const char* kSchema = "CREATE TABLE tbl_empresas (id_emp INTEGER PRIMARY KEY, seleccionada BOOLEAN NOT NULL DEFAULT 0,"
-                      " empresa TEXT COLLATE ES, poblacion TEXT COLLATE ES, contacto_1 TEXT COLLATE ES,"
-                      " empresa_id INTEGER)";
+const char* kSchema
+    = "CREATE TABLE tbl_empresas (id_emp INTEGER PRIMARY KEY, seleccionada BOOLEAN NOT NULL DEFAULT 0,"
+      " empresa TEXT COLLATE ES, poblacion TEXT COLLATE ES, contacto_1 TEXT COLLATE ES,"
+      " empresa_id INTEGER)";
 
 struct Row
 {
@@ -67,8 +68,9 @@ private Q_SLOTS:
         QVERIFY(SpanishText::install(db));
         QCOMPARE(sqlite3_exec(db, kSchema, nullptr, nullptr, nullptr), SQLITE_OK);
         sqlite3_stmt* st = nullptr;
-        sqlite3_prepare_v2(db, "INSERT INTO tbl_empresas (seleccionada, empresa, poblacion, contacto_1) VALUES (?,?,?,?)",
-                           -1, &st, nullptr);
+        sqlite3_prepare_v2(db,
+            "INSERT INTO tbl_empresas (seleccionada, empresa, poblacion, contacto_1) VALUES (?,?,?,?)", -1,
+            &st, nullptr);
         for (const Row& r : kRows) {
             sqlite3_bind_int(st, 1, r.marcada);
             sqlite3_bind_text(st, 2, r.empresa, -1, SQLITE_STATIC);
@@ -82,8 +84,9 @@ private Q_SLOTS:
         }
         sqlite3_finalize(st);
         sqlite3_close(db);
-        m_conn.open(QStringLiteral(" Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Jet OLEDB:DataBase Password=x;")
-                        .arg(m_path));
+        m_conn.open(
+            QStringLiteral(" Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Jet OLEDB:DataBase Password=x;")
+                .arg(m_path));
         QCOMPARE(m_conn.state(), Connection::Open);
     }
 
@@ -92,16 +95,26 @@ private Q_SLOTS:
         QTest::addColumn<QString>("a");
         QTest::addColumn<QString>("b");
         QTest::addColumn<int>("expected");
-        QTest::newRow("case only") << "MÁLAGA" << "Málaga" << 0;
-        QTest::newRow("ascii case") << "hotel" << "HOTEL" << 0;
-        QTest::newRow("accent breaks tie") << "Avila" << "Ávila" << -1;
-        QTest::newRow("accent is not a letter of its own") << "Ávila" << "Avilés" << -1;
-        QTest::newRow("enye after n") << "Ñora" << "Nules" << 1;
-        QTest::newRow("enye before o") << "Ñora" << "Oviedo" << -1;
-        QTest::newRow("enye inside a word") << "niño" << "ninos" << 1;
-        QTest::newRow("prefix first") << "Cafe" << "Cafeteria" << -1;
-        QTest::newRow("empty first") << "" << "a" << -1;
-        QTest::newRow("digits before letters") << "24 HORAS" << "ABC" << -1;
+        QTest::newRow("case only") << "MÁLAGA"
+                                   << "Málaga" << 0;
+        QTest::newRow("ascii case") << "hotel"
+                                    << "HOTEL" << 0;
+        QTest::newRow("accent breaks tie") << "Avila"
+                                           << "Ávila" << -1;
+        QTest::newRow("accent is not a letter of its own") << "Ávila"
+                                                           << "Avilés" << -1;
+        QTest::newRow("enye after n") << "Ñora"
+                                      << "Nules" << 1;
+        QTest::newRow("enye before o") << "Ñora"
+                                       << "Oviedo" << -1;
+        QTest::newRow("enye inside a word") << "niño"
+                                            << "ninos" << 1;
+        QTest::newRow("prefix first") << "Cafe"
+                                      << "Cafeteria" << -1;
+        QTest::newRow("empty first") << ""
+                                     << "a" << -1;
+        QTest::newRow("digits before letters") << "24 HORAS"
+                                               << "ABC" << -1;
     }
 
     void compareInSpanishOrder()
@@ -118,16 +131,26 @@ private Q_SLOTS:
         QTest::addColumn<QString>("pattern");
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("expected");
-        QTest::newRow("accented capital") << "%café%" << "BAR CAFÉ CENTRAL" << true;
-        QTest::newRow("accent still counts") << "%cafe%" << "CAFÉ" << false;
-        QTest::newRow("enye") << "%españa%" << "HOTELES ESPAÑA" << true;
-        QTest::newRow("prefix") << "CATERIN%" << "catering" << true;
-        QTest::newRow("prefix mismatch") << "CATERIN%" << "vending" << false;
-        QTest::newRow("underscore") << "_a%" << "Valencia" << true;
-        QTest::newRow("underscore and accent") << "_a%" << "Málaga" << false;
-        QTest::newRow("apostrophe is a character") << "l'h%" << "L'Hospitalet" << true;
-        QTest::newRow("backtracking") << "%ab%ab" << "xxabyyab" << true;
-        QTest::newRow("whole text") << "hotel" << "HOTELES" << false;
+        QTest::newRow("accented capital") << "%café%"
+                                          << "BAR CAFÉ CENTRAL" << true;
+        QTest::newRow("accent still counts") << "%cafe%"
+                                             << "CAFÉ" << false;
+        QTest::newRow("enye") << "%españa%"
+                              << "HOTELES ESPAÑA" << true;
+        QTest::newRow("prefix") << "CATERIN%"
+                                << "catering" << true;
+        QTest::newRow("prefix mismatch") << "CATERIN%"
+                                         << "vending" << false;
+        QTest::newRow("underscore") << "_a%"
+                                    << "Valencia" << true;
+        QTest::newRow("underscore and accent") << "_a%"
+                                               << "Málaga" << false;
+        QTest::newRow("apostrophe is a character") << "l'h%"
+                                                   << "L'Hospitalet" << true;
+        QTest::newRow("backtracking") << "%ab%ab"
+                                      << "xxabyyab" << true;
+        QTest::newRow("whole text") << "hotel"
+                                    << "HOTELES" << false;
     }
 
     void likeMatchesWithoutRegardToCase()
@@ -140,25 +163,30 @@ private Q_SLOTS:
 
     void sqlComparesAsTheOriginalEngine()
     {
-        QCOMPARE(column(QStringLiteral("SELECT empresa FROM tbl_empresas WHERE poblacion='MÁLAGA' ORDER BY id_emp")),
-                 QStringList({"CAFÉ CENTRAL, S.L.", "HOTEL PLAYA"}));
+        QCOMPARE(column(QStringLiteral(
+                     "SELECT empresa FROM tbl_empresas WHERE poblacion='MÁLAGA' ORDER BY id_emp")),
+            QStringList({"CAFÉ CENTRAL, S.L.", "HOTEL PLAYA"}));
         QCOMPARE(column(QStringLiteral("SELECT empresa FROM tbl_empresas WHERE empresa LIKE '%café%'")),
-                 QStringList({"CAFÉ CENTRAL, S.L."}));
-        QCOMPARE(column(QStringLiteral("SELECT DISTINCT(poblacion) FROM tbl_empresas WHERE poblacion LIKE 'm%'")).size(),
-                 1);
+            QStringList({"CAFÉ CENTRAL, S.L."}));
+        QCOMPARE(
+            column(QStringLiteral("SELECT DISTINCT(poblacion) FROM tbl_empresas WHERE poblacion LIKE 'm%'"))
+                .size(),
+            1);
         QCOMPARE(column(QStringLiteral("SELECT poblacion FROM tbl_empresas WHERE poblacion NOT LIKE 'm%' "
                                        "AND poblacion NOT LIKE 'L''%' ORDER BY poblacion")),
-                 QStringList({"Almería", "Ávila", "Avilés", "Nules", "Ñora", "Oviedo", "Zamora"}));
+            QStringList({"Almería", "Ávila", "Avilés", "Nules", "Ñora", "Oviedo", "Zamora"}));
         QCOMPARE(column(QStringLiteral("SELECT poblacion FROM tbl_empresas WHERE poblacion LIKE 'A%' "
                                        "OR poblacion LIKE 'á%' ORDER BY poblacion")),
-                 QStringList({"Almería", "Ávila", "Avilés"}));
+            QStringList({"Almería", "Ávila", "Avilés"}));
     }
 
     void booleansAreStoredAsNumbersAndReadAsBooleans()
     {
-        QCOMPARE(column(QStringLiteral("SELECT empresa FROM tbl_empresas WHERE seleccionada= True ORDER BY id_emp")),
-                 QStringList({"HOTEL PLAYA", "NUEVA COCINA"}));
-        QCOMPARE(column(QStringLiteral("SELECT empresa FROM tbl_empresas WHERE seleccionada=False")).size(), 8);
+        QCOMPARE(column(QStringLiteral(
+                     "SELECT empresa FROM tbl_empresas WHERE seleccionada= True ORDER BY id_emp")),
+            QStringList({"HOTEL PLAYA", "NUEVA COCINA"}));
+        QCOMPARE(
+            column(QStringLiteral("SELECT empresa FROM tbl_empresas WHERE seleccionada=False")).size(), 8);
         Recordset rs;
         rs.open(QStringLiteral("SELECT seleccionada FROM tbl_empresas WHERE id_emp=2"), m_conn);
         QCOMPARE(rs.field(0).value().typeId(), QMetaType::Bool);
@@ -169,13 +197,15 @@ private Q_SLOTS:
     void nullStaysDistinctFromEmpty()
     {
         Recordset rs;
-        rs.open(QStringLiteral("SELECT contacto_1 FROM tbl_empresas WHERE id_emp IN (2, 3) ORDER BY id_emp"), m_conn);
+        rs.open(QStringLiteral("SELECT contacto_1 FROM tbl_empresas WHERE id_emp IN (2, 3) ORDER BY id_emp"),
+            m_conn);
         QVERIFY(!rs.field(0).isNull());
         QCOMPARE(rs.field(0).toString(), QString());
         rs.moveNext();
         QVERIFY(rs.field(QStringLiteral("CONTACTO_1")).isNull());
         QCOMPARE(rs.field(0).toString(), QString());
-        QCOMPARE(column(QStringLiteral("SELECT empresa FROM tbl_empresas WHERE contacto_1 IS NULL")).size(), 2);
+        QCOMPARE(
+            column(QStringLiteral("SELECT empresa FROM tbl_empresas WHERE contacto_1 IS NULL")).size(), 2);
     }
 
     void cursorMovesAndPositions()
@@ -210,7 +240,8 @@ private Q_SLOTS:
     void getRowsIsFieldMajorFromTheCurrentRecord()
     {
         Recordset rs;
-        rs.open(QStringLiteral("SELECT id_emp, empresa FROM tbl_empresas WHERE id_emp <= 3 ORDER BY id_emp"), m_conn);
+        rs.open(QStringLiteral("SELECT id_emp, empresa FROM tbl_empresas WHERE id_emp <= 3 ORDER BY id_emp"),
+            m_conn);
         rs.moveNext();
         const QList<QVariantList> rows = rs.getRows();
         QCOMPARE(rows.size(), 2);
@@ -241,7 +272,8 @@ private Q_SLOTS:
         QFETCH(QString, criterion);
         QFETCH(int, expected);
         Recordset rs;
-        rs.open(QStringLiteral("SELECT id_emp, empresa, poblacion FROM tbl_empresas ORDER BY id_emp"), m_conn);
+        rs.open(
+            QStringLiteral("SELECT id_emp, empresa, poblacion FROM tbl_empresas ORDER BY id_emp"), m_conn);
         rs.setAbsolutePosition(start);
         rs.find(criterion);
         QCOMPARE(rs.absolutePosition(), expected);
@@ -251,7 +283,8 @@ private Q_SLOTS:
     {
         Recordset rs;
         rs.open(QStringLiteral("SELECT empresa FROM tbl_empresas ORDER BY id_emp"), m_conn);
-        for (const QString& typed : {QStringLiteral("BAR L'A"), QStringLiteral("ZAMORA *24"), QStringLiteral("[%]")}) {
+        for (const QString& typed :
+            {QStringLiteral("BAR L'A"), QStringLiteral("ZAMORA *24"), QStringLiteral("[%]")}) {
             rs.moveFirst();
             rs.find(QStringLiteral("empresa like '") + SqlText::findLiteral(typed) + QStringLiteral("*'"));
             if (!rs.isEOF())
@@ -264,7 +297,8 @@ private Q_SLOTS:
     void updateWritesTheCurrentRowByItsKey()
     {
         Recordset rs;
-        rs.open(QStringLiteral("SELECT seleccionada, empresa FROM tbl_empresas WHERE poblacion='málaga'"), m_conn);
+        rs.open(QStringLiteral("SELECT seleccionada, empresa FROM tbl_empresas WHERE poblacion='málaga'"),
+            m_conn);
         QCOMPARE(rs.fieldCount(), 2);
         QVERIFY(rs.isUpdatable());
         rs.moveFirst();
@@ -274,12 +308,12 @@ private Q_SLOTS:
         rs.update();
         QCOMPARE(rs.valueAt(0, 0).toBool(), true);
         QCOMPARE(column(QStringLiteral("SELECT empresa FROM tbl_empresas WHERE id_emp=1")),
-                 QStringList({"CAFÉ CENTRAL, S.L. (L'ANTIC)"}));
+            QStringList({"CAFÉ CENTRAL, S.L. (L'ANTIC)"}));
         // Moving commits pending writes, as the card relies on.
         rs.field(0) = false;
         rs.moveNext();
         QCOMPARE(column(QStringLiteral("SELECT seleccionada FROM tbl_empresas WHERE id_emp=1")),
-                 QStringList({"Falso"}));
+            QStringList({"Falso"}));
         QCOMPARE(column(QStringLiteral("PRAGMA integrity_check")), QStringList({"ok"}));
     }
 
@@ -312,9 +346,10 @@ private Q_SLOTS:
         QCOMPARE(rs.recordCount(), 1);
         QVERIFY(!other.isOpen());
         rs.close();
-        QCOMPARE(events, QList<Recordset::Event>({Recordset::Event::AboutToReset, Recordset::Event::Reset,
-                                                  Recordset::Event::AboutToReset, Recordset::Event::Reset,
-                                                  Recordset::Event::AboutToReset, Recordset::Event::Reset}));
+        QCOMPARE(events,
+            QList<Recordset::Event>(
+                {Recordset::Event::AboutToReset, Recordset::Event::Reset, Recordset::Event::AboutToReset,
+                    Recordset::Event::Reset, Recordset::Event::AboutToReset, Recordset::Event::Reset}));
         rs.removeObserver(id);
     }
 
@@ -328,7 +363,8 @@ private Q_SLOTS:
         rs.field(0) = true;
         QVERIFY_THROWS_EXCEPTION(DbError, rs.update());
         QCOMPARE(rs.field(0).value().toBool(), false);
-        QCOMPARE(column(QStringLiteral("SELECT seleccionada FROM tbl_empresas WHERE id_emp=3")), QStringList({"Falso"}));
+        QCOMPARE(column(QStringLiteral("SELECT seleccionada FROM tbl_empresas WHERE id_emp=3")),
+            QStringList({"Falso"}));
     }
 
     void connectionRejectsWhatIsNotADatabase()
@@ -341,8 +377,9 @@ private Q_SLOTS:
         junk.close();
         QVERIFY_THROWS_EXCEPTION(DbError, c.open(junk.fileName()));
         QCOMPARE(c.state(), Connection::Closed);
-        QCOMPARE(Connection::dataSourceOf(QStringLiteral(" Provider=P;Data Source=/a/b.idb;Persist Security Info=False;")),
-                 QStringLiteral("/a/b.idb"));
+        QCOMPARE(Connection::dataSourceOf(
+                     QStringLiteral(" Provider=P;Data Source=/a/b.idb;Persist Security Info=False;")),
+            QStringLiteral("/a/b.idb"));
     }
 
     void keywordsAreFoundOutsideLiterals_data()
@@ -350,13 +387,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("sql");
         QTest::addColumn<QString>("keyword");
         QTest::addColumn<int>("expected");
-        QTest::newRow("plain") << "SELECT a FROM t ORDER BY a" << "ORDER BY" << 16;
-        QTest::newRow("lower case, two blanks") << "select a from t order  by a" << "ORDER BY" << 16;
-        QTest::newRow("inside a literal") << "SELECT a FROM t WHERE a='x ORDER BY y'" << "ORDER BY" << -1;
-        QTest::newRow("after a doubled apostrophe") << "SELECT a FROM t WHERE a='L''ORDER BY' ORDER BY a" << "ORDER BY"
-                                                    << 38;
-        QTest::newRow("part of a word") << "SELECT reorder by FROM t" << "ORDER BY" << -1;
-        QTest::newRow("where") << "SELECT a FROM t  WHERE  b=1" << "WHERE" << 17;
+        QTest::newRow("plain") << "SELECT a FROM t ORDER BY a"
+                               << "ORDER BY" << 16;
+        QTest::newRow("lower case, two blanks") << "select a from t order  by a"
+                                                << "ORDER BY" << 16;
+        QTest::newRow("inside a literal") << "SELECT a FROM t WHERE a='x ORDER BY y'"
+                                          << "ORDER BY" << -1;
+        QTest::newRow("after a doubled apostrophe") << "SELECT a FROM t WHERE a='L''ORDER BY' ORDER BY a"
+                                                    << "ORDER BY" << 38;
+        QTest::newRow("part of a word") << "SELECT reorder by FROM t"
+                                        << "ORDER BY" << -1;
+        QTest::newRow("where") << "SELECT a FROM t  WHERE  b=1"
+                               << "WHERE" << 17;
     }
 
     void keywordsAreFoundOutsideLiterals()

@@ -122,10 +122,12 @@ private Q_SLOTS:
                                             << kSelect + " WHERE x=1 AND seleccionada= True order by cif ASC";
         QTest::newRow("pressed twice") << kSelect + " WHERE seleccionada= True ORDER BY cif ASC"
                                        << kSelect + " WHERE seleccionada= True ORDER BY cif ASC";
-        QTest::newRow("literals fool nothing") << kSelect + " WHERE empresa <> ' WHERE x ORDER BY y'"
-                                               << kSelect + " WHERE empresa <> ' WHERE x ORDER BY y' AND seleccionada= True";
-        QTest::newRow("WHERE only in a literal") << kSelect.left(kSelect.size() - 13) + "'a WHERE b' AS w FROM tbl_empresas"
-                                                 << kSelect.left(kSelect.size() - 13)
+        QTest::newRow("literals fool nothing")
+            << kSelect + " WHERE empresa <> ' WHERE x ORDER BY y'"
+            << kSelect + " WHERE empresa <> ' WHERE x ORDER BY y' AND seleccionada= True";
+        QTest::newRow("WHERE only in a literal")
+            << kSelect.left(kSelect.size() - 13) + "'a WHERE b' AS w FROM tbl_empresas"
+            << kSelect.left(kSelect.size() - 13)
                 + "'a WHERE b' AS w FROM tbl_empresas WHERE seleccionada= True";
     }
 
@@ -144,16 +146,17 @@ private Q_SLOTS:
             const char* nombre;
             const char* like;
         } sectores[] = {{"iSectorCatering", "CATERIN%"}, {"iSectorDistribucion", "DISTRIBUCIO%"},
-                        {"iSectorEquipamiento", "EQUIPAMIENT%"}, {"iSectorEscuelas", "ESCUELA%"},
-                        {"iSectorFranquicias", "FRANQUIC%"}, {"iSectorHoteles", "HOTELE%"},
-                        {"iSectorVending", "VENDIN%"}};
+            {"iSectorEquipamiento", "EQUIPAMIENT%"}, {"iSectorEscuelas", "ESCUELA%"},
+            {"iSectorFranquicias", "FRANQUIC%"}, {"iSectorHoteles", "HOTELE%"},
+            {"iSectorVending", "VENDIN%"}};
         for (const auto& s : sectores) {
             QWidget* label = control(QString::fromLatin1(s.nombre));
             QVERIFY2(label && label->isVisible(), s.nombre);
             // Any mouse button chooses.
             suelta(label, Qt::RightButton);
             const int esperadas
-                = scalar(QStringLiteral("SELECT count(*) FROM tbl_empresas WHERE sector LIKE '%1'").arg(QLatin1String(s.like)));
+                = scalar(QStringLiteral("SELECT count(*) FROM tbl_empresas WHERE sector LIKE '%1'")
+                             .arg(QLatin1String(s.like)));
             QCOMPARE(grid()->rows() - 1, esperadas);
             QCOMPARE(registros(), GuideQueries::countCaption(esperadas));
         }
@@ -173,8 +176,9 @@ private Q_SLOTS:
         gConexion().execute(QStringLiteral(
             "UPDATE tbl_empresas SET seleccionada = 1 WHERE id_emp IN (SELECT id_emp FROM tbl_empresas "
             "WHERE sector LIKE 'HOTELE%' ORDER BY id_emp LIMIT 3)"));
-        gConexion().execute(QStringLiteral("UPDATE tbl_empresas SET seleccionada = 1 WHERE id_emp = "
-                                           "(SELECT min(id_emp) FROM tbl_empresas WHERE sector LIKE 'CATERIN%')"));
+        gConexion().execute(
+            QStringLiteral("UPDATE tbl_empresas SET seleccionada = 1 WHERE id_emp = "
+                           "(SELECT min(id_emp) FROM tbl_empresas WHERE sector LIKE 'CATERIN%')"));
         suelta(control(QStringLiteral("iSectorHoteles")));
         auto* versel = control<ImageButton>(QStringLiteral("versel"));
         suelta(versel);
@@ -204,7 +208,8 @@ private Q_SLOTS:
         DialogService::queueAnswer(DialogService::Answer::Yes);
         suelta(desmarcar);
         QCOMPARE(scalar(QStringLiteral("SELECT count(*) FROM tbl_empresas WHERE seleccionada")), 0);
-        QCOMPARE(DialogService::shown().last().text, QStringLiteral("Todas las empresas han sido desmarcadas"));
+        QCOMPARE(
+            DialogService::shown().last().text, QStringLiteral("Todas las empresas han sido desmarcadas"));
 
         // Refused by the database: said as a failure, never as a success.
         gConexion().execute(QStringLiteral("UPDATE tbl_empresas SET seleccionada = 1 WHERE id_emp <= 2"));
@@ -231,7 +236,8 @@ private Q_SLOTS:
         QVERIFY(control(QStringLiteral("ayuda"))->isEnabled());
 
         // A search result arrives while the documents are shown.
-        gMenu().muestraGuiaSQL(kSelect + QStringLiteral(" WHERE sector LIKE 'VENDIN%'"), QStringLiteral("  Vending"));
+        gMenu().muestraGuiaSQL(
+            kSelect + QStringLiteral(" WHERE sector LIKE 'VENDIN%'"), QStringLiteral("  Vending"));
         QVERIFY(control(QStringLiteral("guia"))->isVisible());
         QCOMPARE(rotulo->text(), QStringLiteral("Ver en ficheros"));
         QCOMPARE(Twips::left(rotulo), izquierda);
@@ -251,21 +257,24 @@ private Q_SLOTS:
         QVERIFY(textos.size() >= 2);
         QStringList ordenados = textos;
         std::sort(ordenados.begin(), ordenados.end(),
-                  [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+            [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
         QCOMPARE(textos, ordenados);
         QCOMPARE(control<QTreeWidget>(QStringLiteral("arbolprinci"))->topLevelItem(0)->text(0),
-                 QStringLiteral("Principales"));
-        for (const char* nombre : {"arbolcatering", "arbolvending", "arbolfranq", "arbolhotel", "arbolescuelas",
-                                   "arbolequipa", "arbolprinci"})
+            QStringLiteral("Principales"));
+        for (const char* nombre : {"arbolcatering", "arbolvending", "arbolfranq", "arbolhotel",
+                 "arbolescuelas", "arbolequipa", "arbolprinci"})
             QVERIFY2(!hojas(control<QTreeWidget>(QString::fromLatin1(nombre))).isEmpty(), nombre);
     }
 
     void aMissingFolderLeavesTheOthersFilled()
     {
-        const QDir files(QDir(qEnvironmentVariable("TARVESA_PROGRAM_DIR")).filePath(QStringLiteral("DATA/Files")));
-        QVERIFY(QDir().rename(files.filePath(QStringLiteral("Catering")), files.filePath(QStringLiteral("Catering.x"))));
+        const QDir files(
+            QDir(qEnvironmentVariable("TARVESA_PROGRAM_DIR")).filePath(QStringLiteral("DATA/Files")));
+        QVERIFY(QDir().rename(
+            files.filePath(QStringLiteral("Catering")), files.filePath(QStringLiteral("Catering.x"))));
         arranca();
-        QDir().rename(files.filePath(QStringLiteral("Catering.x")), files.filePath(QStringLiteral("Catering")));
+        QDir().rename(
+            files.filePath(QStringLiteral("Catering.x")), files.filePath(QStringLiteral("Catering")));
         QCOMPARE(hojas(control<QTreeWidget>(QStringLiteral("arbolcatering"))), QStringList());
         QVERIFY(!hojas(control<QTreeWidget>(QStringLiteral("arbolvending"))).isEmpty());
         QVERIFY(!hojas(control<QTreeWidget>(QStringLiteral("arbolequipa"))).isEmpty());
@@ -299,12 +308,24 @@ private Q_SLOTS:
         QTest::addColumn<QString>("nombre");
         QTest::addColumn<QString>("texto");
         QTest::addColumn<QString>("imagen");
-        QTest::newRow("pdf") << "informe.pdf" << "INFORME" << "pdf";
-        QTest::newRow("upper-case xlsx") << "Tarifas.XLSX" << "TARIFAS" << "excel";
-        QTest::newRow("docx keeps its extension") << "carta.docx" << "CARTA.DOCX" << "word";
-        QTest::newRow("other types show as pdf") << "notas.txt" << "NOTAS.TXT" << "pdf";
-        QTest::newRow("double extension") << "datos.xls.pdf" << "DATOS" << "pdf";
-        QTest::newRow("old spreadsheet") << "Cuota.Xls" << "CUOTA" << "excel";
+        QTest::newRow("pdf") << "informe.pdf"
+                             << "INFORME"
+                             << "pdf";
+        QTest::newRow("upper-case xlsx") << "Tarifas.XLSX"
+                                         << "TARIFAS"
+                                         << "excel";
+        QTest::newRow("docx keeps its extension") << "carta.docx"
+                                                  << "CARTA.DOCX"
+                                                  << "word";
+        QTest::newRow("other types show as pdf") << "notas.txt"
+                                                 << "NOTAS.TXT"
+                                                 << "pdf";
+        QTest::newRow("double extension") << "datos.xls.pdf"
+                                          << "DATOS"
+                                          << "pdf";
+        QTest::newRow("old spreadsheet") << "Cuota.Xls"
+                                         << "CUOTA"
+                                         << "excel";
     }
 
     void explorerNamesAndIcons()
@@ -330,7 +351,7 @@ private Q_SLOTS:
         PrinterCheck::setOverride(false);
         suelta(control(QStringLiteral("etiquetas")), Qt::RightButton);
         QCOMPARE(DialogService::shown().last().text,
-                 QStringLiteral("No tiene ninguna impresora instalada. No puede acceder a esta ventana"));
+            QStringLiteral("No tiene ninguna impresora instalada. No puede acceder a esta ventana"));
         QCOMPARE(DialogService::shown().last().icon, DialogService::Icon::Exclamation);
 
         PrinterCheck::setOverride(true);
@@ -339,11 +360,12 @@ private Q_SLOTS:
         DialogService::clearShown();
         suelta(control(QStringLiteral("iListado")));
         QCOMPARE(DialogService::shown().size(), 1);
-        QCOMPARE(DialogService::shown().first().text, QStringLiteral("No hay empresas que mostrar en el listado"));
+        QCOMPARE(
+            DialogService::shown().first().text, QStringLiteral("No hay empresas que mostrar en el listado"));
         QCOMPARE(DialogService::shown().first().icon, DialogService::Icon::Information);
         suelta(control(QStringLiteral("sobres")));
         QCOMPARE(DialogService::shown().last().text,
-                 QStringLiteral("Debe de seleccionar alguna empresa de la que imprimir el sobre"));
+            QStringLiteral("Debe de seleccionar alguna empresa de la que imprimir el sobre"));
     }
 
     void helpAndCardOpenFromTheToolbar()
@@ -353,7 +375,8 @@ private Q_SLOTS:
         bool ayuda = false;
         for (QWidget* w : ventanas) {
             if (auto* f = qobject_cast<frmAyudaGrande*>(w))
-                ayuda = ayuda || f->navegador()->source().toLocalFile().endsWith(QStringLiteral("la guia.htm"));
+                ayuda
+                    = ayuda || f->navegador()->source().toLocalFile().endsWith(QStringLiteral("la guia.htm"));
         }
         QVERIFY(ayuda);
 

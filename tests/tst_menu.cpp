@@ -85,7 +85,8 @@ private Q_SLOTS:
     {
         DialogService::setScripted(true);
         for (int opcion : {0, 1, 2, 3})
-            clsMenu::registraPantalla(opcion, [opcion] { return std::make_unique<PantallaDePrueba>(opcion == 1); });
+            clsMenu::registraPantalla(
+                opcion, [opcion] { return std::make_unique<PantallaDePrueba>(opcion == 1); });
     }
 
     void init()
@@ -108,10 +109,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("suffix");
         QTest::addColumn<int>("firstLeft");
         QTest::addColumn<int>("gap");
-        QTest::newRow("640") << 640 << "frmMenu" << "_1024" << 400 << 0;
-        QTest::newRow("800") << 800 << "frmMenu" << "_800" << 500 << 20;
-        QTest::newRow("1024") << 1024 << "frmMenu" << "_1024" << 400 << 0;
-        QTest::newRow("1280") << 1280 << "frmMenuBorde" << "_1024" << 400 << 0;
+        QTest::newRow("640") << 640 << "frmMenu"
+                             << "_1024" << 400 << 0;
+        QTest::newRow("800") << 800 << "frmMenu"
+                             << "_800" << 500 << 20;
+        QTest::newRow("1024") << 1024 << "frmMenu"
+                              << "_1024" << 400 << 0;
+        QTest::newRow("1280") << 1280 << "frmMenuBorde"
+                              << "_1024" << 400 << 0;
     }
 
     void variantAndLayoutFollowTheScreenWidth()
@@ -167,7 +172,7 @@ private Q_SLOTS:
         QCOMPARE(g_registro.vivas, 1);
         QCOMPARE(g_registro.datos, QStringList({"todas 1"}));
         QCOMPARE(menu()->findChild<QLabel*>(QStringLiteral("imgStatus"))->property("picture").toString(),
-                 QStringLiteral("GUIA1024"));
+            QStringLiteral("GUIA1024"));
     }
 
     void aSearchThatFindsNothingAndCannotGoBackLeavesNoScreen()
@@ -179,7 +184,8 @@ private Q_SLOTS:
         QCOMPARE(gMenu().getTipo(), 4);
         QCOMPARE(DialogService::shown().size(), 1);
         QCOMPARE(DialogService::shown().first().text,
-                 QStringLiteral("Ninguna Empresa Cumple las Condiciones Impuestas. ¿Desea Realizar Otra búqueda?"));
+            QStringLiteral(
+                "Ninguna Empresa Cumple las Condiciones Impuestas. ¿Desea Realizar Otra búqueda?"));
         QCOMPARE(DialogService::shown().first().icon, DialogService::Icon::Exclamation);
 
         // With a guide to go back to, it stays; Yes shows the search form again, once.
@@ -234,7 +240,8 @@ private Q_SLOTS:
     void aMissingRankingPageIsSaidOnThePanel()
     {
         arranca(1024);
-        const QString page = QDir(qEnvironmentVariable("TARVESA_PROGRAM_DIR")).filePath(QStringLiteral("DATA/RANKING/Vending.html"));
+        const QString page = QDir(qEnvironmentVariable("TARVESA_PROGRAM_DIR"))
+                                 .filePath(QStringLiteral("DATA/RANKING/Vending.html"));
         const QString aside = page + QStringLiteral(".aparte");
         QVERIFY(QFile::rename(page, aside));
         menu()->findChild<QRadioButton*>(QStringLiteral("optRanking_3"))->setChecked(true);
@@ -250,7 +257,7 @@ private Q_SLOTS:
         Twips::place(panel, 0, 0, 9000, 3000);
         Twips::place(panel, 0, 0, 11115, 3495);
         QCOMPARE(menu()->webRanking()->geometry(),
-                 QRect(Twips::toPixels(100), Twips::toPixels(800), Twips::toPixels(10915), Twips::toPixels(2595)));
+            QRect(Twips::toPixels(100), Twips::toPixels(800), Twips::toPixels(10915), Twips::toPixels(2595)));
         panel->resize(5, 5);
         QCOMPARE(menu()->webRanking()->size(), QSize(0, 0));
     }

@@ -17,10 +17,7 @@ private Q_SLOTS:
         DialogService::clearShown();
     }
 
-    void cleanup()
-    {
-        delete gFormMenu.data();
-    }
+    void cleanup() { delete gFormMenu.data(); }
 
     void opensTheDatabaseAndLoadsTheLists()
     {

@@ -36,7 +36,7 @@ QStringList ficheros(const QString& carpeta)
 {
     QStringList nombres = QDir(carpeta).entryList(QDir::Files, QDir::NoSort);
     std::sort(nombres.begin(), nombres.end(),
-              [](const QString& a, const QString& b) { return SpanishText::compare(a, b) < 0; });
+        [](const QString& a, const QString& b) { return SpanishText::compare(a, b) < 0; });
     return nombres;
 }
 

@@ -8,16 +8,20 @@ namespace ExploradorDocumentos {
 
 struct Carpeta
 {
-    const char* raiz;   // the tree's root node
-    const char* ruta;   // under the program's folder
+    const char* raiz; // the tree's root node
+    const char* ruta; // under the program's folder
 };
 
 // The eight folders in the order their trees are filled.
 inline constexpr Carpeta kCarpetas[] = {
-    {"Distribuidores", "\\DATA\\Files\\Distribuidores"}, {"Principales", "\\DATA\\Files\\40 principales"},
-    {"Catering", "\\DATA\\Files\\Catering"},             {"Vending", "\\DATA\\Files\\Vending"},
-    {"Franquicias", "\\DATA\\Files\\Franquicias"},       {"Hoteles", "\\DATA\\Files\\Hoteles"},
-    {"Escuelas", "\\DATA\\Files\\Escuelas"},             {"Equipamientos", "\\DATA\\Files\\Equipamientos"},
+    {"Distribuidores", "\\DATA\\Files\\Distribuidores"},
+    {"Principales", "\\DATA\\Files\\40 principales"},
+    {"Catering", "\\DATA\\Files\\Catering"},
+    {"Vending", "\\DATA\\Files\\Vending"},
+    {"Franquicias", "\\DATA\\Files\\Franquicias"},
+    {"Hoteles", "\\DATA\\Files\\Hoteles"},
+    {"Escuelas", "\\DATA\\Files\\Escuelas"},
+    {"Equipamientos", "\\DATA\\Files\\Equipamientos"},
 };
 
 // The name upper-cased without the spreadsheet and PDF extensions, wherever they stand.

@@ -21,6 +21,6 @@ bool Aplicacion::notify(QObject* receiver, QEvent* event)
     }
     BusyPointer::set(false);
     DialogService::message(QStringLiteral("No se ha podido completar la operación:\n%1").arg(fallo),
-                           DialogService::Buttons::Ok, DialogService::Icon::Critical);
+        DialogService::Buttons::Ok, DialogService::Icon::Critical);
     return false;
 }

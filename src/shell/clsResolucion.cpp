@@ -32,15 +32,15 @@ bool clsResolucion::aplicaResolucion(int ancho, int alto, int bits)
         return true;
     case DisplayModes::Result::NeedsRestart:
         if (DialogService::message(QStringLiteral("Debe de reiniciar para poder ejecutar la aplicación"),
-                                   DialogService::Buttons::YesNo, DialogService::Icon::None,
-                                   QStringLiteral("Cambio de resolución"))
+                DialogService::Buttons::YesNo, DialogService::Icon::None,
+                QStringLiteral("Cambio de resolución"))
             == DialogService::Answer::Yes)
             modos.restartComputer();
         return false;
     case DisplayModes::Result::Refused:
         break;
     }
-    DialogService::message(QStringLiteral("No se puede modificar la resolución de su monitor"), DialogService::Buttons::Ok,
-                           DialogService::Icon::None, QStringLiteral("Error"));
+    DialogService::message(QStringLiteral("No se puede modificar la resolución de su monitor"),
+        DialogService::Buttons::Ok, DialogService::Icon::None, QStringLiteral("Error"));
     return false;
 }

@@ -36,8 +36,8 @@ void Connection::open(const QString& connectionString)
         // A read-only file still shows its companies; writes then fail one by one.
         sqlite3_close(db);
         db = nullptr;
-        rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX,
-                             nullptr);
+        rc = sqlite3_open_v2(
+            QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
     }
     if (rc != SQLITE_OK) {
         const QString message = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
@@ -76,7 +76,8 @@ bool Connection::isReadOnly() const
 int Connection::execute(const QString& sql)
 {
     if (!m_db)
-        throw DbError(DbError::NotAllowedWhenClosed, QStringLiteral("La conexión con la base de datos está cerrada"));
+        throw DbError(
+            DbError::NotAllowedWhenClosed, QStringLiteral("La conexión con la base de datos está cerrada"));
     char* err = nullptr;
     if (sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, &err) != SQLITE_OK) {
         const QString message = QString::fromUtf8(err ? err : sqlite3_errmsg(m_db));

@@ -62,7 +62,7 @@ FindCriterion FindCriterion::parse(const QString& text)
         const char* token;
         Op op;
     } ops[] = {{"<>", Op::NotEqual}, {"<=", Op::LessEqual}, {">=", Op::GreaterEqual}, {"=", Op::Equal},
-               {"<", Op::Less},      {">", Op::Greater},    {"LIKE", Op::Like}};
+        {"<", Op::Less}, {">", Op::Greater}, {"LIKE", Op::Like}};
     bool found = false;
     for (const auto& o : ops) {
         const QLatin1String token(o.token);

@@ -5,8 +5,8 @@
 #include "platform/db/FindCriterion.h"
 
 #include <QRegularExpression>
-#include <utility>
 #include <sqlite3.h>
+#include <utility>
 
 namespace {
 
@@ -36,8 +36,8 @@ Field::Type typeFromDeclaration(const char* decl)
 // "SELECT a, b FROM t ..." -> "SELECT rowid, a, b FROM t ..."; empty when the statement cannot take it.
 QString withKeyColumn(const QString& sql)
 {
-    static const QRegularExpression select(QStringLiteral("^\\s*SELECT\\s+(?!DISTINCT\\b|ALL\\b)"),
-                                           QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression select(
+        QStringLiteral("^\\s*SELECT\\s+(?!DISTINCT\\b|ALL\\b)"), QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch m = select.match(sql);
     if (!m.hasMatch())
         return {};
@@ -80,7 +80,7 @@ void Recordset::open(const QString& sql, Connection& connection, SizeHint hint)
     try {
         if (!connection.isOpen())
             throw DbError(DbError::NotAllowedWhenClosed,
-                          QStringLiteral("No se puede realizar la operación: la conexión está cerrada"));
+                QStringLiteral("No se puede realizar la operación: la conexión está cerrada"));
         sqlite3* db = connection.handle();
         const QByteArray utf8 = sql.toUtf8();
         Statement plain;
@@ -105,7 +105,8 @@ void Recordset::open(const QString& sql, Connection& connection, SizeHint hint)
         if (singleTable) {
             const QByteArray keyedSql = withKeyColumn(sql).toUtf8();
             if (!keyedSql.isEmpty()
-                && sqlite3_prepare_v2(db, keyedSql.constData(), int(keyedSql.size()), &keyed.stmt, nullptr) == SQLITE_OK
+                && sqlite3_prepare_v2(db, keyedSql.constData(), int(keyedSql.size()), &keyed.stmt, nullptr)
+                    == SQLITE_OK
                 && sqlite3_column_count(keyed.stmt) == columns + 1
                 && qstrcmp(sqlite3_column_table_name(keyed.stmt, 0), table.constData()) == 0) {
             } else {
@@ -217,7 +218,7 @@ void Recordset::requireOpen() const
 {
     if (!m_open)
         throw DbError(DbError::NotAllowedWhenClosed,
-                      QStringLiteral("No se permite realizar la operación si el objeto está cerrado"));
+            QStringLiteral("No se permite realizar la operación si el objeto está cerrado"));
 }
 
 void Recordset::requireCurrent() const
@@ -312,7 +313,8 @@ Field Recordset::field(int index)
 {
     requireOpen();
     if (index < 0 || index >= int(m_columns.size()))
-        throw DbError(DbError::BadCriterion, QStringLiteral("No se encontró el elemento %1 en la colección").arg(index));
+        throw DbError(DbError::BadCriterion,
+            QStringLiteral("No se encontró el elemento %1 en la colección").arg(index));
     return Field(this, index);
 }
 
@@ -476,9 +478,11 @@ void Recordset::setValue(int index, const QVariant& value)
 {
     requireCurrent();
     if (index < 0 || index >= int(m_columns.size()))
-        throw DbError(DbError::BadCriterion, QStringLiteral("No se encontró el elemento %1 en la colección").arg(index));
+        throw DbError(DbError::BadCriterion,
+            QStringLiteral("No se encontró el elemento %1 en la colección").arg(index));
     if (m_keys.empty() || m_columns[size_t(index)].origin.isEmpty())
-        throw DbError(DbError::NotUpdatable, QStringLiteral("El conjunto de registros no se puede actualizar"));
+        throw DbError(
+            DbError::NotUpdatable, QStringLiteral("El conjunto de registros no se puede actualizar"));
     m_pending[index] = value;
 }
 
@@ -495,7 +499,8 @@ void Recordset::update()
     const std::map<int, QVariant> pending = std::move(m_pending);
     m_pending.clear();
     if (!m_connection || !m_connection->isOpen())
-        throw DbError(DbError::NotAllowedWhenClosed, QStringLiteral("La conexión con la base de datos está cerrada"));
+        throw DbError(
+            DbError::NotAllowedWhenClosed, QStringLiteral("La conexión con la base de datos está cerrada"));
 
     QByteArray table;
     QByteArray sql = "UPDATE \"";

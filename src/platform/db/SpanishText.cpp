@@ -3,8 +3,15 @@
 #include <QChar>
 #include <QList>
 #include <array>
-#include <sqlite3.h>
 #include <vector>
+
+// The loadable extension compiles this same file and reaches SQLite through the loader's table of routines.
+#ifdef TARVESA_SQLITE_EXTENSION
+#include <sqlite3ext.h>
+SQLITE_EXTENSION_INIT3
+#else
+#include <sqlite3.h>
+#endif
 
 namespace SpanishText {
 namespace {
@@ -22,11 +29,14 @@ constexpr char32_t kTableEnd = 0x180;
 // Accent kinds: 1 grave, 2 acute, 3 circumflex, 4 tilde, 5 diaeresis, 6 ring, 7 other.
 constexpr const char* kLatin1Base = "aaaaaaaceeeeiiiidnooooo\0ouuuuy\0s"
                                     "aaaaaaaceeeeiiiidnooooo\0ouuuuy\0y";
-constexpr quint8 kLatin1Accent[64] = {1, 2, 3, 4, 5, 6, 7, 7, 1, 2, 3, 5, 1, 2, 3, 5, 7, 4, 1, 2, 3, 4,
-                                      5, 0, 7, 1, 2, 3, 5, 2, 0, 7, 1, 2, 3, 4, 5, 6, 7, 7, 1, 2, 3, 5,
-                                      1, 2, 3, 5, 7, 4, 1, 2, 3, 4, 5, 0, 7, 1, 2, 3, 5, 2, 0, 5};
+constexpr quint8 kLatin1Accent[64]
+    = {1, 2, 3, 4, 5, 6, 7, 7, 1, 2, 3, 5, 1, 2, 3, 5, 7, 4, 1, 2, 3, 4, 5, 0, 7, 1, 2, 3, 5, 2, 0, 7, 1, 2,
+        3, 4, 5, 6, 7, 7, 1, 2, 3, 5, 1, 2, 3, 5, 7, 4, 1, 2, 3, 4, 5, 0, 7, 1, 2, 3, 5, 2, 0, 5};
 
-constexpr quint32 primaryOfAscii(char32_t lower) { return quint32(lower) * 2; }
+constexpr quint32 primaryOfAscii(char32_t lower)
+{
+    return quint32(lower) * 2;
+}
 constexpr quint32 kPrimaryEnye = primaryOfAscii(U'n') + 1;
 constexpr quint32 kPrimaryOther = 0x400;
 
@@ -128,7 +138,8 @@ std::vector<char32_t> decode(QByteArrayView text)
 
 int collate(void*, int na, const void* a, int nb, const void* b)
 {
-    return compare(QByteArrayView(static_cast<const char*>(a), na), QByteArrayView(static_cast<const char*>(b), nb));
+    return compare(
+        QByteArrayView(static_cast<const char*>(a), na), QByteArrayView(static_cast<const char*>(b), nb));
 }
 
 void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv)

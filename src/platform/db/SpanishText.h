@@ -23,7 +23,8 @@ bool like(QByteArrayView pattern, QByteArrayView text, char32_t escape = 0);
 // The case-folded form of a text, as the comparisons see it.
 QString fold(const QString& text);
 
-// Registers the collation and the like() functions on a connection; false on failure.
+// Registers the collation and the like() functions on a connection; false on failure. The program's
+// connection and the loadable extension (tarvesa_es) both call it.
 bool install(sqlite3* db);
 
 } // namespace SpanishText

@@ -10,8 +10,7 @@ namespace ControlRegistry {
 
 QWidget* find(const QWidget* form, const QString& name);
 
-template<class T>
-T* find(const QWidget* form, const QString& name)
+template<class T> T* find(const QWidget* form, const QString& name)
 {
     return qobject_cast<T*>(find(form, name));
 }
@@ -20,8 +19,7 @@ T* find(const QWidget* form, const QString& name)
 // or nullptr (and deletes it) when the name is taken.
 QWidget* adopt(QWidget* form, QWidget* control, const QString& name, QWidget* container = nullptr);
 
-template<class T>
-T* add(QWidget* form, const QString& name, QWidget* container = nullptr)
+template<class T> T* add(QWidget* form, const QString& name, QWidget* container = nullptr)
 {
     return static_cast<T*>(adopt(form, new T, name, container));
 }

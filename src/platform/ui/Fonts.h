@@ -11,6 +11,7 @@ namespace Fonts {
 void install();
 
 // A font by its Windows name and point size (fractional sizes are kept).
-QFont font(const QString& name, double pointSize, bool bold = false, bool italic = false, bool underline = false);
+QFont font(
+    const QString& name, double pointSize, bool bold = false, bool italic = false, bool underline = false);
 
 } // namespace Fonts

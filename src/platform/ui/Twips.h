@@ -7,9 +7,18 @@ namespace Twips {
 
 inline constexpr int kPerPixel = 15;
 
-constexpr int toPixels(int twips) { return twips / kPerPixel; }
-constexpr int fromPixels(int pixels) { return pixels * kPerPixel; }
-constexpr double toPixelsF(double twips) { return twips / kPerPixel; }
+constexpr int toPixels(int twips)
+{
+    return twips / kPerPixel;
+}
+constexpr int fromPixels(int pixels)
+{
+    return pixels * kPerPixel;
+}
+constexpr double toPixelsF(double twips)
+{
+    return twips / kPerPixel;
+}
 
 } // namespace Twips
 
@@ -44,9 +53,21 @@ inline void move(QWidget* widget, int left, int top)
     widget->move(toPixels(left), toPixels(top));
 }
 
-inline int left(const QWidget* w) { return fromPixels(w->x()); }
-inline int top(const QWidget* w) { return fromPixels(w->y()); }
-inline int width(const QWidget* w) { return fromPixels(w->width()); }
-inline int height(const QWidget* w) { return fromPixels(w->height()); }
+inline int left(const QWidget* w)
+{
+    return fromPixels(w->x());
+}
+inline int top(const QWidget* w)
+{
+    return fromPixels(w->y());
+}
+inline int width(const QWidget* w)
+{
+    return fromPixels(w->width());
+}
+inline int height(const QWidget* w)
+{
+    return fromPixels(w->height());
+}
 
 } // namespace Twips
