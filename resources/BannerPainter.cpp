@@ -220,3 +220,11 @@ void BannerPainter::dialogBackground(const QRectF& rect, const QString& caption)
     m_painter.setBrush(Qt::white);
     m_painter.drawPolygon(diamond, 4);
 }
+
+void BannerPainter::reportLogo(const QRectF& rect) const
+{
+    m_painter.fillRect(rect, QColor(kFrame));
+    m_painter.fillRect(QRectF(rect.left(), rect.bottom() - 4, rect.width(), 4), QColor(kAccent));
+    const qreal h = rect.height() * 0.5;
+    publisherLogo(QRectF(rect.left(), rect.top() + (rect.height() - 4 - h) / 2, rect.width() - 12, h));
+}

@@ -24,6 +24,8 @@ public:
     void productTitle(const QPointF& baseline, const QString& title, qreal pixelSize, qreal width) const;
     // The publisher's mark and name, right-aligned in the box and as high as it.
     void publisherLogo(const QRectF& box) const;
+    // The publisher's logo on a dark band, for the head of a printed page.
+    void reportLogo(const QRectF& rect) const;
 
 private:
     QPainter& m_painter;

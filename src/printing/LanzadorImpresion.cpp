@@ -10,8 +10,9 @@ bool hayImpresora()
 {
     if (PrinterCheck::isInstalled())
         return true;
-    DialogService::message(QStringLiteral("No tiene ninguna impresora instalada. No puede acceder a esta ventana"),
-                           DialogService::Buttons::Ok, DialogService::Icon::Exclamation);
+    DialogService::message(
+        QStringLiteral("No tiene ninguna impresora instalada. No puede acceder a esta ventana"),
+        DialogService::Buttons::Ok, DialogService::Icon::Exclamation);
     return false;
 }
 

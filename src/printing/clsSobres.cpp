@@ -8,8 +8,9 @@
 bool clsSobres::Muestra(Recordset* rs, int fila)
 {
     if (!rs || !rs->isOpen() || rs->isBOF() || rs->isEOF()) {
-        DialogService::message(QStringLiteral("Debe de seleccionar alguna empresa de la que imprimir el sobre"),
-                               DialogService::Buttons::Ok, DialogService::Icon::Information);
+        DialogService::message(
+            QStringLiteral("Debe de seleccionar alguna empresa de la que imprimir el sobre"),
+            DialogService::Buttons::Ok, DialogService::Icon::Information);
         return false;
     }
     if (!LanzadorImpresion::hayImpresora())
