@@ -127,7 +127,7 @@ const PictureSpec kPictures[] = {
     {"RRANKING", {72, 24}, CaptionButton, Rollover, "Ranking"},
 
     // The listing's field chooser: its page and its check boxes; the logo of the printed listing.
-    {"FONDO_LISTADO", {399, 347}, DialogBackground, Normal, "Campos del listado"},
+    {"FONDO_LISTADO", {399, 347}, CompactDialogBackground, Normal, "Campos del listado"},
     {"CASILLA", {24, 24}, CheckBox, Normal, ""},
     {"CASILLA_MARCADA", {24, 24}, CheckBox, Normal, "x"},
     {"LOGOKORVAN", {170, 60}, ReportLogo, Normal, ""},
@@ -136,7 +136,7 @@ const PictureSpec kPictures[] = {
 bool isOpaque(PictureKind kind)
 {
     return kind == TitleBand || kind == Splash || kind == Working || kind == MenuBackground
-        || kind == DialogBackground || kind == ReportLogo;
+        || kind == DialogBackground || kind == CompactDialogBackground || kind == ReportLogo;
 }
 
 } // namespace
@@ -222,6 +222,9 @@ QImage PictureCatalog::render(const PictureSpec& spec)
         break;
     case DialogBackground:
         BannerPainter(painter).dialogBackground(rect, caption);
+        break;
+    case CompactDialogBackground:
+        BannerPainter(painter).dialogBackground(rect, caption, 46);
         break;
     case ArrowButton:
         FacePainter(painter, spec.face).arrowButton(rect, caption == QLatin1String("<"));
