@@ -129,6 +129,11 @@ QPageSize PrintSurface::paper(Length width, Length height)
 
 PageExtent PrintSurface::textExtent(const QString& text, const PrintFont& font) const
 {
+    return measure(text, font);
+}
+
+PageExtent PrintSurface::measure(const QString& text, const PrintFont& font)
+{
     const QFontMetricsF metrics(font.toFont(), &referenceDevice());
     return PageExtent {Length::pixels(metrics.horizontalAdvance(text), kReferenceDpi),
         Length::pixels(metrics.height(), kReferenceDpi)};

@@ -52,6 +52,8 @@ public:
 
     // One line of text as this surface lays it out.
     virtual PageExtent textExtent(const QString& text, const PrintFont& font) const;
+    // One line of text as every surface measures it unless it has a measure of its own.
+    static PageExtent measure(const QString& text, const PrintFont& font);
     // The same in centimetres.
     QSizeF textSize(const QString& text, const PrintFont& font) const
     {
