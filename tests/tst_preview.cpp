@@ -96,6 +96,19 @@ public:
     }
 };
 
+// A printer that takes any paper until it is told to refuse every one (as a queue chosen in the
+// printer dialog might).
+class RefusingPrinter : public QPrinter
+{
+public:
+    RefusingPrinter()
+        : QPrinter(QPrinter::HighResolution)
+    {
+    }
+    bool setPageSize(const QPageSize& size) override { return !refuse && QPrinter::setPageSize(size); }
+    bool refuse = false;
+};
+
 ImageButton* button(const frmVPreliminar& frame, const char* name)
 {
     return frame.findChild<ImageButton*>(QLatin1String(name));
@@ -418,6 +431,32 @@ private Q_SLOTS:
         QVERIFY(frame.areaPagina().height < Length::cm(21));
     }
 
+    void paperRefusedWhenPrintingSendsNothing()
+    {
+        FakeDocument document(3);
+        frmVPreliminar frame;
+        auto printer = std::make_unique<RefusingPrinter>();
+        RefusingPrinter* refusing = printer.get();
+        refusing->setOutputFormat(QPrinter::PdfFormat);
+        refusing->setOutputFileName(m_pdf);
+        frame.setImpresora(std::move(printer));
+        frame.setConfiguracion(frmVPreliminar::Informe);
+        frame.setDocumento(&document);
+        frame.show();
+        refusing->refuse = true;
+        DialogService::queueAnswer(DialogService::Answer::Ok);
+        DialogService::queueAnswer(DialogService::Answer::Yes);
+        click(button(frame, "cmdImprime"));
+        // Said once; the print question is never asked and nothing is printed.
+        QCOMPARE(DialogService::shown().size(), 2);
+        QCOMPARE(DialogService::shown().at(1).text,
+            QStringLiteral("La impresora no admite esa configuración de papel"));
+        QVERIFY(!QFileInfo::exists(m_pdf));
+        for (const PreviewPage& page : std::as_const(document.drawn))
+            QVERIFY(!page.printing);
+        QVERIFY(!frame.ocupado());
+    }
+
     void printQuestion_data()
     {
         QTest::addColumn<DialogService::Answer>("answer");
@@ -600,6 +639,12 @@ private Q_SLOTS:
         QVERIFY(!frame.ocupado());
         // No failure is reported for a job the user stopped.
         QCOMPARE(DialogService::shown().size(), 2);
+        // The printer prints again afterwards.
+        document.onDraw = nullptr;
+        DialogService::queueAnswer(DialogService::Answer::Ok);
+        DialogService::queueAnswer(DialogService::Answer::Yes);
+        click(button(frame, "cmdImprime"));
+        QCOMPARE(pdfPages(m_pdf), 50);
     }
 
     void envelopeOfItsOwnSize_data()

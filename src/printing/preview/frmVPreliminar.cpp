@@ -23,6 +23,7 @@
 #include <QMouseEvent>
 #include <QPrinter>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 
 namespace {
@@ -47,6 +48,10 @@ QGroupBox* marco(const QString& titulo, QWidget* parent, int left, int top, int 
     auto* frame = new QGroupBox(titulo, parent);
     frame->setFont(Fonts::font(QStringLiteral("Arial"), 8.25, false, true));
     pintaFondo(frame, kFondoBotonera);
+    // The caption sits on the frame's top edge, leaving the inside to the options.
+    frame->setStyleSheet(
+        QStringLiteral("QGroupBox { border: 1px solid #a8a398; margin-top: 5px; }"
+                       "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
     Twips::place(frame, left, top, width, height);
     return frame;
 }
@@ -239,6 +244,9 @@ void frmVPreliminar::showEvent(QShowEvent* event)
     if (m_configurada)
         return;
     m_configurada = true;
+    // Opens in the middle of the screen (a dialog with an owner is centred on it by the platform).
+    if (!parentWidget() && screen())
+        move(screen()->availableGeometry().center() - rect().center());
     configuraPagina();
     colocaControles();
     vuelveAEmpezar();
