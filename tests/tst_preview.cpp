@@ -78,8 +78,9 @@ public:
         : FakeDocument(5)
     {
     }
-    QPageSize paper() const override { return PrintSurface::paper(Length::mm(220), Length::mm(110)); }
+    QPageSize paper() const override { return PrintSurface::paper(width, Length::mm(110)); }
     int firstStart() const override { return 3; }
+    Length width = Length::mm(220);
 };
 
 // A printer that will not take A3.
@@ -684,6 +685,23 @@ private Q_SLOTS:
         const QSizeF sheet = pdfPageSize(m_pdf);
         QVERIFY(qAbs(sheet.width() - Length::mm(220).toPoints()) < 1);
         QVERIFY(qAbs(sheet.height() - Length::mm(110).toPoints()) < 1);
+    }
+
+    void envelopeSizeChanged()
+    {
+        EnvelopeDocument document;
+        frmVPreliminar frame;
+        frame.setConfiguracion(frmVPreliminar::Sobres);
+        frame.setDocumento(&document);
+        frame.show();
+        document.width = Length::mm(241);
+        QVERIFY(frame.configuraPagina());
+        frame.vuelveAEmpezar();
+        QVERIFY(qAbs(frame.areaPagina().width.toCm() - 23.1) < 0.01);
+        QCOMPARE(frame.picTexto()->pageSizeCm(), frame.areaPagina().toCm());
+        QCOMPARE(document.drawn.last().start, 3);
+        // Its new width reaches the layout.
+        QCOMPARE(frame.picTexto()->page().at(2).to.x(), frame.areaPagina().width.toCm());
     }
 
     void helpPageOfTheMode_data()

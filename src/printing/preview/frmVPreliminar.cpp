@@ -220,6 +220,11 @@ void frmVPreliminar::setConfiguracion(int tipoInforme)
     m_paginacion.reset(m_documento ? m_documento->firstStart() : 1);
     actualizaPaginado();
     colocaControles();
+    // Once shown, a new mode is a new set-up.
+    if (m_configurada && !m_ocupado) {
+        configuraPagina();
+        vuelveAEmpezar();
+    }
 }
 
 void frmVPreliminar::setDocumento(PreviewDocument* documento)
@@ -283,6 +288,8 @@ void frmVPreliminar::reject()
 
 bool frmVPreliminar::configuraPagina()
 {
+    if (m_ocupado)
+        return false;
     QPageSize papel;
     QPageLayout::Orientation orientacion = QPageLayout::Portrait;
     if (m_modo == Sobres) {

@@ -51,6 +51,10 @@ public:
     PreviewPageWidget* picTexto() const { return m_picTexto; }
     // Lays the document out again from its first page, as after a change of its settings.
     void vuelveAEmpezar();
+    // Applies the paper and orientation options (in envelope mode the document's paper()) to the
+    // printer and the page, as after the envelope's size changed; false, having said so once, when
+    // the printer refuses them. The page is drawn again by vuelveAEmpezar() or redibuja().
+    bool configuraPagina();
     // Draws the page shown again.
     void redibuja();
 
@@ -71,9 +75,6 @@ private:
     void creaPagina();
     ImageButton* boton(const QString& nombre, const QString& cara, int left, int top, int width, int height);
 
-    // Applies the paper and orientation to the printer and the page; false, having said so once,
-    // when the printer refuses them.
-    bool configuraPagina();
     // Draws the page shown from its first record.
     void muestraPagina();
     void opcionElegida(bool marcada);
