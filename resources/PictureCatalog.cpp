@@ -46,6 +46,10 @@ const PictureSpec kPictures[] = {
 
     {"IMPRIMIR", {31, 31}, PrinterButton, Normal, ""},
     {"RIMPRIMIR", {31, 31}, PrinterButton, Rollover, ""},
+    // The print preview's configure button.
+    {"CONFIGURAR", {32, 31}, ToolButton, Normal, "configurar"},
+    {"RCONFIGURAR", {32, 31}, ToolButton, Rollover, "configurar"},
+    {"DCONFIGURAR", {32, 31}, ToolButton, Disabled, "configurar"},
 
     // The guide's document explorer: its folders and the kinds of file it lists.
     {"CARPETA", {25, 25}, FolderIcon, Normal, ""},
