@@ -11,6 +11,7 @@
 #include "platform/ui/DialogService.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/ImageButton.h"
+#include "platform/ui/Colors.h"
 #include "platform/ui/Twips.h"
 #include "shell/mdMain.h"
 

@@ -8,6 +8,7 @@
 #include "platform/ui/Fonts.h"
 #include "platform/ui/ImageButton.h"
 #include "platform/ui/PendingEvents.h"
+#include "platform/ui/Colors.h"
 #include "platform/ui/Twips.h"
 #include "platform/ui/WindowBehaviour.h"
 #include "resources/Pictures.h"

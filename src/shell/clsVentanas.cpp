@@ -3,6 +3,7 @@
 #include "platform/ui/ControlRegistry.h"
 #include "platform/ui/PendingEvents.h"
 #include "platform/ui/PictureBox.h"
+#include "platform/ui/Colors.h"
 #include "platform/ui/Twips.h"
 #include "resources/Pictures.h"
 #include "shell/clsResolucion.h"

@@ -10,8 +10,7 @@ namespace ControlRegistry {
 
 QWidget* find(const QWidget* form, const QString& name);
 
-template<class T>
-T* find(const QWidget* form, const QString& name)
+template<class T> T* find(const QWidget* form, const QString& name)
 {
     return qobject_cast<T*>(find(form, name));
 }
@@ -20,8 +19,7 @@ T* find(const QWidget* form, const QString& name)
 // or nullptr (and deletes it) when the name is taken.
 QWidget* adopt(QWidget* form, QWidget* control, const QString& name, QWidget* container = nullptr);
 
-template<class T>
-T* add(QWidget* form, const QString& name, QWidget* container = nullptr)
+template<class T> T* add(QWidget* form, const QString& name, QWidget* container = nullptr)
 {
     return static_cast<T*>(adopt(form, new T, name, container));
 }
@@ -29,5 +27,8 @@ T* add(QWidget* form, const QString& name, QWidget* container = nullptr)
 // Removes the control and everything inside it; its name is free at once, the object itself is
 // deleted later, so a handler of the control that is still running is safe. False if no such name.
 bool remove(QWidget* form, const QString& name);
+// The same for a control held by pointer: nothing when it is gone or no longer on the form by its name
+// (removed with its container), so a control of the same name that another owner added stays.
+bool remove(QWidget* form, const QWidget* control);
 
 } // namespace ControlRegistry

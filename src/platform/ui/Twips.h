@@ -1,37 +1,24 @@
 #pragma once
 
-#include <QColor>
+#include <QWidget>
 
 // Lengths of the forms are in twips: 15 to a pixel at 96 dots per inch.
 namespace Twips {
 
 inline constexpr int kPerPixel = 15;
 
-constexpr int toPixels(int twips) { return twips / kPerPixel; }
-constexpr int fromPixels(int pixels) { return pixels * kPerPixel; }
-constexpr double toPixelsF(double twips) { return twips / kPerPixel; }
-
-} // namespace Twips
-
-// Colours are written &HBBGGRR: blue in the high byte.
-constexpr QRgb bgrToRgb(quint32 bbggrr)
+constexpr int toPixels(int twips)
 {
-    return qRgb(int(bbggrr & 0xFF), int((bbggrr >> 8) & 0xFF), int((bbggrr >> 16) & 0xFF));
+    return twips / kPerPixel;
 }
-
-inline QColor bgrColor(quint32 bbggrr)
+constexpr int fromPixels(int pixels)
 {
-    return QColor::fromRgb(bgrToRgb(bbggrr));
+    return pixels * kPerPixel;
 }
-
-constexpr quint32 rgbToBgr(QRgb rgb)
+constexpr double toPixelsF(double twips)
 {
-    return quint32(qRed(rgb)) | (quint32(qGreen(rgb)) << 8) | (quint32(qBlue(rgb)) << 16);
+    return twips / kPerPixel;
 }
-
-#include <QWidget>
-
-namespace Twips {
 
 // Places a control by the form's twips, relative to its container.
 inline void place(QWidget* widget, int left, int top, int width, int height)
@@ -44,9 +31,21 @@ inline void move(QWidget* widget, int left, int top)
     widget->move(toPixels(left), toPixels(top));
 }
 
-inline int left(const QWidget* w) { return fromPixels(w->x()); }
-inline int top(const QWidget* w) { return fromPixels(w->y()); }
-inline int width(const QWidget* w) { return fromPixels(w->width()); }
-inline int height(const QWidget* w) { return fromPixels(w->height()); }
+inline int left(const QWidget* w)
+{
+    return fromPixels(w->x());
+}
+inline int top(const QWidget* w)
+{
+    return fromPixels(w->y());
+}
+inline int width(const QWidget* w)
+{
+    return fromPixels(w->width());
+}
+inline int height(const QWidget* w)
+{
+    return fromPixels(w->height());
+}
 
 } // namespace Twips
