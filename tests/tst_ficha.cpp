@@ -8,10 +8,10 @@
 #include "platform/os/DesktopOpener.h"
 #include "platform/print/Printers.h"
 #include "platform/ui/BusyPointer.h"
+#include "platform/ui/Colors.h"
 #include "platform/ui/DialogService.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/ImageButton.h"
-#include "platform/ui/Colors.h"
 #include "platform/ui/Twips.h"
 #include "shell/mdMain.h"
 

@@ -480,57 +480,19 @@ bool clsGuia::deshacer()
 
 void clsGuia::formateaGrid()
 {
-    if (!mfgDatos)
-        return;
-    mfgDatos->setFormatString(GuideGrid::formatString());
-    for (int c = 2; c < GuideGrid::kColumns; ++c) {
-        mfgDatos->setColAlignment(c, GuideGrid::alignment(c));
-        mfgDatos->setColHeaderCaption(c, GuideGrid::headerCaption(c));
-    }
-    mfgDatos->setForeColorFixed(bgrColor(0x0000FF));
-    mfgDatos->setBackColorFixed(GuideGrid::unmarkedColor());
-    anchoColumnas();
+    GridBinding::formatea(mfgDatos, gVentanas().getResolucion());
     MarcaFilasSeleccionadas();
-}
-
-void clsGuia::anchoColumnas()
-{
-    const int codigo = gVentanas().getResolucion();
-    for (int c = 0; c < GuideGrid::kColumns; ++c)
-        mfgDatos->setColWidth(c, GuideGrid::width(c, codigo));
 }
 
 void clsGuia::MarcaFilasSeleccionadas()
 {
-    if (!mfgDatos)
-        return;
-    const BusyPointer::Scope busy;
-    const int filas = mfgDatos->rows() - 1;
-    const Recordset* rs = m_datosBD ? m_datosBD->getRecordset() : nullptr;
-    // Row r shows record r: the stored value decides, not a copied text.
-    const bool porRegistro = rs && rs->isOpen() && rs->recordCount() == filas;
-    FlexGridModel* modelo = mfgDatos->flexModel();
-    const QColor marcada = GuideGrid::markedColor();
-    const QColor sinMarcar = GuideGrid::unmarkedColor();
-    for (int r = 1; r <= filas; ++r) {
-        const bool marca = porRegistro ? GuideGrid::isMarked(rs->valueAt(r - 1, 0))
-                                       : GuideGrid::isMarked(mfgDatos->textMatrix(r, 1));
-        modelo->setCellBackColor(r, 0, marca ? marcada : sinMarcar);
-    }
-    mfgDatos->setCol(0);
+    GridBinding::marcaFilas(mfgDatos, m_datosBD ? m_datosBD->getRecordset() : nullptr);
 }
 
 void clsGuia::muestraFicha()
 {
     const QScopedValueRollback<bool> ocupado(m_ocupado, true);
     clsFicha().Muestra(datosBD().getRecordset(), mfgDatos);
-}
-
-void clsGuia::pintaMarca(int fila, bool marcada)
-{
-    if (mfgDatos)
-        mfgDatos->flexModel()->setCellBackColor(
-            fila, 0, marcada ? GuideGrid::markedColor() : GuideGrid::unmarkedColor());
 }
 
 void clsGuia::cambiaMarca(int fila)
@@ -541,14 +503,14 @@ void clsGuia::cambiaMarca(int fila)
     const QScopedValueRollback<bool> ocupado(m_ocupado, true);
     mfgDatos->setCol(0);
     const bool antes = GuideGrid::isMarked(rs->valueAt(fila - 1, 0));
-    pintaMarca(fila, !antes);
+    GridBinding::pintaMarca(mfgDatos, fila, !antes);
     try {
         rs->setAbsolutePosition(fila);
         rs->field(0) = !antes;
         rs->update();
     } catch (const DbError& e) {
         rs->cancelUpdate();
-        pintaMarca(fila, antes);
+        GridBinding::pintaMarca(mfgDatos, fila, antes);
         DialogService::message(
             QStringLiteral("No se ha podido guardar la selección de la empresa.\n\n") + e.description(),
             DialogService::Buttons::Ok, DialogService::Icon::Critical);

@@ -60,9 +60,7 @@ private:
     // Formats the columns and paints the marks: every refill of the grid ends here, so the marks
     // always follow the stored values.
     void formateaGrid();
-    void anchoColumnas();
     void muestraFicha();
-    void pintaMarca(int fila, bool marcada);
     void cambiaMarca(int fila);
     void avisaConsultaFallida();
 

@@ -1,12 +1,12 @@
 #include "publisher/Calculator.h"
 
+#include "platform/ui/ActiveLabel.h"
 #include "platform/ui/DialogService.h"
 #include "platform/ui/Fonts.h"
-#include "platform/ui/Twips.h"
-#include "platform/ui/WindowBehaviour.h"
-#include "platform/ui/ActiveLabel.h"
 #include "platform/ui/PendingEvents.h"
 #include "platform/ui/ScreenKit.h"
+#include "platform/ui/Twips.h"
+#include "platform/ui/WindowBehaviour.h"
 #include "resources/Pictures.h"
 #include "shell/mdMain.h"
 

@@ -1,14 +1,14 @@
 #include "publisher/clsEmpresa.h"
 
+#include "platform/ui/ActiveLabel.h"
 #include "platform/ui/BusyPointer.h"
+#include "platform/ui/Colors.h"
 #include "platform/ui/ControlRegistry.h"
 #include "platform/ui/ImageButton.h"
-#include "platform/ui/PictureBox.h"
-#include "platform/ui/Colors.h"
-#include "platform/ui/Twips.h"
-#include "platform/ui/ActiveLabel.h"
 #include "platform/ui/PendingEvents.h"
+#include "platform/ui/PictureBox.h"
 #include "platform/ui/ScreenKit.h"
+#include "platform/ui/Twips.h"
 #include "resources/Pictures.h"
 #include "resources/StringTable.h"
 #include "shell/clsVentanas.h"
@@ -291,7 +291,8 @@ void clsEmpresa::pintaPantalla()
         form->show();
     if (lblBienvenidos) {
         setFont(lblBienvenidos, arial, 16, true);
-        etiqueta(lblBienvenidos, QStringLiteral("KORVAN le da la bienvenida"), 900, titleTop(gFormMenu), Qt::black);
+        etiqueta(lblBienvenidos, QStringLiteral("KORVAN le da la bienvenida"), 900, titleTop(gFormMenu),
+            Qt::black);
         lblBienvenidos->show();
     }
 }

@@ -129,7 +129,9 @@ void clsMenu::muestraGuiaSQL(const QString& sql, const QString& titulo)
 {
     if (m_ocupado)
         return;
-    if (!pantallaActual || !pantallaActual->esGuia()) {
+    const bool nueva = !pantallaActual || !pantallaActual->esGuia();
+    const int anterior = tipo;
+    if (nueva) {
         liberaPantalla();
         procesaMensajes();
         creaPantalla(1);
@@ -137,6 +139,15 @@ void clsMenu::muestraGuiaSQL(const QString& sql, const QString& titulo)
     if (!pantallaActual)
         return;
     const int n = pantallaActual->setDatosGrid(sql, titulo);
+    if (n == Pantalla::kConsultaFallida && nueva) {
+        // Already said why; a guide made for this search has nothing to show: the screen the search
+        // started from comes back.
+        liberaPantalla();
+        if (anterior >= 0 && anterior <= 3)
+            creaPantalla(anterior);
+        setTipo(anterior);
+        return;
+    }
     if (n != 0)
         return;
     if (!pantallaActual->deshacer()) {

@@ -1,9 +1,9 @@
 #include "shell/clsVentanas.h"
 
+#include "platform/ui/Colors.h"
 #include "platform/ui/ControlRegistry.h"
 #include "platform/ui/PendingEvents.h"
 #include "platform/ui/PictureBox.h"
-#include "platform/ui/Colors.h"
 #include "platform/ui/Twips.h"
 #include "resources/Pictures.h"
 #include "shell/clsResolucion.h"

@@ -10,7 +10,8 @@ namespace ControlRegistry {
 
 QWidget* find(const QWidget* form, const QString& name);
 
-template<class T> T* find(const QWidget* form, const QString& name)
+template<class T>
+T* find(const QWidget* form, const QString& name)
 {
     return qobject_cast<T*>(find(form, name));
 }
@@ -19,7 +20,8 @@ template<class T> T* find(const QWidget* form, const QString& name)
 // or nullptr (and deletes it) when the name is taken.
 QWidget* adopt(QWidget* form, QWidget* control, const QString& name, QWidget* container = nullptr);
 
-template<class T> T* add(QWidget* form, const QString& name, QWidget* container = nullptr)
+template<class T>
+T* add(QWidget* form, const QString& name, QWidget* container = nullptr)
 {
     return static_cast<T*>(adopt(form, new T, name, container));
 }
