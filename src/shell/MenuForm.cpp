@@ -50,11 +50,6 @@ std::function<void()>& calculadora()
     return c;
 }
 
-void procesaMensajes()
-{
-    PendingEvents::process();
-}
-
 } // namespace
 
 MenuForm::MenuForm(const QString& nombre, bool conBorde)
@@ -197,7 +192,7 @@ void MenuForm::Form_Load()
     pintaFondo();
     imgSalir->setCursor(Pictures::handCursor());
     imgAyuda->setCursor(Pictures::handCursor());
-    procesaMensajes();
+    PendingEvents::process();
 
     const bool chica = pequena();
     imgMenu[0]->showPicture(cara(QString::fromLatin1(kNombresBoton[0]), true));
@@ -244,7 +239,7 @@ void MenuForm::imgMenu_Click(int indice)
 {
     if (indice >= 0 && indice < kBotones)
         gMenu().Muestra(indice);
-    procesaMensajes();
+    PendingEvents::process();
 }
 
 void MenuForm::restauraBotones(int excepto)
@@ -260,7 +255,7 @@ void MenuForm::imgMenu_MouseMove(int indice)
 {
     restauraBotones(indice);
     imgMenu[indice]->showPicture(cara(QString::fromLatin1(kNombresBoton[indice]), true));
-    procesaMensajes();
+    PendingEvents::process();
 }
 
 void MenuForm::imgAyuda_MouseUp()
