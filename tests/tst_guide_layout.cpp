@@ -66,20 +66,6 @@ private Q_SLOTS:
         QCOMPARE(rejilla.y() + rejilla.height(), GuideLayout::contactTop(pagina.height()));
     }
 
-    void theCountStandsAboveTheFormsFoot_data()
-    {
-        QTest::addColumn<bool>("sinBorde");
-        QTest::addColumn<int>("arriba");
-        QTest::newRow("frmMenu") << true << 8550;
-        QTest::newRow("frmMenuBorde") << false << 8100;
-    }
-
-    void theCountStandsAboveTheFormsFoot()
-    {
-        QFETCH(bool, sinBorde);
-        QTEST(GuideLayout::countTop(9000, sinBorde), "arriba");
-    }
-
     void theSectorRow_data()
     {
         QTest::addColumn<int>("codigo");

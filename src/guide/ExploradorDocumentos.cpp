@@ -70,7 +70,7 @@ void ExploradorDocumentos::carga(int codigo, const QString& rutaApp)
             m_aviso->hide();
         }
     }
-    const int alto = m_pagina ? Twips::height(m_pagina) : 1000;
+    const int alto = m_pagina ? Twips::height(m_pagina) : 0;
     for (int i = 0; i < kArboles; ++i) {
         QTreeWidget* t = m_arboles[size_t(i)];
         if (!t)

@@ -78,11 +78,6 @@ QPoint clearMarksButton(int pageWidth, int pageTop)
     return {pageWidth - 500, pageTop - 700};
 }
 
-int countTop(int formHeight, bool borderless)
-{
-    return formHeight - (borderless ? 450 : 900);
-}
-
 SectorRow sectorRowFor(int codigo)
 {
     if (small(codigo))
@@ -107,7 +102,8 @@ int separatorLeft(int labelRight, const SectorRow& row)
 
 QRect tree(int indice, int codigo, int explorerHeight)
 {
-    const bool large = !small(codigo) && codigo >= 3;
+    // Here code 1 takes the small layout too.
+    const bool large = codigo >= 3;
     const int lower = large ? 1600 : 1200;
     switch (indice) {
     case 0:

@@ -21,6 +21,7 @@ Settings settingsFor(int codigo);
 
 // The grid page.
 inline constexpr QPoint kSearchCaption {50, 100};
+inline constexpr int kContactLeft = 200;
 inline constexpr int kSearchBoxTop = 50;
 inline constexpr int kSearchBoxHeight = 300;
 // The search box stands this far right of its caption.
@@ -42,10 +43,8 @@ QPoint clearMarksButton(int pageWidth, int pageTop);
 // The file-view caption stands this much to the right while the documents are shown.
 inline constexpr int kFileCaptionShift = 150;
 
-// The count label on the host form.
+// The count label's Left on the host form; its Top is the screens' title line (ScreenKit::titleTop).
 inline constexpr int kCountLeft = 900;
-// Its Top: higher up on the bordered form.
-int countTop(int formHeight, bool borderless);
 
 // The sector row.
 struct SectorRow

@@ -122,7 +122,7 @@ void clsGuia::pintaPantalla()
         ScreenKit::caption(lblTitulo, QStringLiteral("Puede contactar con el dpto. de BD en "),
             Fonts::font(QStringLiteral("Arial"), 8, false, true),
             lblTitulo->palette().color(QPalette::WindowText));
-        Twips::move(lblTitulo, 200, GuideLayout::contactTop(pagina.height()));
+        Twips::move(lblTitulo, GuideLayout::kContactLeft, GuideLayout::contactTop(pagina.height()));
         lblTitulo->show();
     }
     if (lblMail) {
@@ -165,9 +165,7 @@ void clsGuia::pintaPantalla()
     if (lblRegistros) {
         ScreenKit::caption(
             lblRegistros, QString(), Fonts::font(QStringLiteral("Arial"), 16, true), Qt::black);
-        const bool sinBorde = gFormMenu && gFormMenu->objectName() == QLatin1String("frmMenu");
-        Twips::move(lblRegistros, Twips::left(lblRegistros),
-            GuideLayout::countTop(ScreenKit::formHeight(gFormMenu), sinBorde));
+        Twips::move(lblRegistros, Twips::left(lblRegistros), ScreenKit::titleTop(gFormMenu));
         lblRegistros->show();
     }
     m_barra->layout(codigo, pagina);
@@ -178,7 +176,8 @@ void clsGuia::pintaPantalla()
 void clsGuia::PintaSubMenu()
 {
     const int derecha = txtBusqueda ? Twips::left(txtBusqueda) + Twips::width(txtBusqueda) : 0;
-    m_sectores->layout(gVentanas().getResolucion(), derecha, txtBusqueda ? Twips::top(txtBusqueda) : 50);
+    m_sectores->layout(gVentanas().getResolucion(), derecha,
+        txtBusqueda ? Twips::top(txtBusqueda) : GuideLayout::kSearchBoxTop);
 }
 
 void clsGuia::eligeSector(int indice)

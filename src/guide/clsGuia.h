@@ -20,7 +20,8 @@ class clsDatosBD;
 
 // The company guide screen: the grid of companies with their selection marks, the search by name,
 // the toolbar, the sector row and the document explorer, all built by name on the menu form and
-// removed from it by name when the screen goes.
+// removed from it when the screen goes. The toolbar, the sector row and the explorer are parts of their
+// own; the screen places the pages and acts on what the parts report.
 class clsGuia : public QObject, public Pantalla
 {
     Q_OBJECT
