@@ -23,7 +23,7 @@ struct ToolText
 };
 
 // In the order of GuideToolbar::Tool.
-const ToolText kTools[GuideToolbar::kTools] = {
+const ToolText kToolTexts[GuideToolbar::kTools] = {
     {"ficha", "iFicha", "Ficha", "FICHA", "Muestra la Ficha de la Empresa seleccionada en la ventana"},
     {"exportar", "iExportar", "Exportar", "EXPORTAR",
         "Guarda los datos de la ventana en formato MS Excel o Texto"},
@@ -60,11 +60,12 @@ GuideToolbar::GuideToolbar(QWidget* form)
 {
     for (int i = 0; i < kTools; ++i)
         m_buttons[size_t(i)]
-            = ControlRegistry::add<ImageButton>(form, QString::fromLatin1(::kTools[i].button));
+            = ControlRegistry::add<ImageButton>(form, QString::fromLatin1(kToolTexts[i].button));
     m_showMarked = ControlRegistry::add<ImageButton>(form, QStringLiteral("versel"));
     m_clearMarks = ControlRegistry::add<ImageButton>(form, QStringLiteral("desmarcarsel"));
     for (int i = 0; i < kTools; ++i)
-        m_captions[size_t(i)] = ControlRegistry::add<QLabel>(form, QString::fromLatin1(::kTools[i].caption));
+        m_captions[size_t(i)]
+            = ControlRegistry::add<QLabel>(form, QString::fromLatin1(kToolTexts[i].caption));
     connectTools();
 }
 
@@ -138,7 +139,7 @@ void GuideToolbar::layout(int codigo, const QRect& page)
             continue;
         c->setCursor(Pictures::handCursor());
         ScreenKit::caption(
-            c, QString::fromUtf8(::kTools[i].text), Fonts::font(QStringLiteral("Arial"), 9), Qt::black);
+            c, QString::fromUtf8(kToolTexts[i].text), Fonts::font(QStringLiteral("Arial"), 9), Qt::black);
         c->hide();
         anchos.append(Twips::width(c));
     }
@@ -153,7 +154,7 @@ void GuideToolbar::layout(int codigo, const QRect& page)
     for (int i = 0; i < kTools; ++i) {
         ImageButton* b = m_buttons[size_t(i)];
         QLabel* c = m_captions[size_t(i)];
-        setUpButton(b, ::kTools[i].picture, ::kTools[i].tip);
+        setUpButton(b, kToolTexts[i].picture, kToolTexts[i].tip);
         if (!b || !c)
             continue;
         Twips::move(b, GuideLayout::buttonLeft(Twips::left(c), Twips::width(c), Twips::width(b)),
@@ -201,7 +202,7 @@ void GuideToolbar::restoreFaces()
 {
     for (int i = 0; i < kTools; ++i) {
         if (ImageButton* b = m_buttons[size_t(i)])
-            b->setPicture(QString::fromLatin1(::kTools[i].picture));
+            b->setPicture(QString::fromLatin1(kToolTexts[i].picture));
     }
     if (m_showMarked)
         m_showMarked->setPicture(QString::fromLatin1(kShowMarkedPicture));
