@@ -228,17 +228,22 @@ void DocxWriter::writeTable(QXmlStreamWriter& xml, const Block& table)
         xml.writeEndElement();
         for (qsizetype i = 0; i < table.columns.size(); ++i) {
             xml.writeStartElement(QStringLiteral("w:tc"));
-            xml.writeStartElement(QStringLiteral("w:tcPr"));
-            xml.writeEmptyElement(QStringLiteral("w:tcW"));
-            xml.writeAttribute(QStringLiteral("w:w"), widthTexts.at(i));
-            xml.writeAttribute(QStringLiteral("w:type"), QStringLiteral("dxa"));
-            if (!fill.isEmpty()) {
-                xml.writeEmptyElement(QStringLiteral("w:shd"));
-                xml.writeAttribute(kW, QStringLiteral("clear"));
-                xml.writeAttribute(QStringLiteral("w:color"), QStringLiteral("auto"));
-                xml.writeAttribute(QStringLiteral("w:fill"), fill);
+            // The fixed layout takes the widths from the grid and the first row; later rows leave them out.
+            if (header || !fill.isEmpty()) {
+                xml.writeStartElement(QStringLiteral("w:tcPr"));
+                if (header) {
+                    xml.writeEmptyElement(QStringLiteral("w:tcW"));
+                    xml.writeAttribute(QStringLiteral("w:w"), widthTexts.at(i));
+                    xml.writeAttribute(QStringLiteral("w:type"), QStringLiteral("dxa"));
+                }
+                if (!fill.isEmpty()) {
+                    xml.writeEmptyElement(QStringLiteral("w:shd"));
+                    xml.writeAttribute(kW, QStringLiteral("clear"));
+                    xml.writeAttribute(QStringLiteral("w:color"), QStringLiteral("auto"));
+                    xml.writeAttribute(QStringLiteral("w:fill"), fill);
+                }
+                xml.writeEndElement(); // tcPr
             }
-            xml.writeEndElement(); // tcPr
             writeParagraph(xml, i < cells.size() ? cells.at(i) : QString(), look.cellStyle,
                 table.columns.at(i).alignRight, header && look.headerBold,
                 header ? look.headerColor : QString());

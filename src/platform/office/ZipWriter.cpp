@@ -22,6 +22,41 @@ void dosTime(const QDateTime& time, zip_uint16_t& dtime, zip_uint16_t& ddate)
     dtime = zip_uint16_t((t.hour() << 11) | (t.minute() << 5) | (t.second() / 2));
 }
 
+// Gathers the many small writes of an XML writer and hands them on in large blocks.
+class BlockWriter : public QIODevice
+{
+public:
+    explicit BlockWriter(QIODevice& target)
+        : m_target(target)
+    {
+        m_block.reserve(kBlock);
+        open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    }
+
+    bool flushBlock()
+    {
+        const bool ok = m_ok && (m_block.isEmpty() || m_target.write(m_block) == m_block.size());
+        m_block.clear();
+        return m_ok = ok;
+    }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 size) override
+    {
+        m_block.append(data, size);
+        if (m_block.size() >= kBlock && !flushBlock())
+            return -1;
+        return size;
+    }
+
+private:
+    static constexpr qsizetype kBlock = 1 << 18;
+    QIODevice& m_target;
+    QByteArray m_block;
+    bool m_ok = true;
+};
+
 } // namespace
 
 ZipWriter::ZipWriter(QIODevice& out)
@@ -103,9 +138,8 @@ bool ZipWriter::addEntry(const QString& name, const ContentWriter& writeContent)
     auto file = std::make_unique<QTemporaryFile>(QDir::temp().filePath(QStringLiteral("zip-entry-XXXXXX")));
     if (!file->open())
         return fail(file->errorString());
-    if (!writeContent(*file))
-        return fail(file->errorString());
-    if (!file->flush())
+    BlockWriter blocks(*file);
+    if (!writeContent(blocks) || !blocks.flushBlock() || !file->flush())
         return fail(file->errorString());
     zip_source_t* source = zip_source_file(m_archive, QFile::encodeName(file->fileName()).constData(), 0, -1);
     m_files.push_back(std::move(file));
