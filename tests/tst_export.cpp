@@ -201,6 +201,7 @@ private Q_SLOTS:
     void failingTargetKeepsTheOldFile_data();
     void failingTargetKeepsTheOldFile();
     void cancelledExportKeepsTheOldFile();
+    void documentCancelledWhilePacked();
     void emptyExportIsTitlesOnly_data();
     void emptyExportIsTitlesOnly();
     void spreadsheetReadBack();
@@ -418,6 +419,23 @@ void TestExport::cancelledExportKeepsTheOldFile()
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
             QStringList {QStringLiteral("empresas.txt")});
     }
+}
+
+void TestExport::documentCancelledWhilePacked()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("empresas.docx"));
+    Recordset rs;
+    rs.open(m_select, m_conn);
+    int allWritten = 0;
+    const ExportOutcome outcome
+        = exportCompanies(rs, ExportFormat::Document, path, [&](qint64 done, qint64 total) {
+              allWritten += done == total;
+              return allWritten < 2;
+          });
+    QCOMPARE(allWritten, 2);
+    QVERIFY(outcome.cancelled);
+    QVERIFY(QDir(dir.path()).isEmpty());
 }
 
 void TestExport::emptyExportIsTitlesOnly_data()

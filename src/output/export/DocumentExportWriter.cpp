@@ -3,6 +3,8 @@
 #include "platform/db/Recordset.h"
 #include "platform/office/DocxWriter.h"
 
+#include <QElapsedTimer>
+
 namespace {
 
 // Arial 7 pt with no space between paragraphs, Spanish proofing: the whole document is the table, so
@@ -52,6 +54,15 @@ bool DocumentExportWriter::write(Recordset& rs, QIODevice& out, const Progress& 
             return !stopped;
         },
         look);
+    // Packing the table takes a while after its last row: the caller hears of it as all rows written.
+    QElapsedTimer sincePacking;
+    document.setPackingCallback([&] {
+        if (!progress || stopped || (sincePacking.isValid() && sincePacking.elapsed() < 50))
+            return !stopped;
+        sincePacking.start();
+        stopped = !advance(progress, total, total);
+        return !stopped;
+    });
     if (!document.write(out) && !stopped)
         return fail(QStringLiteral("No se pudo escribir el documento: %1").arg(document.errorString()));
     return !stopped;

@@ -77,7 +77,7 @@ void writeRun(QXmlStreamWriter& xml, const QString& text, bool bold, const QStri
         if (c != u'\r' && c != u'\n' && c != u'\t')
             continue;
         if (i > start)
-            writeText(xml, start == 0 && i == size ? text : text.mid(start, i - start));
+            writeText(xml, text.mid(start, i - start));
         if (c == u'\t') {
             xml.writeEmptyElement(QStringLiteral("w:tab"));
         } else {
@@ -354,6 +354,7 @@ bool DocxWriter::write(QIODevice& out)
     ZipWriter zip(out);
     zip.setTimestamp(m_properties.created);
     zip.setCompressionLevel(m_compressionLevel);
+    zip.setPackingCallback(m_packing);
     const bool ok = zip.addEntry(QStringLiteral("[Content_Types].xml"), QByteArray(kContentTypes))
         && zip.addEntry(QStringLiteral("_rels/.rels"), QByteArray(kPackageRelations))
         && zip.addEntry(

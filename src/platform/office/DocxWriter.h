@@ -61,6 +61,8 @@ public:
     void setStyles(const QByteArray& stylesXml) { m_styles = stylesXml; }
     // 1 (fastest) to 9 (smallest); 6 by default.
     void setCompressionLevel(int level) { m_compressionLevel = level; }
+    // Called now and then while the written parts are packed; false cancels the document.
+    void setPackingCallback(const std::function<bool()>& callback) { m_packing = callback; }
 
     // The width between the margins, in twentieths of a point.
     int textWidth() const;
@@ -92,6 +94,7 @@ private:
     int m_margins[4] = {1418, 1134, 1418, 1134};
     QByteArray m_styles;
     int m_compressionLevel = 6;
+    std::function<bool()> m_packing;
     std::vector<Block> m_blocks;
     QString m_error;
 };

@@ -152,6 +152,12 @@ bool ZipWriter::finish()
         return false;
     zip_t* archive = m_archive;
     m_archive = nullptr;
+    if (m_packing) {
+        zip_register_cancel_callback_with_state(
+            archive,
+            [](zip_t*, void* callback) { return (*static_cast<PackingCallback*>(callback))() ? 0 : 1; },
+            nullptr, &m_packing);
+    }
     if (zip_close(archive) < 0) {
         const QString reason = zipErrorText(archive);
         zip_discard(archive);

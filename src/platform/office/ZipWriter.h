@@ -20,6 +20,8 @@ class ZipWriter
 public:
     // Writes the content of one entry; false stops the archive (the writer's reason is its own).
     using ContentWriter = std::function<bool(QIODevice& entry)>;
+    // Called now and then while finish() packs the entries; false cancels the archive.
+    using PackingCallback = std::function<bool()>;
 
     explicit ZipWriter(QIODevice& out);
     ~ZipWriter();
@@ -30,6 +32,7 @@ public:
     void setTimestamp(const QDateTime& time) { m_timestamp = time; }
     // 1 (fastest) to 9 (smallest) for the entries added after it; 6 by default.
     void setCompressionLevel(int level) { m_level = level; }
+    void setPackingCallback(const PackingCallback& callback) { m_packing = callback; }
 
     bool addEntry(const QString& name, const QByteArray& content);
     bool addEntry(const QString& name, const ContentWriter& writeContent);
@@ -47,6 +50,7 @@ private:
     QIODevice& m_out;
     QDateTime m_timestamp;
     int m_level = 6;
+    PackingCallback m_packing;
     std::unique_ptr<QTemporaryFile> m_archiveName;
     zip* m_archive = nullptr;
     std::vector<QByteArray> m_buffers;
