@@ -39,6 +39,9 @@ const std::vector<std::vector<const char*>> kCompanies = {
         "tres\ncuatro"},
     {"VENDING", "ZUMOS", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
         nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},
+    {"BARES", "BAR\tUNO", "Caf\x01", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+        nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+        "cinco\r\n\r\nseis\rsiete"},
 };
 
 // The database is written with sqlite3 itself so that the test fixes every byte that goes in.
@@ -156,6 +159,8 @@ DocumentTable documentTable(const QByteArray& docx)
             out.rows.last().last() += xml.readElementText();
         else if (name == QLatin1String("w:br"))
             out.rows.last().last() += QLatin1Char('\n');
+        else if (name == QLatin1String("w:tab"))
+            out.rows.last().last() += QLatin1Char('\t');
         else if (name == QLatin1String("w:pgSz"))
             out.landscape = xml.attributes().value(QLatin1String("w:orient")) == QLatin1String("landscape")
                 && xml.attributes().value(QLatin1String("w:w")).toInt()
@@ -251,11 +256,13 @@ void TestExport::textBytes_data()
                               "a Nova, 1\r\n2\xBA B\t"
                               "27001\t\t\t\t\t\t\t\t\t\t\t";
     const QByteArray third = "VENDING\tZUMOS\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t";
+    // A TAB inside a value is written as it is, and so is a control character.
+    const QByteArray fourth = "BARES\tBAR\tUNO\tCaf\x01" + QByteArray(17, '\t');
     QTest::newRow("with observations") << true
                                        << titles + "\tObservaciones\r\n" + first + "\tuno dos\r\n" + second
-            + "\ttres\ncuatro\r\n" + third + "\t\r\n";
+            + "\ttres\ncuatro\r\n" + third + "\t\r\n" + fourth + "\tcinco  seis\rsiete\r\n";
     QTest::newRow("without observations")
-        << false << titles + "\r\n" + first + "\r\n" + second + "\r\n" + third + "\r\n";
+        << false << titles + "\r\n" + first + "\r\n" + second + "\r\n" + third + "\r\n" + fourth + "\r\n";
 }
 
 void TestExport::textBytes()
@@ -271,7 +278,8 @@ void TestExport::textReadsFromTheFirstRowAndKeepsThePosition_data()
 {
     QTest::addColumn<int>("position"); // 1-based; 0 at BOF, -1 at EOF
     QTest::newRow("first") << 1;
-    QTest::newRow("last") << 3;
+    QTest::newRow("middle") << 3;
+    QTest::newRow("last") << 4;
     QTest::newRow("end of file") << -1;
 }
 
@@ -494,6 +502,8 @@ void TestExport::spreadsheetReadBack()
     QCOMPARE(rows[2][20], QStringLiteral("tres\ncuatro"));
     QCOMPARE(rows[2][1], QStringLiteral("ŁÓDŹ CATERING"));
     QCOMPARE(rows[3].value(2), QString());
+    QCOMPARE(rows[4][1], QStringLiteral("BAR\tUNO"));
+    QCOMPARE(rows[4][20].left(7), QStringLiteral("cinco\n\n"));
 }
 
 void TestExport::spreadsheetKeepsDatabaseTypes()
@@ -553,6 +563,9 @@ void TestExport::documentReadBack()
     QCOMPARE(table.rows[2][8], QStringLiteral("27001"));
     QCOMPARE(table.rows[3][0], QStringLiteral("VENDING"));
     QCOMPARE(table.rows[3].size(), 20);
+    // A TAB stays in its cell; a control character, which XML cannot carry, is left out.
+    QCOMPARE(table.rows[4][1], QStringLiteral("BAR\tUNO"));
+    QCOMPARE(table.rows[4][2], QStringLiteral("Caf"));
 }
 
 void TestExport::documentOfTheInstallation()

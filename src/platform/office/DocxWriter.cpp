@@ -197,14 +197,15 @@ void DocxWriter::writeTable(QXmlStreamWriter& xml, const Block& table)
     xml.writeAttribute(QStringLiteral("w:type"), QStringLiteral("dxa"));
     if (look.gridLines || !look.ruleColor.isEmpty()) {
         xml.writeStartElement(QStringLiteral("w:tblBorders"));
-        if (look.gridLines) {
-            for (const char* side : {"w:top", "w:left", "w:insideH", "w:insideV", "w:right"})
-                writeBorder(xml, QLatin1String(side), QStringLiteral("808080"), 4);
+        // The sides in the order the schema gives them; the bottom is the rule when there is one.
+        const QString grey = QStringLiteral("808080");
+        for (const char* side : {"w:top", "w:left", "w:bottom", "w:right", "w:insideH", "w:insideV"}) {
+            const QLatin1String name(side);
+            if (name == QLatin1String("w:bottom") && !look.ruleColor.isEmpty())
+                writeBorder(xml, name, look.ruleColor, 6);
+            else if (look.gridLines)
+                writeBorder(xml, name, grey, 4);
         }
-        if (!look.ruleColor.isEmpty())
-            writeBorder(xml, QStringLiteral("w:bottom"), look.ruleColor, 6);
-        else
-            writeBorder(xml, QStringLiteral("w:bottom"), QStringLiteral("808080"), 4);
         xml.writeEndElement();
     }
     xml.writeEmptyElement(QStringLiteral("w:tblLayout"));
