@@ -33,11 +33,10 @@
 
 namespace {
 
-const QString kSelect = QStringLiteral("SELECT seleccionada, sector, empresa, actividad, cif, autonomia, "
-                                       "provincia, poblacion, domicilio, cp, telefono, "
-                                       "fax, email, web, cargo_1, contacto_1, cargo_2, contacto_2, "
-                                       "superficie, vehiculos, empleados, observaciones, "
-                                       "empresa_id  FROM tbl_empresas");
+const QString kSelect = QStringLiteral(
+    "SELECT seleccionada, sector, empresa, actividad, cif, autonomia, provincia, poblacion, domicilio, cp, telefono, "
+    "fax, email, web, cargo_1, contacto_1, cargo_2, contacto_2, superficie, vehiculos, empleados, observaciones, "
+    "empresa_id  FROM tbl_empresas");
 
 // Median of `runs` timings, in milliseconds.
 double median(int runs, const std::function<void()>& work)
@@ -287,36 +286,26 @@ void measure(int companies)
     grid.resize(1000, 600);
     grid.show();
     QApplication::processEvents();
-    report(companies, "bind the grid and paint",
-        median(runs,
-            [&] {
-                grid.setDataSource(nullptr);
-                datos.muestraDatos(&grid);
-                grid.repaint();
-            }),
-        "ms");
+    report(companies, "bind the grid and paint", median(runs, [&] {
+        grid.setDataSource(nullptr);
+        datos.muestraDatos(&grid);
+        grid.repaint();
+    }), "ms");
 
-    report(companies, "header sort: setOrden(empresa), bind, paint",
-        median(runs,
-            [&] {
-                QString campo = QStringLiteral("empresa");
-                datos.setOrden(campo, &grid);
-                grid.repaint();
-            }),
-        "ms");
+    report(companies, "header sort: setOrden(empresa), bind, paint", median(runs, [&] {
+        QString campo = QStringLiteral("empresa");
+        datos.setOrden(campo, &grid);
+        grid.repaint();
+    }), "ms");
 
     Recordset* rs = datos.getRecordset();
     const QString prefix = rs->textAt(rs->recordCount() * 2 / 3, 2).left(3);
     const QString criterion = clsDatosBD::criterioComienzaPor(QStringLiteral("empresa"), prefix);
-    report(companies, "getPosicionBusqueda, 3-letter prefix",
-        median(21, [&] { datos.getPosicionBusqueda(criterion); }), "ms");
-    report(companies, "getPosicionBusqueda, no match",
-        median(21,
-            [&] {
-                datos.getPosicionBusqueda(
-                    clsDatosBD::criterioComienzaPor(QStringLiteral("empresa"), QStringLiteral("ZZZZ")));
-            }),
-        "ms");
+    report(companies, "getPosicionBusqueda, 3-letter prefix", median(21, [&] { datos.getPosicionBusqueda(criterion); }),
+           "ms");
+    report(companies, "getPosicionBusqueda, no match", median(21, [&] {
+        datos.getPosicionBusqueda(clsDatosBD::criterioComienzaPor(QStringLiteral("empresa"), QStringLiteral("ZZZZ")));
+    }), "ms");
     measureExports(companies, conn, dir.path());
     measureGuide(companies, dir.path());
     report(companies, "process peak resident memory", peakResidentKb() / 1024.0, "MiB");
