@@ -112,7 +112,7 @@ bool SpreadsheetExportWriter::write(Recordset& rs, QIODevice& out, const Progres
                     continue;
                 text.assign(bytes.data(), size_t(bytes.size()));
                 lxw_format* format = nullptr;
-                if (text.find_first_of("\r\n") != std::string::npos) {
+                if (bytes.contains('\n') || bytes.contains('\r')) {
                     // A cell breaks its lines at LF alone.
                     for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
                         text.erase(at, 1);
