@@ -85,3 +85,32 @@ LabelSheet LabelSettings::sheet() const
 {
     return LabelSheet {izquierdo, superior, separacion, segunda, fuente};
 }
+
+QMap<QString, QString> LabelSettings::toCampos() const
+{
+    return {
+        {QStringLiteral("MI"), SettingsText::fromNumber(izquierdo, 1)},
+        {QStringLiteral("MS"), SettingsText::fromNumber(superior, 1)},
+        {QStringLiteral("SE"), SettingsText::fromNumber(separacion, 1)},
+        {QStringLiteral("SC"), SettingsText::fromNumber(segunda, 1)},
+        {QStringLiteral("LE"), QString::number(fuente)},
+    };
+}
+
+std::optional<LabelSettings> LabelSettings::fromCampos(
+    const QMap<QString, QString>& campos, const LabelSettings& actual)
+{
+    if (campos.isEmpty())
+        return std::nullopt;
+    LabelSettings settings = actual;
+    const auto number
+        = [&](const char* key) { return SettingsText::toNumber(campos.value(QLatin1String(key))); };
+    take(settings.izquierdo, number("MI"), izquierdoValido);
+    take(settings.superior, number("MS"), superiorValido);
+    take(settings.separacion, number("SE"), separacionValida);
+    take(settings.segunda, number("SC"), segundaValida);
+    const std::optional<int> fuente = SettingsText::toWhole(campos.value(QStringLiteral("LE")));
+    if (fuente && fuenteValida(*fuente))
+        settings.fuente = *fuente;
+    return settings;
+}

@@ -3,6 +3,8 @@
 #include "printing/labels/LabelSheet.h"
 #include "printing/settings/SettingsLines.h"
 
+#include <QMap>
+
 // The label layout kept in "\Etiqueta.ini": two margins, the row distance, the second column's x (all in
 // centimetres) and the font size. Every value read is within the label dialog's range; a value that is
 // missing, unreadable or out of range takes its default, the others keep theirs.
@@ -37,6 +39,13 @@ struct LabelSettings
     SettingsLines toLines() const;
 
     LabelSheet sheet() const;
+
+    // The label dialog's result: the four measures as written ("MI", "MS", "SE", "SC") and the font
+    // ("LE"). Nothing for an empty collection (the dialog was cancelled); a value that is missing or out
+    // of range keeps the one of `actual`.
+    QMap<QString, QString> toCampos() const;
+    static std::optional<LabelSettings> fromCampos(
+        const QMap<QString, QString>& campos, const LabelSettings& actual);
 
     bool operator==(const LabelSettings&) const = default;
 };
