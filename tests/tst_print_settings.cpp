@@ -40,7 +40,7 @@ QByteArray leeBytes(const QString& programFile)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
-// Random text built from pieces a settings file is made of, cut at a random place.
+// Random text built from fragments of settings files, cut at a random place.
 QString ruido(QRandomGenerator& random)
 {
     static const QStringList piezas {"#Margenes", "#MAQUETAR", " #maquetar ", "#Dimensiones", "#Posicionado",
