@@ -16,6 +16,7 @@
 #include "platform/ui/DialogService.h"
 #include "platform/ui/FlexGrid.h"
 #include "printing/CompanyReport.h"
+#include "printing/labels/ImprimeEtiquetas.h"
 #include "shell/clsMenu.h"
 #include "shell/mdMain.h"
 
@@ -266,6 +267,34 @@ void measureGuide(int companies, const QString& folder)
     gConexion().close();
 }
 
+// Every label of the recordset printed to a PDF file, and one page of them laid out as the preview
+// lays it out on each change of the attention line.
+void measureLabels(int companies, const Recordset& rs, const QString& folder)
+{
+    const LabelSheet sheet;
+    const AttentionChoice atencion {
+        QStringLiteral("Sr."), 1, QStringLiteral("Personalizado"), QStringLiteral("Ana")};
+    report(companies, "labels: one page laid out (recording surface)",
+        median(21,
+            [&] {
+                RecordingSurface surface;
+                ImprimeEtiquetas(surface, rs, sheet, atencion, rs.recordCount() / 2, true);
+            }),
+        "ms");
+    Printers::setPdfOutput(QDir(folder).filePath(QStringLiteral("etiquetas.pdf")));
+    QElapsedTimer t;
+    t.start();
+    {
+        const std::unique_ptr<QPrinter> printer = Printers::create();
+        PrinterSurface surface(*printer);
+        ImprimeEtiquetas(surface, rs, sheet, atencion, 1, false);
+        if (!surface.end())
+            std::fprintf(stderr, "labels: the PDF could not be written\n");
+    }
+    report(companies, "labels: print all to PDF", t.elapsed(), "ms");
+    Printers::setPdfOutput(QString());
+}
+
 void measure(int companies)
 {
     QTemporaryDir dir;
@@ -326,6 +355,7 @@ void measure(int companies)
             }),
         "ms");
     measureExports(companies, conn, dir.path());
+    measureLabels(companies, *datos.getRecordset(), dir.path());
     measureGuide(companies, dir.path());
     report(companies, "process peak resident memory", peakResidentKb() / 1024.0, "MiB");
 }
