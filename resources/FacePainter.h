@@ -27,6 +27,8 @@ public:
     void helpButton(const QRectF& rect) const;
     // A key with an arrow pointing back (left) or forward (right).
     void arrowButton(const QRectF& rect, bool back) const;
+    // A key with an arrow up (ascending) or down; a chosen direction is a pressed key, arrow greyed.
+    void directionButton(const QRectF& rect, bool up, bool chosen) const;
 
 private:
     void key(const QRectF& rect) const;

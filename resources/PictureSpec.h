@@ -20,6 +20,9 @@ enum class PictureKind {
     HelpButton, // a key with a question mark
     DialogBackground, // a borderless dialog's page under its title band; caption the dialog's name
     ArrowButton, // a key with an arrow: caption "<" points back, ">" forward
+    FramedDialogBackground, // a dialog's background in a dark frame; caption the dialog's name
+    FormatIcon, // an export format: caption "XLS", "DOC" or "TXT"
+    DirectionButton, // a key with an arrow: caption "^" up, "v" down; a trailing "*" the chosen one
 };
 
 // Which face of a button a row is: roll-over faces are lit, disabled faces greyed.
