@@ -215,8 +215,7 @@ void BannerPainter::dialogBackground(const QRectF& rect, const QString& caption)
     const qreal width = qMin(metrics.horizontalAdvance(upper), qreal(70));
     m_painter.fillRect(QRectF(at.x(), y - 1, width, 2), Qt::white);
     const QPointF tip(at.x() + width + 7, y);
-    const QPointF diamond[]
-        = {tip + QPointF(-4, 0), tip + QPointF(0, -4), tip + QPointF(4, 0), tip + QPointF(0, 4)};
+    const QPointF diamond[] = {tip + QPointF(-4, 0), tip + QPointF(0, -4), tip + QPointF(4, 0), tip + QPointF(0, 4)};
     m_painter.setPen(Qt::NoPen);
     m_painter.setBrush(Qt::white);
     m_painter.drawPolygon(diamond, 4);

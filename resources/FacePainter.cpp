@@ -121,8 +121,8 @@ void FacePainter::acceptButton(const QRectF& rect) const
     key(rect);
     const qreal s = qMin(rect.width(), rect.height());
     const QPointF o(rect.center().x() - s / 2, rect.top() + (rect.height() - s) / 2 - s * 0.03);
-    const QPointF points[]
-        = {o + QPointF(s * 0.26, s * 0.50), o + QPointF(s * 0.43, s * 0.66), o + QPointF(s * 0.75, s * 0.30)};
+    const QPointF points[] = {o + QPointF(s * 0.26, s * 0.50), o + QPointF(s * 0.43, s * 0.66),
+                              o + QPointF(s * 0.75, s * 0.30)};
     m_painter.save();
     m_painter.setBrush(Qt::NoBrush);
     if (m_face != PictureFace::Disabled) {
@@ -146,8 +146,7 @@ void FacePainter::cancelButton(const QRectF& rect) const
         if (shadow && m_face == PictureFace::Disabled)
             continue;
         const QPointF offset = shadow ? QPointF(0, 1) : QPointF();
-        m_painter.setPen(
-            QPen(shadow ? QColor(0, 0, 0, 150) : markColour(), s * 0.12, Qt::SolidLine, Qt::RoundCap));
+        m_painter.setPen(QPen(shadow ? QColor(0, 0, 0, 150) : markColour(), s * 0.12, Qt::SolidLine, Qt::RoundCap));
         m_painter.drawLine(cross.topLeft() + offset, cross.bottomRight() + offset);
         m_painter.drawLine(cross.topRight() + offset, cross.bottomLeft() + offset);
     }
@@ -161,7 +160,7 @@ void FacePainter::helpButton(const QRectF& rect) const
     const QFont f = font(qMin(rect.width() * 0.95, rect.height() * 0.62));
     const QFontMetricsF metrics(f);
     const QPointF at(rect.center().x() - metrics.horizontalAdvance(mark) / 2,
-        rect.center().y() + metrics.capHeight() / 2 - rect.height() * 0.04);
+                     rect.center().y() + metrics.capHeight() / 2 - rect.height() * 0.04);
     m_painter.save();
     m_painter.setFont(f);
     if (m_face != PictureFace::Disabled) {
@@ -191,8 +190,8 @@ void FacePainter::arrowButton(const QRectF& rect, bool back) const
     const QPointF centre(rect.center().x(), rect.center().y() - s * 0.04);
     const qreal tipX = back ? centre.x() - half : centre.x() + half;
     const qreal baseX = back ? centre.x() + half * 0.8 : centre.x() - half * 0.8;
-    const QPointF arrow[]
-        = {QPointF(tipX, centre.y()), QPointF(baseX, centre.y() - half), QPointF(baseX, centre.y() + half)};
+    const QPointF arrow[] = {QPointF(tipX, centre.y()), QPointF(baseX, centre.y() - half),
+                             QPointF(baseX, centre.y() + half)};
     m_painter.save();
     m_painter.setPen(Qt::NoPen);
     if (m_face != PictureFace::Disabled) {

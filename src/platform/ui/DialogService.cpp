@@ -67,8 +67,8 @@ QString DialogService::applicationTitle()
     return QStringLiteral("Tarvesa 2010");
 }
 
-DialogService::Answer DialogService::message(
-    const QString& text, Buttons buttons, Icon icon, const QString& title, QWidget* parent)
+DialogService::Answer DialogService::message(const QString& text, Buttons buttons, Icon icon, const QString& title,
+                                             QWidget* parent)
 {
     const QString caption = title.isEmpty() ? applicationTitle() : title;
     Script& s = script();

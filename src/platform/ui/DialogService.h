@@ -27,7 +27,7 @@ public:
     };
 
     static Answer message(const QString& text, Buttons buttons = Buttons::Ok, Icon icon = Icon::None,
-        const QString& title = QString(), QWidget* parent = nullptr);
+                          const QString& title = QString(), QWidget* parent = nullptr);
 
     static QString applicationTitle();
 
