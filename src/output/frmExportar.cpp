@@ -39,6 +39,9 @@ frmExportar::frmExportar(QWidget* parent)
     setWindowTitle(QStringLiteral("Exportar"));
     setFixedSize(Twips::toPixels(5985), Twips::toPixels(4065));
     setMouseTracking(true);
+    // Centred on the screen before it is shown, so the window manager and Qt agree on its place.
+    if (const QScreen* pantalla = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        move(pantalla->geometry().center() - rect().center());
     // Modal to the menu form only: the help window stays usable beside it.
     setWindowModality(Qt::WindowModal);
 
@@ -130,13 +133,6 @@ void frmExportar::mouseMoveEvent(QMouseEvent* event)
 {
     Q_EMIT fondoMovido();
     QDialog::mouseMoveEvent(event);
-}
-
-void frmExportar::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (const QScreen* pantalla = screen() ? screen() : QGuiApplication::primaryScreen())
-        move(pantalla->geometry().center() - rect().center());
 }
 
 void frmExportar::paintEvent(QPaintEvent*)

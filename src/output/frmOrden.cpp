@@ -59,6 +59,9 @@ frmOrden::frmOrden(QWidget* parent)
     setWindowTitle(QStringLiteral("Ordenar"));
     setFixedSize(Twips::toPixels(5985), Twips::toPixels(4065));
     setMouseTracking(true);
+    // Centred on the screen before it is shown, so the window manager and Qt agree on its place.
+    if (const QScreen* pantalla = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        move(pantalla->geometry().center() - rect().center());
     // Modal to the menu form only: the help window stays usable beside it.
     setWindowModality(Qt::WindowModal);
 
@@ -171,13 +174,6 @@ void frmOrden::mouseMoveEvent(QMouseEvent* event)
 {
     Q_EMIT fondoMovido();
     QDialog::mouseMoveEvent(event);
-}
-
-void frmOrden::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (const QScreen* pantalla = screen() ? screen() : QGuiApplication::primaryScreen())
-        move(pantalla->geometry().center() - rect().center());
 }
 
 void frmOrden::paintEvent(QPaintEvent*)

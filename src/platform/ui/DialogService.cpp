@@ -187,6 +187,12 @@ QString DialogService::saveFileName(const QString& filter, QWidget* parent)
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    // Spanish whether or not Qt's own catalogue is loaded.
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Guardar en:"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("&Nombre:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Tipo:"));
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("&Guardar"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Cancelar"));
     dialog.setNameFilter(
         patterns.isEmpty() ? name : name + QStringLiteral(" (") + patterns + QLatin1Char(')'));
     const bool wasBusy = BusyPointer::isBusy();
