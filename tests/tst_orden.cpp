@@ -259,6 +259,17 @@ private Q_SLOTS:
         QCOMPARE(rs->absolutePosition(), 57);
     }
 
+    void cancelAfterAFailedQuerySaysNothing()
+    {
+        auto* guia = dynamic_cast<clsGuia*>(gMenu().pantalla());
+        QCOMPARE(
+            guia->setDatosGrid(kTodas + QStringLiteral(" WHERE no_such_column = 1"), QStringLiteral("x")),
+            clsGuia::kConsultaFallida);
+        DialogService::clearShown();
+        ordenaDesdeLaGuia([](QDialog& form) { pulsa(boton(form, "icancelar")); });
+        QVERIFY(DialogService::shown().isEmpty());
+    }
+
     void enterAndEscDoNothing()
     {
         bool abierto = false;

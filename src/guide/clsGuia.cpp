@@ -567,7 +567,8 @@ void clsGuia::ordena()
     clsDatosBD& datos = datosBD();
     const int fila = mfgDatos ? mfgDatos->row() : 0;
     const int primera = mfgDatos ? mfgDatos->topRow() : 0;
-    if (clsOrdenar().Muestra(&datos, mfgDatos) && !datos.fallo()) {
+    const bool ordenada = clsOrdenar().Muestra(&datos, mfgDatos);
+    if (ordenada && !datos.fallo()) {
         GridBinding::muestraDatos(datos, mfgDatos);
         // The current row stays current and in view.
         if (mfgDatos && fila > 0 && fila < mfgDatos->rows()) {
@@ -576,7 +577,7 @@ void clsGuia::ordena()
         }
     }
     formateaGrid();
-    if (datos.fallo())
+    if (ordenada && datos.fallo())
         avisaConsultaFallida();
 }
 

@@ -54,12 +54,11 @@ void clsOrdenar::restauraBotones()
     m_imgCancelar->showNormal();
 }
 
-bool clsOrdenar::Muestra(clsDatosBD* datos, FlexGrid* grid)
+bool clsOrdenar::Muestra(clsDatosBD* datos, FlexGrid* /*grid*/)
 {
     if (!datos)
         return false;
     m_datos = datos;
-    m_grid = grid;
     m_aceptado = false;
     gVentanas().redondea(m_formOrdenar.data(), 75, 75);
 
@@ -74,7 +73,6 @@ bool clsOrdenar::Muestra(clsDatosBD* datos, FlexGrid* grid)
     const bool aceptado = m_aceptado;
     const QString termino = m_termino;
     m_datos = nullptr;
-    m_grid = nullptr;
     if (!aceptado)
         return false;
 

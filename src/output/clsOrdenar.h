@@ -18,7 +18,7 @@ public:
     clsOrdenar(const clsOrdenar&) = delete;
     clsOrdenar& operator=(const clsOrdenar&) = delete;
 
-    // True when the query was run again (the caller shows the new result in its grid); the
+    // True when the query was run again: the caller refills `grid` from the new result; the
     // recordset's current position is kept. Cancel changes nothing.
     bool Muestra(clsDatosBD* datos, FlexGrid* grid);
 
@@ -33,7 +33,6 @@ private:
     void imgCancelar_MouseUp();
 
     clsDatosBD* m_datos = nullptr;
-    FlexGrid* m_grid = nullptr;
     // Child of the menu form, released with this object.
     QPointer<frmOrden> m_formOrdenar;
     QPointer<ImageButton> m_imgAceptar;
