@@ -138,7 +138,7 @@ private Q_SLOTS:
         QCOMPARE(SpanishText::like(pattern.toUtf8(), text.toUtf8()), expected);
     }
 
-    void sqlComparesAsTheOriginalEngine()
+    void sqlComparesAndSortsTextTheSpanishWay()
     {
         QCOMPARE(column(QStringLiteral("SELECT empresa FROM tbl_empresas WHERE poblacion='MÁLAGA' ORDER BY id_emp")),
                  QStringList({"CAFÉ CENTRAL, S.L.", "HOTEL PLAYA"}));

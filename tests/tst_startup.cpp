@@ -28,7 +28,7 @@ private Q_SLOTS:
         QVERIFY(mdMain::baseDeDatosAbierta());
         QVERIFY(gRutaBD.startsWith(gRutaApp));
         QVERIFY(gRutaBD.endsWith(QStringLiteral("\\DATA\\DIdarari.idb")));
-        // Sectors stored in other case are one sector, as the original engine compared them.
+        // Sectors stored in other case are one sector: text compares without regard to case.
         QCOMPARE(gSectores.size(), 8);
         for (const char* s : {"CATERING", "DISTRIBUCION", "HOTELES", "VENDING"})
             QVERIFY2(gSectores.contains(QString::fromLatin1(s), Qt::CaseInsensitive), s);
