@@ -355,7 +355,7 @@ private Q_SLOTS:
         QTest::mouseClick(control("lrevistapdf"), Qt::LeftButton);
         QCOMPARE(DialogService::shown().size(), 1);
         QCOMPARE(DialogService::shown().first().icon, DialogService::Icon::Exclamation);
-        QVERIFY(DialogService::shown().first().text.contains(QStringLiteral("Sendavo")));
+        QVERIFY(DialogService::shown().first().text.contains(QStringLiteral("revistas/Sendavo.pdf")));
 
         // No file: said as well.
         DialogService::clearShown();

@@ -18,7 +18,7 @@ struct Statement
 
 DbError sqliteError(sqlite3* db)
 {
-    return DbError(DbError::Failed, QString::fromUtf8(sqlite3_errmsg(db)));
+    return DbError::fromSqlite(sqlite3_extended_errcode(db), sqlite3_errmsg(db));
 }
 
 Field::Type typeFromDeclaration(const char* decl)
