@@ -1,3 +1,4 @@
+#include "DocumentsFolder.h"
 #include "card/FrmFicha.h"
 #include "card/RecordCardLayout.h"
 #include "card/clsFicha.h"
@@ -6,6 +7,7 @@
 #include "platform/db/Recordset.h"
 #include "platform/db/SqlText.h"
 #include "platform/os/DesktopOpener.h"
+#include "platform/print/PrinterCheck.h"
 #include "platform/print/Printers.h"
 #include "platform/ui/BusyPointer.h"
 #include "platform/ui/DialogService.h"
@@ -15,11 +17,13 @@
 #include "shell/mdMain.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -996,6 +1000,29 @@ private Q_SLOTS:
         QVERIFY(palabras > 10);
         if (obs.startsWith(QLatin1Char('X')))
             QCOMPARE(alBorde, 39);
+    }
+
+    // No print queue: the dialog offers a PDF file named after the company, in the user's documents.
+    void withoutAPrintQueueTheCardGoesToAPdfNamedAfterTheCompany()
+    {
+        const DocumentsFolder documentos;
+        PrinterCheck::setMachine(PrinterCheck::Machine {false, true});
+        const auto restaura = qScopeGuard([] { PrinterCheck::setMachine(std::nullopt); });
+        const qint64 id = inserta({{L::Empresa, QStringLiteral("Hostal L'Estació / Sants")},
+            {L::Poblacion, QStringLiteral("Barcelona")}});
+        Recordset rs;
+        const auto ficha = abre(rs, id);
+        DialogService::queueAnswer(DialogService::Answer::Ok);
+        QTest::mouseClick(hijo<ImageButton>(ficha.get(), QStringLiteral("cmdImprime")), Qt::LeftButton);
+        QCOMPARE(DialogService::shown().size(), 1);
+        const QString pdf = QDir(documentos.path()).filePath(QStringLiteral("Hostal L'Estació Sants.pdf"));
+        QVERIFY2(QFile::exists(pdf), qPrintable(QDir(documentos.path()).entryList().join(QLatin1Char(','))));
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY(pdftotext.waitForFinished());
+        QVERIFY(QString::fromUtf8(pdftotext.readAllStandardOutput())
+                    .contains(QStringLiteral("HOSTAL L'ESTACIÓ")));
+        conn().execute(QStringLiteral("DELETE FROM tbl_empresas WHERE id_emp=%1").arg(id));
     }
 };
 

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTextBrowser>
 
@@ -255,20 +256,37 @@ private Q_SLOTS:
         QCOMPARE(menu()->webRanking()->size(), QSize(0, 0));
     }
 
-    void printingARankingWithoutPrinterSaysSo()
+    // A PDF file is somewhere to print to: only a machine with neither that nor a queue refuses.
+    void printingARankingReachesThePrintDialog_data()
     {
+        QTest::addColumn<bool>("queues");
+        QTest::addColumn<bool>("pdf");
+        QTest::addColumn<bool>("dialog");
+        QTest::newRow("print queue") << true << true << true;
+        QTest::newRow("no print queue, PDF") << false << true << true;
+        QTest::newRow("neither") << false << false << false;
+    }
+
+    void printingARankingReachesThePrintDialog()
+    {
+        QFETCH(bool, queues);
+        QFETCH(bool, pdf);
+        QFETCH(bool, dialog);
         arranca(1024);
-        PrinterCheck::setOverride(false);
+        PrinterCheck::setMachine(PrinterCheck::Machine {queues, pdf});
+        const auto restaura = qScopeGuard([] { PrinterCheck::setMachine(std::nullopt); });
         auto* imprime = menu()->findChild<ImageButton*>(QStringLiteral("imgImprime"));
         menu()->findChild<PictureBox*>(QStringLiteral("picRanking"))->show();
-        QTest::mouseClick(imprime, Qt::LeftButton);
-        QCOMPARE(DialogService::shown().size(), 1);
-        QCOMPARE(DialogService::shown().first().icon, DialogService::Icon::Exclamation);
-        PrinterCheck::setOverride(true);
-        DialogService::clearShown();
         QTest::mouseClick(imprime, Qt::LeftButton); // the printer dialog, cancelled
         QCOMPARE(DialogService::shown().size(), 1);
-        PrinterCheck::setOverride(std::nullopt);
+        const DialogService::Shown said = DialogService::shown().first();
+        if (dialog) {
+            QCOMPARE(said.text, QStringLiteral("Imprimir"));
+        } else {
+            QCOMPARE(said.text,
+                QStringLiteral("No tiene ninguna impresora instalada. No puede imprimir el ranking"));
+            QCOMPARE(said.icon, DialogService::Icon::Exclamation);
+        }
     }
 };
 

@@ -525,7 +525,13 @@ void FrmFicha::imprimeFicha()
 {
     const BusyPointer::Scope ocupado;
     procesaPendientes();
-    const std::unique_ptr<QPrinter> impresora = Printers::create();
+    // The company's name names the job and, printed to a PDF file, the file.
+    QString nombre;
+    try {
+        nombre = rs ? rs->field(RecordCardLayout::Empresa).value().toString().trimmed() : QString();
+    } catch (const DbError&) {
+    }
+    const std::unique_ptr<QPrinter> impresora = Printers::create(nombre);
     // Cancelling the printer dialog prints nothing and leaves the card as it was.
     if (!DialogService::printDialog(impresora.get(), this))
         return;
