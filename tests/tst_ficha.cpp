@@ -16,6 +16,7 @@
 #include "platform/ui/Twips.h"
 #include "shell/mdMain.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -27,6 +28,7 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 #include <functional>
 
 using L = RecordCardLayout;
@@ -493,20 +495,81 @@ private Q_SLOTS:
         QCOMPARE(valor(&ficha, L::EmpresaId)->text(), QString());
     }
 
-    void scrollingMovesThePanelAndStays()
+    // Paging either way shows the next company from the top, its name in sight.
+    void eachCompanyShowsFromTheTop_data()
     {
+        QTest::addColumn<QString>("boton");
+        QTest::addColumn<int>("posicion");
+        QTest::newRow("next") << "cmdSiguiente" << 3;
+        QTest::newRow("previous") << "cmdAnterior" << 1;
+    }
+
+    void eachCompanyShowsFromTheTop()
+    {
+        QFETCH(QString, boton);
+        QFETCH(int, posicion);
         Recordset rs;
-        rs.open(kSelect + QStringLiteral(" WHERE id_emp <= 3 ORDER BY id_emp"), conn());
+        rs.open(kSelect + QStringLiteral(" WHERE empresa <> '' ORDER BY id_emp LIMIT 3"), conn());
+        rs.setAbsolutePosition(2);
         FrmFicha ficha;
         ficha.Muestra(&rs, nullptr);
+        ficha.show();
         auto* barra = hijo<QScrollBar>(&ficha, QStringLiteral("FlatScrollBar1"));
         auto* panel = hijo<QWidget>(&ficha, QStringLiteral("picMovible"));
+        auto* vista = hijo<QWidget>(&ficha, QStringLiteral("picFondo"));
+        QLabel* nombre = valor(&ficha, L::Empresa);
         QCOMPARE(barra->maximum(), 3800);
         barra->setValue(1200);
         QCOMPARE(Twips::top(panel), -1200);
-        QTest::mouseClick(hijo<ImageButton>(&ficha, QStringLiteral("cmdSiguiente")), Qt::LeftButton);
-        QCOMPARE(barra->value(), 1200);
-        QCOMPARE(Twips::top(panel), -1200);
+        QVERIFY(nombre->mapTo(vista, QPoint(0, 0)).y() < 0);
+
+        QTest::mouseClick(hijo<ImageButton>(&ficha, boton), Qt::LeftButton);
+        QCOMPARE(rs.absolutePosition(), posicion);
+        QCOMPARE(barra->value(), 0);
+        QVERIFY(Twips::top(panel) >= -75);
+        QVERIFY(nombre->isVisibleTo(&ficha));
+        QVERIFY(nombre->mapTo(vista, QPoint(0, 0)).y() >= 0);
+    }
+
+    // The wheel anywhere on the card's panel scrolls it, as its scroll bar does.
+    void theWheelScrollsThePanel_data()
+    {
+        QTest::addColumn<QString>("sobre");
+        QTest::newRow("a title") << "lblTitulos_2";
+        QTest::newRow("a value") << "lblEmpresa";
+        QTest::newRow("the panel") << "picMovible";
+        QTest::newRow("the card's frame") << "FrmFicha";
+    }
+
+    void theWheelScrollsThePanel()
+    {
+        QFETCH(QString, sobre);
+        Recordset rs;
+        rs.open(kSelect + QStringLiteral(" WHERE empresa <> '' ORDER BY id_emp LIMIT 1"), conn());
+        FrmFicha ficha;
+        ficha.Muestra(&rs, nullptr);
+        ficha.show();
+        auto* barra = hijo<QScrollBar>(&ficha, QStringLiteral("FlatScrollBar1"));
+        auto* panel = hijo<QWidget>(&ficha, QStringLiteral("picMovible"));
+        QWidget* destino = sobre == ficha.objectName() ? &ficha : hijo<QWidget>(&ficha, sobre);
+        auto rueda = [&](int delta) {
+            const QPointF punto(2, 2);
+            QWheelEvent e(punto, destino->mapToGlobal(punto), QPoint(), QPoint(0, delta), Qt::NoButton,
+                Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(destino, &e);
+        };
+        rueda(-120); // towards the user: down the card
+        QVERIFY(barra->value() > 0);
+        QCOMPARE(Twips::top(panel), enPantalla(-barra->value()));
+        const int bajado = barra->value();
+        rueda(-120);
+        QVERIFY(barra->value() > bajado);
+        for (int i = 0; i < 40; ++i)
+            rueda(-120);
+        QCOMPARE(barra->value(), barra->maximum());
+        for (int i = 0; i < 40; ++i)
+            rueda(120);
+        QCOMPARE(barra->value(), 0);
     }
 
     // Paging on the guide's own recordset, with the grid following and the changes written back.
@@ -735,13 +798,17 @@ private Q_SLOTS:
         QCOMPARE(enlace->cursor().shape(), Qt::BitmapCursor);
 
         QString vista;
+        QRect cubre;
         DialogService::queueForm([&](QDialog& segunda) {
             vista = valor(&segunda, L::Empresa)->text();
+            cubre = segunda.frameGeometry();
             QVERIFY(!valor(&segunda, L::EmpresaId)->isVisibleTo(&segunda));
             QTest::mouseClick(hijo<ImageButton>(&segunda, QStringLiteral("imgCancelar")), Qt::LeftButton);
         });
         QTest::mouseClick(enlace, Qt::LeftButton);
         QCOMPARE(vista, QStringLiteral("GRUPO SEDE CENTRAL"));
+        // The head office's card lies exactly over the card below it.
+        QCOMPARE(cubre, ficha->frameGeometry());
         QCOMPARE(DialogService::formsShown(), QStringList {QStringLiteral("FrmFicha")});
         // The first card is unchanged.
         QCOMPARE(valor(ficha.get(), L::Empresa)->text(), QStringLiteral("PUNTO DE VENTA 1"));

@@ -30,6 +30,7 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 namespace {
 
@@ -154,7 +155,6 @@ void FrmFicha::construye()
             QPalette p = valor->palette();
             p.setColor(QPalette::WindowText, enlace);
             valor->setPalette(p);
-            valor->installEventFilter(this);
         }
         m_valores[size_t(d.posicion)] = valor;
     }
@@ -167,6 +167,12 @@ void FrmFicha::construye()
 
     titulo(RecordCardLayout::observaciones());
     lblTitulos[RecordCardLayout::Observaciones]->show();
+    // The wheel over the panel or any of its labels scrolls the panel.
+    picFondo->installEventFilter(this);
+    picMovible->installEventFilter(this);
+    const QList<QLabel*> etiquetas = picMovible->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+    for (QLabel* label : etiquetas)
+        label->installEventFilter(this);
     txtObservaciones = new QPlainTextEdit(picMovible);
     txtObservaciones->setObjectName(QStringLiteral("txtObservaciones"));
     txtObservaciones->setFont(normal);
@@ -279,6 +285,8 @@ void FrmFicha::muestraRegistro()
         = RecordCardLayout::calcula(valores, textoSede(valores.value(RecordCardLayout::EmpresaId)));
 
     m_mostrando = true;
+    // Each company shows from the top, its name in sight.
+    FlatScrollBar1->setValue(0);
     if (const std::optional<bool> marca = l.seleccionada()) {
         Check1->setChecked(*marca);
         marcaCelda(*marca);
@@ -597,6 +605,24 @@ void FrmFicha::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
+void FrmFicha::wheelEvent(QWheelEvent* event)
+{
+    // What the card's other controls leave (the observations at their end) scrolls the panel.
+    desplazaConRueda(event);
+}
+
+void FrmFicha::desplazaConRueda(QWheelEvent* event)
+{
+    // A notch moves the panel as the bar's own wheel does.
+    m_ruedaPendiente += event->angleDelta().y();
+    const int muescas = m_ruedaPendiente / QWheelEvent::DefaultDeltasPerStep;
+    m_ruedaPendiente -= muescas * QWheelEvent::DefaultDeltasPerStep;
+    const int paso
+        = qMin(QApplication::wheelScrollLines() * FlatScrollBar1->singleStep(), FlatScrollBar1->pageStep());
+    FlatScrollBar1->setValue(FlatScrollBar1->value() - muescas * paso);
+    event->accept();
+}
+
 void FrmFicha::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
@@ -606,16 +632,21 @@ void FrmFicha::paintEvent(QPaintEvent* /*event*/)
 
 bool FrmFicha::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseButtonRelease) {
+    if (event->type() == QEvent::Wheel) {
+        desplazaConRueda(static_cast<QWheelEvent*>(event));
+        return true;
+    }
+    const bool enlace = watched == m_valores[RecordCardLayout::Email]
+        || watched == m_valores[RecordCardLayout::Web] || watched == m_valores[RecordCardLayout::EmpresaId];
+    if (enlace && event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        auto* label = qobject_cast<QLabel*>(watched);
-        if (label && mouse->button() == Qt::LeftButton
-            && label->rect().contains(mouse->position().toPoint())) {
+        auto* label = static_cast<QLabel*>(watched);
+        if (mouse->button() == Qt::LeftButton && label->rect().contains(mouse->position().toPoint())) {
             if (label == m_valores[RecordCardLayout::Email])
                 lblEmail_MouseUp();
             else if (label == m_valores[RecordCardLayout::Web])
                 lblWeb_MouseUp();
-            else if (label == m_valores[RecordCardLayout::EmpresaId])
+            else
                 lblEmpresaLink_Click();
             return true;
         }

@@ -40,6 +40,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -59,6 +60,7 @@ private:
     void lblWeb_MouseUp();
     void lblEmpresaLink_Click();
     void imprimeFicha();
+    void desplazaConRueda(QWheelEvent* event);
     Connection* conexion() const;
     std::optional<QString> textoSede(const QVariant& empresaId) const;
 
@@ -68,6 +70,8 @@ private:
     bool selCambiada = false;
     // A record is being displayed: what changes in the editors now is not the user's doing.
     bool m_mostrando = false;
+    // Wheel turn not yet worth a step (touchpads send fractions of a notch).
+    int m_ruedaPendiente = 0;
 
     QCheckBox* Check1 = nullptr;
     PictureBox* picFondo = nullptr;

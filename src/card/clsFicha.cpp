@@ -37,6 +37,13 @@ void clsFicha::Muestra(Recordset* rs, FlexGrid* grid, QWidget* padre)
     // Released later: the card's own handlers may still be on the stack when this returns.
     QPointer<FrmFicha> ficha = new FrmFicha(padre);
     ficha->Muestra(rs, grid);
+    // Centred over the window that opens it, by the program: a head-office card lies exactly over
+    // the card below it, whatever the window manager would do.
+    if (padre) {
+        const QRect debajo = padre->window()->frameGeometry();
+        ficha->move(debajo.topLeft()
+            + QPoint((debajo.width() - ficha->width()) / 2, (debajo.height() - ficha->height()) / 2));
+    }
     DialogService::exec(*ficha);
     if (ficha)
         ficha->deleteLater();
