@@ -317,6 +317,52 @@ private Q_SLOTS:
         QCOMPARE(column(QStringLiteral("PRAGMA integrity_check")), QStringList({"ok"}));
     }
 
+    // What one recordset writes shows in another once that one reads the row again.
+    void resyncReadsAnotherRecordsetsWrite()
+    {
+        Recordset guia;
+        guia.open(
+            QStringLiteral("SELECT seleccionada, empresa, contacto_1 FROM tbl_empresas ORDER BY id_emp"),
+            m_conn);
+        Recordset ficha;
+        ficha.open(
+            QStringLiteral("SELECT contacto_1, seleccionada FROM tbl_empresas WHERE id_emp=4"), m_conn);
+        QCOMPARE(guia.keyAt(3), std::optional<qint64>(4));
+        QCOMPARE(ficha.keyAt(0), std::optional<qint64>(4));
+        QCOMPARE(guia.keyAt(int(std::size(kRows))), std::nullopt);
+        const QString antes = ficha.field(0).toString();
+        ficha.field(0) = QStringLiteral("Nuevo contacto");
+        ficha.field(1) = true;
+        ficha.update();
+        QCOMPARE(guia.valueAt(3, 2).toString(), antes);
+
+        QList<int> cambiadas;
+        const int id = guia.addObserver([&](Recordset::Event e, int row) {
+            if (e == Recordset::Event::RowChanged)
+                cambiadas << row;
+        });
+        QCOMPARE(guia.resync(4), 1);
+        guia.removeObserver(id);
+        QCOMPARE(cambiadas, QList<int>({3}));
+        QCOMPARE(guia.valueAt(3, 2).toString(), QStringLiteral("Nuevo contacto"));
+        QCOMPARE(guia.valueAt(3, 0), QVariant(true));
+        QCOMPARE(guia.valueAt(3, 1).toString(), QString::fromUtf8(kRows[3].empresa));
+        // A NULL written elsewhere reads as NULL, not as an empty text.
+        ficha.field(0) = QVariant();
+        ficha.update();
+        guia.resync(4);
+        QVERIFY(guia.isNullAt(3, 2));
+        // A key not in the rows, or a row no longer in the table, leaves everything as it was.
+        QCOMPARE(guia.resync(999), 0);
+        Recordset distintos;
+        distintos.open(QStringLiteral("SELECT DISTINCT(poblacion) FROM tbl_empresas"), m_conn);
+        QCOMPARE(distintos.resync(4), 0);
+
+        ficha.field(0) = QString::fromUtf8(kRows[3].contacto);
+        ficha.field(1) = kRows[3].marcada;
+        ficha.update();
+    }
+
     void readOnlyResultsRefuseWrites()
     {
         Recordset rs;

@@ -823,6 +823,66 @@ private Q_SLOTS:
         QCOMPARE(DialogService::formsShown().size(), 1);
     }
 
+    // A head office edited on its own card and then, on the guide's card, edited again: the second
+    // write builds on the first, never on the guide's old copy.
+    void aHeadOfficeEditedOnItsCardStaysEditedFromTheGuide()
+    {
+        const qint64 sede = inserta({{L::Empresa, QStringLiteral("Sede Norte")},
+            {L::Observaciones, QStringLiteral("CLIENTE DESDE 2001")}, {L::Seleccionada, false}});
+        const qint64 punto = inserta({{L::Empresa, QStringLiteral("Punto Norte 1")}, {L::EmpresaId, sede}});
+        clsDatosBD datos;
+        QVERIFY(datos.setConexion(&conn()));
+        QCOMPARE(datos.setDatos(kSelect
+                     + QStringLiteral(" WHERE id_emp IN (%1, %2) ORDER BY id_emp").arg(sede).arg(punto)),
+            2);
+        Recordset* rs = datos.getRecordset();
+        FlexGrid grid;
+        grid.resize(600, 300);
+        grid.show();
+        grid.setDataSource(rs);
+        grid.setRow(2);
+
+        DialogService::queueForm([&](QDialog& ficha) {
+            auto* obs = hijo<QPlainTextEdit>(&ficha, QStringLiteral("txtObservaciones"));
+            // The head office's own card: a note typed and the mark ticked, written on closing.
+            DialogService::queueForm([&](QDialog& segunda) {
+                auto* suya = hijo<QPlainTextEdit>(&segunda, QStringLiteral("txtObservaciones"));
+                auto* marca = hijo<QCheckBox>(&segunda, QStringLiteral("Check1"));
+                suya->moveCursor(QTextCursor::End);
+                QTest::keyClicks(suya, QStringLiteral(". PAGA A 60 DIAS"));
+                QTest::mouseClick(marca, Qt::LeftButton, {}, casilla(marca));
+                QTest::mouseClick(hijo<ImageButton>(&segunda, QStringLiteral("imgCancelar")), Qt::LeftButton);
+            });
+            QTest::mouseClick(valor(&ficha, L::EmpresaId), Qt::LeftButton);
+            QCOMPARE(guardado(sede, L::Observaciones).toString(),
+                QStringLiteral("CLIENTE DESDE 2001. PAGA A 60 DIAS"));
+            QCOMPARE(guardado(sede, L::Seleccionada).toBool(), true);
+
+            // Back on the guide's card, the same company edited again.
+            QTest::mouseClick(hijo<ImageButton>(&ficha, QStringLiteral("cmdAnterior")), Qt::LeftButton);
+            QCOMPARE(valor(&ficha, L::Empresa)->text(), QStringLiteral("SEDE NORTE"));
+            QCOMPARE(obs->toPlainText(), QStringLiteral("CLIENTE DESDE 2001. PAGA A 60 DIAS"));
+            QVERIFY(hijo<QCheckBox>(&ficha, QStringLiteral("Check1"))->isChecked());
+            obs->moveCursor(QTextCursor::End);
+            QTest::keyClicks(obs, QStringLiteral(". VISITADA"));
+            QTest::mouseClick(hijo<ImageButton>(&ficha, QStringLiteral("imgCancelar")), Qt::LeftButton);
+        });
+        clsFicha().Muestra(rs, &grid);
+        QCOMPARE(DialogService::formsShown().size(), 2);
+        QCOMPARE(guardado(sede, L::Observaciones).toString(),
+            QStringLiteral("CLIENTE DESDE 2001. PAGA A 60 DIAS. VISITADA"));
+        QCOMPARE(guardado(sede, L::Seleccionada).toBool(), true);
+        // The guide shows what is stored: its marker and its copy of the company.
+        QCOMPARE(rs->valueAt(0, L::Seleccionada), QVariant(true));
+        QCOMPARE(rs->valueAt(0, L::Observaciones).toString(), guardado(sede, L::Observaciones).toString());
+        grid.setRow(1);
+        grid.setCol(0);
+        QCOMPARE(grid.cellBackColor(), bgrColor(0xEAF3F6));
+        QVERIFY(DialogService::shown().isEmpty());
+        conn().execute(
+            QStringLiteral("DELETE FROM tbl_empresas WHERE id_emp IN (%1, %2)").arg(sede).arg(punto));
+    }
+
     void linksGoOutInLowerCase()
     {
         const qint64 id = inserta({{L::Empresa, QStringLiteral("Enlaces")},

@@ -361,6 +361,7 @@ bool FrmFicha::guardaCambios()
             if (texto != guardado) {
                 rs->field(RecordCardLayout::Observaciones) = RecordCardLayout::comoAlmacen(texto);
                 rs->update();
+                anotaEscrita();
             }
             obsCambiadas = false;
         } catch (const DbError& e) {
@@ -375,6 +376,7 @@ bool FrmFicha::guardaCambios()
             if (!guardada.isValid() || guardada.isNull() || guardada.toBool() != marcada) {
                 rs->field(RecordCardLayout::Seleccionada) = marcada;
                 rs->update();
+                anotaEscrita();
             }
             selCambiada = false;
         } catch (const DbError& e) {
@@ -480,6 +482,9 @@ void FrmFicha::reject()
 void FrmFicha::done(int result)
 {
     QDialog::done(result);
+    // The card below reads again what this one (or one it opened) wrote.
+    if (auto* debajo = qobject_cast<FrmFicha*>(parentWidget()))
+        debajo->m_escritas.unite(m_escritas);
     // Closed: the recordset and the grid belong to others and may go before this card does.
     rs = nullptr;
     grid = nullptr;
@@ -524,9 +529,41 @@ void FrmFicha::lblEmpresaLink_Click()
             DialogService::Buttons::Ok, DialogService::Icon::Information, QString(), this);
         return;
     }
+    // What this card holds is stored first: the head office may be the company shown here.
+    if (!guardaCambios())
+        return;
     sede->moveFirst();
     clsFicha ficha;
     ficha.Muestra(sede.get(), nullptr, this);
+    sede.reset();
+    releeEscritas();
+}
+
+void FrmFicha::anotaEscrita()
+{
+    if (const std::optional<qint64> clave = rs->keyAt(rs->absolutePosition() - 1))
+        m_escritas.insert(*clave);
+}
+
+void FrmFicha::releeEscritas()
+{
+    // The cards opened from this one wrote through recordsets of their own: this card's recordset
+    // (the guide's, for the guide's card) reads those companies again, so that no later write from
+    // here puts their old values back.
+    if (!rs || m_escritas.isEmpty())
+        return;
+    bool actual = false;
+    try {
+        const std::optional<qint64> mostrada = rs->keyAt(rs->absolutePosition() - 1);
+        for (const qint64 clave : std::as_const(m_escritas)) {
+            rs->resync(clave);
+            actual = actual || mostrada == clave;
+        }
+    } catch (const DbError&) {
+        return;
+    }
+    if (actual)
+        muestraRegistro();
 }
 
 void FrmFicha::imprimeFicha()

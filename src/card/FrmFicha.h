@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QPointer>
+#include <QSet>
 #include <array>
 #include <optional>
 
@@ -61,6 +62,9 @@ private:
     void lblEmpresaLink_Click();
     void imprimeFicha();
     void desplazaConRueda(QWheelEvent* event);
+    // Notes the current record as written; the card below reads it again.
+    void anotaEscrita();
+    void releeEscritas();
     Connection* conexion() const;
     std::optional<QString> textoSede(const QVariant& empresaId) const;
 
@@ -72,6 +76,8 @@ private:
     bool m_mostrando = false;
     // Wheel turn not yet worth a step (touchpads send fractions of a notch).
     int m_ruedaPendiente = 0;
+    // Keys of the companies this card and the cards opened from it have written.
+    QSet<qint64> m_escritas;
 
     QCheckBox* Check1 = nullptr;
     PictureBox* picFondo = nullptr;
