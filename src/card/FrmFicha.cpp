@@ -1,18 +1,16 @@
 #include "card/FrmFicha.h"
 
+#include "card/HeadOffice.h"
+#include "card/RecordCardPrint.h"
 #include "card/clsFicha.h"
 #include "platform/db/Connection.h"
 #include "platform/db/DbError.h"
 #include "platform/db/Recordset.h"
-#include "platform/print/PrinterSurface.h"
-#include "platform/print/Printers.h"
-#include "platform/print/clsImpresion.h"
 #include "platform/ui/BusyPointer.h"
 #include "platform/ui/DialogService.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Fonts.h"
 #include "platform/ui/ImageButton.h"
-#include "platform/ui/PendingEvents.h"
 #include "platform/ui/PictureBox.h"
 #include "platform/ui/Twips.h"
 #include "platform/ui/WindowBehaviour.h"
@@ -28,7 +26,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QPrinter>
 #include <QScrollBar>
 #include <QWheelEvent>
 
@@ -37,40 +34,6 @@ namespace {
 constexpr quint32 kFondo = 0xEAF3F6;
 constexpr quint32 kMarcada = 0xEAF3F6;
 constexpr quint32 kSinMarcar = 0x3E3E3E;
-
-const QString kSelectFicha = QStringLiteral(
-    "SELECT seleccionada, sector, empresa, actividad, cif, autonomia, provincia, poblacion, domicilio, cp, "
-    "telefono, fax, email, web, cargo_1, contacto_1, cargo_2, contacto_2, superficie, vehiculos, empleados, "
-    "observaciones, empresa_id FROM tbl_empresas where id_emp=");
-const QString kSelectNombreSede = QStringLiteral("SELECT empresa FROM tbl_empresas WHERE id_emp=");
-
-// The order in which the card prints its rows (contacts and observations come after).
-constexpr int kOrdenImpresion[] = {
-    RecordCardLayout::Empresa,
-    RecordCardLayout::Sector,
-    RecordCardLayout::Actividad,
-    RecordCardLayout::Domicilio,
-    RecordCardLayout::Superficie,
-    RecordCardLayout::Vehiculos,
-    RecordCardLayout::Empleados,
-    RecordCardLayout::Provincia,
-    RecordCardLayout::Cp,
-    RecordCardLayout::Autonomia,
-    RecordCardLayout::Poblacion,
-    RecordCardLayout::Telefono,
-    RecordCardLayout::Fax,
-    RecordCardLayout::Cif,
-    RecordCardLayout::Web,
-    RecordCardLayout::Email,
-};
-
-// Observations up to this length print through the box itself; longer ones are wrapped first.
-constexpr qsizetype kObservacionesCortas = 85;
-
-void procesaPendientes()
-{
-    PendingEvents::process();
-}
 
 QLabel* nuevaEtiqueta(QWidget* contenedor, const QString& nombre, const QFont& fuente)
 {
@@ -252,23 +215,6 @@ Connection* FrmFicha::conexion() const
     return &gConexion();
 }
 
-std::optional<QString> FrmFicha::textoSede(const QVariant& empresaId) const
-{
-    const std::optional<qint64> clave = RecordCardLayout::claveSede(empresaId);
-    Connection* c = conexion();
-    if (!clave || !c || !c->isOpen())
-        return std::nullopt;
-    try {
-        Recordset sede;
-        sede.open(kSelectNombreSede + QString::number(*clave), *c);
-        if (sede.isEOF())
-            return QString();
-        return QLatin1Char('(') + sede.field(0).toString() + QLatin1Char(')');
-    } catch (const DbError&) {
-        return std::nullopt;
-    }
-}
-
 void FrmFicha::muestraRegistro()
 {
     QVariantList valores;
@@ -281,8 +227,8 @@ void FrmFicha::muestraRegistro()
     } catch (const DbError&) {
         return;
     }
-    const RecordCardLayout l
-        = RecordCardLayout::calcula(valores, textoSede(valores.value(RecordCardLayout::EmpresaId)));
+    const RecordCardLayout l = RecordCardLayout::calcula(
+        valores, HeadOffice::textoEnlace(conexion(), valores.value(RecordCardLayout::EmpresaId)));
 
     m_mostrando = true;
     // Each company shows from the top, its name in sight.
@@ -513,17 +459,10 @@ void FrmFicha::lblEmpresaLink_Click()
         clave = RecordCardLayout::claveSede(rs->field(RecordCardLayout::EmpresaId).value());
     } catch (const DbError&) {
     }
-    Connection* c = conexion();
-    if (!clave || !c)
+    if (!clave)
         return;
-    auto sede = std::make_unique<Recordset>();
-    bool encontrada = false;
-    try {
-        sede->open(kSelectFicha + QString::number(*clave), *c);
-        encontrada = !(sede->isBOF() && sede->isEOF());
-    } catch (const DbError&) {
-    }
-    if (!encontrada) {
+    std::unique_ptr<Recordset> sede = HeadOffice::abre(conexion(), *clave);
+    if (!sede) {
         DialogService::message(
             QStringLiteral("No se pudo obtener informacion de la sede principal de la empresa"),
             DialogService::Buttons::Ok, DialogService::Icon::Information, QString(), this);
@@ -532,7 +471,6 @@ void FrmFicha::lblEmpresaLink_Click()
     // What this card holds is stored first: the head office may be the company shown here.
     if (!guardaCambios())
         return;
-    sede->moveFirst();
     clsFicha ficha;
     ficha.Muestra(sede.get(), nullptr, this);
     sede.reset();
@@ -569,59 +507,12 @@ void FrmFicha::releeEscritas()
 void FrmFicha::imprimeFicha()
 {
     const BusyPointer::Scope ocupado;
-    procesaPendientes();
-    // The company's name names the job and, printed to a PDF file, the file.
     QString nombre;
     try {
         nombre = rs ? rs->field(RecordCardLayout::Empresa).value().toString().trimmed() : QString();
     } catch (const DbError&) {
     }
-    const std::unique_ptr<QPrinter> impresora = Printers::create(nombre);
-    // Cancelling the printer dialog prints nothing and leaves the card as it was.
-    if (!DialogService::printDialog(impresora.get(), this))
-        return;
-    procesaPendientes();
-    PrinterSurface superficie(*impresora);
-    clsImpresion impresion(superficie);
-    const bool preparada = impresion.setPapel(clsImpresion::A4);
-    impresion.setOrientacion(clsImpresion::Vertical);
-    if (!preparada || !impresion.setUnidadMedida(clsImpresion::Twips)) {
-        impresion.Cancela();
-        return;
-    }
-    procesaPendientes();
-
-    auto par = [&](int posicion, QWidget* valor) {
-        if (valor->isHidden())
-            return;
-        impresion.ImprimeObjeto(lblTitulos[size_t(posicion)]);
-        impresion.ImprimeObjeto(valor);
-    };
-    for (const int posicion : kOrdenImpresion)
-        par(posicion, m_valores[size_t(posicion)]);
-    procesaPendientes();
-    par(RecordCardLayout::Cargo1, lblContactos);
-    procesaPendientes();
-
-    const QString observaciones = RecordCardLayout::comoAlmacen(txtObservaciones->toPlainText());
-    if (!txtObservaciones->isHidden() && !observaciones.isEmpty()) {
-        impresion.ImprimeObjeto(lblTitulos[RecordCardLayout::Observaciones]);
-        if (observaciones.size() <= kObservacionesCortas) {
-            impresion.ImprimeObjeto(txtObservaciones);
-        } else {
-            // Every wrapped line starts at the box's left, in the box's font.
-            const QFont fuente = txtObservaciones->font();
-            PrintFont letra;
-            letra.name = fuente.family();
-            letra.pointSize = fuente.pointSizeF();
-            letra.bold = fuente.bold();
-            letra.italic = fuente.italic();
-            impresion.setFuente(letra);
-            impresion.imprimeTexto(RecordCardLayout::partirObservaciones(observaciones),
-                Twips::left(txtObservaciones), Twips::top(txtObservaciones));
-        }
-    }
-    impresion.imprime();
+    RecordCardPrint(lblTitulos, m_valores, lblContactos, txtObservaciones).imprime(nombre, this);
 }
 
 void FrmFicha::mouseMoveEvent(QMouseEvent* event)

@@ -66,7 +66,6 @@ private:
     void anotaEscrita();
     void releeEscritas();
     Connection* conexion() const;
-    std::optional<QString> textoSede(const QVariant& empresaId) const;
 
     Recordset* rs = nullptr;
     QPointer<FlexGrid> grid;
