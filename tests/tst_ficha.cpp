@@ -732,6 +732,10 @@ private Q_SLOTS:
         QTest::mouseClick(siguiente, Qt::LeftButton);
         QCOMPARE(DialogService::shown().size(), 1);
         QCOMPARE(DialogService::shown().first().icon, DialogService::Icon::Critical);
+        // Why, in Spanish words.
+        const QString dicho = DialogService::shown().first().text;
+        QVERIFY2(dicho.contains(QStringLiteral("solo lectura")), qPrintable(dicho));
+        QVERIFY2(!dicho.contains(QStringLiteral("readonly")), qPrintable(dicho));
         QCOMPARE(rs.absolutePosition(), 1);
         QVERIFY(obs->toPlainText().contains(QStringLiteral("No se pierde")));
 
@@ -881,6 +885,47 @@ private Q_SLOTS:
         QVERIFY(DialogService::shown().isEmpty());
         conn().execute(
             QStringLiteral("DELETE FROM tbl_empresas WHERE id_emp IN (%1, %2)").arg(sede).arg(punto));
+    }
+
+    // Cards nest: what the head office's head office wrote reaches the guide too.
+    void aWriteTwoCardsUpReachesTheGuide()
+    {
+        const qint64 grupo = inserta(
+            {{L::Empresa, QStringLiteral("Grupo Sur")}, {L::Observaciones, QStringLiteral("MATRIZ")}});
+        const qint64 sede = inserta({{L::Empresa, QStringLiteral("Sede Sur")}, {L::EmpresaId, grupo}});
+        const qint64 punto = inserta({{L::Empresa, QStringLiteral("Punto Sur")}, {L::EmpresaId, sede}});
+        clsDatosBD datos;
+        QVERIFY(datos.setConexion(&conn()));
+        QCOMPARE(datos.setDatos(kSelect
+                     + QStringLiteral(" WHERE id_emp IN (%1, %2, %3) ORDER BY id_emp")
+                           .arg(grupo)
+                           .arg(sede)
+                           .arg(punto)),
+            3);
+        Recordset* rs = datos.getRecordset();
+        rs->setAbsolutePosition(3);
+        FrmFicha ficha;
+        ficha.Muestra(rs, nullptr);
+        ficha.show();
+        DialogService::queueForm([&](QDialog& segunda) {
+            DialogService::queueForm([&](QDialog& tercera) {
+                auto* obs = hijo<QPlainTextEdit>(&tercera, QStringLiteral("txtObservaciones"));
+                obs->moveCursor(QTextCursor::End);
+                QTest::keyClicks(obs, QStringLiteral(" EN SEVILLA"));
+                QTest::mouseClick(hijo<ImageButton>(&tercera, QStringLiteral("imgCancelar")), Qt::LeftButton);
+            });
+            QTest::mouseClick(valor(&segunda, L::EmpresaId), Qt::LeftButton);
+            QTest::mouseClick(hijo<ImageButton>(&segunda, QStringLiteral("imgCancelar")), Qt::LeftButton);
+        });
+        QTest::mouseClick(valor(&ficha, L::EmpresaId), Qt::LeftButton);
+        QCOMPARE(DialogService::formsShown().size(), 2);
+        QCOMPARE(guardado(grupo, L::Observaciones).toString(), QStringLiteral("MATRIZ EN SEVILLA"));
+        QCOMPARE(rs->valueAt(0, L::Observaciones).toString(), QStringLiteral("MATRIZ EN SEVILLA"));
+        QTest::mouseClick(hijo<ImageButton>(&ficha, QStringLiteral("imgCancelar")), Qt::LeftButton);
+        conn().execute(QStringLiteral("DELETE FROM tbl_empresas WHERE id_emp IN (%1, %2, %3)")
+                           .arg(grupo)
+                           .arg(sede)
+                           .arg(punto));
     }
 
     void linksGoOutInLowerCase()

@@ -28,6 +28,7 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <utility>
 
 namespace {
 
@@ -430,7 +431,7 @@ void FrmFicha::done(int result)
     QDialog::done(result);
     // The card below reads again what this one (or one it opened) wrote.
     if (auto* debajo = qobject_cast<FrmFicha*>(parentWidget()))
-        debajo->m_escritas.unite(m_escritas);
+        debajo->m_escritasEncima.unite(m_escritas);
     // Closed: the recordset and the grid belong to others and may go before this card does.
     rs = nullptr;
     grid = nullptr;
@@ -488,12 +489,14 @@ void FrmFicha::releeEscritas()
     // The cards opened from this one wrote through recordsets of their own: this card's recordset
     // (the guide's, for the guide's card) reads those companies again, so that no later write from
     // here puts their old values back.
-    if (!rs || m_escritas.isEmpty())
+    const QSet<qint64> escritas = std::exchange(m_escritasEncima, {});
+    m_escritas.unite(escritas);
+    if (!rs || escritas.isEmpty())
         return;
     bool actual = false;
     try {
         const std::optional<qint64> mostrada = rs->keyAt(rs->absolutePosition() - 1);
-        for (const qint64 clave : std::as_const(m_escritas)) {
+        for (const qint64 clave : escritas) {
             rs->resync(clave);
             actual = actual || mostrada == clave;
         }

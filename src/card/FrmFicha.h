@@ -64,6 +64,7 @@ private:
     void desplazaConRueda(QWheelEvent* event);
     // Notes the current record as written; the card below reads it again.
     void anotaEscrita();
+    // Reads again the companies the cards opened from this one wrote.
     void releeEscritas();
     Connection* conexion() const;
 
@@ -75,8 +76,10 @@ private:
     bool m_mostrando = false;
     // Wheel turn not yet worth a step (touchpads send fractions of a notch).
     int m_ruedaPendiente = 0;
-    // Keys of the companies this card and the cards opened from it have written.
+    // Keys of the companies this card and the cards opened from it have written (told to the card
+    // below on closing), and those the cards opened from it wrote and this one has not read again.
     QSet<qint64> m_escritas;
+    QSet<qint64> m_escritasEncima;
 
     QCheckBox* Check1 = nullptr;
     PictureBox* picFondo = nullptr;
