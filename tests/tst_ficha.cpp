@@ -25,6 +25,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -926,6 +927,36 @@ private Q_SLOTS:
                            .arg(grupo)
                            .arg(sede)
                            .arg(punto));
+    }
+
+    // Centred over the window that opens it, moved only as far as it takes to keep it on the screen
+    // (the offscreen screen is 800 x 800; the card 679 x 608).
+    void theCardStandsOnTheScreen_data()
+    {
+        QTest::addColumn<QRect>("ventana");
+        QTest::addColumn<QPoint>("esquina");
+        QTest::newRow("centred") << QRect(50, 50, 700, 700) << QPoint(60, 96);
+        QTest::newRow("not above the screen") << QRect(50, -200, 700, 600) << QPoint(60, 0);
+        QTest::newRow("not below it") << QRect(50, 500, 700, 600) << QPoint(60, 192);
+        QTest::newRow("not past its right") << QRect(400, 50, 700, 700) << QPoint(121, 96);
+        QTest::newRow("not left of it") << QRect(-300, 50, 700, 700) << QPoint(0, 96);
+    }
+
+    void theCardStandsOnTheScreen()
+    {
+        QFETCH(QRect, ventana);
+        QFETCH(QPoint, esquina);
+        QWidget debajo(nullptr, Qt::FramelessWindowHint);
+        debajo.setGeometry(ventana);
+        debajo.show();
+        QCOMPARE(debajo.screen()->availableGeometry(), QRect(0, 0, 800, 800));
+        Recordset rs;
+        rs.open(kSelect + QStringLiteral(" WHERE empresa <> '' ORDER BY id_emp LIMIT 1"), conn());
+        QRect sitio;
+        DialogService::queueForm([&](QDialog& ficha) { sitio = ficha.frameGeometry(); });
+        clsFicha().Muestra(&rs, nullptr, &debajo);
+        QCOMPARE(sitio.size(), QSize(679, 608));
+        QCOMPARE(sitio.topLeft(), esquina);
     }
 
     void linksGoOutInLowerCase()
