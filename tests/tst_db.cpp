@@ -623,9 +623,9 @@ private Q_SLOTS:
         }
         if (state == QLatin1String("read-only")) {
             QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+            // Root may write a read-only file: then the connection asks for reading only.
             if (geteuid() == 0)
-                cs += QStringLiteral(
-                    "Mode=Read;"); // root writes a read-only file: ask as a shared copy would
+                cs += QStringLiteral("Mode=Read;");
         } else if (state == QLatin1String("truncated")) {
             QVERIFY(QFile::resize(path, QFileInfo(path).size() / 2));
         } else if (state == QLatin1String("random")) {
