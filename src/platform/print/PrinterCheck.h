@@ -2,7 +2,8 @@
 
 #include <optional>
 
-// Whether a printer is installed: the platform's answer, or the one a test has set.
+// Whether a printer is installed: always, since printing to a PDF file counts as one; or what a test
+// has set.
 namespace PrinterCheck {
 
 bool isInstalled();

@@ -332,6 +332,21 @@ void frmVPreliminar::vuelveAEmpezar()
         return;
     m_paginacion.reset(m_documento ? m_documento->firstStart() : 1);
     muestraPagina();
+    avisa();
+}
+
+void frmVPreliminar::avisa()
+{
+    if (!m_configurada || !m_documento)
+        return;
+    const QString aviso = m_documento->notice(m_area.toCm());
+    // A page turn keeps the layout, so only a new layout can bring the same notice again.
+    if (aviso == m_avisoDicho)
+        return;
+    m_avisoDicho = aviso;
+    if (!aviso.isEmpty())
+        DialogService::message(
+            aviso, DialogService::Buttons::Ok, DialogService::Icon::Exclamation, QString(), this);
 }
 
 void frmVPreliminar::redibuja()
