@@ -443,6 +443,8 @@ private Q_SLOTS:
         QCOMPARE(dichos.at(1).text,
             QStringLiteral("¿Desea imprmir todas las páginas?\nSi= Todas las paginas\nNo=Pagina actual"));
         QCOMPARE(dichos.at(1).buttons, DialogService::Buttons::YesNoCancel);
+        // Enter prints the page shown only.
+        QCOMPARE(dichos.at(1).defaultAnswer, DialogService::Answer::No);
         if (respuesta == DialogService::Answer::Cancel) {
             QVERIFY(!QFileInfo::exists(m_pdf));
             return;

@@ -444,8 +444,10 @@ void frmVPreliminar::imprime()
         vuelveAEmpezar();
         return;
     }
-    const DialogService::Answer respuesta = DialogService::message(kPreguntaImprimir,
-        DialogService::Buttons::YesNoCancel, DialogService::Icon::Information, QString(), this);
+    // No, the page shown, is the answer Enter gives.
+    const DialogService::Answer respuesta
+        = DialogService::message(kPreguntaImprimir, DialogService::Buttons::YesNoCancel,
+            DialogService::Icon::Information, QString(), this, DialogService::Answer::No);
     PendingEvents::process();
     if (respuesta != DialogService::Answer::Yes && respuesta != DialogService::Answer::No)
         return;
