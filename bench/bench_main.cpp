@@ -31,6 +31,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QWindow>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -275,11 +276,14 @@ struct ListingPreview
         frame->setDocumento(&document);
     }
 
-    // Shows the window and paints the page it draws.
+    // Shows the window and paints it whole, with the page it draws.
+    // Shows the window and paints it whole, with the page it draws, as soon as it can be seen.
     void show()
     {
         frame->show();
-        frame->picTexto()->repaint();
+        while (!frame->windowHandle()->isExposed())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        frame->repaint();
     }
 
     void press(const char* button)
