@@ -262,6 +262,11 @@ private Q_SLOTS:
             QCOMPARE(vista.impresora().pageLayout().pageSize().id(), QPageSize::A4);
             QCOMPARE(vista.impresora().pageLayout().orientation(), QPageLayout::Landscape);
             QVERIFY(vista.areaPagina().width > vista.areaPagina().height);
+            // The recording surface of the report's tests lays out on this same area.
+            RecordingSurface grabacion;
+            QVERIFY(grabacion.setPage(QPageSize::A4, QPageLayout::Landscape));
+            QVERIFY(qAbs(vista.areaPagina().width.toCm() - grabacion.pageSize().width()) < 1e-3);
+            QVERIFY(qAbs(vista.areaPagina().height.toCm() - grabacion.pageSize().height()) < 1e-3);
 
             const PrintPage primera = vista.picTexto()->page();
             QCOMPARE(
