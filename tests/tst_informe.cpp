@@ -5,6 +5,8 @@
 #include "platform/print/Printers.h"
 #include "platform/print/RecordingSurface.h"
 #include "printing/CompanyReport.h"
+#include "printing/ListingDocument.h"
+#include "printing/preview/PreviewPrintJob.h"
 
 #include <QPrinter>
 #include <QProcess>
@@ -245,30 +247,51 @@ private Q_SLOTS:
 
     void pageTotals_data()
     {
+        QTest::addColumn<bool>("impresora");
         QTest::addColumn<int>("empresas");
         QTest::addColumn<int>("paginas");
         // A 20 cm high page holds 41 rows under the header and 57 on later pages.
-        QTest::newRow("one company") << 1 << 1;
-        QTest::newRow("first page full") << 41 << 1;
-        QTest::newRow("one more") << 42 << 2;
-        QTest::newRow("two pages full") << 98 << 2;
-        QTest::newRow("100: two rows on a third") << 100 << 3;
-        QTest::newRow("115") << 115 << 3;
+        QTest::newRow("29 x 20: one company") << false << 1 << 1;
+        QTest::newRow("29 x 20: first page full") << false << 41 << 1;
+        QTest::newRow("29 x 20: one more") << false << 42 << 2;
+        QTest::newRow("29 x 20: two pages full") << false << 98 << 2;
+        QTest::newRow("29 x 20: 100, two rows on a third") << false << 100 << 3;
+        QTest::newRow("29 x 20: 115") << false << 115 << 3;
+        // The printer's landscape A4, as the preview lays it out (28.7 x 20.3): 42 rows, then 58.
+        QTest::newRow("printer: one company") << true << 1 << 1;
+        QTest::newRow("printer: 41") << true << 41 << 1;
+        QTest::newRow("printer: first page full") << true << 42 << 1;
+        QTest::newRow("printer: one more") << true << 43 << 2;
+        QTest::newRow("printer: 98") << true << 98 << 2;
+        QTest::newRow("printer: two pages full") << true << 100 << 2;
+        QTest::newRow("printer: one more on a third") << true << 101 << 3;
+        QTest::newRow("printer: 115") << true << 115 << 3;
     }
 
     void pageTotals()
     {
+        QFETCH(bool, impresora);
         QFETCH(int, empresas);
         QFETCH(int, paginas);
         Recordset rs;
         abre(rs, empresas);
         QCOMPARE(rs.recordCount(), empresas);
-        const CompanyReport informe(
-            rs, QImage(), QStringLiteral("x"), soloCampos({QStringLiteral("NOMBRE")}));
+        CompanyReport informe(rs, QImage(), QStringLiteral("x"), soloCampos({QStringLiteral("NOMBRE")}));
         RecordingSurface superficie(QSizeF(29, 20));
+        if (impresora)
+            QVERIFY(superficie.setPage(QPageSize::A4, QPageLayout::Landscape));
         QCOMPARE(informe.layout(superficie.pageSize()).pageCount(), paginas);
-        QVERIFY(informe.printAll(superficie));
-        QVERIFY(superficie.ended());
+        // As the preview prints every page: each from where the one before left off.
+        ListingDocument documento(informe);
+        QCOMPARE(documento.pageCount(superficie.pageSize()), paginas);
+        int inicio = 1;
+        for (int numero = 1; inicio > 0; ++numero) {
+            superficie.newPage();
+            const int siguiente = documento.drawPage(superficie, PreviewPage {inicio, numero, true});
+            QVERIFY(siguiente == 0 || siguiente > inicio);
+            inicio = siguiente;
+        }
+        QVERIFY(superficie.end());
         QCOMPARE(superficie.pageCount(), paginas);
         int fila = 0;
         for (int p = 1; p <= paginas; ++p) {
@@ -384,31 +407,27 @@ private Q_SLOTS:
         }
     }
 
-    void printAllCanBeCancelled()
+    void onePageFromItsFirstRecord()
     {
         Recordset rs;
         abre(rs, 300);
-        const CompanyReport informe(rs, QImage(), QStringLiteral("x"), ReportFields::defaultChoice());
+        CompanyReport informe(rs, QImage(), QStringLiteral("x"), ReportFields::defaultChoice());
+        ListingDocument documento(informe);
         RecordingSurface superficie;
-        QList<int> vistas;
-        QVERIFY(!informe.printAll(superficie, [&vistas](int pagina, int total) {
-            vistas.append(pagina);
-            return !(pagina == 2 && total == 4);
-        }));
-        QCOMPARE(vistas, QList<int>({1, 2}));
-        QVERIFY(superficie.aborted());
-        QVERIFY(!superficie.ended());
-    }
-
-    void printOnePage()
-    {
-        Recordset rs;
-        abre(rs, 300);
-        const CompanyReport informe(rs, QImage(), QStringLiteral("x"), ReportFields::defaultChoice());
-        RecordingSurface superficie;
-        QVERIFY(informe.printPage(superficie, 3));
+        const ReportLayout layout = informe.layout(superficie.pageSize());
+        QCOMPARE(layout.pageCount(), 4);
+        // The page the preview shows third, printed on its own.
+        const int siguiente = documento.drawPage(superficie, PreviewPage {layout.firstRow(3) + 1, 3, true});
+        QCOMPARE(siguiente, layout.firstRow(4) + 1);
         QCOMPARE(superficie.pageCount(), 1);
         QVERIFY(textoQueEmpieza(superficie.pages().first(), QStringLiteral("Página: 3 de 4")));
+        const QMap<double, QStringList> rows = filas(superficie.pages().first(), 2.1);
+        const QString nombre = rs.textAt(layout.firstRow(3), kNombre);
+        QVERIFY(std::any_of(rows.first().cbegin(), rows.first().cend(),
+            [&nombre](const QString& texto) { return !texto.isEmpty() && nombre.startsWith(texto); }));
+        // The last page leaves nothing to follow.
+        RecordingSurface ultima;
+        QCOMPARE(documento.drawPage(ultima, PreviewPage {siguiente, 4, false}), 0);
     }
 
     void printedToPdf()
@@ -422,14 +441,14 @@ private Q_SLOTS:
         Printers::setPdfOutput(QString());
         Recordset rs;
         abre(rs, 200);
-        const CompanyReport informe(rs,
-            QImage(qEnvironmentVariable("TARVESA_PROGRAM_DIR") + "/logoKorvan.bmp"),
+        CompanyReport informe(rs, QImage(qEnvironmentVariable("TARVESA_PROGRAM_DIR") + "/logoKorvan.bmp"),
             QStringLiteral("Sector: Todos"), ReportFields::defaultChoice());
+        ListingDocument documento(informe);
         PrinterSurface superficie(*impresora);
         QVERIFY(superficie.setPage(QPageSize::A4, QPageLayout::Landscape));
         const ReportLayout layout = informe.layout(superficie.pageSize());
         QVERIFY(layout.pageCount() > 2);
-        QVERIFY(informe.printAll(superficie));
+        QCOMPARE(PreviewPrintJob(documento, superficie).printAll(nullptr), PreviewPrintJob::Result::Printed);
 
         for (int p = 1; p <= layout.pageCount(); ++p) {
             QProcess pdftotext;

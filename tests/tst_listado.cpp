@@ -7,9 +7,10 @@
 #include "platform/ui/PictureCheckBox.h"
 #include "printing/CompanyReport.h"
 #include "printing/ListadoSettings.h"
-#include "printing/ListingPreview.h"
+#include "printing/ListingDocument.h"
 #include "printing/clsListado.h"
 #include "printing/frmListado.h"
+#include "printing/preview/frmVPreliminar.h"
 
 #include <QFile>
 #include <QPrinter>
@@ -86,6 +87,13 @@ void escribeArchivo(const Bytes& bytes)
     file.write(*bytes);
 }
 
+// The report the preview shows.
+const CompanyReport& informe(QDialog& dialog)
+{
+    auto& vista = dynamic_cast<frmVPreliminar&>(dialog);
+    return dynamic_cast<ListingDocument&>(*vista.documento()).report();
+}
+
 FieldChoice casillas(const frmListado& form)
 {
     FieldChoice choice;
@@ -119,7 +127,6 @@ private Q_SLOTS:
 
     void cleanup()
     {
-        ListingPreview::setOpener({});
         PrinterCheck::setOverride(std::nullopt);
         Printers::setPdfOutput(QString());
     }
@@ -189,8 +196,8 @@ private Q_SLOTS:
         // The launcher reads the file by key and leaves it alone.
         QCOMPARE(ListadoSettings::read(ListadoSettings::path()), esperada);
         FieldChoice delInforme;
-        ListingPreview::setOpener(
-            [&delInforme](CompanyReport& informe, QPrinter&) { delInforme = informe.fieldChoice(); });
+        DialogService::queueForm(
+            [&delInforme](QDialog& dialog) { delInforme = informe(dialog).fieldChoice(); });
         Recordset rs;
         rs.open(GuideQueries::allCompaniesSql(), m_conn);
         QVERIFY(clsListado().Muestra(&rs, GuideQueries::allCompaniesCaption()));
@@ -274,13 +281,11 @@ private Q_SLOTS:
 
     void noCompanies()
     {
-        bool abierta = false;
-        ListingPreview::setOpener([&abierta](CompanyReport&, QPrinter&) { abierta = true; });
         Recordset rs;
         rs.open(GuideQueries::allCompaniesSql() + QStringLiteral(" WHERE 0"), m_conn);
         QVERIFY(!clsListado().Muestra(&rs, QStringLiteral("x")));
         QVERIFY(!clsListado().Muestra(nullptr, QStringLiteral("x")));
-        QVERIFY(!abierta);
+        QVERIFY(DialogService::formsShown().isEmpty());
         QCOMPARE(DialogService::shown().size(), 2);
         QCOMPARE(
             DialogService::shown().first().text, QStringLiteral("No hay empresas que mostrar en el listado"));
@@ -289,29 +294,27 @@ private Q_SLOTS:
 
     void noPrinter()
     {
-        bool abierta = false;
-        ListingPreview::setOpener([&abierta](CompanyReport&, QPrinter&) { abierta = true; });
         PrinterCheck::setOverride(false);
         Recordset rs;
         rs.open(GuideQueries::allCompaniesSql(), m_conn);
         QVERIFY(!clsListado().Muestra(&rs, QStringLiteral("x")));
-        QVERIFY(!abierta);
+        QVERIFY(DialogService::formsShown().isEmpty());
         QCOMPARE(DialogService::shown().size(), 1);
         QCOMPARE(DialogService::shown().first().text,
             QStringLiteral("No tiene ninguna impresora instalada. No puede acceder a esta ventana"));
         QCOMPARE(DialogService::shown().first().icon, DialogService::Icon::Exclamation);
     }
 
-    void previewGetsTheReportAndAnA4Printer()
+    void previewOnItsOwnA4Printer()
     {
         escribeArchivo(Bytes());
         Recordset cuenta;
         cuenta.open(QStringLiteral("SELECT COUNT(*) FROM tbl_empresas"), m_conn);
         int empresas = -1;
         QPageSize::PageSizeId papel = QPageSize::Letter;
-        ListingPreview::setOpener([&](CompanyReport& informe, QPrinter& impresora) {
-            empresas = informe.companyCount();
-            papel = impresora.pageLayout().pageSize().id();
+        DialogService::queueForm([&](QDialog& dialog) {
+            empresas = informe(dialog).companyCount();
+            papel = static_cast<frmVPreliminar&>(dialog).impresora().pageLayout().pageSize().id();
         });
         Recordset rs;
         rs.open(GuideQueries::allCompaniesSql(), m_conn);

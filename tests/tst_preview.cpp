@@ -243,6 +243,24 @@ private Q_SLOTS:
         QCOMPARE(PreviewLayout::scrollMaximum(10 + excess, 11), maximum);
     }
 
+    void optionCaptionsShowWhole()
+    {
+        frmVPreliminar frame;
+        frame.setConfiguracion(frmVPreliminar::Informe);
+        frame.show();
+        const QList<QRadioButton*> options = frame.findChildren<QRadioButton*>();
+        QCOMPARE(options.size(), 4);
+        for (const QRadioButton* o : options) {
+            const auto* box = qobject_cast<const QGroupBox*>(o->parentWidget());
+            QVERIFY(box);
+            // The option's text is not cut, it stays inside its frame, and under the frame's caption.
+            QVERIFY2(o->width() >= o->sizeHint().width(), qPrintable(o->text()));
+            QVERIFY2(box->rect().contains(o->geometry()), qPrintable(o->text()));
+            QVERIFY2(o->y() >= QFontMetrics(box->font()).height(), qPrintable(box->title()));
+            QVERIFY(box->geometry().bottom() < box->parentWidget()->height());
+        }
+    }
+
     void pagingForwardAndBack()
     {
         FakeDocument document(3);

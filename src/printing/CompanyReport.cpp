@@ -117,23 +117,3 @@ void CompanyReport::drawPage(PrintSurface& surface, int page) const
     surface.text(QPointF(ReportLayout::kLeft, ReportLayout::labelY(page)),
         QStringLiteral("Página: %1 de %2").arg(page).arg(pages.pageCount()), kLabelFont);
 }
-
-bool CompanyReport::printAll(PrintSurface& surface, const Progress& progress) const
-{
-    const int count = layout(surface.pageSize()).pageCount();
-    for (int page = 1; page <= count; ++page) {
-        if (progress && !progress(page, count)) {
-            surface.abort();
-            return false;
-        }
-        surface.newPage();
-        drawPage(surface, page);
-    }
-    return surface.end();
-}
-
-bool CompanyReport::printPage(PrintSurface& surface, int page) const
-{
-    drawPage(surface, page);
-    return surface.end();
-}

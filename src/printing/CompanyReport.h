@@ -6,7 +6,6 @@
 #include <QDateTime>
 #include <QImage>
 #include <QString>
-#include <functional>
 
 class PrintSurface;
 class Recordset;
@@ -31,15 +30,9 @@ public:
     ReportLayout layout(const QSizeF& pageSize) const;
     ColumnPlan columns(double pageWidth) const;
 
-    // Draws page `page` (from 1) on the surface's page area; nothing for a page past the last.
+    // Draws page `page` (from 1) on the surface's page area; nothing for a page past the last. The
+    // print preview asks for one page at a time (ListingDocument), on its page or on the printer.
     void drawPage(PrintSurface& surface, int page) const;
-
-    // Reports each page before it is drawn; answering false cancels the print.
-    using Progress = std::function<bool(int page, int pageCount)>;
-    // Every page, then ends the document. False when cancelled (nothing is output) or not output.
-    bool printAll(PrintSurface& surface, const Progress& progress = {}) const;
-    // The one page, as the preview shows it, as a document of its own.
-    bool printPage(PrintSurface& surface, int page) const;
 
 private:
     void drawHeader(PrintSurface& surface) const;

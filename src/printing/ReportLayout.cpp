@@ -61,6 +61,13 @@ int ReportLayout::rowsOn(int page) const
     return qMin(capacity, m_companies - firstRow(page));
 }
 
+int ReportLayout::pageOfRow(int row) const
+{
+    if (row < m_firstRows)
+        return 1;
+    return 2 + (row - m_firstRows) / m_laterRows;
+}
+
 double ReportLayout::labelY(int page)
 {
     return std::round(pageTop(page) + kToLabel);

@@ -28,6 +28,8 @@ public:
     // Pages count from 1; rows from 0.
     int firstRow(int page) const;
     int rowsOn(int page) const;
+    // The page that holds row `row`.
+    int pageOfRow(int row) const;
 
     // The page label's line, the headings, the rule and the first row of a page.
     static double labelY(int page);

@@ -2,13 +2,13 @@
 
 #include "core/AppPaths.h"
 #include "platform/db/Recordset.h"
-#include "platform/print/Printers.h"
 #include "platform/ui/DialogService.h"
 #include "platform/ui/PendingEvents.h"
 #include "printing/CompanyReport.h"
 #include "printing/LanzadorImpresion.h"
 #include "printing/ListadoSettings.h"
-#include "printing/ListingPreview.h"
+#include "printing/ListingDocument.h"
+#include "printing/preview/frmVPreliminar.h"
 
 #include <QImage>
 #include <QPrinter>
@@ -32,15 +32,20 @@ bool clsListado::Muestra(Recordset* rs, const QString& criterio)
     PendingEvents::process();
     const FieldChoice campos = leeCampos();
 
-    // The preview prints on this same printer, so the paper checked here is the paper printed on.
-    const std::unique_ptr<QPrinter> impresora = Printers::create();
-    if (!impresora->setPageSize(QPageSize(QPageSize::A4))) {
+    // The paper is checked on the preview's own printer, the one it lays out for and prints on.
+    frmVPreliminar vista;
+    if (!vista.impresora().setPageSize(QPageSize(QPageSize::A4))) {
         DialogService::message(
             QStringLiteral("La impresora predeterminada de su sistema no permite la impresión de informes"),
             DialogService::Buttons::Ok, DialogService::Icon::Exclamation);
         return false;
     }
+    // The listing opens on A4 landscape: the default columns run to 28.5 cm, wider than an upright page.
+    vista.setConfiguracion(frmVPreliminar::Informe);
     const QImage logo(AppPaths::localPath(AppPaths::programFolder() + QStringLiteral("\\logoKorvan.bmp")));
     CompanyReport informe(*rs, logo, criterio, campos, m_colLong);
-    return ListingPreview::open(informe, *impresora);
+    ListingDocument documento(informe);
+    vista.setDocumento(&documento);
+    vista.muestra();
+    return true;
 }

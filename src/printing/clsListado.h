@@ -13,7 +13,8 @@ class clsListado
 public:
     clsListado();
 
-    // False when it could not open the preview (no company, no printer, no A4 on the printer).
+    // Shows the listing in the print preview and returns when it is closed; false when it could not
+    // open it (no company, no printer, no A4 on the printer).
     bool Muestra(Recordset* rs, const QString& criterio);
 
     const ColumnWidths& anchos() const { return m_colLong; }

@@ -43,6 +43,24 @@ DialogService::Answer firstAnswer(DialogService::Buttons buttons)
     return DialogService::Answer::Ok;
 }
 
+bool offers(DialogService::Buttons buttons, DialogService::Answer answer)
+{
+    using A = DialogService::Answer;
+    switch (buttons) {
+    case DialogService::Buttons::Ok:
+        return answer == A::Ok;
+    case DialogService::Buttons::OkCancel:
+        return answer == A::Ok || answer == A::Cancel;
+    case DialogService::Buttons::YesNo:
+        return answer == A::Yes || answer == A::No;
+    case DialogService::Buttons::YesNoCancel:
+        return answer == A::Yes || answer == A::No || answer == A::Cancel;
+    case DialogService::Buttons::RetryCancel:
+        return answer == A::Retry || answer == A::Cancel;
+    }
+    return false;
+}
+
 QMessageBox::Icon toQt(DialogService::Icon icon)
 {
     switch (icon) {
@@ -67,14 +85,16 @@ QString DialogService::applicationTitle()
     return QStringLiteral("Tarvesa 2010");
 }
 
-DialogService::Answer DialogService::message(
-    const QString& text, Buttons buttons, Icon icon, const QString& title, QWidget* parent)
+DialogService::Answer DialogService::message(const QString& text, Buttons buttons, Icon icon,
+    const QString& title, QWidget* parent, std::optional<Answer> defaultAnswer)
 {
     const QString caption = title.isEmpty() ? applicationTitle() : title;
+    const Answer preferred
+        = defaultAnswer && offers(buttons, *defaultAnswer) ? *defaultAnswer : firstAnswer(buttons);
     Script& s = script();
     if (s.scripted) {
-        s.shown.append({text, caption, icon, buttons});
-        return s.answers.isEmpty() ? firstAnswer(buttons) : s.answers.dequeue();
+        s.shown.append({text, caption, icon, buttons, preferred});
+        return s.answers.isEmpty() ? preferred : s.answers.dequeue();
     }
 
     // A message must never appear under the hourglass.
@@ -108,6 +128,10 @@ DialogService::Answer DialogService::message(
         break;
     }
     box.setDefaultButton(map.first().first);
+    for (const auto& [button, a] : map) {
+        if (a == preferred)
+            box.setDefaultButton(button);
+    }
     box.exec();
     Answer answer = buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
     if (buttons == Buttons::YesNo)

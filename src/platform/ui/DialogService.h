@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 class QDialog;
 class QPrinter;
@@ -24,10 +25,14 @@ public:
         QString title;
         Icon icon;
         Buttons buttons;
+        // The button that Enter presses.
+        Answer defaultAnswer = Answer::Ok;
     };
 
+    // `defaultAnswer` names the button that Enter presses; the first one when not given or not shown.
     static Answer message(const QString& text, Buttons buttons = Buttons::Ok, Icon icon = Icon::None,
-        const QString& title = QString(), QWidget* parent = nullptr);
+        const QString& title = QString(), QWidget* parent = nullptr,
+        std::optional<Answer> defaultAnswer = std::nullopt);
 
     static QString applicationTitle();
 
@@ -46,7 +51,7 @@ public:
     static int exec(QDialog& dialog);
 
     // Test hooks: once scripted, nothing modal is shown; each message takes the next queued answer
-    // (or its first button) and is recorded.
+    // (or its default button) and is recorded.
     static void setScripted(bool scripted);
     static bool isScripted();
     static void queueAnswer(Answer answer);

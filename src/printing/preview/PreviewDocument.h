@@ -45,6 +45,14 @@ public:
     // invalid when the paper options decide.
     virtual QPageSize paper() const { return QPageSize(); }
 
+    // What the preview says once about the document laid out on a page area of `pageCm` centimetres
+    // (chosen columns that do not fit across it); empty when there is nothing to say.
+    virtual QString notice(const QSizeF& pageCm) const
+    {
+        Q_UNUSED(pageCm);
+        return QString();
+    }
+
     // The configure button: runs the document's settings dialog; true when the user accepted new
     // settings, after which the preview lays out again from the first page.
     virtual bool configure(QWidget* parent)

@@ -20,6 +20,7 @@
 
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QMouseEvent>
 #include <QPrinter>
@@ -32,6 +33,10 @@ namespace {
 constexpr quint32 kFondoBotonera = 0xEAF3F6;
 constexpr quint32 kFondoOpciones = 0x505E59;
 constexpr quint32 kFondoPagina = 0x808080;
+// The option frames fill the bar's first row; their options stand under the caption.
+constexpr int kAltoMarco = 600;
+constexpr int kArribaOpcion = 210;
+constexpr int kAltoOpcion = 345;
 
 const QString kPreguntaImprimir
     = QStringLiteral("¿Desea imprmir todas las páginas?\nSi= Todas las paginas\nNo=Pagina actual");
@@ -49,10 +54,12 @@ QGroupBox* marco(const QString& titulo, QWidget* parent, int left, int top, int 
     auto* frame = new QGroupBox(titulo, parent);
     frame->setFont(Fonts::font(QStringLiteral("Arial"), 8.25, false, true));
     pintaFondo(frame, kFondoBotonera);
-    // The caption sits on the frame's top edge, leaving the inside to the options.
-    frame->setStyleSheet(
-        QStringLiteral("QGroupBox { border: 1px solid #a8a398; margin-top: 5px; }"
-                       "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
+    // The border runs through the middle of the caption, which stands whole at the frame's top.
+    const int mitad = (QFontMetrics(frame->font()).height() + 1) / 2;
+    frame->setStyleSheet(QStringLiteral("QGroupBox { border: 1px solid #a8a398; margin-top: %1px; }"
+                                        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: "
+                                        "top left; left: 6px; padding: 0 2px; }")
+                             .arg(mitad));
     Twips::place(frame, left, top, width, height);
     return frame;
 }
@@ -63,9 +70,14 @@ QRadioButton* opcion(const QString& nombre, const QString& texto, QGroupBox* fra
     option->setObjectName(nombre);
     option->setFont(Fonts::font(QStringLiteral("Arial"), 9));
     const QColor fondo = bgrColor(kFondoOpciones);
-    option->setStyleSheet(
-        QStringLiteral("QRadioButton { background-color: %1; color: white; }").arg(fondo.name()));
-    Twips::place(option, left, 120, width, 375);
+    option->setStyleSheet(QStringLiteral(
+        "QRadioButton { background-color: %1; color: white; spacing: 4px; padding-left: 2px; }")
+                              .arg(fondo.name()));
+    // Below the frame's caption; as wide as its text needs, within the frame.
+    Twips::place(option, left, kArribaOpcion, width, kAltoOpcion);
+    const int ancho = qMin(option->sizeHint().width(), frame->width() - option->x() - 3);
+    if (ancho > option->width())
+        option->resize(ancho, option->height());
     return option;
 }
 
@@ -114,13 +126,13 @@ void frmVPreliminar::creaBotonera()
     pintaFondo(m_picBotones, kFondoBotonera);
     MouseEvents::of(m_picBotones).onMove([this] { restauraBotones(); });
 
-    m_fraPapel = marco(QStringLiteral("Tamaño Papel"), m_picBotones, 3240, 0, 1815, 495);
+    m_fraPapel = marco(QStringLiteral("Tamaño Papel"), m_picBotones, 3240, 0, 1815, kAltoMarco);
     m_optPapel = {opcion(QStringLiteral("optPapel0"), QStringLiteral("A4"), m_fraPapel, 120, 735),
         opcion(QStringLiteral("optPapel1"), QStringLiteral("A3"), m_fraPapel, 960, 735)};
-    m_fraOrientacion = marco(QStringLiteral("Orientación"), m_picBotones, 5160, 0, 2295, 495);
+    m_fraOrientacion = marco(QStringLiteral("Orientación"), m_picBotones, 5160, 0, 2295, kAltoMarco);
     m_optOrientacion = {
         opcion(QStringLiteral("optOrientacion0"), QStringLiteral("Vertical"), m_fraOrientacion, 120, 975),
-        opcion(QStringLiteral("optOrientacion1"), QStringLiteral("Apaisado"), m_fraOrientacion, 1200, 975)};
+        opcion(QStringLiteral("optOrientacion1"), QStringLiteral("Apaisado"), m_fraOrientacion, 1140, 975)};
     m_grupoPapel = new QButtonGroup(this);
     m_grupoOrientacion = new QButtonGroup(this);
     for (int i = 0; i < 2; ++i) {
@@ -333,6 +345,21 @@ void frmVPreliminar::vuelveAEmpezar()
         return;
     m_paginacion.reset(m_documento ? m_documento->firstStart() : 1);
     muestraPagina();
+    avisa();
+}
+
+void frmVPreliminar::avisa()
+{
+    if (!m_configurada || !m_documento)
+        return;
+    const QString aviso = m_documento->notice(m_area.toCm());
+    // A page turn keeps the layout, so only a new layout can bring the same notice again.
+    if (aviso == m_avisoDicho)
+        return;
+    m_avisoDicho = aviso;
+    if (!aviso.isEmpty())
+        DialogService::message(
+            aviso, DialogService::Buttons::Ok, DialogService::Icon::Exclamation, QString(), this);
 }
 
 void frmVPreliminar::redibuja()
@@ -418,8 +445,10 @@ void frmVPreliminar::imprime()
         vuelveAEmpezar();
         return;
     }
-    const DialogService::Answer respuesta = DialogService::message(kPreguntaImprimir,
-        DialogService::Buttons::YesNoCancel, DialogService::Icon::Information, QString(), this);
+    // No, the page shown, is the answer Enter gives.
+    const DialogService::Answer respuesta
+        = DialogService::message(kPreguntaImprimir, DialogService::Buttons::YesNoCancel,
+            DialogService::Icon::Information, QString(), this, DialogService::Answer::No);
     PendingEvents::process();
     if (respuesta != DialogService::Answer::Yes && respuesta != DialogService::Answer::No)
         return;

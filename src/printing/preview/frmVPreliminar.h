@@ -40,6 +40,7 @@ public:
     int modo() const { return m_modo; }
     // The document shown; it must outlive the frame's use of it. Drawn when the window shows.
     void setDocumento(PreviewDocument* documento);
+    PreviewDocument* documento() const { return m_documento; }
 
     // Shows the preview modally (through the dialog service); returns when it is closed.
     int muestra();
@@ -77,6 +78,8 @@ private:
 
     // Draws the page shown from its first record.
     void muestraPagina();
+    // Says the document's notice on the page area, once while it stays the same.
+    void avisa();
     void opcionElegida(bool marcada);
     // The options as the page was last set up: what a click that cannot be taken now goes back to.
     void guardaOpciones();
@@ -102,6 +105,7 @@ private:
     bool m_silencio = false;
     int m_papelAplicado = -1;
     int m_orientacionAplicada = -1;
+    QString m_avisoDicho;
 
     QWidget* m_picBotones = nullptr;
     ImageButton* m_cmdCerrar = nullptr;
