@@ -69,6 +69,11 @@ int count(const QString& sql)
     return scalar(sql).toInt();
 }
 
+int count(const QString& sql, Connection& connection)
+{
+    return scalar(sql, connection).toInt();
+}
+
 int rowCount(const QString& sql)
 {
     return count(QStringLiteral("SELECT count(*) FROM (%1)").arg(sql));

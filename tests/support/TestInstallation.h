@@ -36,6 +36,7 @@ FlexGrid* guideGrid();
 QVariant scalar(const QString& sql);
 QVariant scalar(const QString& sql, Connection& connection);
 int count(const QString& sql);
+int count(const QString& sql, Connection& connection);
 // How many rows `sql` returns, counted by the database.
 int rowCount(const QString& sql);
 
