@@ -7,6 +7,7 @@
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
 #include "platform/db/SpanishText.h"
+#include "platform/db/SqlText.h"
 #include "platform/ui/ControlRegistry.h"
 #include "platform/ui/DialogService.h"
 #include "platform/ui/FlexGrid.h"
@@ -139,10 +140,9 @@ bool marksFollow(const QSet<QString>& marcadas, QString* fallo)
 
 bool storedMark(const QString& nombre)
 {
-    return TestInstallation::count(
-               QStringLiteral("SELECT seleccionada FROM tbl_empresas WHERE empresa = %1")
-                   .arg(QStringLiteral("'") + QString(nombre).replace(QLatin1Char('\''), QLatin1String("''"))
-                       + QLatin1Char('\'')))
+    return TestInstallation::scalar(QStringLiteral("SELECT seleccionada FROM tbl_empresas WHERE empresa = %1")
+                                        .arg(SqlText::literal(nombre)))
+               .toInt()
         != 0;
 }
 
@@ -163,8 +163,8 @@ private:
                                        .toString();
             [&] {
                 QCOMPARE(TestInstallation::count(
-                             QStringLiteral("SELECT count(*) FROM tbl_empresas WHERE empresa = '%1'")
-                                 .arg(QString(nombre).replace(QLatin1Char('\''), QLatin1String("''")))),
+                             QStringLiteral("SELECT count(*) FROM tbl_empresas WHERE empresa = %1")
+                                 .arg(SqlText::literal(nombre))),
                     1);
             }();
             gConexion().execute(
