@@ -1,9 +1,9 @@
+#include "TestInstallation.h"
 #include "guide/clsGuia.h"
 #include "platform/db/Connection.h"
 #include "platform/db/DbError.h"
 #include "platform/db/Recordset.h"
 #include "platform/db/SpanishText.h"
-#include "platform/ui/ControlRegistry.h"
 #include "platform/ui/DialogService.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/ImageButton.h"
@@ -214,12 +214,9 @@ private:
 
     void arranca()
     {
-        delete gFormMenu.data();
-        liberaGlobales();
+        QVERIFY(TestInstallation::startProgram(1024));
+        // The program starts on the publisher's pages: no guide stand-in is alive.
         g_guia = {};
-        qputenv("TARVESA_SCREEN_WIDTH", "1024");
-        mdMain::Main();
-        QVERIFY(gFormMenu);
     }
 
     // One modal showing of the search form from the menu's search option, with `paso` as the user.
@@ -265,7 +262,8 @@ private Q_SLOTS:
         clsMenu::registraPantalla(1, [] { return std::make_unique<GuiaDePrueba>(); });
         arranca();
         m_todas = leeEmpresas(kSelect);
-        QCOMPARE(m_todas.size(), 3500);
+        QCOMPARE(
+            m_todas.size(), TestInstallation::count(QStringLiteral("SELECT count(*) FROM tbl_empresas")));
     }
 
     void init()
@@ -866,7 +864,7 @@ private Q_SLOTS:
         QVERIFY(guia);
         QCOMPARE(gMenu().getTipo(), 1);
         QCOMPARE(g_portadas, 0);
-        auto* grid = ControlRegistry::find<FlexGrid>(gFormMenu, QStringLiteral("mfgdatos"));
+        auto* grid = TestInstallation::guideGrid();
         QVERIFY(grid);
         QCOMPARE(grid->rows(), int(delPueblo.size()) + 1);
         QCOMPARE(guia->getTitulo(), QStringLiteral("  Poblacion: L'HOSPITALET DE LLOBREGAT"));
@@ -897,11 +895,8 @@ private Q_SLOTS:
             gConexion().execute(QStringLiteral(
                 "DELETE FROM tbl_empresas WHERE empresa IN ('Bodega L''Empordà', 'Café L''Olla')"));
         });
-        Recordset cuenta;
-        cuenta.open(QStringLiteral("SELECT COUNT(*) FROM tbl_empresas WHERE provincia = 'BARCELONA' "
-                                   "AND empresa LIKE '%l''%'"),
-            gConexion());
-        const int esperadas = cuenta.field(0).value().toInt();
+        const int esperadas = TestInstallation::count(QStringLiteral(
+            "SELECT COUNT(*) FROM tbl_empresas WHERE provincia = 'BARCELONA' AND empresa LIKE '%l''%'"));
         QVERIFY(esperadas >= 1);
         busca([](frmBuscar& f) {
             escribe(control<QLineEdit>(f, "txtNombre"), QStringLiteral("L'"));

@@ -27,8 +27,6 @@ class TestDatosBD : public QObject
 private:
     Connection m_conn;
 
-    int count(const QString& sql) { return TestInstallation::scalar(sql, m_conn).toInt(); }
-
 private Q_SLOTS:
     void initTestCase()
     {
@@ -160,7 +158,8 @@ private Q_SLOTS:
     {
         clsDatosBD datos;
         datos.setConexion(&m_conn);
-        const int companies = count(QStringLiteral("SELECT count(*) FROM tbl_empresas"));
+        const int companies
+            = TestInstallation::count(QStringLiteral("SELECT count(*) FROM tbl_empresas"), m_conn);
         const int times = 32767 / companies + 1;
         const int n = datos.setDatos(
             QStringLiteral("SELECT a.empresa FROM tbl_empresas a, tbl_empresas b WHERE b.id_emp <= %1")

@@ -1,3 +1,4 @@
+#include "TestInstallation.h"
 #include "guide/GuideQueries.h"
 #include "guide/clsGuia.h"
 #include "output/clsExportar.h"
@@ -73,10 +74,7 @@ private:
     std::function<void(Recordset&)> m_duranteEscritura;
 
     // The guide's recordset, as its grid shows it.
-    Recordset* registros()
-    {
-        return ControlRegistry::find<FlexGrid>(gFormMenu, QStringLiteral("mfgdatos"))->dataSource();
-    }
+    Recordset* registros() { return TestInstallation::guideGrid()->dataSource(); }
 
     // An export object whose writer is the fake.
     std::unique_ptr<clsExportar> exportador()
@@ -102,11 +100,7 @@ private Q_SLOTS:
         QVERIFY(m_carpeta.isValid());
         DialogService::setScripted(true);
         clsMenu::registraPantalla(1, [] { return std::make_unique<clsGuia>(); });
-        delete gFormMenu.data();
-        liberaGlobales();
-        qputenv("TARVESA_SCREEN_WIDTH", "1024");
-        mdMain::Main();
-        gMenu().Muestra(1);
+        QVERIFY(TestInstallation::showGuide());
         QVERIFY(registros());
     }
 
@@ -130,11 +124,7 @@ private Q_SLOTS:
     void opensOnTheSpreadsheetWithTheCount()
     {
         Recordset* rs = registros();
-        const int total = [] {
-            Recordset c;
-            c.open(QStringLiteral("SELECT count(*) FROM tbl_empresas"), gConexion());
-            return c.field(0).value().toInt();
-        }();
+        const int total = TestInstallation::count(QStringLiteral("SELECT count(*) FROM tbl_empresas"));
         QCOMPARE(rs->recordCount(), total);
         QString cuenta;
         int elegido = -1;
@@ -144,7 +134,7 @@ private Q_SLOTS:
             pulsa(boton(form, "icancelar"));
         });
         // From the guide's toolbar.
-        pulsa(ControlRegistry::find(gFormMenu, QStringLiteral("exportar")));
+        pulsa(TestInstallation::control(QStringLiteral("exportar")));
         QCOMPARE(DialogService::formsShown(), QStringList {QStringLiteral("frmExportar")});
         QCOMPARE(cuenta, QString::number(total) + QStringLiteral(" Registros"));
         QCOMPARE(elegido, clsExportar::kHojaCalculo);

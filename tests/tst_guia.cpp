@@ -1,3 +1,4 @@
+#include "TestInstallation.h"
 #include "guide/CaptionHistory.h"
 #include "guide/GuideGrid.h"
 #include "guide/GuideLayout.h"
@@ -6,6 +7,7 @@
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
 #include "platform/db/SpanishText.h"
+#include "platform/db/SqlText.h"
 #include "platform/ui/ControlRegistry.h"
 #include "platform/ui/DialogService.h"
 #include "platform/ui/FlexGrid.h"
@@ -47,15 +49,8 @@ QString hasta(int id)
     return GuideQueries::selectList() + QStringLiteral(" FROM tbl_empresas WHERE id_emp <= %1").arg(id);
 }
 
-QWidget* control(const QString& nombre)
-{
-    return ControlRegistry::find(gFormMenu, nombre);
-}
-
-FlexGrid* grid()
-{
-    return ControlRegistry::find<FlexGrid>(gFormMenu, QStringLiteral("mfgdatos"));
-}
+using TestInstallation::control;
+using TestInstallation::guideGrid;
 
 clsGuia* guia()
 {
@@ -64,15 +59,8 @@ clsGuia* guia()
 
 QString registros()
 {
-    auto* label = ControlRegistry::find<QLabel>(gFormMenu, QStringLiteral("registros"));
+    auto* label = control<QLabel>(QStringLiteral("registros"));
     return label ? label->text() : QString();
-}
-
-int scalar(const QString& sql)
-{
-    Recordset rs;
-    rs.open(sql, gConexion());
-    return rs.field(0).value().toInt();
 }
 
 QPoint headerPoint(FlexGrid* g, int col, int offset)
@@ -117,21 +105,21 @@ void type(QWidget* widget, const QString& text)
 // A click on a heading where the hand shows, at the start of its caption.
 void sortBy(int col)
 {
-    QWidget* header = grid()->horizontalHeader()->viewport();
-    const QPoint pos = headerPoint(grid(), col, 3);
+    QWidget* header = guideGrid()->horizontalHeader()->viewport();
+    const QPoint pos = headerPoint(guideGrid(), col, 3);
     moveTo(header, pos);
-    QCOMPARE(grid()->mousePointer(), FlexGrid::Pointer::Custom);
+    QCOMPARE(guideGrid()->mousePointer(), FlexGrid::Pointer::Custom);
     QTest::mouseClick(header, Qt::LeftButton, {}, pos);
 }
 
 void doubleClickMarker(int row)
 {
-    doubleClick(grid()->verticalHeader()->viewport(), markerPoint(grid(), row));
+    doubleClick(guideGrid()->verticalHeader()->viewport(), markerPoint(guideGrid(), row));
 }
 
 QRgb marker(int row)
 {
-    return grid()->flexModel()->cellBackColor(row, 0).rgb();
+    return guideGrid()->flexModel()->cellBackColor(row, 0).rgb();
 }
 
 // Every row's marker shows whether its company (known by its unique name) is marked.
@@ -139,8 +127,8 @@ bool marksFollow(const QSet<QString>& marcadas, QString* fallo)
 {
     const QRgb si = GuideGrid::markedColor().rgb();
     const QRgb no = GuideGrid::unmarkedColor().rgb();
-    for (int r = 1; r < grid()->rows(); ++r) {
-        const QString nombre = grid()->textMatrix(r, 3);
+    for (int r = 1; r < guideGrid()->rows(); ++r) {
+        const QString nombre = guideGrid()->textMatrix(r, 3);
         const QRgb esperado = marcadas.contains(nombre) ? si : no;
         if (marker(r) != esperado) {
             *fallo = QStringLiteral("row %1 (%2)").arg(r).arg(nombre);
@@ -152,10 +140,9 @@ bool marksFollow(const QSet<QString>& marcadas, QString* fallo)
 
 bool storedMark(const QString& nombre)
 {
-    return scalar(
-               QStringLiteral("SELECT seleccionada FROM tbl_empresas WHERE empresa = %1")
-                   .arg(QStringLiteral("'") + QString(nombre).replace(QLatin1Char('\''), QLatin1String("''"))
-                       + QLatin1Char('\'')))
+    return TestInstallation::scalar(QStringLiteral("SELECT seleccionada FROM tbl_empresas WHERE empresa = %1")
+                                        .arg(SqlText::literal(nombre)))
+               .toInt()
         != 0;
 }
 
@@ -171,13 +158,13 @@ private:
     {
         QSet<QString> nombres;
         for (int id : ids) {
-            Recordset rs;
-            rs.open(
-                QStringLiteral("SELECT empresa FROM tbl_empresas WHERE id_emp = %1").arg(id), gConexion());
-            const QString nombre = rs.field(0).toString();
+            const QString nombre = TestInstallation::scalar(
+                QStringLiteral("SELECT empresa FROM tbl_empresas WHERE id_emp = %1").arg(id))
+                                       .toString();
             [&] {
-                QCOMPARE(scalar(QStringLiteral("SELECT count(*) FROM tbl_empresas WHERE empresa = '%1'")
-                                    .arg(QString(nombre).replace(QLatin1Char('\''), QLatin1String("''")))),
+                QCOMPARE(TestInstallation::count(
+                             QStringLiteral("SELECT count(*) FROM tbl_empresas WHERE empresa = %1")
+                                 .arg(SqlText::literal(nombre))),
                     1);
             }();
             gConexion().execute(
@@ -185,19 +172,6 @@ private:
             nombres.insert(nombre);
         }
         return nombres;
-    }
-
-    void arranca(int ancho)
-    {
-        delete gFormMenu.data();
-        liberaGlobales();
-        qputenv("TARVESA_SCREEN_WIDTH", QByteArray::number(ancho));
-        mdMain::Main();
-        QVERIFY(gFormMenu);
-        gMenu().Muestra(1);
-        QVERIFY(guia());
-        QVERIFY(grid());
-        QCoreApplication::processEvents();
     }
 
 private Q_SLOTS:
@@ -210,7 +184,7 @@ private Q_SLOTS:
     void init()
     {
         DialogService::clearShown();
-        arranca(1024);
+        QVERIFY(TestInstallation::showGuide(1024));
         gConexion().execute(QStringLiteral("UPDATE tbl_empresas SET seleccionada = 0"));
         guia()->muestraDatos(1);
     }
@@ -234,15 +208,15 @@ private Q_SLOTS:
     {
         QFETCH(int, indice);
         const QString sector = GuideQueries::sectorCaption(indice).section(QStringLiteral(": "), 1);
-        const int esperado
-            = scalar(QStringLiteral("SELECT count(*) FROM tbl_empresas WHERE sector = '%1'").arg(sector));
+        const int esperado = TestInstallation::count(
+            QStringLiteral("SELECT count(*) FROM tbl_empresas WHERE sector = '%1'").arg(sector));
         QVERIFY(esperado > 0);
         QCOMPARE(guia()->setDatosGrid(GuideQueries::sectorSql(indice), GuideQueries::sectorCaption(indice)),
             esperado);
-        QCOMPARE(grid()->rows(), esperado + 1);
+        QCOMPARE(guideGrid()->rows(), esperado + 1);
         // Stored in any case: the query matches them all.
-        for (int r = 1; r < grid()->rows(); ++r)
-            QCOMPARE(SpanishText::compare(grid()->textMatrix(r, 2), sector), 0);
+        for (int r = 1; r < guideGrid()->rows(); ++r)
+            QCOMPARE(SpanishText::compare(guideGrid()->textMatrix(r, 2), sector), 0);
         QCOMPARE(guia()->getTitulo(), GuideQueries::sectorCaption(indice));
     }
 
@@ -332,35 +306,34 @@ private Q_SLOTS:
     void fillCopiesUpToTheLimitAndBindsBeyond_data()
     {
         QTest::addColumn<QString>("sql");
-        QTest::addColumn<int>("companies");
         QTest::addColumn<bool>("bound");
-        QTest::newRow("3000 copied") << hasta(3000) << 3000 << false;
-        QTest::newRow("3001 bound") << hasta(3001) << 3001 << true;
-        QTest::newRow("all companies bound") << GuideQueries::allCompaniesSql() << 3500 << true;
-        QTest::newRow("a sector copied") << GuideQueries::sectorSql(5) << 755 << false;
+        QTest::newRow("3000 copied") << hasta(3000) << false;
+        QTest::newRow("3001 bound") << hasta(3001) << true;
+        QTest::newRow("all companies bound") << GuideQueries::allCompaniesSql() << true;
+        QTest::newRow("a sector copied") << GuideQueries::sectorSql(5) << false;
     }
 
     void fillCopiesUpToTheLimitAndBindsBeyond()
     {
         QFETCH(QString, sql);
-        QFETCH(int, companies);
         QFETCH(bool, bound);
+        const int companies = TestInstallation::rowCount(sql);
         const QSet<QString> marcadas = marca({2, 1500, companies});
         QCOMPARE(guia()->setDatosGrid(sql, QStringLiteral("Prueba")), companies);
-        QCOMPARE(grid()->dataSource() != nullptr, bound);
-        QCOMPARE(grid()->rows(), companies + 1);
-        QCOMPARE(grid()->cols(), GuideGrid::kColumns);
+        QCOMPARE(guideGrid()->dataSource() != nullptr, bound);
+        QCOMPARE(guideGrid()->rows(), companies + 1);
+        QCOMPARE(guideGrid()->cols(), GuideGrid::kColumns);
         QCOMPARE(registros(), QStringLiteral("Empresas: %1").arg(companies));
         QCOMPARE(guia()->getTitulo(), QStringLiteral("Prueba"));
-        QCOMPARE(grid()->row(), 1);
-        QCOMPARE(grid()->col(), 0);
+        QCOMPARE(guideGrid()->row(), 1);
+        QCOMPARE(guideGrid()->col(), 0);
         QString fallo;
         QVERIFY2(marksFollow(marcadas, &fallo), qPrintable(fallo));
 
         // A header sort binds whatever the number.
         sortBy(3);
-        QVERIFY(grid()->dataSource());
-        QCOMPARE(grid()->rows(), companies + 1);
+        QVERIFY(guideGrid()->dataSource());
+        QCOMPARE(guideGrid()->rows(), companies + 1);
         QVERIFY2(marksFollow(marcadas, &fallo), qPrintable(fallo));
         QCOMPARE(registros(), QStringLiteral("Empresas: %1").arg(companies));
         QCOMPARE(guia()->getTitulo(), QStringLiteral("Prueba"));
@@ -371,7 +344,8 @@ private Q_SLOTS:
         QCOMPARE(guia()->getTitulo(), QStringLiteral("Sector: Todos"));
         QCOMPARE(guia()->getTipo(), 1);
         QCOMPARE(guia()->getSector(), GuideQueries::kNoSector);
-        QCOMPARE(grid()->rows() - 1, scalar(QStringLiteral("SELECT count(*) FROM tbl_empresas")));
+        QCOMPARE(guideGrid()->rows() - 1,
+            TestInstallation::count(QStringLiteral("SELECT count(*) FROM tbl_empresas")));
         for (const QString& nombre : kToolbar + kCaptions
                 + QStringList {
                     "versel", "desmarcarsel", "busqueda", "lbusqueda", "guia", "mfgdatos", "registros"})
@@ -380,10 +354,10 @@ private Q_SLOTS:
         QVERIFY(!control(QStringLiteral("cabecera"))->isVisible());
         QCOMPARE(Twips::left(control(QStringLiteral("registros"))), Twips::fromPixels(Twips::toPixels(900)));
         // Headings show their format texts; the last column only has its caption.
-        QCOMPARE(grid()->textMatrix(0, 8), QStringLiteral("Población "));
-        QCOMPARE(grid()->textMatrix(0, 23), QStringLiteral("PV"));
-        QVERIFY(grid()->colAlignment(11) & Qt::AlignRight);
-        QVERIFY(grid()->colAlignment(3) & Qt::AlignLeft);
+        QCOMPARE(guideGrid()->textMatrix(0, 8), QStringLiteral("Población "));
+        QCOMPARE(guideGrid()->textMatrix(0, 23), QStringLiteral("PV"));
+        QVERIFY(guideGrid()->colAlignment(11) & Qt::AlignRight);
+        QVERIFY(guideGrid()->colAlignment(3) & Qt::AlignLeft);
     }
 
     void marksFollowTheDatabaseAfterSortAndUndo()
@@ -412,20 +386,20 @@ private Q_SLOTS:
     {
         QFETCH(QString, sql);
         QVERIFY(guia()->setDatosGrid(sql, QStringLiteral("t")) > 5);
-        const QString nombre = grid()->textMatrix(5, 3);
+        const QString nombre = guideGrid()->textMatrix(5, 3);
         doubleClickMarker(5);
-        QCOMPARE(grid()->row(), 5);
+        QCOMPARE(guideGrid()->row(), 5);
         QCOMPARE(marker(5), GuideGrid::markedColor().rgb());
         QVERIFY(storedMark(nombre));
-        QVERIFY(GuideGrid::isMarked(grid()->textMatrix(5, 1)));
+        QVERIFY(GuideGrid::isMarked(guideGrid()->textMatrix(5, 1)));
         doubleClickMarker(5);
         QCOMPARE(marker(5), GuideGrid::unmarkedColor().rgb());
         QVERIFY(!storedMark(nombre));
-        QVERIFY(!GuideGrid::isMarked(grid()->textMatrix(5, 1)));
+        QVERIFY(!GuideGrid::isMarked(guideGrid()->textMatrix(5, 1)));
         QVERIFY(DialogService::shown().isEmpty());
 
         // The stored value decides, not a colour that says otherwise.
-        grid()->flexModel()->setCellBackColor(5, 0, GuideGrid::markedColor());
+        guideGrid()->flexModel()->setCellBackColor(5, 0, GuideGrid::markedColor());
         doubleClickMarker(5);
         QVERIFY(storedMark(nombre));
         QCOMPARE(marker(5), GuideGrid::markedColor().rgb());
@@ -433,9 +407,9 @@ private Q_SLOTS:
 
     void theCornerTogglesTheCurrentRow()
     {
-        grid()->setRow(3);
-        const QString nombre = grid()->textMatrix(3, 3);
-        auto* corner = grid()->findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly);
+        guideGrid()->setRow(3);
+        const QString nombre = guideGrid()->textMatrix(3, 3);
+        auto* corner = guideGrid()->findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly);
         QVERIFY(corner);
         doubleClick(corner, corner->rect().center());
         QVERIFY(storedMark(nombre));
@@ -444,13 +418,13 @@ private Q_SLOTS:
 
     void aMarkThatCannotBeStoredIsUndoneAndSaid()
     {
-        const QString nombre = grid()->textMatrix(4, 3);
+        const QString nombre = guideGrid()->textMatrix(4, 3);
         sqlite3_exec(gConexion().handle(), "PRAGMA query_only = 1", nullptr, nullptr, nullptr);
         doubleClickMarker(4);
         sqlite3_exec(gConexion().handle(), "PRAGMA query_only = 0", nullptr, nullptr, nullptr);
         QCOMPARE(marker(4), GuideGrid::unmarkedColor().rgb());
         QVERIFY(!storedMark(nombre));
-        QVERIFY(!GuideGrid::isMarked(grid()->dataSource()->valueAt(3, 0)));
+        QVERIFY(!GuideGrid::isMarked(guideGrid()->dataSource()->valueAt(3, 0)));
         QCOMPARE(DialogService::shown().size(), 1);
         QCOMPARE(DialogService::shown().first().icon, DialogService::Icon::Critical);
         // The program goes on: the next mark is stored.
@@ -461,16 +435,16 @@ private Q_SLOTS:
     void aFailedQueryIsSaidAndTheGridKeepsWhatItShowed()
     {
         QVERIFY(guia()->setDatosGrid(GuideQueries::sectorSql(2), QStringLiteral("Sector: EQUIPAMIENTO")) > 0);
-        const int filas = grid()->rows();
-        const QString primera = grid()->textMatrix(1, 3);
+        const int filas = guideGrid()->rows();
+        const QString primera = guideGrid()->textMatrix(1, 3);
         const QString cuenta = registros();
         const int n = guia()->setDatosGrid(
             GuideQueries::selectList() + QStringLiteral(" FROM tbl_no_existe"), QStringLiteral("Otra"));
         QCOMPARE(n, clsGuia::kConsultaFallida);
         QCOMPARE(DialogService::shown().size(), 1);
         QCOMPARE(DialogService::shown().first().icon, DialogService::Icon::Critical);
-        QCOMPARE(grid()->rows(), filas);
-        QCOMPARE(grid()->textMatrix(1, 3), primera);
+        QCOMPARE(guideGrid()->rows(), filas);
+        QCOMPARE(guideGrid()->textMatrix(1, 3), primera);
         QCOMPARE(registros(), cuenta);
         QCOMPARE(guia()->getTitulo(), QStringLiteral("Sector: EQUIPAMIENTO"));
 
@@ -483,7 +457,7 @@ private Q_SLOTS:
         QCOMPARE(DialogService::shown().size(), 1);
         QCOMPARE(DialogService::shown().first().icon, DialogService::Icon::Critical);
         QCOMPARE(guia()->getTitulo(), QStringLiteral("Sector: EQUIPAMIENTO"));
-        QCOMPARE(grid()->textMatrix(1, 3), primera);
+        QCOMPARE(guideGrid()->textMatrix(1, 3), primera);
     }
 
     void aFailingUndoKeepsTheGuideAndSaysWhy()
@@ -507,7 +481,7 @@ private Q_SLOTS:
         // Caption, count and rows belong together.
         QCOMPARE(guia()->getTitulo(), QStringLiteral("  Empresa: *nada*"));
         QCOMPARE(registros(), QStringLiteral("Empresas: 0"));
-        QCOMPARE(grid()->rows(), 1);
+        QCOMPARE(guideGrid()->rows(), 1);
         QVERIFY(control(QStringLiteral("guia"))->isVisible());
     }
 
@@ -537,23 +511,25 @@ private Q_SLOTS:
     {
         const int tipo = guia()->getTipo();
         QCOMPARE(guia()->setDatosGrid(hasta(0), QStringLiteral("Nada")), 0);
-        QCOMPARE(grid()->rows(), 1);
+        QCOMPARE(guideGrid()->rows(), 1);
         QCOMPARE(registros(), QStringLiteral("Empresas: 0"));
         QCOMPARE(guia()->getTitulo(), QStringLiteral("Nada"));
         QCOMPARE(guia()->getTipo(), tipo);
-        QCOMPARE(grid()->textMatrix(0, 3), QStringLiteral("Nombre de la Empresa "));
+        QCOMPARE(guideGrid()->textMatrix(0, 3), QStringLiteral("Nombre de la Empresa "));
         // Nothing stale to mark: the marker column and the corner have no company behind them.
-        doubleClick(grid()->verticalHeader()->viewport(), QPoint(3, 3));
-        doubleClick(grid()->viewport(), grid()->viewport()->rect().center());
-        auto* corner = grid()->findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly);
+        doubleClick(guideGrid()->verticalHeader()->viewport(), QPoint(3, 3));
+        doubleClick(guideGrid()->viewport(), guideGrid()->viewport()->rect().center());
+        auto* corner = guideGrid()->findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly);
         doubleClick(corner, corner->rect().center());
-        QCOMPARE(scalar(QStringLiteral("SELECT count(*) FROM tbl_empresas WHERE seleccionada")), 0);
+        QCOMPARE(
+            TestInstallation::count(QStringLiteral("SELECT count(*) FROM tbl_empresas WHERE seleccionada")),
+            0);
         QVERIFY(DialogService::shown().isEmpty());
         // Typing finds nothing and moves nothing.
-        auto* busqueda = ControlRegistry::find<QLineEdit>(gFormMenu, QStringLiteral("busqueda"));
+        auto* busqueda = control<QLineEdit>(QStringLiteral("busqueda"));
         type(busqueda, QStringLiteral("a'"));
         busqueda->clear();
-        QCOMPARE(grid()->row(), 0);
+        QCOMPARE(guideGrid()->row(), 0);
     }
 
     void countsPast32767()
@@ -561,87 +537,97 @@ private Q_SLOTS:
         QString copias = QStringLiteral("SELECT 1 AS k");
         for (int i = 2; i <= 10; ++i)
             copias += QStringLiteral(" UNION ALL SELECT %1").arg(i);
-        marca({3500});
+        // The last company, marked: the last row of each copy.
+        marca({TestInstallation::count(QStringLiteral("SELECT max(id_emp) FROM tbl_empresas"))});
+        const int empresas = TestInstallation::count(QStringLiteral("SELECT count(*) FROM tbl_empresas"));
+        const int filas = 10 * empresas;
+        QVERIFY(filas > 32767);
         const QString sql = GuideQueries::selectList() + QStringLiteral(" FROM tbl_empresas, (") + copias
             + QStringLiteral(") ORDER BY k, id_emp");
-        QCOMPARE(guia()->setDatosGrid(sql, QStringLiteral("Muchas")), 35000);
-        QCOMPARE(registros(), QStringLiteral("Empresas: 35000"));
-        QCOMPARE(grid()->rows(), 35001);
-        QCOMPARE(marker(35000), GuideGrid::markedColor().rgb());
-        QCOMPARE(marker(34999), GuideGrid::unmarkedColor().rgb());
-        QCOMPARE(marker(3500), GuideGrid::markedColor().rgb());
+        QCOMPARE(guia()->setDatosGrid(sql, QStringLiteral("Muchas")), filas);
+        QCOMPARE(registros(), QStringLiteral("Empresas: %1").arg(filas));
+        QCOMPARE(guideGrid()->rows(), filas + 1);
+        QCOMPARE(marker(filas), GuideGrid::markedColor().rgb());
+        QCOMPARE(marker(filas - 1), GuideGrid::unmarkedColor().rgb());
+        QCOMPARE(marker(empresas), GuideGrid::markedColor().rgb());
         guia()->muestraDatos(1);
         QVERIFY(guia()->deshacer());
-        QCOMPARE(registros(), QStringLiteral("Empresas: 35000"));
+        QCOMPARE(registros(), QStringLiteral("Empresas: %1").arg(filas));
         QCOMPARE(guia()->getTitulo(), QStringLiteral("Muchas"));
-        QCOMPARE(marker(35000), GuideGrid::markedColor().rgb());
+        QCOMPARE(marker(filas), GuideGrid::markedColor().rgb());
     }
 
     void undoGoesBackWithItsCaptionAndTwiceReturns()
     {
+        const int todas = TestInstallation::count(QStringLiteral("SELECT count(*) FROM tbl_empresas"));
+        const int catering = TestInstallation::rowCount(GuideQueries::sectorSql(0));
+        QVERIFY(catering > 0 && catering < todas);
         QVERIFY(!guia()->deshacer()); // nothing before the first query
         QCOMPARE(guia()->getTitulo(), QStringLiteral("Sector: Todos"));
-        QCOMPARE(registros(), QStringLiteral("Empresas: 3500"));
+        QCOMPARE(registros(), QStringLiteral("Empresas: %1").arg(todas));
 
-        QCOMPARE(guia()->setDatosGrid(GuideQueries::sectorSql(0), GuideQueries::sectorCaption(0)), 339);
+        QCOMPARE(guia()->setDatosGrid(GuideQueries::sectorSql(0), GuideQueries::sectorCaption(0)), catering);
         QVERIFY(guia()->deshacer());
         QCOMPARE(guia()->getTitulo(), QStringLiteral("Sector: Todos"));
-        QCOMPARE(registros(), QStringLiteral("Empresas: 3500"));
-        QCOMPARE(grid()->rows(), 3501);
+        QCOMPARE(registros(), QStringLiteral("Empresas: %1").arg(todas));
+        QCOMPARE(guideGrid()->rows(), todas + 1);
         QVERIFY(guia()->deshacer());
         QCOMPARE(guia()->getTitulo(), QStringLiteral("Sector: CATERING"));
-        QCOMPARE(registros(), QStringLiteral("Empresas: 339"));
-        QCOMPARE(grid()->rows(), 340);
+        QCOMPARE(registros(), QStringLiteral("Empresas: %1").arg(catering));
+        QCOMPARE(guideGrid()->rows(), catering + 1);
         // Hidden columns stay hidden after every refill.
-        QCOMPARE(grid()->colWidth(1), 0);
-        QCOMPARE(grid()->colWidth(23), 0);
-        QVERIFY(grid()->horizontalHeader()->isSectionHidden(0));
-        QVERIFY(grid()->horizontalHeader()->isSectionHidden(22));
+        QCOMPARE(guideGrid()->colWidth(1), 0);
+        QCOMPARE(guideGrid()->colWidth(23), 0);
+        QVERIFY(guideGrid()->horizontalHeader()->isSectionHidden(0));
+        QVERIFY(guideGrid()->horizontalHeader()->isSectionHidden(22));
     }
 
     void aHeaderSortsAscendingThenDescendingAndKeepsTheView()
     {
         guia()->setDatosGrid(GuideQueries::sectorSql(1), GuideQueries::sectorCaption(1));
-        QVERIFY(grid()->setLeftCol(5));
+        QVERIFY(guideGrid()->setLeftCol(5));
         QCoreApplication::processEvents();
-        const int izquierda = grid()->leftCol();
+        const int izquierda = guideGrid()->leftCol();
         sortBy(6);
-        QCOMPARE(grid()->leftCol(), izquierda);
-        for (int r = 2; r < grid()->rows(); ++r)
-            QVERIFY(SpanishText::compare(grid()->textMatrix(r - 1, 6), grid()->textMatrix(r, 6)) <= 0);
+        QCOMPARE(guideGrid()->leftCol(), izquierda);
+        for (int r = 2; r < guideGrid()->rows(); ++r)
+            QVERIFY(
+                SpanishText::compare(guideGrid()->textMatrix(r - 1, 6), guideGrid()->textMatrix(r, 6)) <= 0);
         sortBy(6);
-        for (int r = 2; r < grid()->rows(); ++r)
-            QVERIFY(SpanishText::compare(grid()->textMatrix(r - 1, 6), grid()->textMatrix(r, 6)) >= 0);
-        QCOMPARE(registros(), QStringLiteral("Empresas: 868"));
+        for (int r = 2; r < guideGrid()->rows(); ++r)
+            QVERIFY(
+                SpanishText::compare(guideGrid()->textMatrix(r - 1, 6), guideGrid()->textMatrix(r, 6)) >= 0);
+        QCOMPARE(registros(),
+            QStringLiteral("Empresas: %1").arg(TestInstallation::rowCount(GuideQueries::sectorSql(1))));
         QCOMPARE(guia()->getTitulo(), QStringLiteral("Sector: DISTRIBUCION"));
     }
 
     void theHandShowsOnlyOverTheCaptionAndOnlyThereASortRuns()
     {
-        QWidget* header = grid()->horizontalHeader()->viewport();
-        const QPoint fuera = headerPoint(grid(), 3, grid()->horizontalHeader()->sectionSize(2) - 3);
+        QWidget* header = guideGrid()->horizontalHeader()->viewport();
+        const QPoint fuera = headerPoint(guideGrid(), 3, guideGrid()->horizontalHeader()->sectionSize(2) - 3);
         moveTo(header, fuera);
-        QCOMPARE(grid()->mousePointer(), FlexGrid::Pointer::Default);
-        const QString primera = grid()->textMatrix(1, 3);
+        QCOMPARE(guideGrid()->mousePointer(), FlexGrid::Pointer::Default);
+        const QString primera = guideGrid()->textMatrix(1, 3);
         QTest::mouseClick(header, Qt::LeftButton, {}, fuera);
-        QCOMPARE(grid()->textMatrix(1, 3), primera);
-        QVERIFY(!grid()->dataSource()->source().contains(QStringLiteral("ORDER BY")));
+        QCOMPARE(guideGrid()->textMatrix(1, 3), primera);
+        QVERIFY(!guideGrid()->dataSource()->source().contains(QStringLiteral("ORDER BY")));
 
-        moveTo(grid()->viewport(), QPoint(20, 20));
-        QCOMPARE(grid()->mousePointer(), FlexGrid::Pointer::Default);
-        moveTo(header, headerPoint(grid(), 3, 3));
-        QCOMPARE(grid()->mousePointer(), FlexGrid::Pointer::Custom);
+        moveTo(guideGrid()->viewport(), QPoint(20, 20));
+        QCOMPARE(guideGrid()->mousePointer(), FlexGrid::Pointer::Default);
+        moveTo(header, headerPoint(guideGrid(), 3, 3));
+        QCOMPARE(guideGrid()->mousePointer(), FlexGrid::Pointer::Custom);
     }
 
     void aDoubleClickOnAHeaderSortsOnce()
     {
-        QWidget* header = grid()->horizontalHeader()->viewport();
-        const QPoint pos = headerPoint(grid(), 3, 3);
+        QWidget* header = guideGrid()->horizontalHeader()->viewport();
+        const QPoint pos = headerPoint(guideGrid(), 3, 3);
         moveTo(header, pos);
         doubleClick(header, pos);
-        QVERIFY(grid()->dataSource()->source().endsWith(QStringLiteral("ORDER BY empresa ASC")));
+        QVERIFY(guideGrid()->dataSource()->source().endsWith(QStringLiteral("ORDER BY empresa ASC")));
         doubleClick(header, pos);
-        QVERIFY(grid()->dataSource()->source().endsWith(QStringLiteral("ORDER BY empresa DESC")));
+        QVERIFY(guideGrid()->dataSource()->source().endsWith(QStringLiteral("ORDER BY empresa DESC")));
     }
 
     void theSearchBoxFindsTheTypedTextLiterally_data()
@@ -668,28 +654,28 @@ private Q_SLOTS:
         sortBy(3);
         if (descendente)
             sortBy(3);
-        grid()->setTopRow(100);
-        grid()->setRow(100);
-        auto* busqueda = ControlRegistry::find<QLineEdit>(gFormMenu, QStringLiteral("busqueda"));
+        guideGrid()->setTopRow(100);
+        guideGrid()->setRow(100);
+        auto* busqueda = control<QLineEdit>(QStringLiteral("busqueda"));
         type(busqueda, texto);
         // Each keystroke jumps to the first name, in the grid's order, that begins with the text so far.
         int esperada = 100;
         for (qsizetype n = 1; n <= texto.size(); ++n) {
             const QString buscado = SpanishText::fold(texto.left(n));
-            for (int r = 1; r < grid()->rows(); ++r) {
-                if (SpanishText::fold(grid()->textMatrix(r, 3)).startsWith(buscado)) {
+            for (int r = 1; r < guideGrid()->rows(); ++r) {
+                if (SpanishText::fold(guideGrid()->textMatrix(r, 3)).startsWith(buscado)) {
                     esperada = r;
                     break;
                 }
             }
         }
         QCOMPARE(busqueda->text(), texto);
-        QCOMPARE(grid()->row(), esperada);
-        QCOMPARE(grid()->topRow(), esperada);
+        QCOMPARE(guideGrid()->row(), esperada);
+        QCOMPARE(guideGrid()->topRow(), esperada);
         QVERIFY(DialogService::shown().isEmpty());
         busqueda->clear();
-        QCOMPARE(grid()->row(), 1);
-        QCOMPARE(grid()->topRow(), 1);
+        QCOMPARE(guideGrid()->row(), 1);
+        QCOMPARE(guideGrid()->topRow(), 1);
     }
 
     void layoutAtEachResolution_data()
@@ -729,28 +715,28 @@ private Q_SLOTS:
         QFETCH(QPoint, desmarcar);
         QFETCH(int, huecoSectores);
         QFETCH(int, cuentaSobreElPie);
-        arranca(ancho);
+        QVERIFY(TestInstallation::showGuide(ancho));
         // Twips land on whole pixels: a design number may come out one pixel short.
         const auto cerca = [](int pixels, int twips) { return qAbs(pixels - Twips::toPixels(twips)) <= 1; };
         QWidget* pag = control(QStringLiteral("guia"));
         QVERIFY(cerca(pag->x(), pagina.x()) && cerca(pag->y(), pagina.y()));
         QVERIFY(cerca(pag->width(), pagina.width()) && cerca(pag->height(), pagina.height()));
         // The grid at 100, 500 in the page, W - 200 wide, down to the contact line 300 above the foot.
-        QVERIFY(cerca(grid()->x(), 100) && cerca(grid()->y(), 500));
-        QVERIFY(cerca(grid()->width(), pagina.width() - 200));
-        QVERIFY(cerca(grid()->height(), pagina.height() - 800));
-        QCOMPARE(grid()->font().pointSizeF(), fuenteRejilla);
+        QVERIFY(cerca(guideGrid()->x(), 100) && cerca(guideGrid()->y(), 500));
+        QVERIFY(cerca(guideGrid()->width(), pagina.width() - 200));
+        QVERIFY(cerca(guideGrid()->height(), pagina.height() - 800));
+        QCOMPARE(guideGrid()->font().pointSizeF(), fuenteRejilla);
         // The contact line and its mail link below the grid, inside the page, on one line.
         QWidget* frase = control(QStringLiteral("titulo"));
         QWidget* correo = control(QStringLiteral("mail"));
         QVERIFY(cerca(frase->y(), pagina.height() - 300));
-        QVERIFY(frase->y() >= grid()->y() + grid()->height());
+        QVERIFY(frase->y() >= guideGrid()->y() + guideGrid()->height());
         QVERIFY(frase->y() + frase->height() <= pag->height());
         QCOMPARE(correo->x(), frase->x() + frase->width());
         QCOMPARE(correo->y(), frase->y());
         // Hidden columns stay hidden, every other one shows.
         for (int c = 0; c < GuideGrid::kColumns; ++c)
-            QCOMPARE(grid()->colWidth(c) == 0, c == 1 || c == 23);
+            QCOMPARE(guideGrid()->colWidth(c) == 0, c == 1 || c == 23);
         QWidget* caja = control(QStringLiteral("busqueda"));
         QWidget* rotulo = control(QStringLiteral("lbusqueda"));
         QVERIFY(cerca(caja->x(), Twips::left(rotulo) + Twips::width(rotulo) + 50));
@@ -796,33 +782,33 @@ private Q_SLOTS:
 
     void columnWidthsFollowTheLayout()
     {
-        arranca(800);
+        QVERIFY(TestInstallation::showGuide(800));
         int pequena = 0;
         QList<int> anchos800;
         for (int c = 0; c < GuideGrid::kColumns; ++c)
-            anchos800.append(grid()->colWidth(c));
-        const double fuente800 = grid()->font().pointSizeF();
+            anchos800.append(guideGrid()->colWidth(c));
+        const double fuente800 = guideGrid()->font().pointSizeF();
         sortBy(3);
-        QCOMPARE(grid()->colWidth(1), 0);
-        QCOMPARE(grid()->colWidth(23), 0);
-        arranca(1024);
+        QCOMPARE(guideGrid()->colWidth(1), 0);
+        QCOMPARE(guideGrid()->colWidth(23), 0);
+        QVERIFY(TestInstallation::showGuide(1024));
         for (int c = 0; c < GuideGrid::kColumns; ++c) {
-            if (anchos800[c] < grid()->colWidth(c))
+            if (anchos800[c] < guideGrid()->colWidth(c))
                 ++pequena;
         }
         // Most columns are narrower in the small layout, some are not; the font is smaller.
         QVERIFY(pequena > GuideGrid::kColumns / 2);
         QVERIFY(pequena < GuideGrid::kColumns - 2);
-        QVERIFY(fuente800 < grid()->font().pointSizeF());
-        QVERIFY(anchos800[3] < grid()->colWidth(3));
-        QVERIFY(anchos800[7] > grid()->colWidth(7));
+        QVERIFY(fuente800 < guideGrid()->font().pointSizeF());
+        QVERIFY(anchos800[3] < guideGrid()->colWidth(3));
+        QVERIFY(anchos800[7] > guideGrid()->colWidth(7));
     }
 
     void desmarcarPutsTheNormalFacesBack()
     {
         QList<ImageButton*> botones;
         for (const QString& nombre : kToolbar + QStringList {"versel", "desmarcarsel"})
-            botones.append(ControlRegistry::find<ImageButton>(gFormMenu, nombre));
+            botones.append(control<ImageButton>(nombre));
         for (ImageButton* b : botones) {
             b->showRollover();
             QCOMPARE(b->face(), QLatin1Char('R') + b->picture());
@@ -853,7 +839,8 @@ private Q_SLOTS:
         QVERIFY(ajeno);
         gMenu().Muestra(1);
         QVERIFY(guia());
-        QCOMPARE(grid()->rows(), 3501);
+        QCOMPARE(guideGrid()->rows(),
+            TestInstallation::count(QStringLiteral("SELECT count(*) FROM tbl_empresas")) + 1);
         type(ajeno, QStringLiteral("hotel"));
         gMenu().Muestra(2);
         for (const QString& nombre : kControles) {

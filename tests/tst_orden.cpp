@@ -1,3 +1,4 @@
+#include "TestInstallation.h"
 #include "core/clsDatosBD.h"
 #include "guide/GuideQueries.h"
 #include "guide/clsGuia.h"
@@ -21,10 +22,7 @@ namespace {
 
 const QString kTodas = GuideQueries::selectList() + QStringLiteral("FROM tbl_empresas");
 
-FlexGrid* grid()
-{
-    return ControlRegistry::find<FlexGrid>(gFormMenu, QStringLiteral("mfgdatos"));
-}
+using TestInstallation::guideGrid;
 
 void pulsa(QWidget* w)
 {
@@ -81,20 +79,16 @@ class TestOrden : public QObject
 private:
     void arranca()
     {
-        delete gFormMenu.data();
-        liberaGlobales();
-        qputenv("TARVESA_SCREEN_WIDTH", "1024");
-        mdMain::Main();
-        gMenu().Muestra(1);
+        QVERIFY(TestInstallation::showGuide());
         QVERIFY(dynamic_cast<clsGuia*>(gMenu().pantalla()));
-        QVERIFY(grid()->dataSource());
+        QVERIFY(guideGrid()->dataSource());
     }
 
     // Runs the guide's sort button with `paso` driving the dialog.
     void ordenaDesdeLaGuia(std::function<void(QDialog&)> paso)
     {
         DialogService::queueForm(std::move(paso));
-        pulsa(ControlRegistry::find(gFormMenu, QStringLiteral("ordenar")));
+        pulsa(TestInstallation::control(QStringLiteral("ordenar")));
     }
 
 private Q_SLOTS:
@@ -132,7 +126,7 @@ private Q_SLOTS:
     {
         QFETCH(int, indice);
         QFETCH(int, sentido);
-        Recordset* rs = grid()->dataSource();
+        Recordset* rs = guideGrid()->dataSource();
         ordenaDesdeLaGuia([&](QDialog& form) {
             pulsa(opcion(form, indice));
             pulsa(form.findChild<ImageButton*>(QStringLiteral("imgOrden%1").arg(sentido)));
@@ -151,8 +145,8 @@ private Q_SLOTS:
         QCOMPARE(rs->recordCount(), esperado.recordCount());
         QCOMPARE(columna(*rs, posicion), columna(esperado, posicion));
         // The grid shows the sorted companies.
-        QCOMPARE(grid()->dataSource(), rs);
-        QCOMPARE(grid()->textMatrix(1, posicion + 1), esperado.textAt(0, posicion));
+        QCOMPARE(guideGrid()->dataSource(), rs);
+        QCOMPARE(guideGrid()->textMatrix(1, posicion + 1), esperado.textAt(0, posicion));
 
         // Reopened, the dialog shows the order in force.
         Preset visto;
@@ -237,7 +231,7 @@ private Q_SLOTS:
 
     void sortKeepsTheCurrentRowAndCancelChangesNothing()
     {
-        FlexGrid* g = grid();
+        FlexGrid* g = guideGrid();
         Recordset* rs = g->dataSource();
         g->setTopRow(40);
         g->setRow(57);

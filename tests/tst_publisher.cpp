@@ -1,5 +1,5 @@
+#include "TestInstallation.h"
 #include "platform/os/DesktopOpener.h"
-#include "platform/ui/ControlRegistry.h"
 #include "platform/ui/DialogService.h"
 #include "platform/ui/FlashMovie.h"
 #include "platform/ui/ImageButton.h"
@@ -31,14 +31,11 @@ MenuForm* menu()
     return qobject_cast<MenuForm*>(gFormMenu.data());
 }
 
-template<class T = QWidget> T* control(const QString& name)
-{
-    return ControlRegistry::find<T>(gFormMenu.data(), name);
-}
+using TestInstallation::control;
 
 QString programFile(const QString& relative)
 {
-    return QDir(qEnvironmentVariable("TARVESA_PROGRAM_DIR")).filePath(relative);
+    return QDir(TestInstallation::folder()).filePath(relative);
 }
 
 QString shown(const QString& name)
@@ -140,11 +137,7 @@ class TestPublisher : public QObject
 private:
     void arranca(int width)
     {
-        delete gFormMenu.data();
-        liberaGlobales();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        qputenv("TARVESA_SCREEN_WIDTH", QByteArray::number(width));
-        mdMain::Main();
+        QVERIFY(TestInstallation::startProgram(width));
         QVERIFY(menu());
         QVERIFY(QTest::qWaitForWindowExposed(menu()));
     }

@@ -5,6 +5,7 @@
 #include "platform/db/Recordset.h"
 #include "platform/ui/ControlRegistry.h"
 #include "platform/ui/FlexGrid.h"
+#include "shell/clsMenu.h"
 #include "shell/mdMain.h"
 
 #include <QCoreApplication>
@@ -32,6 +33,15 @@ bool startProgram(int screenWidth)
     return !gFormMenu.isNull();
 }
 
+bool showGuide(int screenWidth)
+{
+    if (!startProgram(screenWidth))
+        return false;
+    gMenu().Muestra(1);
+    QCoreApplication::processEvents();
+    return guideGrid() != nullptr;
+}
+
 QWidget* control(const QString& name)
 {
     return ControlRegistry::find(gFormMenu, name);
@@ -57,6 +67,16 @@ QVariant scalar(const QString& sql)
 int count(const QString& sql)
 {
     return scalar(sql).toInt();
+}
+
+int count(const QString& sql, Connection& connection)
+{
+    return scalar(sql, connection).toInt();
+}
+
+int rowCount(const QString& sql)
+{
+    return count(QStringLiteral("SELECT count(*) FROM (%1)").arg(sql));
 }
 
 } // namespace TestInstallation
