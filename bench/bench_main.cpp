@@ -248,8 +248,13 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const bool smoke = app.arguments().contains(QStringLiteral("--smoke"));
-    const std::vector<int> sizes = smoke ? std::vector<int> {2000} : std::vector<int> {12000, 100000};
+    const QStringList args = app.arguments();
+    const bool smoke = args.contains(QStringLiteral("--smoke"));
+    std::vector<int> sizes = smoke ? std::vector<int> {2000} : std::vector<int> {12000, 100000};
+    // `--companies N` measures that size alone (1,000,000 is opt-in: it takes a while).
+    const qsizetype at = args.indexOf(QStringLiteral("--companies"));
+    if (at >= 0 && at + 1 < args.size() && args.at(at + 1).toInt() > 0)
+        sizes = {args.at(at + 1).toInt()};
     std::printf("%8s  %-44s %10s\n", "companies", "figure", "value");
     for (int companies : sizes)
         measure(companies);

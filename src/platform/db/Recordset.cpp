@@ -3,6 +3,7 @@
 #include "platform/db/Connection.h"
 #include "platform/db/DbError.h"
 #include "platform/db/FindCriterion.h"
+#include "platform/db/RowOrder.h"
 
 #include <QRegularExpression>
 #include <sqlite3.h>
@@ -66,6 +67,7 @@ void Recordset::clearData()
     m_data.clear();
     m_offsets.clear();
     m_keys.clear();
+    m_order.clear();
     m_edited.clear();
     m_pending.clear();
 }
@@ -193,6 +195,26 @@ void Recordset::requery()
     open(m_source, *m_connection, sizeHint());
 }
 
+bool Recordset::reorder(const QString& sql)
+{
+    if (!m_open || !m_pending.empty() || !m_connection || !m_connection->isOpen()
+        || size_t(m_rowCount) != m_keys.size()
+        || RowOrder::withoutOrderBy(sql) != RowOrder::withoutOrderBy(m_source))
+        return false;
+    const QString keySql = RowOrder::keyQuery(sql);
+    if (keySql.isEmpty())
+        return false;
+    std::optional<std::vector<quint32>> order = RowOrder::permutation(m_connection->handle(), keySql, m_keys);
+    if (!order)
+        return false;
+    notify(Event::AboutToReset);
+    m_order = std::move(*order);
+    m_source = sql;
+    m_current = 0;
+    notify(Event::Reset);
+    return true;
+}
+
 void Recordset::adopt(Recordset& other)
 {
     if (&other == this)
@@ -207,6 +229,7 @@ void Recordset::adopt(Recordset& other)
     m_data = std::move(other.m_data);
     m_offsets = std::move(other.m_offsets);
     m_keys = std::move(other.m_keys);
+    m_order = std::move(other.m_order);
     m_edited = std::move(other.m_edited);
     m_pending = std::move(other.m_pending);
     other.clearData();
@@ -340,7 +363,7 @@ Field::Type Recordset::fieldType(int index) const
 QByteArrayView Recordset::bytesAt(int row, int column) const
 {
     const size_t columns = m_columns.size();
-    const size_t i = size_t(row) * columns + size_t(column);
+    const size_t i = stored(row) * columns + size_t(column);
     if (!m_edited.empty()) {
         const auto it = m_edited.find(quint64(i));
         if (it != m_edited.end())
@@ -353,7 +376,7 @@ QByteArrayView Recordset::bytesAt(int row, int column) const
 
 bool Recordset::isNullAt(int row, int column) const
 {
-    const size_t i = size_t(row) * m_columns.size() + size_t(column);
+    const size_t i = stored(row) * m_columns.size() + size_t(column);
     if (!m_edited.empty()) {
         const auto it = m_edited.find(quint64(i));
         if (it != m_edited.end())
@@ -531,12 +554,12 @@ void Recordset::update()
         }
         ++param;
     }
-    sqlite3_bind_int64(st.stmt, param, m_keys[size_t(m_current)]);
+    sqlite3_bind_int64(st.stmt, param, m_keys[stored(m_current)]);
     if (sqlite3_step(st.stmt) != SQLITE_DONE)
         throw sqliteError(db);
 
     for (const auto& [index, value] : pending) {
-        const quint64 cell = quint64(m_current) * m_columns.size() + quint64(index);
+        const quint64 cell = quint64(stored(m_current)) * m_columns.size() + quint64(index);
         const bool isNull = !value.isValid() || value.isNull();
         m_edited[cell] = isNull ? nullptr : std::make_unique<QByteArray>(storedText(value));
     }
@@ -552,7 +575,7 @@ void Recordset::commitPendingOnMove()
 qint64 Recordset::memoryBytes() const
 {
     qint64 bytes = qint64(m_data.capacity()) + qint64(m_offsets.capacity() * sizeof(quint32))
-        + qint64(m_keys.capacity() * sizeof(qint64));
+        + qint64(m_keys.capacity() * sizeof(qint64)) + qint64(m_order.capacity() * sizeof(quint32));
     for (const auto& [cell, value] : m_edited)
         bytes += qint64(sizeof(cell)) + (value ? value->capacity() : 0);
     return bytes;

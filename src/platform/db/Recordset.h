@@ -45,6 +45,10 @@ public:
     void open(const QString& sql, Connection& connection, SizeHint hint);
     void close();
     void requery();
+    // Puts the rows already read in the order of `sql`, which differs from the source only in its
+    // ORDER BY, as SQLite orders them; `sql` becomes the source. False (nothing changed) when that
+    // cannot be done exactly: the caller then opens `sql` afresh.
+    bool reorder(const QString& sql);
     // Takes over the content of `other` (left closed), telling this recordset's observers.
     // Lets a caller run a query aside and replace what is shown only when it succeeded.
     void adopt(Recordset& other);
@@ -120,6 +124,8 @@ private:
     void notify(Event event, int row = -1);
     void clearData();
     QVariant toVariant(int column, QByteArrayView bytes, bool isNull) const;
+    // The stored row shown at `row`: rows are stored as read and shown through m_order once sorted.
+    size_t stored(int row) const { return m_order.empty() ? size_t(row) : size_t(m_order[size_t(row)]); }
 
     bool m_open = false;
     QString m_source;
@@ -133,6 +139,7 @@ private:
     std::string m_data;
     std::vector<quint32> m_offsets;
     std::vector<qint64> m_keys;
+    std::vector<quint32> m_order; // empty: stored order
     std::unordered_map<quint64, std::unique_ptr<QByteArray>> m_edited; // null pointer: stored NULL
     std::map<int, QVariant> m_pending;
 
