@@ -1,5 +1,5 @@
-// Measures the database layer, the query service and the grid on generated databases.
-// One line per figure; `--smoke` runs one small size only.
+// Measures the database layer, the query service, the grid and the company listing on generated
+// databases. One line per figure; `--smoke` runs one small size only, `--listing` the listing only.
 
 #include "core/clsDatosBD.h"
 #include "generator/CompanyGenerator.h"
@@ -8,9 +8,13 @@
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
 #include "platform/db/SpanishText.h"
+#include "platform/print/PrinterSurface.h"
+#include "platform/print/Printers.h"
+#include "platform/print/RecordingSurface.h"
 #include "platform/ui/ControlRegistry.h"
 #include "platform/ui/DialogService.h"
 #include "platform/ui/FlexGrid.h"
+#include "printing/CompanyReport.h"
 #include "shell/clsMenu.h"
 #include "shell/mdMain.h"
 
@@ -18,9 +22,12 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPrinter>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
@@ -241,6 +248,78 @@ void measure(int companies)
     report(companies, "process peak resident memory", peakResidentKb() / 1024.0, "MiB");
 }
 
+// The listing as the preview draws it: A4 landscape, the default columns.
+void measureListing(int companies)
+{
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath(QStringLiteral("DATA"));
+    const QString path = dir.filePath(QStringLiteral("DATA/DIdarari.idb"));
+    if (!generate(path, companies)) {
+        std::fprintf(stderr, "generation of %d companies failed\n", companies);
+        return;
+    }
+    Connection conn;
+    conn.open(path);
+    Recordset rs;
+    rs.open(kSelect, conn);
+    const QSizeF landscape(28.7, 20.3);
+    report(companies, "listing: first page shown",
+        median(21,
+            [&] {
+                const CompanyReport listing(
+                    rs, QImage(), QStringLiteral("Sector: Todos"), ReportFields::defaultChoice());
+                RecordingSurface page(landscape);
+                listing.drawPage(page, 1);
+            }),
+        "ms");
+    const CompanyReport listing(rs, QImage(), QStringLiteral("Sector: Todos"), ReportFields::defaultChoice());
+    const int pages = listing.layout(landscape).pageCount();
+    int next = pages / 2;
+    report(companies, "listing: page turn",
+        median(21,
+            [&] {
+                RecordingSurface page(landscape);
+                listing.drawPage(page, ++next);
+            }),
+        "ms");
+
+    // Printed in a process of its own, so that its peak memory is the print's alone.
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--print-listing"), path});
+    child.waitForFinished(-1);
+    std::fputs(child.readAllStandardOutput().constData(), stdout);
+    std::fflush(stdout);
+}
+
+// `pdf` keeps the document where given, to look at.
+int printListing(const QString& path, const QString& pdf)
+{
+    Connection conn;
+    conn.open(path);
+    Recordset rs;
+    rs.open(kSelect, conn);
+    const int companies = rs.recordCount();
+    const long loadedKb = peakResidentKb();
+    QTemporaryDir dir;
+    const QString output = pdf.isEmpty() ? dir.filePath(QStringLiteral("listado.pdf")) : pdf;
+    Printers::setPdfOutput(output);
+    const std::unique_ptr<QPrinter> printer = Printers::create();
+    PrinterSurface surface(*printer);
+    surface.setPage(QPageSize::A4, QPageLayout::Landscape);
+    const QImage logo;
+    const CompanyReport listing(rs, logo, QStringLiteral("Sector: Todos"), ReportFields::defaultChoice());
+    QElapsedTimer t;
+    t.start();
+    const bool printed = listing.printAll(surface);
+    const double ms = double(t.elapsed());
+    report(companies, "listing: print all to PDF", printed ? ms : -1, "ms");
+    report(companies, "listing: pages printed", surface.pageCount(), "pages");
+    report(companies, "listing: PDF size", QFileInfo(output).size() / (1024.0 * 1024.0), "MiB");
+    report(companies, "listing: peak memory, companies loaded", loadedKb / 1024.0, "MiB");
+    report(companies, "listing: peak memory, printed", peakResidentKb() / 1024.0, "MiB");
+    return printed ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -248,6 +327,7 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+<<<<<<< HEAD
     const QStringList args = app.arguments();
     const bool smoke = args.contains(QStringLiteral("--smoke"));
     std::vector<int> sizes = smoke ? std::vector<int> {2000} : std::vector<int> {12000, 100000};
@@ -255,8 +335,20 @@ int main(int argc, char* argv[])
     const qsizetype at = args.indexOf(QStringLiteral("--companies"));
     if (at >= 0 && at + 1 < args.size() && args.at(at + 1).toInt() > 0)
         sizes = {args.at(at + 1).toInt()};
+=======
+    const QStringList arguments = app.arguments();
+    if (arguments.size() >= 3 && arguments.at(1) == QLatin1String("--print-listing"))
+        return printListing(arguments.at(2), arguments.value(3));
+    const bool smoke = arguments.contains(QStringLiteral("--smoke"));
+    const std::vector<int> sizes = smoke ? std::vector<int> {2000} : std::vector<int> {12000, 100000};
+>>>>>>> main
     std::printf("%8s  %-44s %10s\n", "companies", "figure", "value");
-    for (int companies : sizes)
-        measure(companies);
+    // `--listing` measures the listing alone.
+    if (!arguments.contains(QStringLiteral("--listing"))) {
+        for (int companies : sizes)
+            measure(companies);
+    }
+    for (int companies : smoke ? std::vector<int> {2000} : std::vector<int> {10000, 100000})
+        measureListing(companies);
     return 0;
 }

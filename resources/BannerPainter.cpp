@@ -185,11 +185,10 @@ void BannerPainter::productIcon(const QRectF& rect) const
         QRectF(tile.left() + px(0.2), tile.top() + px(0.82), px(0.6), qMax(1.0, px(0.04))), QColor(kPage));
 }
 
-void BannerPainter::dialogBackground(const QRectF& rect, const QString& caption) const
+void BannerPainter::dialogBackground(const QRectF& rect, const QString& caption, qreal band) const
 {
     // The dialog's own page colour under a dark band that serves as title bar.
     m_painter.fillRect(rect, QColor(kPage));
-    const qreal band = 65;
     const QRectF title(rect.left(), rect.top(), rect.width(), band);
     QLinearGradient fill(title.topLeft(), title.bottomLeft());
     fill.setColorAt(0, QColor(kFrameLight));
@@ -203,7 +202,7 @@ void BannerPainter::dialogBackground(const QRectF& rect, const QString& caption)
     f.setLetterSpacing(QFont::PercentageSpacing, 110);
     f = fitted(f, upper, QSizeF(rect.width() - 40, band * 0.5));
     const QFontMetricsF metrics(f);
-    const QPointF at(rect.left() + 20, rect.top() + 36);
+    const QPointF at(rect.left() + 20, rect.top() + 36 - (65 - band) * 0.6);
     m_painter.setFont(f);
     m_painter.setPen(QColor(0, 0, 0, 170));
     m_painter.drawText(at + QPointF(1, 1), upper);
@@ -220,4 +219,12 @@ void BannerPainter::dialogBackground(const QRectF& rect, const QString& caption)
     m_painter.setPen(Qt::NoPen);
     m_painter.setBrush(Qt::white);
     m_painter.drawPolygon(diamond, 4);
+}
+
+void BannerPainter::reportLogo(const QRectF& rect) const
+{
+    m_painter.fillRect(rect, QColor(kFrame));
+    m_painter.fillRect(QRectF(rect.left(), rect.bottom() - 4, rect.width(), 4), QColor(kAccent));
+    const qreal h = rect.height() * 0.5;
+    publisherLogo(QRectF(rect.left(), rect.top() + (rect.height() - 4 - h) / 2, rect.width() - 12, h));
 }

@@ -18,12 +18,15 @@ public:
     void titleBand(const QRectF& rect, const QString& caption) const;
     void productIcon(const QRectF& rect) const;
     // A borderless dialog's background: the title band with its name in capitals over a cream page.
-    void dialogBackground(const QRectF& rect, const QString& caption) const;
+    // A shorter band leaves room for controls placed high on a small dialog.
+    void dialogBackground(const QRectF& rect, const QString& caption, qreal band = 65) const;
 
     // The product's title from its left baseline point, its year in orange, fitted to the width.
     void productTitle(const QPointF& baseline, const QString& title, qreal pixelSize, qreal width) const;
     // The publisher's mark and name, right-aligned in the box and as high as it.
     void publisherLogo(const QRectF& box) const;
+    // The publisher's logo on a dark band, for the head of a printed page.
+    void reportLogo(const QRectF& rect) const;
 
 private:
     QPainter& m_painter;

@@ -205,3 +205,22 @@ void FacePainter::arrowButton(const QRectF& rect, bool back) const
     m_painter.drawPolygon(arrow, 3);
     m_painter.restore();
 }
+
+void FacePainter::checkBox(const QRectF& rect, bool checked) const
+{
+    const QRectF box = rect.adjusted(2.5, 2.5, -2.5, -2.5);
+    m_painter.save();
+    m_painter.setPen(QPen(QColor(kEdge), 1.5));
+    m_painter.setBrush(QColor(kPage));
+    m_painter.drawRoundedRect(box, 3, 3);
+    if (checked) {
+        const qreal s = box.width();
+        const QPointF o = box.topLeft();
+        const QPointF points[] = {
+            o + QPointF(s * 0.2, s * 0.52), o + QPointF(s * 0.42, s * 0.74), o + QPointF(s * 0.82, s * 0.24)};
+        m_painter.setPen(QPen(QColor(kAccentDeep), s * 0.18, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        m_painter.setBrush(Qt::NoBrush);
+        m_painter.drawPolyline(points, 3);
+    }
+    m_painter.restore();
+}

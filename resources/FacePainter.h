@@ -27,6 +27,8 @@ public:
     void helpButton(const QRectF& rect) const;
     // A key with an arrow pointing back (left) or forward (right).
     void arrowButton(const QRectF& rect, bool back) const;
+    // A cream box in a dark frame, ticked in orange when checked.
+    void checkBox(const QRectF& rect, bool checked) const;
 
 private:
     void key(const QRectF& rect) const;

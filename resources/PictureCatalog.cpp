@@ -46,6 +46,10 @@ const PictureSpec kPictures[] = {
 
     {"IMPRIMIR", {31, 31}, PrinterButton, Normal, ""},
     {"RIMPRIMIR", {31, 31}, PrinterButton, Rollover, ""},
+    // The print preview's configure button.
+    {"CONFIGURAR", {32, 31}, ToolButton, Normal, "configurar"},
+    {"RCONFIGURAR", {32, 31}, ToolButton, Rollover, "configurar"},
+    {"DCONFIGURAR", {32, 31}, ToolButton, Disabled, "configurar"},
 
     // The guide's document explorer: its folders and the kinds of file it lists.
     {"CARPETA", {25, 25}, FolderIcon, Normal, ""},
@@ -125,12 +129,18 @@ const PictureSpec kPictures[] = {
     {"RGRUPO", {72, 24}, CaptionButton, Rollover, "Sectores"},
     {"RANKING", {72, 24}, CaptionButton, Normal, "Ranking"},
     {"RRANKING", {72, 24}, CaptionButton, Rollover, "Ranking"},
+
+    // The listing's field chooser: its page and its check boxes; the logo of the printed listing.
+    {"FONDO_LISTADO", {399, 347}, CompactDialogBackground, Normal, "Campos del listado"},
+    {"CASILLA", {24, 24}, CheckBox, Normal, ""},
+    {"CASILLA_MARCADA", {24, 24}, CheckBox, Normal, "x"},
+    {"LOGOKORVAN", {170, 60}, ReportLogo, Normal, ""},
 };
 
 bool isOpaque(PictureKind kind)
 {
     return kind == TitleBand || kind == Splash || kind == Working || kind == MenuBackground
-        || kind == DialogBackground;
+        || kind == DialogBackground || kind == CompactDialogBackground || kind == ReportLogo;
 }
 
 } // namespace
@@ -217,8 +227,17 @@ QImage PictureCatalog::render(const PictureSpec& spec)
     case DialogBackground:
         BannerPainter(painter).dialogBackground(rect, caption);
         break;
+    case CompactDialogBackground:
+        BannerPainter(painter).dialogBackground(rect, caption, 46);
+        break;
     case ArrowButton:
         FacePainter(painter, spec.face).arrowButton(rect, caption == QLatin1String("<"));
+        break;
+    case CheckBox:
+        FacePainter(painter, spec.face).checkBox(rect, !caption.isEmpty());
+        break;
+    case ReportLogo:
+        BannerPainter(painter).reportLogo(rect);
         break;
     }
     painter.end();

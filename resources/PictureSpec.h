@@ -19,7 +19,10 @@ enum class PictureKind {
     CancelButton, // a square key with a cross
     HelpButton, // a key with a question mark
     DialogBackground, // a borderless dialog's page under its title band; caption the dialog's name
+    CompactDialogBackground, // the same under a shorter band, for a small dialog
     ArrowButton, // a key with an arrow: caption "<" points back, ">" forward
+    CheckBox, // a picture check box: caption "" unchecked, "x" checked
+    ReportLogo, // the publisher's logo at the head of printed listings
 };
 
 // Which face of a button a row is: roll-over faces are lit, disabled faces greyed.

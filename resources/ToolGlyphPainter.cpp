@@ -4,6 +4,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <cmath>
 
 using namespace PictureStyle;
 
@@ -47,12 +48,13 @@ void ToolGlyphPainter::pen(const QColor& colour, qreal width) const
 void ToolGlyphPainter::draw(const QString& glyph, const QRectF& area) const
 {
     using Drawing = void (ToolGlyphPainter::*)() const;
-    static const std::pair<const char*, Drawing> drawings[] = {{"ficha", &ToolGlyphPainter::card},
-        {"exportar", &ToolGlyphPainter::exportSheet}, {"ordenar", &ToolGlyphPainter::sort},
-        {"todos", &ToolGlyphPainter::table}, {"ficheros", &ToolGlyphPainter::folder},
-        {"ayuda", &ToolGlyphPainter::question}, {"listados", &ToolGlyphPainter::listing},
-        {"sobres", &ToolGlyphPainter::envelope}, {"etiquetas", &ToolGlyphPainter::labels},
-        {"versel", &ToolGlyphPainter::marked}, {"desmarcar", &ToolGlyphPainter::unmark}};
+    static const std::pair<const char*, Drawing> drawings[]
+        = {{"ficha", &ToolGlyphPainter::card}, {"exportar", &ToolGlyphPainter::exportSheet},
+            {"ordenar", &ToolGlyphPainter::sort}, {"todos", &ToolGlyphPainter::table},
+            {"ficheros", &ToolGlyphPainter::folder}, {"ayuda", &ToolGlyphPainter::question},
+            {"listados", &ToolGlyphPainter::listing}, {"sobres", &ToolGlyphPainter::envelope},
+            {"etiquetas", &ToolGlyphPainter::labels}, {"versel", &ToolGlyphPainter::marked},
+            {"desmarcar", &ToolGlyphPainter::unmark}, {"configurar", &ToolGlyphPainter::settings}};
     m_size = qMin(area.width(), area.height());
     m_origin = area.center() - QPointF(m_size / 2, m_size / 2);
     for (const auto& [name, drawing] : drawings) {
@@ -234,4 +236,25 @@ void ToolGlyphPainter::unmark() const
     pen(m_accent, 0.13);
     m_painter.drawLine(at(0.60, 0.58), at(0.94, 0.92));
     m_painter.drawLine(at(0.94, 0.58), at(0.60, 0.92));
+}
+
+void ToolGlyphPainter::settings() const
+{
+    // A page of columns and the toothed wheel that sets them.
+    pen(m_ink, 0.06);
+    m_painter.setBrush(m_paper);
+    m_painter.drawRect(box(0.08, 0.10, 0.62, 0.80));
+    for (const qreal x : {0.28, 0.48})
+        m_painter.drawLine(at(x, 0.22), at(x, 0.78));
+    const QPointF centre = at(0.70, 0.68);
+    pen(m_accent, 0.10);
+    for (int tooth = 0; tooth < 8; ++tooth) {
+        const qreal angle = tooth * M_PI / 4;
+        m_painter.drawLine(centre, centre + QPointF(std::cos(angle), std::sin(angle)) * (0.24 * m_size));
+    }
+    pen(m_ink, 0.05);
+    m_painter.setBrush(m_accent);
+    m_painter.drawEllipse(centre, 0.17 * m_size, 0.17 * m_size);
+    m_painter.setBrush(m_paper);
+    m_painter.drawEllipse(centre, 0.06 * m_size, 0.06 * m_size);
 }

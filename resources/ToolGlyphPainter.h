@@ -10,7 +10,7 @@ class QPainter;
 
 // The drawings on the company guide's toolbar keys: a record card, an export arrow, a sort, the
 // whole table, a folder, a question mark, a listing, an envelope, a sheet of labels, the marked
-// companies and the clearing of the marks. Named by the row's caption.
+// companies, the clearing of the marks and the print preview's settings. Named by the row's caption.
 class ToolGlyphPainter
 {
 public:
@@ -35,6 +35,7 @@ private:
     void labels() const;
     void marked() const;
     void unmark() const;
+    void settings() const;
 
     QPainter& m_painter;
     QColor m_paper; // the glyph's body

@@ -156,6 +156,7 @@ private Q_SLOTS:
     void helpPagesLinkOnlyToEachOther();
     void backgroundsAreJpegsOfTheirSize_data();
     void backgroundsAreJpegsOfTheirSize();
+    void reportLogoFitsAboveTheTitle();
     void sectorDocuments_data();
     void sectorDocuments();
     void regeneratingOverwritesWithTheSameFiles();
@@ -457,6 +458,20 @@ void TestGenerator::backgroundsAreJpegsOfTheirSize()
     QCOMPARE(reader.format(), QByteArray("jpeg"));
     const QImage image = reader.read();
     QCOMPARE(image.size(), size);
+}
+
+void TestGenerator::reportLogoFitsAboveTheTitle()
+{
+    for (const auto& [name, folder] : installations()) {
+        QImageReader reader(QDir(folder).filePath(QStringLiteral("logoKorvan.bmp")));
+        QCOMPARE(reader.format(), QByteArray("bmp"));
+        const QImage logo = reader.read();
+        QVERIFY2(!logo.isNull(), qPrintable(name));
+        // The listing draws it at its own size from 0.7 cm down; its title stands at 2.5 cm.
+        QVERIFY(logo.dotsPerMeterY() > 0);
+        QVERIFY(0.7 + logo.height() * 100.0 / logo.dotsPerMeterY() < 2.5);
+        QVERIFY(logo.width() * 100.0 / logo.dotsPerMeterX() < 9.0);
+    }
 }
 
 void TestGenerator::sectorDocuments_data()

@@ -33,5 +33,25 @@ bool BackgroundWriter::write()
         if (!OutputFile::write(QDir(m_folder).filePath(name), jpeg, m_error))
             return false;
     }
-    return true;
+    return writeLogo();
+}
+
+bool BackgroundWriter::writeLogo()
+{
+    QImage logo = Pictures::get(QStringLiteral("LOGOKORVAN")).toImage().convertToFormat(QImage::Format_RGB32);
+    if (logo.isNull()) {
+        m_error = QStringLiteral("Cannot draw logoKorvan.bmp (it needs a QGuiApplication)");
+        return false;
+    }
+    // 96 dots per inch: the page shows it 4.5 cm wide.
+    logo.setDotsPerMeterX(3780);
+    logo.setDotsPerMeterY(3780);
+    QByteArray bmp;
+    QBuffer buffer(&bmp);
+    buffer.open(QIODevice::WriteOnly);
+    if (!logo.save(&buffer, "BMP")) {
+        m_error = QStringLiteral("Cannot encode logoKorvan.bmp");
+        return false;
+    }
+    return OutputFile::write(QDir(m_folder).filePath(QStringLiteral("logoKorvan.bmp")), bmp, m_error);
 }

@@ -2,8 +2,8 @@
 
 #include <QString>
 
-// Writes the menu form's backgrounds, fondos/fondo800.jpg and fondos/fondo1024.jpg, as the program
-// draws them. Needs a QGuiApplication.
+// Writes the menu form's backgrounds, fondos/fondo800.jpg and fondos/fondo1024.jpg, and the printed
+// listing's logo, logoKorvan.bmp, as the program draws them. Needs a QGuiApplication.
 class BackgroundWriter
 {
 public:
@@ -15,6 +15,8 @@ public:
     QString errorString() const { return m_error; }
 
 private:
+    bool writeLogo();
+
     QString m_folder;
     QString m_error;
 };

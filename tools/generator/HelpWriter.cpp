@@ -252,21 +252,72 @@ búsqueda, y marque las empresas si sólo quiere algunas.</li>
 )"},
 
     {"listado.htm", "Imprimir un listado", R"(<h1>Imprimir un listado</h1>
-<p>El listado es una relación impresa de las empresas de la guía con sus datos principales, en el
-mismo orden en que las ve en la pantalla.</p>
+<p>El listado es una relación impresa de las empresas de la guía, una por línea, con las columnas
+que usted elija y en el mismo orden en que las ve en la pantalla. Se imprimen todas las empresas que
+muestra la guía en ese momento, no sólo las marcadas: si quiere listar sólo las marcadas, pulse antes
+<b>Ver seleccionadas</b>.</p>
 
 <h2>Cómo imprimir</h2>
 <ol>
 <li>Prepare la lista en la <a href="la%20guia.htm">Guía de Empresas</a>: elija el sector o haga una
-búsqueda, ordénela como prefiera y marque las empresas si sólo quiere algunas.</li>
-<li>Pulse <b>Listado</b> en la barra de herramientas.</li>
-<li>Revise el resultado en la vista preliminar y, si todo es correcto, imprímalo.</li>
+búsqueda, ordénela como prefiera y, si sólo quiere algunas empresas, márquelas y muéstrelas.</li>
+<li>Pulse <b>Listado</b> en la barra de herramientas. Se abre la vista preliminar con la primera
+página.</li>
+<li>Revise el resultado página a página y, si todo es correcto, pulse el botón de la impresora.</li>
 </ol>
+<p>Si la guía no muestra ninguna empresa, o si el equipo no tiene ninguna impresora instalada, el
+programa se lo indica y no abre la vista preliminar. La impresora debe admitir papel A4.</p>
+
+<h2>Qué contiene cada página</h2>
+<ul>
+<li>La primera página lleva la cabecera: el logotipo de KORVAN, el título <i>EMPRESAS TARVESA
+2010</i>, el número total de empresas, la fecha y la hora, y el criterio de selección (por ejemplo
+<i>Sector: CATERING</i>).</li>
+<li>Todas las páginas llevan los títulos de las columnas bajo una línea y la indicación
+<i>Página: n de N</i>.</li>
+<li>Cada empresa ocupa una línea. Un dato que no cabe en el ancho de su columna se corta, para que
+no tape la columna siguiente; un dato vacío deja su columna en blanco.</li>
+</ul>
 
 <h2><a name="vista"></a>La vista preliminar</h2>
-<p>La vista preliminar muestra las páginas tal como saldrán de la impresora. En ella puede pasar de
-una página a otra, ampliar o reducir la vista, elegir la impresora y enviar el trabajo a imprimir. Si
-cierra la vista preliminar sin imprimir, no se imprime nada.</p>
+<p>La vista preliminar muestra las páginas tal como saldrán de la impresora. En ella puede:</p>
+<ul>
+<li>pasar a la página siguiente o volver a la anterior con las flechas;</li>
+<li>elegir el papel (A4 o A3) y la orientación (vertical o apaisada); al cambiarlos, el listado vuelve
+a la primera página y se recalcula el número de páginas;</li>
+<li>elegir las columnas del listado con el botón de configuración;</li>
+<li>imprimir: tras elegir la impresora, el programa pregunta si desea imprimir todas las páginas o
+sólo la que está viendo. Mientras imprime, una ventana indica la página que se está enviando y le
+permite cancelar la impresión;</li>
+<li>consultar esta ayuda o cerrar la vista preliminar. Si la cierra sin imprimir, no se imprime
+nada.</li>
+</ul>
+
+<h2><a name="campos"></a>Elegir las columnas</h2>
+<p>El botón de configuración de la vista preliminar abre la ventana de campos, con una casilla por
+cada dato de la empresa: Sector, Empresa, Actividad, Dirección, Localidad, Provincia, Código Postal,
+Comunidad, Teléfono, Correo electrónico, Web, Fax, CIF, los dos cargos y contactos, Superficie,
+Vehículos, Empleados y Observaciones.</p>
+<ul>
+<li>Marque las casillas de las columnas que desea y pulse <b>Aceptar</b> (o la tecla Intro): el
+listado se vuelve a componer desde la primera página con esas columnas.</li>
+<li>Pulse <b>Cancelar</b> (o la tecla Esc) para dejar el listado como estaba.</li>
+<li>Las columnas se imprimen siempre en el mismo orden, de izquierda a derecha: Sector, Nombre,
+Actividad, CIF, Comunidad, Provincia, Localidad, Dirección, C.P., Teléfono, Fax, Correo electrónico,
+Web, cargos y contactos, Superficie, Vehículos, Empleados y Observaciones.</li>
+<li>Si elige más columnas de las que caben en el ancho del papel, la vista preliminar le dice cuántas
+no caben y se imprimen las que caben. Pruebe la orientación apaisada o el papel A3, o quite alguna
+columna.</li>
+</ul>
+<p>Su elección se guarda en el archivo <i>Listado.ini</i> de la carpeta del programa y se usa en los
+listados siguientes. Si ese archivo falta o está dañado, el listado muestra las columnas Sector,
+Nombre Empresa, Actividad, Provincia, Localidad y C.P.</p>
+
+<h2>Consejos</h2>
+<ul>
+<li>Para listados largos, compruebe primero en la vista preliminar el número total de páginas.</li>
+<li>Si sólo necesita una parte, imprima sólo la página que está viendo.</li>
+</ul>
 )"},
 
     {"etiquetas.htm", "Imprimir etiquetas", R"(<h1>Imprimir etiquetas</h1>

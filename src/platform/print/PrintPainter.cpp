@@ -2,7 +2,6 @@
 
 #include "platform/print/PrintSurface.h"
 
-#include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
 
@@ -53,11 +52,13 @@ void PrintPainter::paintText(const PrintItem& item)
     font.setPointSizeF(font.pointSizeF() * m_pixelsPerCm * 2.54 / qMax(1, dpi));
     m_painter.setFont(font);
     m_painter.setPen(Qt::black);
-    const QFontMetricsF metrics(font, m_painter.device());
-    QPointF baseline = item.at * m_pixelsPerCm + QPointF(0, metrics.ascent());
+    // Placed by the surfaces' common measures, not the device's, so that a page keeps its lines
+    // where the layout put them at every zoom and on paper.
+    QPointF baseline = (item.at + QPointF(0, PrintSurface::ascent(item.font).toCm())) * m_pixelsPerCm;
+    const double pitch = PrintSurface::lineSpacing(item.font).toCm() * m_pixelsPerCm;
     const QStringList lines = item.text.split(QLatin1Char('\n'));
     for (const QString& line : lines) {
         m_painter.drawText(baseline, line);
-        baseline.ry() += metrics.lineSpacing();
+        baseline.ry() += pitch;
     }
 }

@@ -36,38 +36,53 @@ bool PrintSurface::prepare()
     return true;
 }
 
-void PrintSurface::text(const QPointF& at, const QString& text, const PrintFont& font)
+void PrintSurface::text(const QPointF& atCm, const QString& text, const PrintFont& font)
+{
+    this->text(PagePoint::fromCm(atCm), text, font);
+}
+
+void PrintSurface::picture(const QPointF& atCm, const QImage& picture)
+{
+    this->picture(PagePoint::fromCm(atCm), picture);
+}
+
+void PrintSurface::line(const QPointF& fromCm, const QPointF& toCm)
+{
+    line(PagePoint::fromCm(fromCm), PagePoint::fromCm(toCm));
+}
+
+void PrintSurface::text(const PagePoint& at, const QString& text, const PrintFont& font)
 {
     // An empty text draws nothing, so it begins no page.
     if (text.isEmpty() || !prepare())
         return;
     PrintItem item;
     item.kind = PrintItem::Kind::Text;
-    item.at = at;
+    item.at = at.toCm();
     item.text = text;
     item.font = font;
     draw(item);
 }
 
-void PrintSurface::picture(const QPointF& at, const QImage& picture)
+void PrintSurface::picture(const PagePoint& at, const QImage& picture)
 {
     if (picture.isNull() || !prepare())
         return;
     PrintItem item;
     item.kind = PrintItem::Kind::Picture;
-    item.at = at;
+    item.at = at.toCm();
     item.picture = picture;
     draw(item);
 }
 
-void PrintSurface::line(const QPointF& from, const QPointF& to)
+void PrintSurface::line(const PagePoint& from, const PagePoint& to)
 {
     if (!prepare())
         return;
     PrintItem item;
     item.kind = PrintItem::Kind::Line;
-    item.at = from;
-    item.to = to;
+    item.at = from.toCm();
+    item.to = to.toCm();
     draw(item);
 }
 
@@ -93,15 +108,45 @@ void PrintSurface::abort()
     discard();
 }
 
-QSizeF PrintSurface::textSize(const QString& text, const PrintFont& font) const
+bool PrintSurface::setPage(const QPageSize& paper, QPageLayout::Orientation orientation)
 {
-    const QFontMetricsF metrics(font.toFont(), &referenceDevice());
-    return QSizeF(metrics.horizontalAdvance(text), metrics.height()) * (kCmPerInch / kReferenceDpi);
+    return paper.isValid() && applyPage(paper, orientation);
 }
 
-double PrintSurface::lineHeight(const PrintFont& font) const
+bool PrintSurface::setPage(QPageSize::PageSizeId paper, QPageLayout::Orientation orientation)
 {
-    return QFontMetricsF(font.toFont(), &referenceDevice()).lineSpacing() * (kCmPerInch / kReferenceDpi);
+    return setPage(QPageSize(paper), orientation);
+}
+
+QPageSize PrintSurface::paper(Length width, Length height)
+{
+    if (width <= Length() || height <= Length())
+        return QPageSize();
+    // Exactly the size asked for, even where a standard sheet is close to it.
+    return QPageSize(
+        QSizeF(width.toMm(), height.toMm()), QPageSize::Millimeter, QString(), QPageSize::ExactMatch);
+}
+
+PageExtent PrintSurface::textExtent(const QString& text, const PrintFont& font) const
+{
+    return measure(text, font);
+}
+
+PageExtent PrintSurface::measure(const QString& text, const PrintFont& font)
+{
+    const QFontMetricsF metrics(font.toFont(), &referenceDevice());
+    return PageExtent {Length::pixels(metrics.horizontalAdvance(text), kReferenceDpi),
+        Length::pixels(metrics.height(), kReferenceDpi)};
+}
+
+Length PrintSurface::lineSpacing(const PrintFont& font)
+{
+    return Length::pixels(QFontMetricsF(font.toFont(), &referenceDevice()).lineSpacing(), kReferenceDpi);
+}
+
+Length PrintSurface::ascent(const PrintFont& font)
+{
+    return Length::pixels(QFontMetricsF(font.toFont(), &referenceDevice()).ascent(), kReferenceDpi);
 }
 
 QSizeF PrintSurface::pictureSize(const QImage& picture)

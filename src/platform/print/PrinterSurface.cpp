@@ -2,8 +2,7 @@
 
 #include "platform/print/PrintPainter.h"
 
-#include <QFontMetricsF>
-#include <QPainter>
+#include <QFile>
 #include <QPrinter>
 
 namespace {
@@ -15,63 +14,76 @@ PrinterSurface::PrinterSurface(QPrinter& printer)
 {
 }
 
-PrinterSurface::~PrinterSurface() = default;
-
-QSizeF PrinterSurface::pageSize() const
+PrinterSurface::~PrinterSurface()
 {
-    return m_printer.pageLayout().paintRect(QPageLayout::Millimeter).size() / 10.0;
+    // A document neither ended nor abandoned sends nothing more.
+    if (!isFinished())
+        abort();
 }
 
-bool PrinterSurface::setPage(QPageSize::PageSizeId paper, QPageLayout::Orientation orientation)
+PageExtent PrinterSurface::pageExtent() const
 {
-    const bool paperSet = m_printer.setPageSize(QPageSize(paper));
+    return PageExtent::fromCm(m_printer.pageLayout().paintRect(QPageLayout::Millimeter).size() / 10.0);
+}
+
+bool PrinterSurface::applyPage(const QPageSize& paper, QPageLayout::Orientation orientation)
+{
+    const bool paperSet = m_printer.setPageSize(paper);
     const bool orientationSet = m_printer.setPageOrientation(orientation);
     return paperSet && orientationSet;
 }
 
-QSizeF PrinterSurface::textSize(const QString& text, const PrintFont& font) const
+void PrinterSurface::beginPage(int index)
 {
-    const QFontMetricsF metrics(font.toFont(), &m_printer);
-    return QSizeF(metrics.horizontalAdvance(text), metrics.height()) * (kCmPerInch / m_printer.logicalDpiY());
-}
-
-double PrinterSurface::lineHeight(const PrintFont& font) const
-{
-    return QFontMetricsF(font.toFont(), &m_printer).lineSpacing() * (kCmPerInch / m_printer.logicalDpiY());
-}
-
-void PrinterSurface::beginPage(int /*index*/)
-{
-    m_pages.append(PrintPage());
+    if (index > 0)
+        send();
+    m_page.clear();
+    m_pending = true;
 }
 
 void PrinterSurface::draw(const PrintItem& item)
 {
-    m_pages.last().append(item);
+    m_page.append(item);
+}
+
+bool PrinterSurface::send()
+{
+    if (!m_pending || m_failed)
+        return !m_failed;
+    m_pending = false;
+    if (m_sent == 0) {
+        if (!m_painter.begin(&m_printer))
+            m_failed = true;
+    } else if (!m_printer.newPage()) {
+        m_failed = true;
+    }
+    if (!m_failed) {
+        PrintPainter(m_painter, m_printer.resolution() / kCmPerInch).paint(m_page);
+        ++m_sent;
+    }
+    m_page.clear();
+    if (!m_failed && m_pageSent)
+        m_pageSent(m_sent);
+    return !m_failed;
 }
 
 bool PrinterSurface::finish()
 {
-    if (m_pages.isEmpty())
-        return true;
-    QPainter painter;
-    if (!painter.begin(&m_printer)) {
-        m_pages.clear();
-        return false;
-    }
-    PrintPainter pagePainter(painter, m_printer.resolution() / kCmPerInch);
-    bool ok = true;
-    for (qsizetype i = 0; i < m_pages.size() && ok; ++i) {
-        if (i > 0)
-            ok = m_printer.newPage();
-        if (ok)
-            pagePainter.paint(m_pages.at(i));
-    }
-    m_pages.clear();
-    return painter.end() && ok;
+    const bool sent = send();
+    if (!m_painter.isActive())
+        return sent;
+    return m_painter.end() && sent;
 }
 
 void PrinterSurface::discard()
 {
-    m_pages.clear();
+    m_page.clear();
+    m_pending = false;
+    if (!m_painter.isActive())
+        return;
+    m_printer.abort();
+    m_painter.end();
+    // A file cut short is of no use to anyone.
+    if (m_printer.outputFormat() == QPrinter::PdfFormat && !m_printer.outputFileName().isEmpty())
+        QFile::remove(m_printer.outputFileName());
 }

@@ -2,28 +2,42 @@
 
 #include "platform/print/PrintSurface.h"
 
+#include <QPainter>
+#include <functional>
+
 class QPrinter;
 
-// The printer: the document is kept page by page and painted on the printer when it ends, so an
-// abandoned document sends nothing at all (the platform's printers cannot always take a job back).
+// The printer. Each page is painted on the printer when it is finished (the next page begins or the
+// document ends), so no more than one page is ever held; an abandoned document is aborted, and a job
+// that had painted nothing yet sends nothing at all.
 class PrinterSurface : public PrintSurface
 {
 public:
     explicit PrinterSurface(QPrinter& printer);
     ~PrinterSurface() override;
 
-    QSizeF pageSize() const override;
-    bool setPage(QPageSize::PageSizeId paper, QPageLayout::Orientation orientation) override;
-    QSizeF textSize(const QString& text, const PrintFont& font) const override;
-    double lineHeight(const PrintFont& font) const override;
+    PageExtent pageExtent() const override;
+
+    // Pages handed to the printer so far.
+    int pagesSent() const { return m_sent; }
+    // Called with the number of pages sent each time one more has been.
+    void setPageSentHandler(std::function<void(int)> handler) { m_pageSent = std::move(handler); }
 
 protected:
+    bool applyPage(const QPageSize& paper, QPageLayout::Orientation orientation) override;
     void beginPage(int index) override;
     void draw(const PrintItem& item) override;
     bool finish() override;
     void discard() override;
 
 private:
+    bool send();
+
     QPrinter& m_printer;
-    QList<PrintPage> m_pages;
+    QPainter m_painter;
+    PrintPage m_page;
+    bool m_pending = false;
+    bool m_failed = false;
+    int m_sent = 0;
+    std::function<void(int)> m_pageSent;
 };

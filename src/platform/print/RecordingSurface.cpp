@@ -14,14 +14,11 @@ RecordingSurface::RecordingSurface(const QSizeF& pageSize)
 
 RecordingSurface::~RecordingSurface() = default;
 
-bool RecordingSurface::setPage(QPageSize::PageSizeId paper, QPageLayout::Orientation orientation)
+bool RecordingSurface::applyPage(const QPageSize& paper, QPageLayout::Orientation orientation)
 {
-    const QPageSize size(paper);
-    if (!size.isValid())
-        return false;
     m_paper = paper;
     m_orientation = orientation;
-    QSizeF sheet = size.size(QPageSize::Millimeter) / 10.0;
+    QSizeF sheet = paper.size(QPageSize::Millimeter) / 10.0;
     if (orientation == QPageLayout::Landscape)
         sheet.transpose();
     m_pageSize = sheet - kUnprintable;

@@ -10,8 +10,7 @@ public:
     explicit RecordingSurface(const QSizeF& pageSize = QSizeF(20, 29));
     ~RecordingSurface() override;
 
-    QSizeF pageSize() const override { return m_pageSize; }
-    bool setPage(QPageSize::PageSizeId paper, QPageLayout::Orientation orientation) override;
+    PageExtent pageExtent() const override { return PageExtent::fromCm(m_pageSize); }
 
     QList<PrintPage> pages() const { return m_pages; }
     // Every item of every page, in drawing order.
@@ -20,10 +19,12 @@ public:
     QStringList texts() const;
     bool ended() const { return m_ended; }
     bool aborted() const { return m_aborted; }
-    QPageSize::PageSizeId paper() const { return m_paper; }
+    QPageSize::PageSizeId paper() const { return m_paper.id(); }
+    QPageSize paperSize() const { return m_paper; }
     QPageLayout::Orientation orientation() const { return m_orientation; }
 
 protected:
+    bool applyPage(const QPageSize& paper, QPageLayout::Orientation orientation) override;
     void beginPage(int index) override;
     void draw(const PrintItem& item) override;
     bool finish() override;
@@ -31,7 +32,7 @@ protected:
 
 private:
     QSizeF m_pageSize;
-    QPageSize::PageSizeId m_paper = QPageSize::A4;
+    QPageSize m_paper = QPageSize(QPageSize::A4);
     QPageLayout::Orientation m_orientation = QPageLayout::Portrait;
     QList<PrintPage> m_pages;
     bool m_ended = false;

@@ -13,9 +13,27 @@
 
 namespace {
 
-constexpr double kCmPorPulgada = 2.54;
 // The gap the printer leaves under every line of a control's text, in the unit in force.
 constexpr double kEspacioEntreLineas = 50;
+
+// The length of one unit of a scale, by the platform's codes.
+std::optional<Length> unidadDe(int unidad)
+{
+    switch (unidad) {
+    case clsImpresion::Twips:
+        return Length::twips(1);
+    case clsImpresion::Puntos:
+        return Length::points(1);
+    case clsImpresion::Pulgadas:
+        return Length::inches(1);
+    case clsImpresion::Milimetros:
+        return Length::mm(1);
+    case clsImpresion::Centimetros:
+        return Length::cm(1);
+    default:
+        return std::nullopt;
+    }
+}
 
 std::optional<QPageSize::PageSizeId> tamanoPapel(int papel)
 {
@@ -64,39 +82,22 @@ clsImpresion::clsImpresion(PrintSurface& impresora)
     if (const auto papel = tamanoPapel(m_papel))
         m_impresora.setPage(*papel, orientacionDe(m_orientacion));
     // The height stays a little short of the sheet until paper or orientation is written again.
-    m_alturaHoja = 27;
-    m_anchuraHoja = 20;
+    m_alturaHoja = Length::cm(27);
+    m_anchuraHoja = Length::cm(20);
 }
 
-double clsImpresion::unidadEnCm() const
+PagePoint clsImpresion::punto(double x, double y) const
 {
-    switch (m_unidadMedida) {
-    case Twips:
-        return kCmPorPulgada / 1440;
-    case Puntos:
-        return kCmPorPulgada / 72;
-    case Pulgadas:
-        return kCmPorPulgada;
-    case Milimetros:
-        return 0.1;
-    default:
-        return 1;
-    }
+    return PagePoint {x * m_unidad, y * m_unidad};
 }
 
 bool clsImpresion::setUnidadMedida(int unidad)
 {
-    switch (unidad) {
-    case Twips:
-    case Puntos:
-    case Pulgadas:
-    case Milimetros:
-    case Centimetros:
-        break;
-    default:
+    const auto longitud = unidadDe(unidad);
+    if (!longitud)
         return false;
-    }
     m_unidadMedida = unidad;
+    m_unidad = *longitud;
     return true;
 }
 
@@ -125,43 +126,54 @@ void clsImpresion::calculaTamHoja()
     const bool vertical = m_orientacion == Vertical;
     if (m_orientacion != Vertical && m_orientacion != Apaisado)
         return;
+    const Length corto = Length::cm(vertical ? 20 : 29);
+    const Length largo = Length::cm(vertical ? 29 : 20);
     if (m_papel == A4) {
-        m_anchuraHoja = vertical ? 20 : 29;
-        m_alturaHoja = vertical ? 29 : 20;
+        m_anchuraHoja = corto;
+        m_alturaHoja = largo;
     } else if (m_papel == A3) {
-        m_anchuraHoja = vertical ? 29 : 40;
-        m_alturaHoja = vertical ? 40 : 29;
+        m_anchuraHoja = vertical ? Length::cm(29) : Length::cm(40);
+        m_alturaHoja = vertical ? Length::cm(40) : Length::cm(29);
     }
+}
+
+bool clsImpresion::setHoja(Length anchura, Length altura)
+{
+    if (!m_impresora.setPage(PrintSurface::paper(anchura, altura), QPageLayout::Portrait))
+        return false;
+    m_anchuraHoja = anchura;
+    m_alturaHoja = altura;
+    return true;
 }
 
 qint16 clsImpresion::AlturaHoja() const
 {
-    return qint16(std::lrint(m_alturaHoja * 10.0f));
+    return qint16(std::lrint(m_alturaHoja.toMm()));
 }
 
 void clsImpresion::setAlturaHoja(qint16 milimetros)
 {
-    m_alturaHoja = float(milimetros / 10.0);
+    m_alturaHoja = Length::mm(milimetros);
 }
 
 qint16 clsImpresion::AnchuraHoja() const
 {
-    return qint16(std::lrint(m_anchuraHoja * 10.0f));
+    return qint16(std::lrint(m_anchuraHoja.toMm()));
 }
 
 void clsImpresion::setAnchuraHoja(qint16 milimetros)
 {
-    m_anchuraHoja = float(milimetros / 10.0);
+    m_anchuraHoja = Length::mm(milimetros);
 }
 
 QPointF clsImpresion::posicion() const
 {
-    return m_posicionCm / unidadEnCm();
+    return QPointF(m_posicion.x / m_unidad, m_posicion.y / m_unidad);
 }
 
 void clsImpresion::setPosicion(const QPointF& posicion)
 {
-    m_posicionCm = posicion * unidadEnCm();
+    m_posicion = punto(posicion.x(), posicion.y());
 }
 
 QStringList clsImpresion::lineas(const QString& texto)
@@ -179,8 +191,8 @@ void clsImpresion::ImprimeObjeto(const QWidget* obj)
     if (!obj || obj->isHidden())
         return;
     // The control's place is taken as a position in the unit in force, as it stands.
-    const double izquierda = Twips::left(obj) * unidadEnCm();
-    m_posicionCm = QPointF(izquierda, Twips::top(obj) * unidadEnCm());
+    m_posicion = punto(Twips::left(obj), Twips::top(obj));
+    const Length izquierda = m_posicion.x;
     const QFont font = obj->font();
     m_fuente.name = font.family();
     m_fuente.italic = font.italic();
@@ -188,51 +200,51 @@ void clsImpresion::ImprimeObjeto(const QWidget* obj)
     m_fuente.pointSize = font.pointSizeF();
     const QStringList texto = lineas(textoDe(obj));
     for (const QString& linea : texto)
-        imprimeLineaEn(linea, izquierda, kEspacioEntreLineas * unidadEnCm());
+        imprimeLineaEn(linea, izquierda, kEspacioEntreLineas * m_unidad);
     if (!texto.isEmpty())
-        m_posicionCm.setX(0);
+        m_posicion.x = Length();
 }
 
 void clsImpresion::imprimeTexto(const QString& texto, double x, double y)
 {
-    const double izquierda = x * unidadEnCm();
-    m_posicionCm = QPointF(izquierda, y * unidadEnCm());
+    m_posicion = punto(x, y);
+    const Length izquierda = m_posicion.x;
     QStringList lista = lineas(texto);
     if (lista.isEmpty())
         lista.append(QString());
     for (const QString& linea : std::as_const(lista))
-        imprimeLineaEn(linea, izquierda, 0);
-    m_posicionCm.setX(0);
+        imprimeLineaEn(linea, izquierda, Length());
+    m_posicion.x = Length();
 }
 
-void clsImpresion::imprimeLineaEn(const QString& linea, double xCm, double espacioCm)
+void clsImpresion::imprimeLineaEn(const QString& linea, Length x, Length espacio)
 {
-    const double alto = m_impresora.lineHeight(m_fuente);
-    const QSizeF pagina = m_impresora.pageSize();
+    const Length alto = PrintSurface::lineSpacing(m_fuente);
+    const PageExtent pagina = m_impresora.pageExtent();
     QString resto = linea;
     do {
         // Past the bottom the text goes on at the top of a new page.
-        if (m_posicionCm.y() > 0 && m_posicionCm.y() + alto > pagina.height()) {
+        if (m_posicion.y > Length() && m_posicion.y + alto > pagina.height) {
             m_impresora.newPage();
-            m_posicionCm.setY(0);
+            m_posicion.y = Length();
         }
-        const qsizetype cabe = cabeEnLinea(resto, pagina.width() - xCm);
-        m_impresora.text(QPointF(xCm, m_posicionCm.y()), resto.left(cabe), m_fuente);
+        const qsizetype cabe = cabeEnLinea(resto, pagina.width - x);
+        m_impresora.text(PagePoint {x, m_posicion.y}, resto.left(cabe), m_fuente);
         resto = resto.mid(cabe);
-        m_posicionCm.ry() += alto + espacioCm;
+        m_posicion.y += alto + espacio;
     } while (!resto.isEmpty());
 }
 
-qsizetype clsImpresion::cabeEnLinea(const QString& linea, double anchoCm) const
+qsizetype clsImpresion::cabeEnLinea(const QString& linea, Length ancho) const
 {
-    if (anchoCm <= 0 || m_impresora.textSize(linea, m_fuente).width() <= anchoCm)
+    if (ancho <= Length() || m_impresora.textExtent(linea, m_fuente).width <= ancho)
         return linea.size();
     // The longest beginning that fits, then back to its last blank when there is one.
     qsizetype dentro = 0;
     qsizetype fuera = linea.size();
     while (fuera - dentro > 1) {
         const qsizetype medio = (dentro + fuera) / 2;
-        if (m_impresora.textSize(linea.left(medio), m_fuente).width() <= anchoCm)
+        if (m_impresora.textExtent(linea.left(medio), m_fuente).width <= ancho)
             dentro = medio;
         else
             fuera = medio;
@@ -245,8 +257,8 @@ qsizetype clsImpresion::cabeEnLinea(const QString& linea, double anchoCm) const
 
 void clsImpresion::imprimeLinea(double x, double y)
 {
-    m_posicionCm = QPointF(x, y) * unidadEnCm();
-    m_impresora.line(m_posicionCm, QPointF(m_anchuraHoja, m_posicionCm.y()));
+    m_posicion = punto(x, y);
+    m_impresora.line(m_posicion, PagePoint {m_anchuraHoja, m_posicion.y});
 }
 
 bool clsImpresion::ImprimeDibujo(const QWidget* obj)
@@ -258,7 +270,7 @@ bool clsImpresion::ImprimeDibujo(const QWidget* obj)
         dibujo = box->picture().toImage();
     if (dibujo.isNull())
         return false;
-    m_impresora.picture(QPointF(Twips::left(obj), Twips::top(obj)) * unidadEnCm(), dibujo);
+    m_impresora.picture(punto(Twips::left(obj), Twips::top(obj)), dibujo);
     return true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/print/Length.h"
 #include "platform/print/PrintFont.h"
 
 #include <QPointF>
@@ -59,6 +60,8 @@ public:
     quint8 tamLetra() const { return m_tamLetra; }
     void setTamLetra(quint8 valor) { m_tamLetra = valor; }
 
+    // A sheet of any size (an envelope), upright; false when the printer refuses it.
+    bool setHoja(Length anchura, Length altura);
     // The sheet in millimetres.
     qint16 AlturaHoja() const;
     void setAlturaHoja(qint16 milimetros);
@@ -76,23 +79,25 @@ public:
 
 private:
     void calculaTamHoja();
-    double unidadEnCm() const;
-    // Prints one line at the print position and moves it down by a line and `espacioCm`.
-    void imprimeLineaEn(const QString& linea, double xCm, double espacioCm);
-    qsizetype cabeEnLinea(const QString& linea, double anchoCm) const;
+    // A place given in the unit in force.
+    PagePoint punto(double x, double y) const;
+    // Prints one line at the print position and moves it down by a line and `espacio`.
+    void imprimeLineaEn(const QString& linea, Length x, Length espacio);
+    qsizetype cabeEnLinea(const QString& linea, Length ancho) const;
 
     PrintSurface& m_impresora;
     int m_unidadMedida = Centimetros;
+    Length m_unidad = Length::cm(1);
     int m_orientacion = Vertical;
     int m_papel = A4;
-    float m_anchuraHoja = 20;
-    float m_alturaHoja = 27;
+    Length m_anchuraHoja = Length::cm(20);
+    Length m_alturaHoja = Length::cm(27);
     float m_margenIzquierdo = 0;
     float m_margenSuperior = 0;
     quint8 m_tamLetra = 0;
     float m_segundaEtiq = 0;
     float m_distEntreEtiq = 0;
 
-    QPointF m_posicionCm;
+    PagePoint m_posicion;
     PrintFont m_fuente;
 };

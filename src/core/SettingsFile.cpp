@@ -1,0 +1,128 @@
+#include "core/SettingsFile.h"
+
+#include <QFile>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+bool SettingsFile::load(const QString& path)
+{
+    m_sections.clear();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return false;
+    *this = parse(bytes);
+    return true;
+}
+
+SettingsFile SettingsFile::parse(const QByteArray& bytes)
+{
+    SettingsFile file;
+    const QStringList lines = decode(bytes);
+    for (const QString& line : lines) {
+        const QString trimmed = line.trimmed();
+        if (trimmed.isEmpty())
+            continue;
+        if (trimmed.startsWith(QLatin1Char('#'))) {
+            file.m_sections.append(Section {trimmed.toUpper(), {}});
+            continue;
+        }
+        if (file.m_sections.isEmpty())
+            file.m_sections.append(Section());
+        Entry entry;
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        entry.hasEquals = equals >= 0;
+        entry.key = entry.hasEquals ? line.left(equals).trimmed().toUpper() : QString();
+        entry.value = entry.hasEquals ? line.mid(equals + 1) : line;
+        file.m_sections.last().entries.append(entry);
+    }
+    return file;
+}
+
+const SettingsFile::Section* SettingsFile::section(const QString& name) const
+{
+    const QString wanted = name.trimmed().toUpper();
+    for (const Section& s : m_sections) {
+        if (s.name == wanted)
+            return &s;
+    }
+    return nullptr;
+}
+
+std::optional<QString> SettingsFile::value(const QString& sectionName, const QString& key) const
+{
+    const Section* s = section(sectionName);
+    if (!s)
+        return std::nullopt;
+    const QString wanted = key.trimmed().toUpper();
+    for (const Entry& entry : s->entries) {
+        if (entry.hasEquals && entry.key == wanted)
+            return entry.value;
+    }
+    return std::nullopt;
+}
+
+QStringList SettingsFile::decode(const QByteArray& bytes)
+{
+    QStringDecoder decoder("windows-1252");
+    QString text = decoder(bytes);
+    if (decoder.hasError())
+        text = QString::fromLatin1(bytes);
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QStringList lines = text.split(QLatin1Char('\n'));
+    // The line end of the last line ends it; it does not begin another.
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+QByteArray SettingsFile::encode(const QStringList& lines)
+{
+    QStringEncoder encoder("windows-1252");
+    QByteArray bytes;
+    for (const QString& line : lines) {
+        bytes += encoder(line);
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+bool SettingsFile::save(const QString& path, const QStringList& lines)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray bytes = encode(lines);
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+std::optional<double> SettingsFile::toNumber(const QString& text)
+{
+    static const QRegularExpression number(QStringLiteral("^[+-]?(\\d+([.,]\\d*)?|[.,]\\d+)$"));
+    QString t = text.trimmed();
+    if (!number.match(t).hasMatch())
+        return std::nullopt;
+    t.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double value = QLocale::c().toDouble(t, &ok);
+    if (!ok)
+        return std::nullopt;
+    return value;
+}
+
+QString SettingsFile::fromNumber(double value, int decimals)
+{
+    QString text = QString::number(value, 'f', qMax(0, decimals));
+    text.replace(QLatin1Char('.'), QLatin1Char(','));
+    return text;
+}

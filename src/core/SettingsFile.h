@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The program's small settings files ("\Listado.ini", "\Etiqueta.ini", "\Sobre.ini"): Windows-1252
+// text, CR LF line ends, section lines beginning with "#" and "key=value" lines. Reading never
+// fails on a stray line; each reader takes what it needs and falls back to its own defaults.
+class SettingsFile
+{
+public:
+    struct Entry
+    {
+        QString key; // the text before the first "=", trimmed and in capitals
+        QString value; // the text after the first "="; the whole line when it has none
+        bool hasEquals = false;
+    };
+
+    struct Section
+    {
+        QString name; // the section line trimmed and in capitals ("#CAMPOS"); empty before the first
+        QList<Entry> entries; // in file order; blank lines left out
+    };
+
+    // False when the file is missing or cannot be read; the file then has no sections.
+    bool load(const QString& path);
+    static SettingsFile parse(const QByteArray& bytes);
+
+    const QList<Section>& sections() const { return m_sections; }
+    // The first section of that name (any case), or null.
+    const Section* section(const QString& name) const;
+    // The value of the first line of `key` (any case) in the section, if there is one.
+    std::optional<QString> value(const QString& sectionName, const QString& key) const;
+
+    // Lines of text to and from the file's bytes.
+    static QStringList decode(const QByteArray& bytes);
+    static QByteArray encode(const QStringList& lines);
+    // Replaces the file whole: the lines go to a temporary file that is moved over the old one only
+    // when complete. False, with the old file untouched, when it could not be written.
+    static bool save(const QString& path, const QStringList& lines);
+
+    // A number written with a decimal comma or point, whatever the locale, with blanks around it;
+    // nothing for any other text.
+    static std::optional<double> toNumber(const QString& text);
+    // A number as the files write it: the decimal comma, `decimals` digits after it (none for 0).
+    static QString fromNumber(double value, int decimals);
+
+private:
+    QList<Section> m_sections;
+};

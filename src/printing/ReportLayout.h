@@ -1,0 +1,64 @@
+#pragma once
+
+#include "printing/ReportFields.h"
+
+#include <QList>
+#include <QSizeF>
+
+// Where the rows of a company listing fall, in centimetres from the page area's top-left corner:
+// the first page carries the document's header, later pages start at the top. Every page but the
+// last is full, so any page can be laid out on its own from its number.
+class ReportLayout
+{
+public:
+    static constexpr double kLeft = 1.0;
+    static constexpr double kRowPitch = 0.3;
+    // A row is drawn while the one before it is no lower than this above the page's bottom.
+    static constexpr double kBottomAllowance = 1.0;
+
+    ReportLayout(const QSizeF& pageSize, int companyCount);
+
+    QSizeF pageSize() const { return m_pageSize; }
+    int companyCount() const { return m_companies; }
+    int rowsOnFirstPage() const { return m_firstRows; }
+    int rowsOnLaterPages() const { return m_laterRows; }
+    // At least 1: a listing without companies still has its header page.
+    int pageCount() const;
+
+    // Pages count from 1; rows from 0.
+    int firstRow(int page) const;
+    int rowsOn(int page) const;
+
+    // The page label's line, the headings, the rule and the first row of a page.
+    static double labelY(int page);
+    static double headingY(int page);
+    static double ruleY(int page);
+    static double firstRowY(int page);
+    double rowY(int page, int row) const { return firstRowY(page) + kRowPitch * row; }
+
+    // How many rows a page holds when its first row is at `firstY`: rows follow while the one before
+    // stands no lower than the allowance above the bottom; never fewer than one.
+    static int rowsFitting(double firstY, double pageHeight);
+
+private:
+    QSizeF m_pageSize;
+    int m_companies;
+    int m_firstRows;
+    int m_laterRows;
+};
+
+// The chosen columns that fit across the page, left to right, and how many chosen ones do not.
+struct ReportColumn
+{
+    int field; // index into ReportFields::all()
+    double x;
+    double width;
+};
+
+struct ColumnPlan
+{
+    QList<ReportColumn> columns;
+    int notFitting = 0;
+};
+
+ColumnPlan planColumns(const FieldChoice& choice, const ColumnWidths& widths, double pageWidth);

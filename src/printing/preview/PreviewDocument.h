@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QPageSize>
+#include <QString>
+
+class PrintSurface;
+class QWidget;
+
+// Which page a document is asked to draw, and where it goes.
+struct PreviewPage
+{
+    // Record position (from 1) of the first record on the page; 1 is the start of the document.
+    int start = 1;
+    // The page's number for its label: the page shown in the preview, or the count when printing.
+    int number = 1;
+    // True when the page goes to the printer, false when it is shown in the preview.
+    bool printing = false;
+};
+
+// One printed output (the company listing, a sheet of labels, envelopes) as the print preview
+// shows and prints it. The preview asks for one page at a time, on the preview page or on the
+// printer; the same drawPage() serves both, so what is printed is what was shown.
+class PreviewDocument
+{
+public:
+    virtual ~PreviewDocument() = default;
+
+    // Draws one page, beginning at record `page.start`, on `surface`, whose pageSize() is the page
+    // area in centimetres; only text(), picture() and line() are called, never newPage() or end().
+    // Returns the record position at which the next page begins, or 0 when no record is left.
+    virtual int drawPage(PrintSurface& surface, const PreviewPage& page) = 0;
+
+    // Pages the whole document takes on a page area of `pageCm` centimetres; 0 when not known
+    // before it is drawn. Used for the progress of a print ("page n of N").
+    virtual int pageCount(const QSizeF& pageCm) const
+    {
+        Q_UNUSED(pageCm);
+        return 0;
+    }
+
+    // The record at which the preview opens (envelopes: the company of the guide's current row).
+    virtual int firstStart() const { return 1; }
+
+    // A sheet the document brings with it (an envelope's size), used instead of the paper options;
+    // invalid when the paper options decide.
+    virtual QPageSize paper() const { return QPageSize(); }
+
+    // The configure button: runs the document's settings dialog; true when the user accepted new
+    // settings, after which the preview lays out again from the first page.
+    virtual bool configure(QWidget* parent)
+    {
+        Q_UNUSED(parent);
+        return false;
+    }
+};

@@ -1,0 +1,177 @@
+#include "core/SettingsFile.h"
+
+#include <QFile>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QTest>
+
+using Lines = QStringList;
+using Number = std::optional<double>;
+Q_DECLARE_METATYPE(Number)
+
+class TestSettingsFile : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void encode_data()
+    {
+        QTest::addColumn<Lines>("lines");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("every line ends in CR LF")
+            << Lines {"#Campos", "Sector=1"} << QByteArray("#Campos\r\nSector=1\r\n");
+        QTest::newRow("an empty line keeps its line end")
+            << Lines {"a", "", "b"} << QByteArray("a\r\n\r\nb\r\n");
+        QTest::newRow("Spanish letters in one byte each") << Lines {"Vehículos=ñ", "Año"}
+                                                          << QByteArray("Veh\xED"
+                                                                        "culos=\xF1\r\nA\xF1o\r\n");
+        QTest::newRow("the euro sign is 0x80") << Lines {"€"} << QByteArray("\x80\r\n");
+        QTest::newRow("no lines, no bytes") << Lines {} << QByteArray();
+    }
+
+    void encode()
+    {
+        QFETCH(Lines, lines);
+        QFETCH(QByteArray, bytes);
+        QCOMPARE(SettingsFile::encode(lines), bytes);
+    }
+
+    void decode_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<Lines>("lines");
+        QTest::newRow("CR LF") << QByteArray("a=1\r\nb=2\r\n") << Lines {"a=1", "b=2"};
+        QTest::newRow("bare LF from another editor") << QByteArray("a=1\nb=2\n") << Lines {"a=1", "b=2"};
+        QTest::newRow("last line without its end") << QByteArray("a=1\r\nb=2") << Lines {"a=1", "b=2"};
+        QTest::newRow("blank line kept") << QByteArray("a\r\n\r\nb\r\n") << Lines {"a", "", "b"};
+        QTest::newRow("Windows-1252 bytes") << QByteArray("Veh\xED"
+                                                          "culos=\xF1\x80\r\n")
+                                            << Lines {QStringLiteral("Vehículos=ñ€")};
+        QTest::newRow("empty file") << QByteArray() << Lines {};
+    }
+
+    void decode()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(Lines, lines);
+        QCOMPARE(SettingsFile::decode(bytes), lines);
+    }
+
+    void toNumber_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<Number>("number");
+        QTest::newRow("decimal comma") << "0,5" << Number(0.5);
+        QTest::newRow("decimal point") << "1.4" << Number(1.4);
+        QTest::newRow("whole") << "110" << Number(110);
+        QTest::newRow("blanks around") << "  10,5 " << Number(10.5);
+        QTest::newRow("negative") << "-2,25" << Number(-2.25);
+        QTest::newRow("no leading digit") << ",5" << Number(0.5);
+        QTest::newRow("empty") << "" << Number();
+        QTest::newRow("letters") << "abc" << Number();
+        QTest::newRow("number then letters") << "12cm" << Number();
+        QTest::newRow("two separators") << "1,2,3" << Number();
+        QTest::newRow("thousands grouping") << "1.000,5" << Number();
+        QTest::newRow("a lone comma") << "," << Number();
+    }
+
+    void toNumber()
+    {
+        QFETCH(QString, text);
+        QFETCH(Number, number);
+        // The reading must not depend on the user's locale.
+        for (const QLocale& locale :
+            {QLocale(QLocale::Spanish, QLocale::Spain), QLocale(QLocale::English, QLocale::UnitedStates)}) {
+            QLocale::setDefault(locale);
+            const Number read = SettingsFile::toNumber(text);
+            QCOMPARE(read.has_value(), number.has_value());
+            if (number)
+                QCOMPARE(*read, *number);
+        }
+        QLocale::setDefault(QLocale::c());
+    }
+
+    void fromNumber_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("one decimal") << 0.5 << 1 << "0,5";
+        QTest::newRow("whole with a decimal") << 2.0 << 1 << "2,0";
+        QTest::newRow("rounded") << 0.56 << 1 << "0,6";
+        QTest::newRow("no decimals") << 110.0 << 0 << "110";
+    }
+
+    void fromNumber()
+    {
+        QFETCH(double, value);
+        QFETCH(int, decimals);
+        QFETCH(QString, text);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QCOMPARE(SettingsFile::fromNumber(value, decimals), text);
+        QLocale::setDefault(QLocale::c());
+        // What is written reads back.
+        QCOMPARE(SettingsFile::toNumber(text).value_or(-1), QString(text).replace(',', '.').toDouble());
+    }
+
+    void parse()
+    {
+        const SettingsFile file
+            = SettingsFile::parse(" stray=1\r\n  #margenes \r\nizquierdo = 0,5\r\nSuperior=2=3\r\n\r\n"
+                                  "sin igual\r\n#Maquetar\r\nFuente=9\r\nFuente=10\r\n");
+        QCOMPARE(file.sections().size(), 3);
+        QCOMPARE(file.sections().at(0).name, QString());
+        QCOMPARE(file.sections().at(1).name, QStringLiteral("#MARGENES"));
+        const SettingsFile::Section* margenes = file.section(QStringLiteral("#Margenes"));
+        QVERIFY(margenes);
+        // The blank line is no entry; the line without "=" is kept whole, for readers by position.
+        QCOMPARE(margenes->entries.size(), 3);
+        QCOMPARE(margenes->entries.at(0).key, QStringLiteral("IZQUIERDO"));
+        QCOMPARE(margenes->entries.at(0).value, QStringLiteral(" 0,5"));
+        QCOMPARE(margenes->entries.at(1).value, QStringLiteral("2=3"));
+        QVERIFY(!margenes->entries.at(2).hasEquals);
+        QCOMPARE(margenes->entries.at(2).value, QStringLiteral("sin igual"));
+        QCOMPARE(
+            file.value(QStringLiteral("#maquetar"), QStringLiteral("fuente")), std::optional<QString>("9"));
+        QVERIFY(!file.value(QStringLiteral("#Maquetar"), QStringLiteral("Izquierdo")));
+        QVERIFY(!file.value(QStringLiteral("#Posicionado"), QStringLiteral("Izq")));
+    }
+
+    void saveReplacesTheFileWhole()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Listado.ini"));
+        QVERIFY(SettingsFile::save(path, {QStringLiteral("una línea larga"), QStringLiteral("y otra más")}));
+        QVERIFY(SettingsFile::save(path, {QStringLiteral("Año=1")}));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("A\xF1o=1\r\n"));
+        // Nothing is left beside it.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList {QStringLiteral("Listado.ini")});
+    }
+
+    void failedSaveKeepsTheOldFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Sobre.ini"));
+        QVERIFY(SettingsFile::save(path, {QStringLiteral("#Dimensiones")}));
+        // A folder in the way of the file cannot be replaced by it.
+        QVERIFY(
+            !SettingsFile::save(dir.filePath(QStringLiteral("no/such/folder.ini")), {QStringLiteral("x")}));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Etiqueta.ini")));
+        QVERIFY(!SettingsFile::save(dir.filePath(QStringLiteral("Etiqueta.ini")), {QStringLiteral("x")}));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("#Dimensiones\r\n"));
+    }
+
+    void loadMissingFile()
+    {
+        SettingsFile file;
+        QVERIFY(!file.load(QStringLiteral("/nonexistent/Listado.ini")));
+        QVERIFY(file.sections().isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSettingsFile)
+#include "tst_settingsfile.moc"
