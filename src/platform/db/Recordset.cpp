@@ -6,6 +6,7 @@
 #include "platform/db/RowOrder.h"
 
 #include <QRegularExpression>
+#include <limits>
 #include <sqlite3.h>
 #include <utility>
 
@@ -64,8 +65,7 @@ void Recordset::clearData()
     m_columns.clear();
     m_rowCount = 0;
     m_current = 0;
-    m_data.clear();
-    m_offsets.clear();
+    m_store.clear();
     m_keys.clear();
     m_order.clear();
     m_edited.clear();
@@ -131,9 +131,7 @@ void Recordset::open(const QString& sql, Connection& connection, SizeHint hint)
         }
 
         bool typed = false;
-        m_data.reserve(size_t(qMax<qint64>(hint.bytes, 0)));
-        m_offsets.reserve(size_t(qMax<qint64>(hint.cells, 1)));
-        m_offsets.push_back(0);
+        m_store.reset(columns, hint.rows);
         int rc;
         while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
             if (!typed) {
@@ -150,25 +148,18 @@ void Recordset::open(const QString& sql, Connection& connection, SizeHint hint)
             }
             if (first)
                 m_keys.push_back(sqlite3_column_int64(stmt, 0));
+            m_store.beginRow();
             for (int c = first; c < columns + first; ++c) {
                 // A NULL has no text: that tells it from an empty string without asking its type.
                 const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
-                if (text)
-                    m_data.append(text, size_t(sqlite3_column_bytes(stmt, c)));
-                if (m_data.size() >= kNull)
-                    throw DbError(DbError::Failed, QStringLiteral("El resultado es demasiado grande"));
-                m_offsets.back() |= text ? 0 : kNull;
-                m_offsets.push_back(quint32(m_data.size()));
+                m_store.appendCell(text, text ? sqlite3_column_bytes(stmt, c) : 0);
             }
-            ++m_rowCount;
+            m_store.endRow();
+            if (++m_rowCount == std::numeric_limits<int>::max())
+                throw DbError(DbError::Failed, QStringLiteral("El resultado es demasiado grande"));
         }
         if (rc != SQLITE_DONE)
             throw sqliteError(db);
-        // Give back only a large surplus: shrinking copies the whole buffer.
-        if (m_data.capacity() > m_data.size() + m_data.size() / 4)
-            m_data.shrink_to_fit();
-        if (m_offsets.capacity() > m_offsets.size() + m_offsets.size() / 4)
-            m_offsets.shrink_to_fit();
         m_open = true;
         m_current = 0;
     } catch (...) {
@@ -226,8 +217,7 @@ void Recordset::adopt(Recordset& other)
     m_columns = std::move(other.m_columns);
     m_rowCount = std::exchange(other.m_rowCount, 0);
     m_current = std::exchange(other.m_current, 0);
-    m_data = std::move(other.m_data);
-    m_offsets = std::move(other.m_offsets);
+    m_store = std::move(other.m_store);
     m_keys = std::move(other.m_keys);
     m_order = std::move(other.m_order);
     m_edited = std::move(other.m_edited);
@@ -362,27 +352,26 @@ Field::Type Recordset::fieldType(int index) const
 
 QByteArrayView Recordset::bytesAt(int row, int column) const
 {
-    const size_t columns = m_columns.size();
-    const size_t i = stored(row) * columns + size_t(column);
+    const size_t at = stored(row);
     if (!m_edited.empty()) {
-        const auto it = m_edited.find(quint64(i));
+        const auto it = m_edited.find(quint64(at * m_columns.size() + size_t(column)));
         if (it != m_edited.end())
             return it->second ? QByteArrayView(*it->second) : QByteArrayView();
     }
-    const quint32 begin = m_offsets[i] & ~kNull;
-    const quint32 end = m_offsets[i + 1] & ~kNull;
-    return QByteArrayView(m_data.data() + begin, end - begin);
+    return m_store.text(at, column);
 }
 
 bool Recordset::isNullAt(int row, int column) const
 {
-    const size_t i = stored(row) * m_columns.size() + size_t(column);
+    const size_t at = stored(row);
     if (!m_edited.empty()) {
-        const auto it = m_edited.find(quint64(i));
+        const auto it = m_edited.find(quint64(at * m_columns.size() + size_t(column)));
         if (it != m_edited.end())
             return !it->second;
     }
-    return (m_offsets[i] & kNull) != 0;
+    bool isNull = false;
+    m_store.text(at, column, &isNull);
+    return isNull;
 }
 
 QVariant Recordset::toVariant(int column, QByteArrayView bytes, bool isNull) const
@@ -574,8 +563,8 @@ void Recordset::commitPendingOnMove()
 
 qint64 Recordset::memoryBytes() const
 {
-    qint64 bytes = qint64(m_data.capacity()) + qint64(m_offsets.capacity() * sizeof(quint32))
-        + qint64(m_keys.capacity() * sizeof(qint64)) + qint64(m_order.capacity() * sizeof(quint32));
+    qint64 bytes = m_store.memoryBytes() + qint64(m_keys.capacity() * sizeof(qint64))
+        + qint64(m_order.capacity() * sizeof(quint32));
     for (const auto& [cell, value] : m_edited)
         bytes += qint64(sizeof(cell)) + (value ? value->capacity() : 0);
     return bytes;

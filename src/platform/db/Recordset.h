@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/db/Field.h"
+#include "platform/db/RowStore.h"
 
 #include <QByteArray>
 #include <QList>
@@ -35,10 +36,9 @@ public:
     // companies come back in another order).
     struct SizeHint
     {
-        qint64 bytes = 0;
-        qint64 cells = 0;
+        qint64 rows = 0;
     };
-    SizeHint sizeHint() const { return {qint64(m_data.size()), qint64(m_offsets.size())}; }
+    SizeHint sizeHint() const { return {qint64(m_store.rowCount())}; }
 
     // Runs `sql` on `connection` and reads all its rows. Throws DbError; the recordset is then closed.
     void open(const QString& sql, Connection& connection) { open(sql, connection, SizeHint()); }
@@ -134,10 +134,7 @@ private:
     int m_rowCount = 0;
     int m_current = 0; // 0-based; -1 is BOF, m_rowCount is EOF
 
-    // Cell (r, c) is bytes [m_offsets[i] & ~kNull, m_offsets[i + 1] & ~kNull) with i = r * columns + c.
-    static constexpr quint32 kNull = 0x80000000u;
-    std::string m_data;
-    std::vector<quint32> m_offsets;
+    RowStore m_store;
     std::vector<qint64> m_keys;
     std::vector<quint32> m_order; // empty: stored order
     std::unordered_map<quint64, std::unique_ptr<QByteArray>> m_edited; // null pointer: stored NULL
