@@ -1,10 +1,11 @@
-// Measures the database layer, the query service, the grid and the company listing on generated
-// databases. One line per figure; `--smoke` runs one small size only, `--listing` the listing only.
+// Measures the database layer, the query service, the grid, the exports and the company listing on
+// generated databases. One line per figure; `--smoke` runs one small size only, `--listing` the listing only.
 
 #include "core/clsDatosBD.h"
 #include "generator/CompanyGenerator.h"
 #include "guide/GridBinding.h"
 #include "guide/clsGuia.h"
+#include "output/export/ExportFile.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
 #include "platform/db/SpanishText.h"
@@ -15,6 +16,7 @@
 #include "platform/ui/DialogService.h"
 #include "platform/ui/FlexGrid.h"
 #include "printing/CompanyReport.h"
+#include "printing/labels/ImprimeEtiquetas.h"
 #include "shell/clsMenu.h"
 #include "shell/mdMain.h"
 
@@ -28,10 +30,12 @@
 #include <QMouseEvent>
 #include <QPrinter>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <malloc.h>
 #include <sqlite3.h>
 #include <vector>
 
@@ -86,6 +90,84 @@ long peakResidentKb()
             return line.mid(6).trimmed().split(' ').first().toLong();
     }
     return 0;
+}
+
+long residentKb(const char* key)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith(key))
+            return line.mid(qsizetype(qstrlen(key))).trimmed().split(' ').first().toLong();
+    }
+    return 0;
+}
+
+// Resets the peak resident size to the current one, so that a later peak is that of the work after it.
+bool resetPeakResident()
+{
+    QFile clearRefs(QStringLiteral("/proc/self/clear_refs"));
+    return clearRefs.open(QIODevice::WriteOnly) && clearRefs.write("5") == 1;
+}
+
+// The three exports of every company, each timed and its memory peak measured above what was resident
+// before it; with LibreOffice on the machine, its conversion of the same data from CSV to .xlsx.
+void measureExports(int companies, Connection& conn, const QString& folder)
+{
+    Recordset rs;
+    rs.open(kSelect, conn);
+    const int runs = companies > 50000 ? 3 : 5;
+    double xlsxMs = 0;
+    const struct
+    {
+        ExportFormat format;
+        const char* name;
+        const char* figure;
+        const char* memoryFigure;
+    } formats[] = {
+        {ExportFormat::Text, "export.txt", "export to .txt", "export to .txt: peak memory above"},
+        {ExportFormat::Spreadsheet, "export.xlsx", "export to .xlsx", "export to .xlsx: peak memory above"},
+        {ExportFormat::Document, "export.docx", "export to .docx", "export to .docx: peak memory above"},
+    };
+    for (const auto& f : formats) {
+        const QString path = QDir(folder).filePath(QLatin1String(f.name));
+        bool ok = true;
+        const double ms = median(runs, [&] { ok = exportCompanies(rs, f.format, path).ok && ok; });
+        if (!ok)
+            std::fprintf(stderr, "%s failed\n", f.figure);
+        report(companies, f.figure, ms, "ms");
+        if (f.format == ExportFormat::Spreadsheet)
+            xlsxMs = ms;
+        // Freed memory goes back to the system first, so the peak counts what the export itself holds.
+        malloc_trim(0);
+        if (resetPeakResident()) {
+            const long before = residentKb("VmRSS:");
+            exportCompanies(rs, f.format, path);
+            report(companies, f.memoryFigure, (residentKb("VmHWM:") - before) / 1024.0, "MiB");
+        }
+    }
+
+    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    if (soffice.isEmpty()) {
+        std::printf("%8d  %-44s %10s\n", companies, "soffice CSV to .xlsx", "(no soffice)");
+        return;
+    }
+    // The text export is the CSV: TAB-separated, Windows-1252 (LibreOffice's character set 1).
+    const QString csv = QDir(folder).filePath(QStringLiteral("soffice.csv"));
+    exportCompanies(rs, ExportFormat::Text, csv);
+    QElapsedTimer t;
+    t.start();
+    QProcess process;
+    process.start(soffice,
+        {QStringLiteral("-env:UserInstallation=file://") + QDir(folder).filePath(QStringLiteral("lo")),
+            QStringLiteral("--headless"), QStringLiteral("--infilter=CSV:9,34,1"),
+            QStringLiteral("--convert-to"), QStringLiteral("xlsx"), QStringLiteral("--outdir"),
+            QDir(folder).filePath(QStringLiteral("lo-out")), csv});
+    process.waitForFinished(-1);
+    const double sofficeMs = t.nsecsElapsed() / 1e6;
+    report(companies, "soffice CSV to .xlsx", sofficeMs, "ms");
+    report(companies, "soffice CSV to .xlsx / export to .xlsx", xlsxMs > 0 ? sofficeMs / xlsxMs : 0, "x");
 }
 
 void rawStepLoop(Connection& conn)
@@ -185,6 +267,34 @@ void measureGuide(int companies, const QString& folder)
     gConexion().close();
 }
 
+// Every label of the recordset printed to a PDF file, and one page of them laid out as the preview
+// lays it out on each change of the attention line.
+void measureLabels(int companies, const Recordset& rs, const QString& folder)
+{
+    const LabelSheet sheet;
+    const AttentionChoice atencion {
+        QStringLiteral("Sr."), 1, QStringLiteral("Personalizado"), QStringLiteral("Ana")};
+    report(companies, "labels: one page laid out (recording surface)",
+        median(21,
+            [&] {
+                RecordingSurface surface;
+                ImprimeEtiquetas(surface, rs, sheet, atencion, rs.recordCount() / 2, true);
+            }),
+        "ms");
+    Printers::setPdfOutput(QDir(folder).filePath(QStringLiteral("etiquetas.pdf")));
+    QElapsedTimer t;
+    t.start();
+    {
+        const std::unique_ptr<QPrinter> printer = Printers::create();
+        PrinterSurface surface(*printer);
+        ImprimeEtiquetas(surface, rs, sheet, atencion, 1, false);
+        if (!surface.end())
+            std::fprintf(stderr, "labels: the PDF could not be written\n");
+    }
+    report(companies, "labels: print all to PDF", t.elapsed(), "ms");
+    Printers::setPdfOutput(QString());
+}
+
 void measure(int companies)
 {
     QTemporaryDir dir;
@@ -244,6 +354,8 @@ void measure(int companies)
                     clsDatosBD::criterioComienzaPor(QStringLiteral("empresa"), QStringLiteral("ZZZZ")));
             }),
         "ms");
+    measureExports(companies, conn, dir.path());
+    measureLabels(companies, *datos.getRecordset(), dir.path());
     measureGuide(companies, dir.path());
     report(companies, "process peak resident memory", peakResidentKb() / 1024.0, "MiB");
 }

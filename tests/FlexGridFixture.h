@@ -3,6 +3,7 @@
 #include "platform/db/Connection.h"
 #include "platform/db/DbError.h"
 #include "platform/db/Recordset.h"
+#include "platform/ui/Colors.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/FlexGridModel.h"
 #include "platform/ui/Twips.h"

@@ -8,6 +8,7 @@
 #include "platform/os/DesktopOpener.h"
 #include "platform/print/Printers.h"
 #include "platform/ui/BusyPointer.h"
+#include "platform/ui/Colors.h"
 #include "platform/ui/DialogService.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/ImageButton.h"

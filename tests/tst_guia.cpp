@@ -486,6 +486,53 @@ private Q_SLOTS:
         QCOMPARE(grid()->textMatrix(1, 3), primera);
     }
 
+    void aFailingUndoKeepsTheGuideAndSaysWhy()
+    {
+        gConexion().execute(
+            QStringLiteral("CREATE TABLE veinte AS SELECT id_emp AS k FROM tbl_empresas WHERE id_emp <= 20"));
+        const QString previa = GuideQueries::selectList()
+            + QStringLiteral(" FROM tbl_empresas WHERE id_emp IN (SELECT k FROM veinte)");
+        QCOMPARE(guia()->setDatosGrid(previa, QStringLiteral("Veinte")), 20);
+        // The query to go back to can no longer run.
+        gConexion().execute(QStringLiteral("DROP TABLE veinte"));
+        const QPointer<clsGuia> antes = guia();
+        DialogService::queueAnswer(DialogService::Answer::Ok);
+        DialogService::queueAnswer(DialogService::Answer::No);
+        gMenu().muestraGuiaSQL(hasta(0), QStringLiteral("  Empresa: *nada*"));
+        QVERIFY(antes);
+        QCOMPARE(guia(), antes.data());
+        QCOMPARE(DialogService::shown().size(), 2);
+        QCOMPARE(DialogService::shown().first().icon, DialogService::Icon::Critical);
+        QCOMPARE(DialogService::shown().last().icon, DialogService::Icon::Exclamation);
+        // Caption, count and rows belong together.
+        QCOMPARE(guia()->getTitulo(), QStringLiteral("  Empresa: *nada*"));
+        QCOMPARE(registros(), QStringLiteral("Empresas: 0"));
+        QCOMPARE(grid()->rows(), 1);
+        QVERIFY(control(QStringLiteral("guia"))->isVisible());
+    }
+
+    void aFailedSearchFromAnotherScreenBringsThatScreenBack()
+    {
+        auto* estado = gFormMenu->findChild<QLabel*>(QStringLiteral("imgStatus"));
+        gMenu().Muestra(2);
+        QVERIFY(!guia());
+        const QVariant imagen = estado->property("picture");
+        DialogService::clearShown();
+        gMenu().muestraGuiaSQL(
+            QStringLiteral("SELECT nada FROM tbl_empresas"), QStringLiteral("  Empresa: *X*"));
+        QCOMPARE(DialogService::shown().size(), 1);
+        QCOMPARE(DialogService::shown().first().icon, DialogService::Icon::Critical);
+        // No empty guide under the other screen's title.
+        QVERIFY(!guia());
+        for (const QString& nombre : kControles)
+            QVERIFY2(!control(nombre), qPrintable(nombre));
+        QCOMPARE(estado->property("picture"), imagen);
+        // The next search from there shows its guide.
+        gMenu().muestraGuiaSQL(hasta(5), QStringLiteral("  Cinco"));
+        QVERIFY(guia());
+        QCOMPARE(registros(), QStringLiteral("Empresas: 5"));
+    }
+
     void anEmptyResultLeavesOnlyTheHeader()
     {
         const int tipo = guia()->getTipo();
@@ -648,50 +695,103 @@ private Q_SLOTS:
     void layoutAtEachResolution_data()
     {
         QTest::addColumn<int>("ancho");
-        QTest::newRow("code 2") << 800;
-        QTest::newRow("code 3") << 1024;
-        QTest::newRow("code 6, bordered form") << 1280;
+        QTest::addColumn<QRect>("pagina");
+        QTest::addColumn<int>("arribaRotulos");
+        QTest::addColumn<int>("primerRotulo");
+        QTest::addColumn<int>("espacio");
+        QTest::addColumn<int>("anchoBusqueda");
+        QTest::addColumn<double>("fuenteRejilla");
+        QTest::addColumn<QPoint>("verSeleccionadas");
+        QTest::addColumn<QPoint>("desmarcar");
+        QTest::addColumn<int>("huecoSectores");
+        QTest::addColumn<int>("cuentaSobreElPie");
+        // The design's numbers in twips: the page panel (Left, Top, Width, Height), the toolbar, the
+        // selection buttons, the sector row's start after the search box, the count above the form's foot.
+        QTest::newRow("code 2") << 800 << QRect(150, 3700, 11600, 3800) << 8050 << 300 << 500 << 1500 << 8.0
+                                << QPoint(10600, 3000) << QPoint(11100, 3000) << 320 << 450;
+        QTest::newRow("code 3") << 1024 << QRect(250, 4650, 14900, 5300) << 10500 << 450 << 800 << 2000 << 9.0
+                                << QPoint(13900, 3950) << QPoint(14400, 3950) << 600 << 450;
+        QTest::newRow("code 6, bordered form")
+            << 1280 << QRect(250, 4650, 14900, 5300) << 10500 << 450 << 800 << 2000 << 8.0
+            << QPoint(13900, 3950) << QPoint(14400, 3950) << 600 << 900;
     }
 
     void layoutAtEachResolution()
     {
         QFETCH(int, ancho);
+        QFETCH(QRect, pagina);
+        QFETCH(int, arribaRotulos);
+        QFETCH(int, primerRotulo);
+        QFETCH(int, espacio);
+        QFETCH(int, anchoBusqueda);
+        QFETCH(double, fuenteRejilla);
+        QFETCH(QPoint, verSeleccionadas);
+        QFETCH(QPoint, desmarcar);
+        QFETCH(int, huecoSectores);
+        QFETCH(int, cuentaSobreElPie);
         arranca(ancho);
-        QWidget* pagina = control(QStringLiteral("guia"));
-        // The grid fills the page below the search row.
-        QVERIFY(pagina->rect().contains(grid()->geometry()));
-        QVERIFY(qAbs(pagina->width() - grid()->width() - Twips::toPixels(200)) <= 1);
-        QCOMPARE(grid()->y(), Twips::toPixels(500));
+        // Twips land on whole pixels: a design number may come out one pixel short.
+        const auto cerca = [](int pixels, int twips) { return qAbs(pixels - Twips::toPixels(twips)) <= 1; };
+        QWidget* pag = control(QStringLiteral("guia"));
+        QVERIFY(cerca(pag->x(), pagina.x()) && cerca(pag->y(), pagina.y()));
+        QVERIFY(cerca(pag->width(), pagina.width()) && cerca(pag->height(), pagina.height()));
+        // The grid at 100, 500 in the page, W - 200 wide, down to the contact line 300 above the foot.
+        QVERIFY(cerca(grid()->x(), 100) && cerca(grid()->y(), 500));
+        QVERIFY(cerca(grid()->width(), pagina.width() - 200));
+        QVERIFY(cerca(grid()->height(), pagina.height() - 800));
+        QCOMPARE(grid()->font().pointSizeF(), fuenteRejilla);
+        // The contact line and its mail link below the grid, inside the page, on one line.
+        QWidget* frase = control(QStringLiteral("titulo"));
+        QWidget* correo = control(QStringLiteral("mail"));
+        QVERIFY(cerca(frase->y(), pagina.height() - 300));
+        QVERIFY(frase->y() >= grid()->y() + grid()->height());
+        QVERIFY(frase->y() + frase->height() <= pag->height());
+        QCOMPARE(correo->x(), frase->x() + frase->width());
+        QCOMPARE(correo->y(), frase->y());
         // Hidden columns stay hidden, every other one shows.
         for (int c = 0; c < GuideGrid::kColumns; ++c)
             QCOMPARE(grid()->colWidth(c) == 0, c == 1 || c == 23);
         QWidget* caja = control(QStringLiteral("busqueda"));
         QWidget* rotulo = control(QStringLiteral("lbusqueda"));
-        QVERIFY(caja->x() > rotulo->x() + rotulo->width());
-        // The toolbar: buttons sit on their captions, centred, captions from left to right.
-        int derecha = 0;
+        QVERIFY(cerca(caja->x(), Twips::left(rotulo) + Twips::width(rotulo) + 50));
+        QVERIFY(cerca(caja->width(), anchoBusqueda));
+        QWidget* catering = control(QStringLiteral("iSectorCatering"));
+        QVERIFY(cerca(catering->x(), Twips::left(caja) + Twips::width(caja) + huecoSectores));
+        // The toolbar: captions chained from the first Left, buttons centred on their captions.
+        int derecha = -1;
         for (qsizetype i = 0; i < kToolbar.size(); ++i) {
             QWidget* boton = control(kToolbar[i]);
             QWidget* texto = control(kCaptions[i]);
+            QVERIFY(cerca(texto->y(), arribaRotulos));
+            if (i == 0)
+                QVERIFY(cerca(texto->x(), primerRotulo));
+            else
+                QVERIFY(cerca(texto->x() - derecha, espacio));
             QCOMPARE(boton->y() + boton->height(), texto->y());
             QVERIFY(qAbs((boton->x() + boton->width() / 2.0) - (texto->x() + texto->width() / 2.0)) <= 1.0);
-            QVERIFY(texto->x() > derecha);
-            QVERIFY(texto->y() > pagina->y() + pagina->height());
-            QVERIFY(boton->y() > pagina->y() + pagina->height() - boton->height());
             derecha = texto->x() + texto->width();
             QCOMPARE(static_cast<ImageButton*>(boton)->face().isEmpty(), false);
             QCOMPARE(boton->size(), Pictures::size(static_cast<ImageButton*>(boton)->picture()));
         }
-        QVERIFY(control(QStringLiteral("versel"))->x() < control(QStringLiteral("desmarcarsel"))->x());
-        QVERIFY(control(QStringLiteral("versel"))->y() + control(QStringLiteral("versel"))->height()
-            <= pagina->y());
-        // The mail link follows the contact sentence on its line.
-        QWidget* frase = control(QStringLiteral("titulo"));
-        QWidget* correo = control(QStringLiteral("mail"));
-        QCOMPARE(correo->x(), frase->x() + frase->width());
-        QCOMPARE(correo->y(), frase->y());
+        QWidget* versel = control(QStringLiteral("versel"));
+        QWidget* desmarcarsel = control(QStringLiteral("desmarcarsel"));
+        QVERIFY(cerca(versel->x(), verSeleccionadas.x()) && cerca(versel->y(), verSeleccionadas.y()));
+        QVERIFY(cerca(desmarcarsel->x(), desmarcar.x()) && cerca(desmarcarsel->y(), desmarcar.y()));
         auto* menu = qobject_cast<MenuForm*>(gFormMenu.data());
-        QVERIFY(Twips::top(control(QStringLiteral("registros"))) < menu->alturaTwips());
+        QVERIFY(cerca(control(QStringLiteral("registros"))->y(), menu->alturaTwips() - cuentaSobreElPie));
+        // Everything the guide shows lies inside the form: the whole screen of that code (4:3) for the
+        // borderless form, whatever the virtual screen here is; the client area for the bordered one.
+        // The count hangs from the form's foot, so it is checked against the form as it stands.
+        const bool sinBorde = gFormMenu->objectName() == QLatin1String("frmMenu");
+        const QRect pantalla = sinBorde ? QRect(0, 0, ancho, ancho * 3 / 4) : gFormMenu->rect();
+        for (const QString& nombre : kControles) {
+            QWidget* w = control(nombre);
+            if (!w->isVisible())
+                continue;
+            const QRect enForm(w->mapTo(gFormMenu, QPoint(0, 0)), w->size());
+            const QRect form = nombre == QLatin1String("registros") ? gFormMenu->rect() : pantalla;
+            QVERIFY2(form.contains(enForm), qPrintable(nombre));
+        }
     }
 
     void columnWidthsFollowTheLayout()

@@ -59,6 +59,40 @@ void suelta(QWidget* w, Qt::MouseButton boton = Qt::LeftButton)
     QTest::mouseClick(w, boton, {}, QPoint(2, 2));
 }
 
+// The pointer moving over a control, as the window system sends it: what the control does not take goes
+// on to its container.
+void pasa(QWidget* w, QPoint pos = QPoint(2, 2))
+{
+    QMouseEvent move(QEvent::MouseMove, pos, w->mapToGlobal(pos), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &move);
+}
+
+bool resaltada(const QLabel* label)
+{
+    return label->palette().color(QPalette::WindowText) == QColor(Qt::black);
+}
+
+// The help windows open on the guide's page.
+int ayudasAbiertas()
+{
+    int n = 0;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* f = qobject_cast<frmAyudaGrande*>(w); f && f->isVisible()
+            && f->navegador()->source().toLocalFile().endsWith(QStringLiteral("la guia.htm")))
+            ++n;
+    }
+    return n;
+}
+
+void cierraAyudas()
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (qobject_cast<frmAyudaGrande*>(w))
+            w->close();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 QStringList hojas(QTreeWidget* arbol)
 {
     QStringList textos;
@@ -169,6 +203,49 @@ private Q_SLOTS:
         QCOMPARE(vending->font().pointSizeF(), 12.0);
         QCOMPARE(hoteles->font().pointSizeF(), 10.0);
         QCOMPARE(vending->palette().color(QPalette::WindowText), QColor(Qt::black));
+    }
+
+    void aPointedSectorStandsOutAloneWhicheverIsChosen()
+    {
+        auto* hoteles = control<QLabel>(QStringLiteral("iSectorHoteles"));
+        auto* catering = control<QLabel>(QStringLiteral("iSectorCatering"));
+        // None chosen yet: the pointed name stands out.
+        pasa(hoteles);
+        QVERIFY(resaltada(hoteles));
+        QCOMPARE(hoteles->font().pointSizeF(), 12.0);
+        QVERIFY(!resaltada(catering));
+        // Catering chosen: pointing at another name highlights that one alone.
+        suelta(catering);
+        QCOMPARE(guia()->getSector(), 0);
+        pasa(hoteles);
+        QVERIFY(resaltada(hoteles));
+        QVERIFY(!resaltada(catering));
+        QCOMPARE(catering->font().pointSizeF(), 10.0);
+        // Over the page background, the chosen one comes back.
+        pasa(control(QStringLiteral("guia")), QPoint(1, 1));
+        QVERIFY(resaltada(catering));
+        QVERIFY(!resaltada(hoteles));
+        QCOMPARE(hoteles->font().pointSizeF(), 10.0);
+    }
+
+    void helpWorksWhileTheDocumentsAreShown_data()
+    {
+        QTest::addColumn<QString>("nombre");
+        QTest::newRow("button") << QStringLiteral("ayuda");
+        QTest::newRow("caption") << QStringLiteral("iAyuda");
+    }
+
+    void helpWorksWhileTheDocumentsAreShown()
+    {
+        QFETCH(QString, nombre);
+        cierraAyudas();
+        suelta(control(QStringLiteral("iFicheros")));
+        QVERIFY(control(QStringLiteral("exploradorficheros"))->isVisible());
+        QCOMPARE(ayudasAbiertas(), 0);
+        suelta(control(nombre));
+        QCOMPARE(ayudasAbiertas(), 1);
+        QVERIFY(control(QStringLiteral("exploradorficheros"))->isVisible());
+        cierraAyudas();
     }
 
     void showMarkedNarrowsOnceAndTheCountFollows()

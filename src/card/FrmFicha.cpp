@@ -8,6 +8,7 @@
 #include "platform/print/Printers.h"
 #include "platform/print/clsImpresion.h"
 #include "platform/ui/BusyPointer.h"
+#include "platform/ui/Colors.h"
 #include "platform/ui/DialogService.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Fonts.h"

@@ -1,13 +1,125 @@
 #include "guide/ExploradorDocumentos.h"
 
+#include "core/AppPaths.h"
+#include "guide/GuideLayout.h"
 #include "platform/db/SpanishText.h"
+#include "platform/os/DesktopOpener.h"
+#include "platform/ui/Colors.h"
+#include "platform/ui/ControlRegistry.h"
+#include "platform/ui/DialogService.h"
+#include "platform/ui/Fonts.h"
+#include "platform/ui/PictureBox.h"
+#include "platform/ui/ScreenKit.h"
+#include "platform/ui/Twips.h"
+#include "resources/Pictures.h"
 
 #include <QDir>
+#include <QLabel>
+#include <QTreeWidget>
+#include <QTreeWidgetItem>
 #include <algorithm>
 
-namespace ExploradorDocumentos {
+namespace {
 
-QString textoVisible(const QString& nombre)
+const QColor kPagina = bgrColor(0xEAF3F6);
+
+// Control creation order, by Arbol.
+const int kCreation[] = {ExploradorDocumentos::Distribuidores, ExploradorDocumentos::Equipamientos,
+    ExploradorDocumentos::Catering, ExploradorDocumentos::Escuelas, ExploradorDocumentos::Franquicias,
+    ExploradorDocumentos::Hoteles, ExploradorDocumentos::Principales, ExploradorDocumentos::Vending};
+
+} // namespace
+
+ExploradorDocumentos::ExploradorDocumentos(QWidget* form)
+    : m_form(form)
+{
+    m_pagina = ControlRegistry::add<PictureBox>(form, QStringLiteral("exploradorficheros"));
+    for (int i : kCreation)
+        m_arboles[size_t(i)]
+            = ControlRegistry::add<QTreeWidget>(form, QString::fromLatin1(kCarpetas[i].control), m_pagina);
+    m_aviso = ControlRegistry::add<QLabel>(form, QStringLiteral("aviso"), m_pagina);
+}
+
+ExploradorDocumentos::~ExploradorDocumentos()
+{
+    // The trees and the hint line go with their page.
+    ControlRegistry::remove(m_form, m_pagina.data());
+}
+
+PictureBox* ExploradorDocumentos::pagina() const
+{
+    return m_pagina;
+}
+
+bool ExploradorDocumentos::visible() const
+{
+    return m_pagina && !m_pagina->isHidden();
+}
+
+void ExploradorDocumentos::carga(int codigo, const QString& rutaApp)
+{
+    m_rutaApp = rutaApp;
+    if (m_aviso) {
+        if (GuideLayout::showsHint(codigo)) {
+            ScreenKit::caption(m_aviso,
+                QStringLiteral("Haga doble clic con el ratón sobre el archivo que desea visualizar"),
+                Fonts::font(QStringLiteral("Arial"), 12), Qt::black);
+            Twips::move(m_aviso, GuideLayout::kHint.x(), GuideLayout::kHint.y());
+            m_aviso->show();
+        } else {
+            m_aviso->hide();
+        }
+    }
+    const int alto = m_pagina ? Twips::height(m_pagina) : 0;
+    for (int i = 0; i < kArboles; ++i) {
+        QTreeWidget* t = m_arboles[size_t(i)];
+        if (!t)
+            continue;
+        const QRect lugar = GuideLayout::tree(i, codigo, alto);
+        Twips::place(t, lugar.x(), lugar.y(), lugar.width(), lugar.height());
+        t->setHeaderHidden(true);
+        t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        t->setFrameShape(QFrame::NoFrame);
+        t->setIconSize(QSize(20, 20));
+        QPalette pal = t->palette();
+        pal.setColor(QPalette::Base, kPagina);
+        t->setPalette(pal);
+        t->show();
+        // A missing folder or an unreadable file leaves that tree or item out; the others go on.
+        auto* raiz = new QTreeWidgetItem(t, QStringList(QString::fromLatin1(kCarpetas[i].raiz)));
+        raiz->setIcon(0, QIcon(Pictures::get(QStringLiteral("CARPETA"))));
+        raiz->setData(0, Qt::UserRole, QString());
+        raiz->setExpanded(true);
+        cargaFicherosCarpeta(AppPaths::localPath(rutaApp + QString::fromLatin1(kCarpetas[i].ruta)), raiz);
+        raiz->setExpanded(true);
+        connect(t, &QTreeWidget::itemDoubleClicked, this,
+            [this, i](QTreeWidgetItem* item) { abreDocumento(i, item); });
+    }
+}
+
+void ExploradorDocumentos::cargaFicherosCarpeta(const QString& carpeta, QTreeWidgetItem* padre)
+{
+    for (const QString& nombre : ficheros(carpeta)) {
+        auto* hoja = new QTreeWidgetItem(padre, QStringList(textoVisible(nombre)));
+        hoja->setData(0, Qt::UserRole, nombre);
+        hoja->setIcon(0, QIcon(Pictures::get(picture(imagen(nombre)))));
+    }
+}
+
+void ExploradorDocumentos::abreDocumento(int arbol, QTreeWidgetItem* item)
+{
+    // Nothing chosen, or the folder itself: nothing to open.
+    if (!item || !item->parent() || arbol < 0 || arbol >= kArboles)
+        return;
+    const QString nombre = item->data(0, Qt::UserRole).toString();
+    const QString ruta = AppPaths::localPath(
+        m_rutaApp + QString::fromLatin1(kCarpetas[arbol].ruta) + QLatin1Char('\\') + nombre);
+    if (!DesktopOpener::openDocument(ruta))
+        DialogService::message(QStringLiteral("No se ha podido abrir el documento %1").arg(nombre),
+            DialogService::Buttons::Ok, DialogService::Icon::Exclamation);
+}
+
+QString ExploradorDocumentos::textoVisible(const QString& nombre)
 {
     QString texto = nombre.toUpper();
     for (const char* extension : {".XLSX", ".XLS", ".PDF"})
@@ -15,7 +127,7 @@ QString textoVisible(const QString& nombre)
     return texto;
 }
 
-QString imagen(const QString& nombre)
+QString ExploradorDocumentos::imagen(const QString& nombre)
 {
     const QString minusculas = nombre.toLower();
     if (minusculas.endsWith(QLatin1String(".xls")) || minusculas.endsWith(QLatin1String(".xlsx")))
@@ -25,19 +137,17 @@ QString imagen(const QString& nombre)
     return QStringLiteral("pdf");
 }
 
-QString picture(const QString& imagen)
+QString ExploradorDocumentos::picture(const QString& imagen)
 {
     if (imagen == QLatin1String("carpeta"))
         return QStringLiteral("CARPETA");
     return imagen.toUpper();
 }
 
-QStringList ficheros(const QString& carpeta)
+QStringList ExploradorDocumentos::ficheros(const QString& carpeta)
 {
     QStringList nombres = QDir(carpeta).entryList(QDir::Files, QDir::NoSort);
     std::sort(nombres.begin(), nombres.end(),
         [](const QString& a, const QString& b) { return SpanishText::compare(a, b) < 0; });
     return nombres;
 }
-
-} // namespace ExploradorDocumentos

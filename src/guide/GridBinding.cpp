@@ -1,8 +1,10 @@
 #include "guide/GridBinding.h"
 
 #include "core/clsDatosBD.h"
+#include "guide/GuideGrid.h"
 #include "platform/db/Recordset.h"
 #include "platform/ui/BusyPointer.h"
+#include "platform/ui/Colors.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/PendingEvents.h"
 
@@ -45,6 +47,47 @@ void muestraDatos(clsDatosBD& datos, FlexGrid* grid)
         grid->setRow(1);
         grid->setTopRow(1);
     }
+}
+
+void formatea(FlexGrid* grid, int codigo)
+{
+    if (!grid)
+        return;
+    grid->setFormatString(GuideGrid::formatString());
+    for (int c = 2; c < GuideGrid::kColumns; ++c) {
+        grid->setColAlignment(c, GuideGrid::alignment(c));
+        grid->setColHeaderCaption(c, GuideGrid::headerCaption(c));
+    }
+    grid->setForeColorFixed(bgrColor(0x0000FF));
+    grid->setBackColorFixed(GuideGrid::unmarkedColor());
+    for (int c = 0; c < GuideGrid::kColumns; ++c)
+        grid->setColWidth(c, GuideGrid::width(c, codigo));
+}
+
+void marcaFilas(FlexGrid* grid, const Recordset* rs)
+{
+    if (!grid)
+        return;
+    const BusyPointer::Scope busy;
+    const int filas = grid->rows() - 1;
+    // Row r shows record r: the stored value decides, not a copied text.
+    const bool porRegistro = rs && rs->isOpen() && rs->recordCount() == filas;
+    FlexGridModel* modelo = grid->flexModel();
+    const QColor marcada = GuideGrid::markedColor();
+    const QColor sinMarcar = GuideGrid::unmarkedColor();
+    for (int r = 1; r <= filas; ++r) {
+        const bool marca = porRegistro ? GuideGrid::isMarked(rs->valueAt(r - 1, 0))
+                                       : GuideGrid::isMarked(grid->textMatrix(r, 1));
+        modelo->setCellBackColor(r, 0, marca ? marcada : sinMarcar);
+    }
+    grid->setCol(0);
+}
+
+void pintaMarca(FlexGrid* grid, int fila, bool marcada)
+{
+    if (grid)
+        grid->flexModel()->setCellBackColor(
+            fila, 0, marcada ? GuideGrid::markedColor() : GuideGrid::unmarkedColor());
 }
 
 } // namespace GridBinding

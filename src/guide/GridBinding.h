@@ -1,6 +1,7 @@
 #pragma once
 
 class FlexGrid;
+class Recordset;
 class clsDatosBD;
 
 // Shows the query service's result in the company grid.
@@ -10,5 +11,12 @@ namespace GridBinding {
 void muestraDatosMatriz(clsDatosBD& datos, FlexGrid* grid);
 // Binds the grid to the recordset, so rows are read as they are shown (large results).
 void muestraDatos(clsDatosBD& datos, FlexGrid* grid);
+
+// The columns' headings, alignments and widths at a resolution code.
+void formatea(FlexGrid* grid, int codigo);
+// Every row's marker from its company's stored mark; from the copied cells when the rows are not the
+// recordset's.
+void marcaFilas(FlexGrid* grid, const Recordset* rs);
+void pintaMarca(FlexGrid* grid, int fila, bool marcada);
 
 } // namespace GridBinding

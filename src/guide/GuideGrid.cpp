@@ -1,5 +1,6 @@
 #include "guide/GuideGrid.h"
 
+#include "platform/ui/Colors.h"
 #include "platform/ui/Twips.h"
 
 namespace GuideGrid {

@@ -2,26 +2,26 @@
 
 #include "guide/CaptionHistory.h"
 #include "guide/GuideQueries.h"
+#include "guide/GuideToolbar.h"
 #include "shell/Pantalla.h"
 
 #include <QObject>
 #include <QPointer>
 #include <QString>
-#include <array>
 #include <memory>
 
+class ExploradorDocumentos;
 class FlexGrid;
-class ImageButton;
 class PictureBox;
 class QLabel;
 class QLineEdit;
-class QTreeWidget;
-class QTreeWidgetItem;
+class SectorMenu;
 class clsDatosBD;
 
 // The company guide screen: the grid of companies with their selection marks, the search by name,
 // the toolbar, the sector row and the document explorer, all built by name on the menu form and
-// removed from it by name when the screen goes.
+// removed from it when the screen goes. The toolbar, the sector row and the explorer are parts of their
+// own; the screen places the pages and acts on what the parts report.
 class clsGuia : public QObject, public Pantalla
 {
     Q_OBJECT
@@ -29,7 +29,7 @@ class clsGuia : public QObject, public Pantalla
 public:
     // What setDatosGrid returns for a query that failed (already said to the user): not a count,
     // so the navigation neither undoes nor takes it for an empty result.
-    static constexpr int kConsultaFallida = -1;
+    static constexpr int kConsultaFallida = Pantalla::kConsultaFallida;
 
     clsGuia();
     ~clsGuia() override;
@@ -39,6 +39,8 @@ public:
     void muestraDatos(int tipo) override;
     int setDatosGrid(const QString& sql, const QString& titulo) override;
     int getTipo() const { return tipoGuia; }
+    // False when there is no earlier query to go back to. When the earlier query fails to run again,
+    // that is said and the guide stays on the rows, count and caption it shows (true).
     bool deshacer() override;
     void setTipo(int tipo) { tipoGuia = tipo; }
     void MarcaFilasSeleccionadas();
@@ -51,9 +53,6 @@ public:
 private:
     void creaControles();
     void pintaPantalla();
-    void pintaToolbar();
-    void cargaExploradorFicheros();
-    void conectaEventos();
     void muestraPaginaDatos();
     void ponRegistros(int n);
 
@@ -62,21 +61,18 @@ private:
     // Formats the columns and paints the marks: every refill of the grid ends here, so the marks
     // always follow the stored values.
     void formateaGrid();
-    void anchoColumnas();
     void muestraFicha();
-    void pintaMarca(int fila, bool marcada);
     void cambiaMarca(int fila);
     void avisaConsultaFallida();
 
-    // The toolbar.
-    void ejecuta(void (clsGuia::*accion)());
+    // The toolbar's actions.
+    void actua(GuideToolbar::Action accion);
     bool vistaFicheros() const;
     void exporta();
     void ordena();
     void listado();
     void etiquetas();
     void sobres();
-    void todas();
     void todasConSectores();
     void ayuda();
     void correo();
@@ -85,20 +81,8 @@ private:
     void verSeleccionadas();
     void desmarcaTodas();
 
-    // The sector row.
-    std::array<QLabel*, GuideQueries::kSectorCount> etiquetasSector() const;
-    void restauraColorSectores();
-    void restauraTamanoSectores();
-    static void colorea(QLabel* label, const QColor& color);
-    static void cambiaTamano(QLabel* label, double puntos);
-    void resaltaSector(int indice);
     void eligeSector(int indice);
     void pantalla_MouseMove();
-
-    // The document explorer.
-    std::array<QTreeWidget*, 8> arboles() const;
-    void cargaFicherosCarpeta(const QString& carpeta, QTreeWidgetItem* padre);
-    void abreDocumento(size_t arbol, QTreeWidgetItem* item);
 
     void mfgDatos_MouseMove(double x);
     void mfgDatos_Click();
@@ -106,49 +90,12 @@ private:
     void txtBusqueda_Change();
 
     QPointer<PictureBox> pantalla;
-    QPointer<PictureBox> ExploradorFicheros;
-    QPointer<QTreeWidget> arbolDistri;
-    QPointer<QTreeWidget> arbolPrinci;
-    QPointer<QTreeWidget> arbolCatering;
-    QPointer<QTreeWidget> arbolVending;
-    QPointer<QTreeWidget> arbolFranq;
-    QPointer<QTreeWidget> arbolHotel;
-    QPointer<QTreeWidget> arbolEscuelas;
-    QPointer<QTreeWidget> arbolEquipa;
+    std::unique_ptr<ExploradorDocumentos> m_explorador;
+    std::unique_ptr<GuideToolbar> m_barra;
+    std::unique_ptr<SectorMenu> m_sectores;
     QPointer<FlexGrid> mfgDatos;
-    QPointer<ImageButton> imgFicha;
-    QPointer<ImageButton> imgExportar;
-    QPointer<ImageButton> imgOrdenar;
-    QPointer<ImageButton> imgTodos;
-    QPointer<ImageButton> imgAyuda;
-    QPointer<ImageButton> imgListado;
-    QPointer<ImageButton> imgEtiquetas;
-    QPointer<ImageButton> imgSobres;
-    QPointer<ImageButton> imgContenidoFichero;
-    QPointer<ImageButton> imgVerSeleccionados;
-    QPointer<ImageButton> imgDesmarcarSeleccionados;
-    QPointer<QLabel> lblFicha;
-    QPointer<QLabel> lblExportar;
-    QPointer<QLabel> lblOrdenar;
-    QPointer<QLabel> lblTodos;
-    QPointer<QLabel> lblAyuda;
-    QPointer<QLabel> lblListado;
-    QPointer<QLabel> lblEtiquetas;
-    QPointer<QLabel> lblSobres;
-    QPointer<QLabel> lblContenidoFichero;
-    QPointer<QLabel> lblSectorCatering;
-    QPointer<QLabel> lblSectorDistribucion;
-    QPointer<QLabel> lblSectorVending;
-    QPointer<QLabel> lblSectorHoteles;
-    QPointer<QLabel> lblSectorTransporte;
-    QPointer<QLabel> lblSectorEscuelas;
-    QPointer<QLabel> lblSectorEquipamiento;
-    QPointer<QLabel> lblSectorFranquicias;
     QPointer<QLineEdit> txtBusqueda;
     QPointer<QLabel> lblMail;
-
-    QPointer<QLabel> lblAviso;
-    std::array<QPointer<QLabel>, 8> lblSeparador; // 1 to 7
     QPointer<QLabel> lblBusqueda;
     QPointer<QLabel> lblTitulo;
     QPointer<QLabel> lblCabecera;
@@ -159,7 +106,6 @@ private:
     int sectorActual = 0;
 
     CaptionHistory m_titulos;
-    int m_izquierdaFicheros = -1;
     // Set while a fill, sort or mark runs: a grid event arriving meanwhile is not acted on.
     bool m_ocupado = false;
 };

@@ -1,10 +1,29 @@
 #pragma once
 
+#include "printing/settings/EnvelopeSettings.h"
+
 class Recordset;
 
 // Prints envelopes starting with the company of the grid's current row, through the print preview.
 class clsSobres
 {
 public:
+    // False when it could not open the preview (no company, no printer).
     bool Muestra(Recordset* rs, int fila);
+
+    // The envelope settings read from "\Sobre.ini" and the company (from 1) the preview opens on, as
+    // set by the last Muestra.
+    const EnvelopeSettings& configuracion() const { return m_configuracion; }
+    int posicion() const { return m_posicion; }
+
+    // What the preview keeps when its envelope window closes. When the file cannot be written it says
+    // so once and returns false; the window closes all the same.
+    static bool guardaConfiguracion(const EnvelopeSettings& settings);
+
+private:
+    void leeConfiguracion();
+    bool abreVistaPrevia(Recordset& rs);
+
+    EnvelopeSettings m_configuracion;
+    int m_posicion = 0;
 };

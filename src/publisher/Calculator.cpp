@@ -1,11 +1,12 @@
 #include "publisher/Calculator.h"
 
+#include "platform/ui/ActiveLabel.h"
 #include "platform/ui/DialogService.h"
 #include "platform/ui/Fonts.h"
+#include "platform/ui/PendingEvents.h"
+#include "platform/ui/ScreenKit.h"
 #include "platform/ui/Twips.h"
 #include "platform/ui/WindowBehaviour.h"
-#include "publisher/ActiveLabel.h"
-#include "publisher/ScreenKit.h"
 #include "resources/Pictures.h"
 #include "shell/mdMain.h"
 
@@ -228,7 +229,7 @@ void Calculator::keyPressEvent(QKeyEvent* event)
     event->accept();
     // A key acts as its button: pressed face, painted, then released.
     pulsa(key);
-    ScreenKit::processEvents();
+    PendingEvents::process();
     suelta(key);
     actua(key);
 }

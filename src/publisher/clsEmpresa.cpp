@@ -1,12 +1,14 @@
 #include "publisher/clsEmpresa.h"
 
+#include "platform/ui/ActiveLabel.h"
 #include "platform/ui/BusyPointer.h"
+#include "platform/ui/Colors.h"
 #include "platform/ui/ControlRegistry.h"
 #include "platform/ui/ImageButton.h"
+#include "platform/ui/PendingEvents.h"
 #include "platform/ui/PictureBox.h"
+#include "platform/ui/ScreenKit.h"
 #include "platform/ui/Twips.h"
-#include "publisher/ActiveLabel.h"
-#include "publisher/ScreenKit.h"
 #include "resources/Pictures.h"
 #include "resources/StringTable.h"
 #include "shell/clsVentanas.h"
@@ -162,7 +164,7 @@ clsEmpresa::~clsEmpresa()
         ControlRegistry::remove(form, QString::fromLatin1(nombre));
     texto = nullptr;
     pantalla = nullptr;
-    processEvents();
+    PendingEvents::process();
 }
 
 void clsEmpresa::Desmarcar()
@@ -283,13 +285,14 @@ void clsEmpresa::pintaPantalla()
             oculta->hide();
     }
 
-    processEvents();
+    PendingEvents::process();
 
     if (QWidget* form = gFormMenu.data())
         form->show();
     if (lblBienvenidos) {
         setFont(lblBienvenidos, arial, 16, true);
-        etiqueta(lblBienvenidos, QStringLiteral("KORVAN le da la bienvenida"), 900, tituloTop(), Qt::black);
+        etiqueta(lblBienvenidos, QStringLiteral("KORVAN le da la bienvenida"), 900, titleTop(gFormMenu),
+            Qt::black);
         lblBienvenidos->show();
     }
 }
@@ -346,7 +349,7 @@ void clsEmpresa::lblWeb_Click()
     clsWeb web;
     QString direccion = lblWeb ? lblWeb->text() : QString();
     web.AbreHttp(direccion);
-    processEvents();
+    PendingEvents::process();
 }
 
 void clsEmpresa::lblMail_Click(const QLabel* enlace)

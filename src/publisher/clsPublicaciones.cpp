@@ -2,13 +2,15 @@
 
 #include "core/AppPaths.h"
 #include "platform/os/DesktopOpener.h"
+#include "platform/ui/ActiveLabel.h"
 #include "platform/ui/BusyPointer.h"
+#include "platform/ui/Colors.h"
 #include "platform/ui/ControlRegistry.h"
 #include "platform/ui/DialogService.h"
+#include "platform/ui/PendingEvents.h"
 #include "platform/ui/PictureBox.h"
+#include "platform/ui/ScreenKit.h"
 #include "platform/ui/Twips.h"
-#include "publisher/ActiveLabel.h"
-#include "publisher/ScreenKit.h"
 #include "resources/Pictures.h"
 #include "shell/clsVentanas.h"
 #include "shell/clsWeb.h"
@@ -167,7 +169,7 @@ void cajaTexto(QLabel* texto, int left, int top, int width, int height, double s
 clsPublicaciones::clsPublicaciones()
 {
     BusyPointer::Scope ocupado;
-    processEvents();
+    PendingEvents::process();
     QWidget* form = gFormMenu.data();
     pantalla = ControlRegistry::add<PictureBox>(form, QStringLiteral("publicaciones"));
     imgOstralin = ControlRegistry::add<ActiveLabel>(form, QStringLiteral("ostralin"), pantalla);
@@ -261,7 +263,7 @@ void clsPublicaciones::pintaPantalla()
         lblBienvenidos->setText(QStringLiteral("Nuestras publicaciones"));
         setTextColor(lblBienvenidos, Qt::black);
         sizeToText(lblBienvenidos);
-        Twips::move(lblBienvenidos, 900, tituloTop());
+        Twips::move(lblBienvenidos, 900, titleTop(gFormMenu));
         lblBienvenidos->show();
     }
     rotulo(lostralin, imgOstralin, 200, 2600, 1000, 10, true, QStringLiteral("Ostralin"));
@@ -285,7 +287,7 @@ void clsPublicaciones::pintaPantalla()
         if (imagen)
             imagen->raise();
     }
-    processEvents();
+    PendingEvents::process();
 }
 
 void clsPublicaciones::pintaPantalla800()
@@ -298,7 +300,7 @@ void clsPublicaciones::pintaPantalla800()
         setTextColor(lblBienvenidos, Qt::black);
         // At this resolution the host is always "frmMenu": its name is not looked at.
         const int alto = Twips::fromPixels(lblBienvenidos->sizeHint().height());
-        Twips::place(lblBienvenidos, 250, alturaFormulario() - 450, 7000, alto);
+        Twips::place(lblBienvenidos, 250, formHeight(gFormMenu) - 450, 7000, alto);
         lblBienvenidos->show();
     }
     miniatura(imgOstralin, "\\images\\ostralin00.jpg", 600, 200);
@@ -322,7 +324,7 @@ void clsPublicaciones::pintaPantalla800()
         if (imagen)
             imagen->raise();
     }
-    processEvents();
+    PendingEvents::process();
 }
 
 void clsPublicaciones::muestraPublicacion(Publicacion publicacion)

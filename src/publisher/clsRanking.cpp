@@ -1,13 +1,15 @@
 #include "publisher/clsRanking.h"
 
+#include "platform/ui/ActiveLabel.h"
 #include "platform/ui/BusyPointer.h"
+#include "platform/ui/Colors.h"
 #include "platform/ui/ControlRegistry.h"
 #include "platform/ui/FlashMovie.h"
 #include "platform/ui/ImageButton.h"
+#include "platform/ui/PendingEvents.h"
 #include "platform/ui/PictureBox.h"
+#include "platform/ui/ScreenKit.h"
 #include "platform/ui/Twips.h"
-#include "publisher/ActiveLabel.h"
-#include "publisher/ScreenKit.h"
 #include "resources/Pictures.h"
 #include "shell/clsVentanas.h"
 #include "shell/mdMain.h"
@@ -53,13 +55,13 @@ clsRanking::clsRanking()
     lblBienvenidos = ControlRegistry::add<QLabel>(form, QStringLiteral("lblBienvenidos"));
 
     gVentanas().colocaPantalla(pantalla);
-    processEvents();
+    PendingEvents::process();
     pintaPantalla();
     if (pantalla) {
         pantalla->setBackColor(kPagina);
         pantalla->show();
     }
-    processEvents();
+    PendingEvents::process();
     // The movie mode they would switch to is never offered.
     for (QWidget* modo : {static_cast<QWidget*>(imgGrupo), static_cast<QWidget*>(imgRanking),
              static_cast<QWidget*>(lblGrupo), static_cast<QWidget*>(lblRanking)}) {
@@ -91,7 +93,7 @@ void clsRanking::pintaPantalla()
         lblBienvenidos->setText(QStringLiteral("Todas las estadísticas a su alcance"));
         setTextColor(lblBienvenidos, Qt::black);
         sizeToText(lblBienvenidos);
-        Twips::move(lblBienvenidos, 900, tituloTop());
+        Twips::move(lblBienvenidos, 900, titleTop(gFormMenu));
         lblBienvenidos->show();
     }
 

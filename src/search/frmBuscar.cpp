@@ -4,6 +4,7 @@
 #include "platform/db/Recordset.h"
 #include "platform/db/SpanishText.h"
 #include "platform/ui/BusyPointer.h"
+#include "platform/ui/Colors.h"
 #include "platform/ui/DialogService.h"
 #include "platform/ui/Fonts.h"
 #include "platform/ui/ImageButton.h"
@@ -38,11 +39,6 @@ QList<std::function<void(frmBuscar&)>>& guiones()
 {
     static QList<std::function<void(frmBuscar&)>> pasos;
     return pasos;
-}
-
-void procesaMensajes()
-{
-    PendingEvents::process();
 }
 
 // Spanish order, one entry for values that differ only in case, no empty entry besides the list's own.
@@ -275,9 +271,9 @@ void frmBuscar::rellenaProvincia()
     const BusyPointer::Scope reloj;
     Combo2->clear();
     Combo2->addItem(QString());
-    procesaMensajes();
+    PendingEvents::process();
     rellenaLista(Combo2, criterios().consultaLista(CriteriosBusqueda::Lista::Provincia));
-    procesaMensajes();
+    PendingEvents::process();
 }
 
 void frmBuscar::rellenaPoblacion()
@@ -286,7 +282,7 @@ void frmBuscar::rellenaPoblacion()
     Combo3->clear();
     Combo3->addItem(QString());
     rellenaLista(Combo3, criterios().consultaLista(CriteriosBusqueda::Lista::Poblacion));
-    procesaMensajes();
+    PendingEvents::process();
 }
 
 void frmBuscar::rellenaActividad()
@@ -294,9 +290,9 @@ void frmBuscar::rellenaActividad()
     const BusyPointer::Scope reloj;
     Combo4->clear();
     Combo4->addItem(QString());
-    procesaMensajes();
+    PendingEvents::process();
     rellenaLista(Combo4, criterios().consultaLista(CriteriosBusqueda::Lista::Actividad));
-    procesaMensajes();
+    PendingEvents::process();
 }
 
 void frmBuscar::rellenaLista(QComboBox* lista, const QString& sql)
@@ -348,7 +344,7 @@ void frmBuscar::imgAceptar_MouseUp()
     if (m_aceptando)
         return;
     const QScopedValueRollback<bool> aceptando(m_aceptando, true);
-    procesaMensajes();
+    PendingEvents::process();
     const CriteriosBusqueda c = criterios();
     const QString sql = c.sql();
     const QString titulo = c.titulo();

@@ -2,6 +2,7 @@
 
 #include "core/AppPaths.h"
 #include "platform/print/PrinterCheck.h"
+#include "platform/ui/Colors.h"
 #include "platform/ui/DialogService.h"
 #include "platform/ui/FlashMovie.h"
 #include "platform/ui/Fonts.h"
@@ -47,11 +48,6 @@ std::function<void()>& calculadora()
 {
     static std::function<void()> c;
     return c;
-}
-
-void procesaMensajes()
-{
-    PendingEvents::process();
 }
 
 } // namespace
@@ -196,7 +192,7 @@ void MenuForm::Form_Load()
     pintaFondo();
     imgSalir->setCursor(Pictures::handCursor());
     imgAyuda->setCursor(Pictures::handCursor());
-    procesaMensajes();
+    PendingEvents::process();
 
     const bool chica = pequena();
     imgMenu[0]->showPicture(cara(QString::fromLatin1(kNombresBoton[0]), true));
@@ -243,7 +239,7 @@ void MenuForm::imgMenu_Click(int indice)
 {
     if (indice >= 0 && indice < kBotones)
         gMenu().Muestra(indice);
-    procesaMensajes();
+    PendingEvents::process();
 }
 
 void MenuForm::restauraBotones(int excepto)
@@ -259,7 +255,7 @@ void MenuForm::imgMenu_MouseMove(int indice)
 {
     restauraBotones(indice);
     imgMenu[indice]->showPicture(cara(QString::fromLatin1(kNombresBoton[indice]), true));
-    procesaMensajes();
+    PendingEvents::process();
 }
 
 void MenuForm::imgAyuda_MouseUp()

@@ -8,6 +8,9 @@
 class Pantalla
 {
 public:
+    // What setDatosGrid returns for a query that failed (already said to the user): not a count.
+    static constexpr int kConsultaFallida = -1;
+
     virtual ~Pantalla() = default;
 
     virtual void Desmarcar() { }

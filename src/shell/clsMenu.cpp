@@ -25,11 +25,6 @@ std::function<void()>& buscador()
     return b;
 }
 
-void procesaMensajes()
-{
-    PendingEvents::process();
-}
-
 } // namespace
 
 clsMenu::~clsMenu()
@@ -76,7 +71,7 @@ void clsMenu::muestraBuscador()
     do {
         m_repetirBusqueda = false;
         buscador()();
-        procesaMensajes();
+        PendingEvents::process();
     } while (m_repetirBusqueda);
     m_enBusqueda = false;
 }
@@ -86,7 +81,7 @@ void clsMenu::Muestra(int opcion)
     if (m_ocupado)
         return;
     ultimaOpcion = opcion;
-    procesaMensajes();
+    PendingEvents::process();
     web.cierraVentana();
     if (opcion >= 0 && opcion <= 3)
         liberaPantalla();
@@ -95,29 +90,29 @@ void clsMenu::Muestra(int opcion)
     case 2:
     case 3:
         tipo = opcion;
-        procesaMensajes();
+        PendingEvents::process();
         creaPantalla(opcion);
-        procesaMensajes();
+        PendingEvents::process();
         break;
     case 1: {
         tipo = 1;
-        procesaMensajes();
+        PendingEvents::process();
         QScopedValueRollback<bool> ocupado(m_ocupado, true);
         creaPantalla(1);
         if (pantallaActual)
             pantallaActual->muestraDatos(1);
-        procesaMensajes();
+        PendingEvents::process();
         break;
     }
     case 4:
-        procesaMensajes();
+        PendingEvents::process();
         muestraBuscador();
         if (pantallaActual && pantallaActual->esGuia())
             setTipo(1);
         break;
     case 5:
         web.AbreEnVentana(gRutaApp + QStringLiteral("\\DATA\\AYUDA\\index.html"));
-        procesaMensajes();
+        PendingEvents::process();
         break;
     default:
         break;
@@ -129,21 +124,32 @@ void clsMenu::muestraGuiaSQL(const QString& sql, const QString& titulo)
 {
     if (m_ocupado)
         return;
-    if (!pantallaActual || !pantallaActual->esGuia()) {
+    const bool nueva = !pantallaActual || !pantallaActual->esGuia();
+    const int anterior = tipo;
+    if (nueva) {
         liberaPantalla();
-        procesaMensajes();
+        PendingEvents::process();
         creaPantalla(1);
     }
     if (!pantallaActual)
         return;
     const int n = pantallaActual->setDatosGrid(sql, titulo);
+    if (n == Pantalla::kConsultaFallida && nueva) {
+        // Already said why; a guide made for this search has nothing to show: the screen the search
+        // started from comes back.
+        liberaPantalla();
+        if (anterior >= 0 && anterior <= 3)
+            creaPantalla(anterior);
+        setTipo(anterior);
+        return;
+    }
     if (n != 0)
         return;
     if (!pantallaActual->deshacer()) {
         liberaPantalla();
         setTipo(4);
     }
-    procesaMensajes();
+    PendingEvents::process();
     const auto respuesta = DialogService::message(
         QStringLiteral("Ninguna Empresa Cumple las Condiciones Impuestas. ¿Desea Realizar Otra búqueda?"),
         DialogService::Buttons::YesNo, DialogService::Icon::Exclamation);
@@ -170,7 +176,7 @@ void clsMenu::setTipo(int nuevo)
         status->resize(imagen.size());
         status->setProperty("picture", nombre);
     }
-    procesaMensajes();
+    PendingEvents::process();
 }
 
 void clsMenu::reinicia()

@@ -1,5 +1,6 @@
 #include "shell/clsVentanas.h"
 
+#include "platform/ui/Colors.h"
 #include "platform/ui/ControlRegistry.h"
 #include "platform/ui/PendingEvents.h"
 #include "platform/ui/PictureBox.h"

@@ -1,5 +1,6 @@
 #include "shell/frmGeneric.h"
 
+#include "platform/ui/Colors.h"
 #include "platform/ui/Twips.h"
 
 #include <QMouseEvent>

@@ -1,5 +1,6 @@
 #include "shell/frmSplash.h"
 
+#include "platform/ui/Colors.h"
 #include "platform/ui/Twips.h"
 #include "resources/Pictures.h"
 #include "shell/clsVentanas.h"

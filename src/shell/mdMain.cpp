@@ -53,17 +53,19 @@ bool baseDeDatosAbierta()
 
 void Main()
 {
-    BusyPointer::set(true);
-    frmSplash::instance().show();
-    PendingEvents::process();
+    QString fallo;
+    {
+        const BusyPointer::Scope busy;
+        frmSplash::instance().show();
+        PendingEvents::process();
 
-    BusyHook::setHandler([](bool ocupado) { BusyPointer::set(ocupado); });
-    const QString fallo = Installation::open();
+        BusyHook::setHandler([](bool ocupado) { BusyPointer::set(ocupado); });
+        fallo = Installation::open();
 
-    PendingEvents::process();
-    frmSplash::instance().unload();
-    PendingEvents::process();
-    BusyPointer::set(false);
+        PendingEvents::process();
+        frmSplash::instance().unload();
+        PendingEvents::process();
+    }
 
     if (!fallo.isEmpty()) {
         DialogService::message(

@@ -321,46 +321,150 @@ Nombre Empresa, Actividad, Provincia, Localidad y C.P.</p>
 )"},
 
     {"etiquetas.htm", "Imprimir etiquetas", R"(<h1>Imprimir etiquetas</h1>
-<p>Imprime la dirección postal de cada empresa en hojas de etiquetas adhesivas, listas para sus envíos
-por correo. Cada etiqueta lleva el nombre de la empresa, la persona de contacto cuando la guía la
-recoge, la dirección, el código postal, la población y la provincia.</p>
+<p>Imprime la dirección postal de cada empresa de la guía en hojas de etiquetas adhesivas, listas para
+sus envíos por correo. Las etiquetas se colocan de izquierda a derecha y de arriba abajo, en el mismo
+orden en que ve las empresas en la guía.</p>
 
 <h2>Cómo imprimir</h2>
 <ol>
-<li>Prepare la lista en la <a href="la%20guia.htm">Guía de Empresas</a> y marque las empresas si
-sólo quiere algunas.</li>
-<li>Pulse <b>Etiquetas</b> en la barra de herramientas.</li>
-<li>Elija el formato de sus hojas de etiquetas.</li>
-<li>Compruebe en la <a href="listado.htm#vista">vista preliminar</a> cómo quedan e imprímalas.</li>
+<li>Prepare la lista en la <a href="la%20guia.htm">Guía de Empresas</a>: elija el sector o haga una
+búsqueda; si sólo quiere algunas empresas, márquelas y pulse <b>Ver seleccionadas</b>.</li>
+<li>Pulse <b>Etiquetas</b> en la barra de herramientas. Se abre la
+<a href="listado.htm#vista">vista preliminar</a> con la primera hoja de etiquetas.</li>
+<li>Elija, si lo desea, una línea de atención (vea más abajo) y, con el botón <b>Configurar</b>, la
+colocación de las etiquetas en la hoja.</li>
+<li>Pase las hojas con los botones de página siguiente y anterior para revisarlas.</li>
+<li>Pulse <b>Imprimir</b>. Después de elegir la impresora, el programa le pregunta si quiere imprimir
+todas las hojas o sólo la que está viendo.</li>
 </ol>
+
+<h2>Qué lleva cada etiqueta</h2>
+<ol>
+<li>El nombre de la empresa.</li>
+<li>La línea de atención, si ha elegido una y la empresa tiene a quién dirigirla.</li>
+<li>La dirección.</li>
+<li>La población, el código postal y, entre paréntesis, la provincia.</li>
+</ol>
+<p>El texto se imprime en letra Courier New negrita, del tamaño elegido en la configuración.</p>
+
+<h2><a name="atencion"></a>La línea de atención</h2>
+<p>En el recuadro <b>A la atención de:</b> de la vista preliminar puede añadir a cada etiqueta una
+línea que empieza por «Att.» y nombra a una persona o a un cargo:</p>
+<ul>
+<li>En la primera lista elija el tratamiento (Sr., Sra., D., Dña.) o escriba el suyo; puede dejarla en
+blanco.</li>
+<li>En la segunda lista elija el destinatario:
+  <ul>
+  <li><b>&lt;Ninguno&gt;</b>: sin línea de atención.</li>
+  <li><b>Personalizado</b>: el texto que escriba en la casilla de al lado, el mismo en todas las
+  etiquetas.</li>
+  <li><b>CARGO_1</b> y <b>CARGO_2</b>: la primera o la segunda persona de contacto que la guía
+  recoge de cada empresa. Si la empresa no tiene el nombre de esa persona, se usa su cargo; si no tiene
+  ninguno de los dos, esa etiqueta sale sin línea de atención y las demás conservan la suya.</li>
+  <li>Un cargo de la lista (Presidente, Dtor. General, Dtor. Comercial…): ese cargo en todas las
+  etiquetas.</li>
+  </ul></li>
+</ul>
+<p>La hoja que está viendo se actualiza en cuanto cambia la elección o escribe en la casilla.</p>
+
+<h2><a name="configurar"></a>Configurar las etiquetas</h2>
+<p>El botón <b>Configurar</b> de la vista preliminar abre una ventana con las medidas de su hoja de
+etiquetas, todas en centímetros y con una cifra decimal (puede escribir la coma decimal o el punto):</p>
+<table border="1" cellpadding="4" cellspacing="0">
+<tr><th>Medida</th><th>Qué es</th><th>Valor inicial</th><th>Valores admitidos</th></tr>
+<tr><td>Márgenes: Izquierdo</td><td>distancia del borde izquierdo a la primera columna</td><td>0,5</td><td>de 0 a 3</td></tr>
+<tr><td>Márgenes: Superior</td><td>distancia del borde superior a la primera fila</td><td>2,0</td><td>de 0 a 4</td></tr>
+<tr><td>Separación entre etiquetas</td><td>distancia del comienzo de una fila al de la siguiente</td><td>3,2</td><td>de 0,1 a 9</td></tr>
+<tr><td>Segunda columna etiquetas</td><td>distancia del borde izquierdo a la segunda columna</td><td>10,5</td><td>de 9 a 13</td></tr>
+<tr><td>Tamaño de la letra</td><td>en puntos</td><td>8</td><td>8, 9 o 10</td></tr>
+</table>
+<ul>
+<li>Si escribe una medida mayor que la admitida, la casilla muestra el máximo. Al salir de una casilla
+vacía, recupera su valor inicial.</li>
+<li><b>Restaurar</b> vuelve a poner los valores iniciales en todas las casillas.</li>
+<li><b>Aceptar</b> (o la tecla Intro) comprueba todas las casillas, también la que está escribiendo,
+guarda las medidas y vuelve a dibujar las etiquetas desde la primera hoja. <b>Cancelar</b> (o la tecla
+Esc) cierra la ventana sin cambiar nada.</li>
+</ul>
+<p>En papel A4 vertical caben dos columnas de etiquetas. Si elige papel A4 apaisado o A3 en la vista
+preliminar, se añade una tercera columna a 20 cm del borde izquierdo. Con los valores iniciales, una
+hoja A4 vertical lleva 16 etiquetas (8 filas de 2) y una apaisada 15 (5 filas de 3).</p>
+<p>Las medidas se guardan en el archivo <code>Etiqueta.ini</code> de la carpeta del programa y se usan
+la próxima vez que imprima etiquetas. Si el archivo falta o tiene algún valor no válido, ese valor
+toma su valor inicial.</p>
 
 <h2>Consejos</h2>
 <ul>
 <li>Imprima primero una página en papel normal y póngala al trasluz sobre una hoja de etiquetas para
-comprobar que coinciden.</li>
+comprobar que coinciden; ajuste los márgenes si es necesario.</li>
 <li>Use etiquetas adecuadas para su impresora (láser o de inyección de tinta) y colóquelas en la
 bandeja como indique su manual.</li>
+<li>Si sólo quiere repetir una hoja, elija imprimir la página actual.</li>
 </ul>
 )"},
 
     {"sobres.htm", "Imprimir sobres", R"(<h1>Imprimir sobres</h1>
-<p>Imprime directamente en el sobre la dirección de cada empresa: el nombre, la persona de contacto
-cuando la guía la recoge, la dirección, el código postal, la población y la provincia.</p>
+<p>Imprime directamente en el sobre la dirección de cada empresa de la guía, un sobre por empresa.</p>
 
 <h2>Cómo imprimir</h2>
 <ol>
 <li>Prepare la lista en la <a href="la%20guia.htm">Guía de Empresas</a> y marque las empresas si
 sólo quiere algunas.</li>
-<li>Pulse <b>Sobres</b> en la barra de herramientas.</li>
-<li>Elija el tamaño de sus sobres.</li>
-<li>Compruebe en la <a href="listado.htm#vista">vista preliminar</a> cómo quedan e imprímalos.</li>
+<li>Seleccione en la guía una empresa y pulse <b>Sobres</b> en la barra de herramientas. La
+<a href="listado.htm#vista">vista preliminar</a> muestra el sobre de esa empresa a su tamaño real.</li>
+<li>Elija el tipo de sobre, el tamaño de la letra y, si lo desea, una línea de atención.</li>
+<li>Arrastre con el ratón el bloque de la dirección hasta donde quiera que se imprima.</li>
+<li>Pulse <b>Imprimir</b>. Después de elegir la impresora, el programa le pregunta si quiere imprimir
+todos los sobres, desde la primera empresa de la guía hasta la última, o sólo el que está viendo.</li>
 </ol>
+
+<h2>Qué lleva cada sobre</h2>
+<p>Un bloque de texto en letra Arial negrita con el nombre de la empresa, la línea de atención si la
+hay, la dirección y, en la última línea, la población, el código postal y la provincia entre
+paréntesis.</p>
+
+<h2>Configuración del sobre</h2>
+<p>En el recuadro <b>Configuracion Sobre</b> de la vista preliminar:</p>
+<ul>
+<li><b>Sobre</b>: el tipo de sobre. Los tipos normalizados tienen su propio tamaño:
+  <table border="1" cellpadding="4" cellspacing="0">
+  <tr><th>Tipo</th><th>Alto</th><th>Ancho</th></tr>
+  <tr><td>DL</td><td>110 mm</td><td>220 mm</td></tr>
+  <tr><td>C5</td><td>162 mm</td><td>229 mm</td></tr>
+  <tr><td>B5</td><td>176 mm</td><td>250 mm</td></tr>
+  <tr><td>Nº10</td><td>105 mm</td><td>241 mm</td></tr>
+  <tr><td>Monarca</td><td>98 mm</td><td>190 mm</td></tr>
+  </table>
+  Elija <b>Personalizado</b> para escribir usted las medidas.</li>
+<li><b>Alto</b> y <b>Ancho</b>: las medidas del sobre en milímetros enteros. Sólo se pueden cambiar con
+el tipo Personalizado. El alto no puede pasar de 210 mm ni el ancho de 297 mm; si deja una casilla
+vacía o en cero, el sobre conserva la medida que tenía.</li>
+<li><b>T. Letra</b>: el tamaño de la letra de la dirección, de 8 a 12 puntos.</li>
+</ul>
+
+<h2>Colocar la dirección</h2>
+<p>Al abrir la vista preliminar, la dirección aparece en su lugar habitual: empieza en la mitad del
+ancho del sobre y a dos tercios de su alto. Puede arrastrarla a cualquier lugar del sobre, incluso
+hasta sus bordes; se imprimirá exactamente donde la deje. Si cambia después el tipo o las medidas del
+sobre, la dirección vuelve a su lugar habitual en el nuevo sobre, y se imprime donde la ve.</p>
+
+<h2>La línea de atención</h2>
+<p>Se elige como en las etiquetas (vea <a href="etiquetas.htm#atencion">la línea de atención</a>) y
+se imprime como segunda línea del bloque, debajo del nombre de la empresa.</p>
+
+<h2>Cómo se imprime</h2>
+<p>Cada sobre se imprime en una hoja A4 apaisada: introduzca el sobre en la bandeja apoyado en el
+borde derecho y centrado de arriba abajo. Se imprime un sobre por hoja y ninguna hoja en blanco al
+final.</p>
+<p>Al cerrar la vista preliminar, el tipo de sobre, sus medidas y el tamaño de la letra se guardan en
+el archivo <code>Sobre.ini</code> de la carpeta del programa y se usan la próxima vez. Si la carpeta
+no admite cambios, el programa lo avisa una vez y la vista preliminar se cierra igualmente.</p>
 
 <h2>Consejos</h2>
 <ul>
 <li>Consulte en el manual de su impresora cómo se colocan los sobres en la bandeja: por qué cara y en
 qué sentido.</li>
-<li>Antes de una tirada larga, imprima un solo sobre de prueba.</li>
+<li>Antes de una tirada larga, imprima un solo sobre de prueba eligiendo imprimir el sobre actual.</li>
 </ul>
 )"},
 };

@@ -2,8 +2,8 @@
 
 #include "OutputFile.h"
 #include "PdfReport.h"
+#include "PublisherDocument.h"
 #include "ReadOnlyDatabase.h"
-#include "WordDocument.h"
 #include "XlsxWorkbook.h"
 #include "platform/db/SpanishText.h"
 
@@ -509,7 +509,7 @@ bool SectorDocuments::writeLeaders(ReadOnlyDatabase& db)
     if (!workbook.save(path(folder, "Facturación de las 40 principales.xlsx"), m_error))
         return false;
 
-    WordDocument press(
+    PublisherDocument press(
         QStringLiteral("Nota de prensa"), QStringLiteral("KORVAN presenta Las 40 principales 2010"));
     if (!leaders.isEmpty()) {
         press.paragraph(
@@ -530,7 +530,9 @@ bool SectorDocuments::writeLeaders(ReadOnlyDatabase& db)
                     {QStringLiteral("Empleados"), 0.12, true}},
         rows.mid(0, 10));
     press.paragraph(QStringLiteral("Para más información: KORVAN, departamento de publicaciones."));
-    return OutputFile::write(path(folder, "Nota de prensa - Las 40 principales.docx"), press.data(), m_error);
+    const QByteArray pressBytes = press.data(m_error);
+    return !pressBytes.isEmpty()
+        && OutputFile::write(path(folder, "Nota de prensa - Las 40 principales.docx"), pressBytes, m_error);
 }
 
 bool SectorDocuments::writeSchoolDirectory(ReadOnlyDatabase& db)
@@ -539,7 +541,7 @@ bool SectorDocuments::writeSchoolDirectory(ReadOnlyDatabase& db)
     if (db.failed())
         return fail(db.errorString());
     sortByPlace(schools, Poblacion, Provincia);
-    WordDocument document(QStringLiteral("Directorio de escuelas de hostelería"),
+    PublisherDocument document(QStringLiteral("Directorio de escuelas de hostelería"),
         QStringLiteral("Centros de formación en hostelería, turismo y cocina · Edición 2010"));
     document.paragraph(
         QStringLiteral("Relación de escuelas de hostelería, centros de estudios turísticos y escuelas "
@@ -556,8 +558,9 @@ bool SectorDocuments::writeSchoolDirectory(ReadOnlyDatabase& db)
                        {QStringLiteral("Teléfono"), 0.13}},
         rows);
     document.paragraph(QStringLiteral("Fuente: KORVAN, base de datos de la guía Tarvesa 2010."));
-    return OutputFile::write(
-        path("Escuelas", "Directorio de escuelas de hostelería.docx"), document.data(), m_error);
+    const QByteArray bytes = document.data(m_error);
+    return !bytes.isEmpty()
+        && OutputFile::write(path("Escuelas", "Directorio de escuelas de hostelería.docx"), bytes, m_error);
 }
 
 const std::vector<SectorDocuments::Folder>& SectorDocuments::sectorFolders()

@@ -17,4 +17,22 @@ public:
         Scope(const Scope&) = delete;
         Scope& operator=(const Scope&) = delete;
     };
+
+    // Takes the hourglass away for a scope (a message or a form the user must answer) and puts back
+    // whatever was there before.
+    class Pause
+    {
+    public:
+        Pause()
+            : m_wasBusy(isBusy())
+        {
+            set(false);
+        }
+        ~Pause() { set(m_wasBusy); }
+        Pause(const Pause&) = delete;
+        Pause& operator=(const Pause&) = delete;
+
+    private:
+        bool m_wasBusy;
+    };
 };

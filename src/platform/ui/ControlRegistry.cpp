@@ -43,4 +43,11 @@ bool remove(QWidget* form, const QString& name)
     return true;
 }
 
+bool remove(QWidget* form, const QWidget* control)
+{
+    if (!control || control->objectName().isEmpty() || find(form, control->objectName()) != control)
+        return false;
+    return remove(form, control->objectName());
+}
+
 } // namespace ControlRegistry

@@ -27,5 +27,8 @@ template<class T> T* add(QWidget* form, const QString& name, QWidget* container 
 // Removes the control and everything inside it; its name is free at once, the object itself is
 // deleted later, so a handler of the control that is still running is safe. False if no such name.
 bool remove(QWidget* form, const QString& name);
+// The same for a control held by pointer: nothing when it is gone or no longer on the form by its name
+// (removed with its container), so a control of the same name that another owner added stays.
+bool remove(QWidget* form, const QWidget* control);
 
 } // namespace ControlRegistry

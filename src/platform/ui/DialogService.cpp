@@ -75,8 +75,7 @@ DialogService::Answer DialogService::message(
     }
 
     // A message must never appear under the hourglass.
-    const bool wasBusy = BusyPointer::isBusy();
-    BusyPointer::set(false);
+    const BusyPointer::Pause notBusy;
 
     QMessageBox box(toQt(icon), caption, text, QMessageBox::NoButton, parent);
     QList<std::pair<QPushButton*, Answer>> map;
@@ -114,7 +113,6 @@ DialogService::Answer DialogService::message(
         if (box.clickedButton() == button)
             answer = a;
     }
-    BusyPointer::set(wasBusy);
     return answer;
 }
 
@@ -161,11 +159,8 @@ int DialogService::exec(QDialog& dialog)
     Script& s = script();
     if (!s.scripted) {
         // A form must never open under the hourglass.
-        const bool wasBusy = BusyPointer::isBusy();
-        BusyPointer::set(false);
-        const int result = dialog.exec();
-        BusyPointer::set(wasBusy);
-        return result;
+        const BusyPointer::Pause notBusy;
+        return dialog.exec();
     }
     s.formsShown.append(dialog.objectName());
     if (s.forms.isEmpty())
@@ -187,10 +182,7 @@ bool DialogService::printDialog(QPrinter* printer, QWidget* parent)
         s.shown.append({QStringLiteral("Imprimir"), applicationTitle(), Icon::None, Buttons::OkCancel});
         return !s.answers.isEmpty() && s.answers.dequeue() == Answer::Ok;
     }
-    const bool wasBusy = BusyPointer::isBusy();
-    BusyPointer::set(false);
+    const BusyPointer::Pause notBusy;
     QPrintDialog dialog(printer, parent);
-    const bool accepted = dialog.exec() == QDialog::Accepted;
-    BusyPointer::set(wasBusy);
-    return accepted;
+    return dialog.exec() == QDialog::Accepted;
 }

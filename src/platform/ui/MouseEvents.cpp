@@ -24,28 +24,42 @@ bool MouseEvents::eventFilter(QObject* watched, QEvent* event)
     if (!widget)
         return false;
     switch (event->type()) {
-    case QEvent::MouseButtonPress:
-        m_pressed = true;
-        return bool(m_click || m_release);
-    case QEvent::MouseButtonRelease: {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        const bool inside = widget->rect().contains(mouse->position().toPoint());
-        if (!std::exchange(m_pressed, false) || !inside)
+    case QEvent::MouseButtonPress: {
+        if (!m_press && !m_click && !m_release)
             return false;
-        // A handler may take the control away: keep what is needed before calling it.
-        const QPointer<MouseEvents> self(this);
-        const auto click = m_click;
-        if (m_release)
-            m_release(mouse->button());
-        if (self && click && mouse->button() == Qt::LeftButton)
-            click();
+        m_pressed = true;
+        event->accept();
+        if (m_press)
+            m_press(static_cast<QMouseEvent*>(event)->button());
         return true;
     }
+    case QEvent::MouseButtonRelease:
+        return release(widget, event);
     case QEvent::MouseMove:
-        if (m_move)
-            m_move();
-        return false;
+        if (!m_move)
+            return false;
+        event->accept();
+        m_move();
+        return true;
     default:
         return false;
     }
+}
+
+bool MouseEvents::release(QWidget* widget, QEvent* event)
+{
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    const bool inside = widget->rect().contains(mouse->position().toPoint());
+    if (!std::exchange(m_pressed, false) || (!inside && !m_releaseAnywhere))
+        return false;
+    event->accept();
+    // A handler may take the control away: keep what is needed before calling it.
+    const QPointer<MouseEvents> self(this);
+    const auto click = m_click;
+    const Qt::MouseButton button = mouse->button();
+    if (m_release)
+        m_release(button);
+    if (self && click && inside && button == Qt::LeftButton)
+        click();
+    return true;
 }

@@ -5,17 +5,27 @@
 
 class QWidget;
 
-// Mouse handlers for controls that have none of their own (labels, panels): the program's captions
-// act on a click, its image buttons on the release of any button, and both light up under the pointer.
+// Mouse handlers for controls that have none of their own (labels, panels): a press and a release of
+// any button, a click of the left one, and the pointer moving over the control. An event a handler
+// took goes no further: a container's handler would otherwise undo what the control's did.
 class MouseEvents : public QObject
 {
     Q_OBJECT
 public:
+    // Where a release must happen, after a press on the control, for its handler to run.
+    enum class Release { OverControl, Anywhere };
+
     // The handlers live as long as the widget.
     static MouseEvents& of(QWidget* widget);
 
+    void onPress(std::function<void(Qt::MouseButton)> handler) { m_press = std::move(handler); }
+    void onRelease(std::function<void(Qt::MouseButton)> handler, Release where = Release::OverControl)
+    {
+        m_release = std::move(handler);
+        m_releaseAnywhere = where == Release::Anywhere;
+    }
+    // The left button released over the control after a press on it.
     void onClick(std::function<void()> handler) { m_click = std::move(handler); }
-    void onRelease(std::function<void(Qt::MouseButton)> handler) { m_release = std::move(handler); }
     void onMove(std::function<void()> handler) { m_move = std::move(handler); }
 
 protected:
@@ -24,8 +34,12 @@ protected:
 private:
     explicit MouseEvents(QWidget* widget);
 
-    std::function<void()> m_click;
+    bool release(QWidget* widget, QEvent* event);
+
+    std::function<void(Qt::MouseButton)> m_press;
     std::function<void(Qt::MouseButton)> m_release;
+    std::function<void()> m_click;
     std::function<void()> m_move;
+    bool m_releaseAnywhere = false;
     bool m_pressed = false;
 };

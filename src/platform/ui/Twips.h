@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QColor>
+#include <QWidget>
 
 // Lengths of the forms are in twips: 15 to a pixel at 96 dots per inch.
 namespace Twips {
@@ -19,28 +19,6 @@ constexpr double toPixelsF(double twips)
 {
     return twips / kPerPixel;
 }
-
-} // namespace Twips
-
-// Colours are written &HBBGGRR: blue in the high byte.
-constexpr QRgb bgrToRgb(quint32 bbggrr)
-{
-    return qRgb(int(bbggrr & 0xFF), int((bbggrr >> 8) & 0xFF), int((bbggrr >> 16) & 0xFF));
-}
-
-inline QColor bgrColor(quint32 bbggrr)
-{
-    return QColor::fromRgb(bgrToRgb(bbggrr));
-}
-
-constexpr quint32 rgbToBgr(QRgb rgb)
-{
-    return quint32(qRed(rgb)) | (quint32(qGreen(rgb)) << 8) | (quint32(qBlue(rgb)) << 16);
-}
-
-#include <QWidget>
-
-namespace Twips {
 
 // Places a control by the form's twips, relative to its container.
 inline void place(QWidget* widget, int left, int top, int width, int height)

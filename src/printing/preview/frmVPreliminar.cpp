@@ -4,6 +4,7 @@
 #include "platform/print/PreviewSurface.h"
 #include "platform/print/PrinterSurface.h"
 #include "platform/print/Printers.h"
+#include "platform/ui/Colors.h"
 #include "platform/ui/DialogService.h"
 #include "platform/ui/Fonts.h"
 #include "platform/ui/ImageButton.h"

@@ -1,31 +1,22 @@
-#include "publisher/ScreenKit.h"
+#include "platform/ui/ScreenKit.h"
 
 #include "platform/ui/Fonts.h"
-#include "platform/ui/PendingEvents.h"
 #include "platform/ui/Twips.h"
-#include "shell/MenuForm.h"
-#include "shell/mdMain.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 
 namespace ScreenKit {
 
-int alturaFormulario()
+int formHeight(const QWidget* form)
 {
-    const QWidget* form = gFormMenu.data();
-    if (!form)
-        return 0;
-    const auto* menu = qobject_cast<const MenuForm*>(form);
-    return menu ? menu->alturaTwips() : Twips::fromPixels(form->frameGeometry().height());
+    return form ? Twips::fromPixels(form->frameGeometry().height()) : 0;
 }
 
-int tituloTop()
+int titleTop(const QWidget* form)
 {
-    const QWidget* form = gFormMenu.data();
     if (!form)
         return 0;
-    return alturaFormulario() - (form->objectName() == QLatin1String("frmMenu") ? 450 : 900);
+    return formHeight(form) - (form->objectName() == QLatin1String("frmMenu") ? 450 : 900);
 }
 
 void setTextColor(QWidget* control, const QColor& color)
@@ -53,10 +44,31 @@ void setFontSize(QLabel* label, double pointSize, bool bold)
     label->setFont(f);
 }
 
+void resizeFont(QLabel* label, double pointSize)
+{
+    if (!label)
+        return;
+    QFont f = label->font();
+    f.setPointSizeF(pointSize);
+    label->setFont(f);
+    sizeToText(label);
+}
+
 void sizeToText(QLabel* label)
 {
     if (label)
         label->resize(label->sizeHint());
+}
+
+void caption(QLabel* label, const QString& text, const QFont& font, const QColor& color)
+{
+    if (!label)
+        return;
+    label->setFont(font);
+    label->setText(text);
+    setTextColor(label, color);
+    label->setAutoFillBackground(false);
+    sizeToText(label);
 }
 
 QString mnemonicText(const QString& caption)
@@ -72,11 +84,6 @@ QString mnemonicText(const QString& caption)
         }
     }
     return shown;
-}
-
-void processEvents()
-{
-    PendingEvents::process();
 }
 
 } // namespace ScreenKit

@@ -1,14 +1,15 @@
 #pragma once
 
+#include "platform/office/DocxWriter.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
-// A Word document (.docx) of the publisher on A4: the title, headings, paragraphs and tables with an
-// orange header row, in the WordprocessingML any word processor reads. Fixed dates, so the same text
-// gives the same bytes.
-class WordDocument
+// A document of the publisher (.docx) on A4 in its house style: the title, headings, paragraphs and
+// tables with an orange header row. Fixed dates, so the same text gives the same bytes.
+class PublisherDocument
 {
 public:
     struct Column
@@ -19,15 +20,15 @@ public:
     };
 
     // The title opens the document; `subtitle` goes under it.
-    WordDocument(const QString& title, const QString& subtitle);
+    PublisherDocument(const QString& title, const QString& subtitle);
 
     void heading(const QString& text);
     void paragraph(const QString& text);
     void table(const QList<Column>& columns, const QList<QStringList>& rows);
 
-    QByteArray data() const;
+    // The packed document; empty on failure, with the reason in `error`.
+    QByteArray data(QString& error);
 
 private:
-    QString m_title;
-    QString m_body;
+    DocxWriter m_writer;
 };

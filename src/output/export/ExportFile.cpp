@@ -1,0 +1,117 @@
+#include "output/export/ExportFile.h"
+
+#include "output/export/DocumentExportWriter.h"
+#include "output/export/SpreadsheetExportWriter.h"
+#include "output/export/TextExportWriter.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStorageInfo>
+#include <memory>
+
+namespace {
+
+// Below this much free space a failed write is put down to a full disk.
+constexpr qint64 kNearlyFull = 1 << 20;
+
+std::unique_ptr<ExportWriter> writerFor(ExportFormat format)
+{
+    switch (format) {
+    case ExportFormat::Spreadsheet:
+        return std::make_unique<SpreadsheetExportWriter>();
+    case ExportFormat::Document:
+        return std::make_unique<DocumentExportWriter>();
+    case ExportFormat::Text:
+        break;
+    }
+    return std::make_unique<TextExportWriter>(true);
+}
+
+ExportOutcome failure(const QString& message)
+{
+    return {false, message, false};
+}
+
+QString nativeName(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+bool diskFull(const QString& folder)
+{
+    const QStorageInfo storage(folder);
+    return storage.isValid() && storage.bytesAvailable() >= 0 && storage.bytesAvailable() < kNearlyFull;
+}
+
+// Why the file cannot be created, as far as the folder and the file tell.
+QString openFailure(const QFileInfo& target)
+{
+    const QFileInfo folder(target.absolutePath());
+    if (!folder.isWritable())
+        return QStringLiteral("No tiene permiso para escribir en la carpeta «%1».")
+            .arg(nativeName(folder.filePath()));
+    if (target.exists() && !target.isWritable())
+        return QStringLiteral("El archivo «%1» es de solo lectura.").arg(nativeName(target.filePath()));
+    if (diskFull(folder.filePath()))
+        return QStringLiteral("No queda espacio libre en el disco de «%1».")
+            .arg(nativeName(folder.filePath()));
+    return QStringLiteral("No se pudo crear el archivo «%1».").arg(nativeName(target.filePath()));
+}
+
+} // namespace
+
+QString finalExportName(const QString& chosen, ExportFormat format)
+{
+    const QString suffix = QFileInfo(chosen).suffix();
+    if (suffix.isEmpty()) {
+        const char* extension = format == ExportFormat::Spreadsheet ? "xlsx"
+            : format == ExportFormat::Document                      ? "docx"
+                                                                    : "txt";
+        const QString dot = chosen.endsWith(QLatin1Char('.')) ? QString() : QStringLiteral(".");
+        return chosen + dot + QLatin1String(extension);
+    }
+    const QLatin1String old(format == ExportFormat::Spreadsheet ? "xls"
+            : format == ExportFormat::Document                  ? "doc"
+                                                                : "");
+    if (old.isEmpty() || suffix.compare(old, Qt::CaseInsensitive) != 0)
+        return chosen;
+    return chosen + (suffix.back().isUpper() ? QLatin1Char('X') : QLatin1Char('x'));
+}
+
+ExportOutcome exportCompanies(Recordset& rs, ExportFormat format, const QString& finalPath,
+    const std::function<bool(qint64, qint64)>& progress)
+{
+    const QFileInfo target(finalPath);
+    if (target.fileName().isEmpty())
+        return failure(QStringLiteral("No se ha indicado el nombre del archivo."));
+    if (target.isDir())
+        return failure(QStringLiteral("Ya existe una carpeta llamada «%1».").arg(nativeName(finalPath)));
+    if (!QFileInfo(target.absolutePath()).isDir())
+        return failure(QStringLiteral("La carpeta «%1» no existe.").arg(nativeName(target.absolutePath())));
+
+    QSaveFile file(finalPath);
+    // Never write in place: an older file stays whole until the new one is complete.
+    file.setDirectWriteFallback(false);
+    if (!file.open(QIODevice::WriteOnly))
+        return failure(openFailure(target));
+
+    const std::unique_ptr<ExportWriter> writer = writerFor(format);
+    if (!writer->write(rs, file, progress)) {
+        const bool writeFailed = file.error() != QFileDevice::NoError;
+        file.cancelWriting();
+        if (writer->wasCancelled())
+            return {false, writer->errorString(), true};
+        if (writeFailed && diskFull(target.absolutePath()))
+            return failure(QStringLiteral("No queda espacio libre en el disco de «%1».")
+                               .arg(nativeName(target.absolutePath())));
+        return failure(writer->errorString());
+    }
+    if (!file.commit()) {
+        if (diskFull(target.absolutePath()))
+            return failure(QStringLiteral("No queda espacio libre en el disco de «%1».")
+                               .arg(nativeName(target.absolutePath())));
+        return failure(QStringLiteral("No se pudo guardar el archivo «%1».").arg(nativeName(finalPath)));
+    }
+    return {true, QString(), false};
+}

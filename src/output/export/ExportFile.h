@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class Recordset;
+
+enum class ExportFormat { Spreadsheet, Document, Text };
+
+// The name a chosen file is saved under: ".xls" becomes ".xlsx" for a spreadsheet and ".doc" becomes
+// ".docx" for a document (compared without regard to case, the case of the name kept: ".XLS" gives
+// ".XLSX"); a name without an extension gets the format's (.xlsx, .docx, .txt); any other name stays.
+QString finalExportName(const QString& chosen, ExportFormat format);
+
+struct ExportOutcome
+{
+    bool ok = false;
+    QString message; // on failure, the reason in Spanish
+    bool cancelled = false; // the progress callback asked to stop; nothing was written
+};
+
+// Writes every company of `rs` to `finalPath` in `format`: into a temporary file in the same folder,
+// moved over the target only once complete, so a failed or cancelled export leaves any older file of
+// that name as it was and no partial file behind. An empty recordset gives a file of titles only.
+// The recordset's current record is left where it was.
+ExportOutcome exportCompanies(Recordset& rs, ExportFormat format, const QString& finalPath,
+    const std::function<bool(qint64, qint64)>& progress = {});

@@ -1,0 +1,14 @@
+#include "platform/ui/ActiveLabel.h"
+
+#include "platform/ui/MouseEvents.h"
+
+ActiveLabel::ActiveLabel(QWidget* parent)
+    : QLabel(parent)
+{
+    MouseEvents& events = MouseEvents::of(this);
+    events.onPress([this](Qt::MouseButton button) { Q_EMIT pressed(button); });
+    events.onRelease(
+        [this](Qt::MouseButton button) { Q_EMIT released(button); }, MouseEvents::Release::Anywhere);
+    events.onClick([this] { Q_EMIT clicked(); });
+    events.onMove([this] { Q_EMIT mouseMoved(); });
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QColor>
+
+// Colours are written &HBBGGRR: blue in the high byte.
+constexpr QRgb bgrToRgb(quint32 bbggrr)
+{
+    return qRgb(int(bbggrr & 0xFF), int((bbggrr >> 8) & 0xFF), int((bbggrr >> 16) & 0xFF));
+}
+
+inline QColor bgrColor(quint32 bbggrr)
+{
+    return QColor::fromRgb(bgrToRgb(bbggrr));
+}
+
+constexpr quint32 rgbToBgr(QRgb rgb)
+{
+    return quint32(qRed(rgb)) | (quint32(qGreen(rgb)) << 8) | (quint32(qBlue(rgb)) << 16);
+}
