@@ -6,6 +6,7 @@
 #include "guide/GridBinding.h"
 #include "guide/clsGuia.h"
 #include "output/export/ExportFile.h"
+#include "output/frmOrden.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
 #include "platform/db/SpanishText.h"
@@ -15,6 +16,7 @@
 #include "platform/ui/ControlRegistry.h"
 #include "platform/ui/DialogService.h"
 #include "platform/ui/FlexGrid.h"
+#include "platform/ui/ImageButton.h"
 #include "printing/CompanyReport.h"
 #include "printing/labels/ImprimeEtiquetas.h"
 #include "shell/clsMenu.h"
@@ -257,6 +259,25 @@ void measureGuide(int companies, const QString& folder)
                 QMouseEvent release(QEvent::MouseButtonRelease, pos, header->mapToGlobal(pos), Qt::LeftButton,
                     Qt::NoButton, Qt::NoModifier);
                 QApplication::sendEvent(header, &release);
+                QApplication::processEvents();
+                grid()->repaint();
+            }),
+        "ms");
+
+    // The toolbar's sort: the dialog is answered at once, by company in either direction in turn.
+    auto* ordenar = ControlRegistry::find<ImageButton>(gFormMenu, QStringLiteral("ordenar"));
+    int sentido = 0;
+    report(companies, "guide: sort dialog accept until repainted",
+        median(runs,
+            [&] {
+                sentido = 1 - sentido;
+                DialogService::queueForm([sentido](QDialog& form) {
+                    auto* orden = qobject_cast<frmOrden*>(&form);
+                    orden->setPulsado(frmOrden::posicionCampo(0), sentido);
+                    Q_EMIT ControlRegistry::find<ImageButton>(&form, QStringLiteral("iaceptar"))
+                        ->released(Qt::LeftButton);
+                });
+                Q_EMIT ordenar->released(Qt::LeftButton);
                 QApplication::processEvents();
                 grid()->repaint();
             }),

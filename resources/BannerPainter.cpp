@@ -228,3 +228,35 @@ void BannerPainter::reportLogo(const QRectF& rect) const
     const qreal h = rect.height() * 0.5;
     publisherLogo(QRectF(rect.left(), rect.top() + (rect.height() - 4 - h) / 2, rect.width() - 12, h));
 }
+
+void BannerPainter::framedDialogBackground(const QRectF& rect, const QString& caption) const
+{
+    // A narrow band, so that the dialog's first line of text sits on the page below it.
+    const qreal band = 36;
+    const qreal side = 5;
+    m_painter.fillRect(rect, QColor(kFrame));
+    QLinearGradient fill(rect.topLeft(), QPointF(rect.left(), rect.top() + band));
+    fill.setColorAt(0, QColor(kFrameLight));
+    fill.setColorAt(1, QColor(kFrame));
+    m_painter.fillRect(QRectF(rect.left(), rect.top(), rect.width(), band), fill);
+    m_painter.fillRect(QRectF(rect.left(), rect.top(), rect.width(), 2), QColor(kAccent));
+    const QRectF page(
+        rect.left() + side, rect.top() + band, rect.width() - 2 * side, rect.height() - band - side);
+    m_painter.fillRect(page, QColor(kPage));
+    m_painter.setPen(QPen(QColor(kEdge), 1));
+    m_painter.setBrush(Qt::NoBrush);
+    m_painter.drawRect(page.adjusted(-0.5, -0.5, 0.5, 0.5));
+
+    const QString upper = caption.toUpper();
+    QFont f = font(17);
+    f.setLetterSpacing(QFont::PercentageSpacing, 112);
+    f = fitted(f, upper, QSizeF(rect.width() * 0.6, band * 0.6));
+    const QPointF at(rect.left() + 14, rect.top() + 25);
+    m_painter.setFont(f);
+    m_painter.setPen(QColor(0, 0, 0, 170));
+    m_painter.drawText(at + QPointF(1, 1), upper);
+    m_painter.setPen(Qt::white);
+    m_painter.drawText(at, upper);
+    const qreal x = at.x() + QFontMetricsF(f).horizontalAdvance(upper) + 10;
+    m_painter.fillRect(QRectF(x, at.y() - 6, rect.right() - side - 10 - x, 2), QColor(kAccent));
+}

@@ -20,6 +20,8 @@ public:
     // A borderless dialog's background: the title band with its name in capitals over a cream page.
     // A shorter band leaves room for controls placed high on a small dialog.
     void dialogBackground(const QRectF& rect, const QString& caption, qreal band = 65) const;
+    // The same inside a dark frame, the orange line along its top edge.
+    void framedDialogBackground(const QRectF& rect, const QString& caption) const;
 
     // The product's title from its left baseline point, its year in orange, fitted to the width.
     void productTitle(const QPointF& baseline, const QString& title, qreal pixelSize, qreal width) const;

@@ -224,3 +224,39 @@ void FacePainter::checkBox(const QRectF& rect, bool checked) const
     }
     m_painter.restore();
 }
+
+void FacePainter::directionButton(const QRectF& rect, bool up, bool chosen) const
+{
+    const qreal s = qMin(rect.width(), rect.height());
+    if (chosen) {
+        // Pressed in: flat, darker, shadow along the top edge; the taken arrow is grey.
+        const QRectF body = rect.adjusted(0.5, 0.5, -0.5, -0.5);
+        const qreal radius = s * 0.16;
+        m_painter.setPen(QPen(QColor(kEdge), 1));
+        m_painter.setBrush(m_face == PictureFace::Rollover ? QColor(kAccentDeep) : QColor(34, 34, 34));
+        m_painter.drawRoundedRect(body, radius, radius);
+        m_painter.setPen(QPen(QColor(0, 0, 0, 160), 2));
+        m_painter.drawLine(QPointF(body.left() + radius, body.top() + 1.5),
+            QPointF(body.right() - radius, body.top() + 1.5));
+    } else {
+        key(rect);
+    }
+    const qreal half = s * 0.26;
+    const QPointF centre(rect.center().x(), rect.center().y() - (chosen ? 0 : s * 0.05));
+    const qreal tipY = up ? centre.y() - half : centre.y() + half;
+    const qreal baseY = up ? centre.y() + half * 0.7 : centre.y() - half * 0.7;
+    const QPointF arrow[]
+        = {QPointF(centre.x(), tipY), QPointF(centre.x() - half, baseY), QPointF(centre.x() + half, baseY)};
+    m_painter.save();
+    m_painter.setPen(Qt::NoPen);
+    if (!chosen && m_face != PictureFace::Disabled) {
+        m_painter.setBrush(QColor(0, 0, 0, 150));
+        m_painter.translate(0, 1);
+        m_painter.drawPolygon(arrow, 3);
+        m_painter.translate(0, -1);
+    }
+    m_painter.setBrush(
+        chosen ? (m_face == PictureFace::Disabled ? QColor(96, 96, 96) : QColor(kGreyed)) : markColour());
+    m_painter.drawPolygon(arrow, 3);
+    m_painter.restore();
+}

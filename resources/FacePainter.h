@@ -29,6 +29,8 @@ public:
     void arrowButton(const QRectF& rect, bool back) const;
     // A cream box in a dark frame, ticked in orange when checked.
     void checkBox(const QRectF& rect, bool checked) const;
+    // A key with an arrow up (ascending) or down; a chosen direction is a pressed key, arrow greyed.
+    void directionButton(const QRectF& rect, bool up, bool chosen) const;
 
 private:
     void key(const QRectF& rect) const;

@@ -260,3 +260,58 @@ void GlyphPainter::folder(const QRectF& box) const
     m_painter.drawPath(front);
     m_painter.restore();
 }
+
+void GlyphPainter::formatIcon(const QRectF& box, const QString& kind) const
+{
+    m_painter.save();
+    const QRectF area = box.adjusted(0.5, 0.5, -0.5, -0.5);
+    if (kind == QLatin1String("TXT")) {
+        // A notepad: ruled white sheet under a bound top edge.
+        const qreal w = area.width();
+        const qreal h = area.height();
+        const QRectF pad(area.left() + w * 0.06, area.top() + h * 0.12, w * 0.88, h * 0.86);
+        m_painter.setPen(QPen(QColor(kFrameLight), 1));
+        m_painter.setBrush(QColor(255, 253, 228));
+        m_painter.drawRect(pad);
+        m_painter.setPen(QPen(QColor(120, 150, 200), 1));
+        for (qreal y = pad.top() + h * 0.22; y < pad.bottom() - 2; y += h * 0.12)
+            m_painter.drawLine(QPointF(pad.left() + 2, y), QPointF(pad.right() - 2, y));
+        m_painter.setPen(QPen(QColor(200, 60, 50), 1));
+        m_painter.drawLine(
+            QPointF(pad.left() + w * 0.22, pad.top() + 1), QPointF(pad.left() + w * 0.22, pad.bottom() - 1));
+        m_painter.fillRect(QRectF(area.left(), area.top() + h * 0.04, w, h * 0.12), QColor(kFrameLight));
+        m_painter.setPen(QPen(QColor(190, 190, 190), 1.2));
+        for (int i = 0; i < 4; ++i) {
+            const qreal x = area.left() + w * (0.2 + 0.2 * i);
+            m_painter.drawLine(QPointF(x, area.top()), QPointF(x, area.top() + h * 0.2));
+        }
+        m_painter.restore();
+        return;
+    }
+    // A sheet or a page behind a coloured badge carrying the application's letter.
+    const bool sheet = kind == QLatin1String("XLS");
+    const QColor colour = sheet ? QColor(33, 115, 70) : QColor(43, 87, 165);
+    const qreal s = qMin(area.width(), area.height());
+    const QRectF page(area.right() - s * 0.68, area.top(), s * 0.68, s);
+    m_painter.setPen(QPen(QColor(kFrameLight), 1));
+    m_painter.setBrush(Qt::white);
+    m_painter.drawRect(page);
+    m_painter.setPen(QPen(colour.lighter(150), 1));
+    if (sheet) {
+        for (qreal y = page.top() + s * 0.2; y < page.bottom(); y += s * 0.16)
+            m_painter.drawLine(QPointF(page.left(), y), QPointF(page.right(), y));
+        m_painter.drawLine(QPointF(page.center().x(), page.top()), QPointF(page.center().x(), page.bottom()));
+    } else {
+        for (qreal y = page.top() + s * 0.2; y < page.bottom() - 2; y += s * 0.13)
+            m_painter.drawLine(QPointF(page.left() + s * 0.28, y), QPointF(page.right() - 2, y));
+    }
+    const QRectF badge(area.left(), area.top() + s * 0.18, s * 0.62, s * 0.64);
+    m_painter.setPen(Qt::NoPen);
+    m_painter.setBrush(colour);
+    m_painter.drawRoundedRect(badge, s * 0.06, s * 0.06);
+    QFont f = font(s * 0.5);
+    m_painter.setFont(f);
+    m_painter.setPen(Qt::white);
+    m_painter.drawText(badge, Qt::AlignCenter, sheet ? QStringLiteral("X") : QStringLiteral("W"));
+    m_painter.restore();
+}

@@ -36,6 +36,9 @@ public:
     // An open folder in the product's orange, with a sheet showing.
     void folder(const QRectF& box) const;
 
+    // The export dialog's formats: "XLS" a green spreadsheet, "DOC" a blue document, "TXT" a notepad.
+    void formatIcon(const QRectF& box, const QString& kind) const;
+
 private:
     QPainter& m_painter;
 };

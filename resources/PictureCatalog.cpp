@@ -135,12 +135,36 @@ const PictureSpec kPictures[] = {
     {"CASILLA", {24, 24}, CheckBox, Normal, ""},
     {"CASILLA_MARCADA", {24, 24}, CheckBox, Normal, "x"},
     {"LOGOKORVAN", {170, 60}, ReportLogo, Normal, ""},
+    // The export dialog: its page and its three formats, a grey copy on the chosen one.
+    {"FONDO_EXPORTAR", {399, 272}, FramedDialogBackground, Normal, "Exportar"},
+    {"ICOEXCEL", {28, 28}, FormatIcon, Normal, "XLS"},
+    {"MICOEXCEL", {28, 28}, FormatIcon, Disabled, "XLS"},
+    {"ICOWORD", {28, 28}, FormatIcon, Normal, "DOC"},
+    {"MICOWORD", {28, 28}, FormatIcon, Disabled, "DOC"},
+    {"ICOTEXTO", {19, 29}, FormatIcon, Normal, "TXT"},
+    {"MICOTEXTO", {19, 29}, FormatIcon, Disabled, "TXT"},
+
+    // The sort dialog: its page and the two directions; the "M" faces mark the chosen one.
+    {"FONDO_ORDENAR", {399, 272}, FramedDialogBackground, Normal, "Ordenar"},
+    {"ASCENDENTE", {30, 34}, DirectionButton, Normal, "^"},
+    {"RASCENDENTE", {30, 34}, DirectionButton, Rollover, "^"},
+    {"DASCENDENTE", {30, 34}, DirectionButton, Disabled, "^"},
+    {"DESCENDENTE", {30, 34}, DirectionButton, Normal, "v"},
+    {"RDESCENDENTE", {30, 34}, DirectionButton, Rollover, "v"},
+    {"DDESCENDENTE", {30, 34}, DirectionButton, Disabled, "v"},
+    {"MASCENDENTE", {30, 34}, DirectionButton, Normal, "^*"},
+    {"RMASCENDENTE", {30, 34}, DirectionButton, Rollover, "^*"},
+    {"DMASCENDENTE", {30, 34}, DirectionButton, Disabled, "^*"},
+    {"MDESCENDENTE", {30, 34}, DirectionButton, Normal, "v*"},
+    {"RMDESCENDENTE", {30, 34}, DirectionButton, Rollover, "v*"},
+    {"DMDESCENDENTE", {30, 34}, DirectionButton, Disabled, "v*"},
 };
 
 bool isOpaque(PictureKind kind)
 {
     return kind == TitleBand || kind == Splash || kind == Working || kind == MenuBackground
-        || kind == DialogBackground || kind == CompactDialogBackground || kind == ReportLogo;
+        || kind == DialogBackground || kind == CompactDialogBackground || kind == ReportLogo
+        || kind == FramedDialogBackground;
 }
 
 } // namespace
@@ -239,11 +263,22 @@ QImage PictureCatalog::render(const PictureSpec& spec)
     case ReportLogo:
         BannerPainter(painter).reportLogo(rect);
         break;
+    case FramedDialogBackground:
+        BannerPainter(painter).framedDialogBackground(rect, caption);
+        break;
+    case FormatIcon:
+        GlyphPainter(painter).formatIcon(rect, caption);
+        break;
+    case DirectionButton:
+        FacePainter(painter, spec.face)
+            .directionButton(rect, caption.startsWith(QLatin1Char('^')), caption.endsWith(QLatin1Char('*')));
+        break;
     }
     painter.end();
     // Buttons draw their own disabled face; any other picture is greyed as a whole.
     if (spec.face == Disabled && spec.kind != CaptionButton && spec.kind != PrinterButton
-        && spec.kind != AcceptButton && spec.kind != CancelButton && spec.kind != HelpButton)
+        && spec.kind != AcceptButton && spec.kind != CancelButton && spec.kind != HelpButton
+        && spec.kind != DirectionButton)
         PictureStyle::greyOut(image);
     return image;
 }

@@ -23,6 +23,9 @@ enum class PictureKind {
     ArrowButton, // a key with an arrow: caption "<" points back, ">" forward
     CheckBox, // a picture check box: caption "" unchecked, "x" checked
     ReportLogo, // the publisher's logo at the head of printed listings
+    FramedDialogBackground, // a dialog's background in a dark frame; caption the dialog's name
+    FormatIcon, // an export format: caption "XLS", "DOC" or "TXT"
+    DirectionButton, // a key with an arrow: caption "^" up, "v" down; a trailing "*" the chosen one
 };
 
 // Which face of a button a row is: roll-over faces are lit, disabled faces greyed.

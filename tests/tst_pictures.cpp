@@ -33,6 +33,11 @@ private Q_SLOTS:
     void backgrounds();
     void handCursor();
     void windowIcons();
+    void directionFaces_data();
+    void directionFaces();
+    void formatIconsGreyWhenChosen();
+    void dialogPagesUnderTheirText_data();
+    void dialogPagesUnderTheirText();
 };
 
 void TestPictures::everyNameDrawsAtItsSize()
@@ -151,6 +156,83 @@ void TestPictures::windowIcons()
 {
     QCOMPARE(Pictures::windowIcon(false).availableSizes(), QList<QSize> {QSize(24, 24)});
     QCOMPARE(Pictures::windowIcon(true).availableSizes(), QList<QSize> {QSize(32, 32)});
+}
+
+void TestPictures::directionFaces_data()
+{
+    QTest::addColumn<QString>("face");
+    QTest::newRow("ascending") << "ASCENDENTE";
+    QTest::newRow("descending") << "DESCENDENTE";
+    QTest::newRow("ascending chosen") << "MASCENDENTE";
+    QTest::newRow("descending chosen") << "MDESCENDENTE";
+}
+
+void TestPictures::directionFaces()
+{
+    QFETCH(QString, face);
+    const QImage normal = Pictures::get(face).toImage();
+    // Each face has its roll-over and disabled faces, all of one size, all told apart.
+    for (const QChar prefix : {QLatin1Char('R'), QLatin1Char('D')}) {
+        const QImage other = Pictures::get(prefix + face).toImage();
+        QCOMPARE(other.size(), normal.size());
+        QVERIFY2(
+            differingPixels(normal, other) > normal.width() * normal.height() / 8, qPrintable(prefix + face));
+    }
+    // The chosen face and the free one of a direction are not the same key.
+    const QString pair = face.startsWith(QLatin1Char('M')) ? face.mid(1) : QLatin1Char('M') + face;
+    QVERIFY(differingPixels(normal, Pictures::get(pair).toImage()) > normal.width() * normal.height() / 8);
+    // Up and down are told apart.
+    const QString reverse = face.contains(QLatin1String("ASC"))
+        ? QString(face).replace(QLatin1String("ASC"), QLatin1String("DESC"))
+        : QString(face).replace(QLatin1String("DESC"), QLatin1String("ASC"));
+    QVERIFY(differingPixels(normal, Pictures::get(reverse).toImage()) > 20);
+}
+
+void TestPictures::formatIconsGreyWhenChosen()
+{
+    for (const QString icon :
+        {QStringLiteral("ICOEXCEL"), QStringLiteral("ICOWORD"), QStringLiteral("ICOTEXTO")}) {
+        const QImage colour = Pictures::get(icon).toImage().convertToFormat(QImage::Format_ARGB32);
+        const QImage grey
+            = Pictures::get(QLatin1Char('M') + icon).toImage().convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(grey.size(), colour.size());
+        int coloured = 0;
+        for (int y = 0; y < colour.height(); ++y) {
+            for (int x = 0; x < colour.width(); ++x) {
+                const QRgb c = colour.pixel(x, y);
+                coloured += qAlpha(c) == 255 && QColor(c).hsvSaturation() > 80;
+                const QRgb g = grey.pixel(x, y);
+                QVERIFY2(qAbs(qRed(g) - qGreen(g)) <= 1 && qAbs(qGreen(g) - qBlue(g)) <= 1, qPrintable(icon));
+            }
+        }
+        QVERIFY2(coloured > 20, qPrintable(icon));
+    }
+}
+
+void TestPictures::dialogPagesUnderTheirText_data()
+{
+    QTest::addColumn<QString>("background");
+    QTest::addColumn<QList<QRect>>("text");
+    // Where the dialogs write in black: it must be on the light page, not on the dark frame.
+    QTest::newRow("export") << "FONDO_EXPORTAR"
+                            << QList<QRect> {QRect(8, 42, 89, 17), QRect(96, 42, 80, 17),
+                                   QRect(144, 88, 121, 17), QRect(144, 184, 121, 17)};
+    QTest::newRow("sort") << "FONDO_ORDENAR" << QList<QRect> {QRect(24, 64, 265, 145)};
+}
+
+void TestPictures::dialogPagesUnderTheirText()
+{
+    QFETCH(QString, background);
+    QFETCH(QList<QRect>, text);
+    const QImage image = Pictures::get(background).toImage();
+    QCOMPARE(image.size(), QSize(399, 272));
+    for (const QRect& r : text) {
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                QVERIFY2(qGray(image.pixel(x, y)) > 200, qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+    }
+    // The title band is dark.
+    QVERIFY(qGray(image.pixel(image.width() - 3, 20)) < 100);
 }
 
 QTEST_MAIN(TestPictures)

@@ -255,8 +255,22 @@ void clsGuia::exporta()
 
 void clsGuia::ordena()
 {
-    clsOrdenar().Muestra(&datosBD(), mfgDatos);
+    const QScopedValueRollback<bool> ocupado(m_ocupado, true);
+    clsDatosBD& datos = datosBD();
+    const int fila = mfgDatos ? mfgDatos->row() : 0;
+    const int primera = mfgDatos ? mfgDatos->topRow() : 0;
+    const bool ordenada = clsOrdenar().Muestra(&datos, mfgDatos);
+    if (ordenada && !datos.fallo()) {
+        GridBinding::muestraDatos(datos, mfgDatos);
+        // The current row stays current and in view.
+        if (mfgDatos && fila > 0 && fila < mfgDatos->rows()) {
+            mfgDatos->setTopRow(primera);
+            mfgDatos->setRow(fila);
+        }
+    }
     formateaGrid();
+    if (ordenada && datos.fallo())
+        avisaConsultaFallida();
 }
 
 void clsGuia::listado()

@@ -122,7 +122,16 @@ empresas de la guía.</p>
 <p>Pulse sobre el título de una columna (el puntero se convierte en una mano) para ordenar la lista por
 ella; una segunda pulsación invierte el orden. Los nombres se ordenan según las reglas del español:
 sin distinguir mayúsculas de minúsculas, con las letras acentuadas junto a las demás y la ñ detrás de
-la n. El botón <b>Ordenar</b> permite elegir el campo y el sentido en una ventana.</p>
+la n.</p>
+<p><a name="ordenar"></a>El botón <b>Ordenar</b> de la barra de herramientas abre una ventana con los
+campos por los que puede ordenar (Empresa, Actividad, CIF, Comunidad, Provincia, Población, Dirección,
+C.P., Teléfono, Fax, Web y E-Mail) y las dos flechas del sentido: hacia arriba, de la A a la Z; hacia
+abajo, de la Z a la A. Al abrirse muestra el orden actual: el campo elegido queda hundido y la flecha
+del sentido, en gris. Si la lista está ordenada por un campo que no figura en la ventana (por ejemplo,
+el sector), no aparece ningún campo elegido; si acepta sin elegir uno, se conserva ese campo con el
+sentido que indique. Pulse <b>Aceptar</b> (la marca de verificación) para ordenar todas las empresas que
+se muestran o <b>Cancelar</b> (el aspa) para dejar la lista como estaba. La tabla queda en la misma fila en
+que estaba.</p>
 
 <h2>Buscar por nombre</h2>
 <p>Escriba el nombre de una empresa, o sólo su principio, en la casilla <b>Empresa:</b> situada sobre
@@ -153,7 +162,8 @@ ficha.</p>
 <li><b>Ficha</b>: abre la ficha de la empresa seleccionada.</li>
 <li><b>Exportar</b>: guarda las empresas que se muestran en una hoja de cálculo, un documento o un
 archivo de texto. Vea <a href="exportar.htm">Exportar datos</a>.</li>
-<li><b>Ordenar</b>: ordena las empresas por el campo que elija.</li>
+<li><b>Ordenar</b>: ordena las empresas por el campo y en el sentido que elija (vea
+<a href="#ordenar">Ordenar la lista</a>).</li>
 <li><b>Ver Todos</b>: muestra todas las empresas de la guía.</li>
 <li><b>Ver en ficheros</b>: muestra, en lugar de la tabla, los documentos de cada sector (informes en
 PDF y hojas de cálculo). Haga doble clic sobre un documento para abrirlo con el programa que tenga
@@ -228,27 +238,80 @@ alguno o revise cómo lo ha escrito.</p>
 )"},
 
     {"exportar.htm", "Exportar datos", R"(<h1>Exportar datos</h1>
-<p>La exportación guarda en un archivo los datos de las empresas de la guía para que pueda usarlos en
-otros programas: su hoja de cálculo, su procesador de textos o su programa de gestión de clientes.</p>
+<p>La exportación guarda en un archivo los datos de las empresas que muestra la
+<a href="la%20guia.htm">Guía de Empresas</a>, para que pueda usarlos en otros programas: su hoja de
+cálculo, su procesador de textos, su programa de gestión de clientes o la combinación de
+correspondencia. Se exportan <b>todas las empresas que se muestran</b>, en el mismo orden en que las ve
+en la tabla, estén marcadas o no.</p>
 
-<h2>Formatos</h2>
+<h2>Antes de exportar</h2>
 <ul>
-<li><b>Hoja de cálculo</b>: una fila por empresa y una columna por dato, para ordenar, filtrar o
-hacer cuentas.</li>
-<li><b>Documento</b>: una relación de las empresas con sus datos, lista para abrir con su procesador
-de textos.</li>
-<li><b>Texto</b>: un archivo de texto con los datos de cada empresa en una línea, que admite casi
-cualquier programa; es el más indicado para combinar correspondencia.</li>
+<li>Elija el sector o haga una <a href="buscar.htm">búsqueda</a> para mostrar sólo las empresas que le
+interesan.</li>
+<li>Si sólo quiere algunas, márquelas y pulse <b>Ver seleccionadas</b>: se exportarán únicamente
+ésas.</li>
+<li>Ordénelas como prefiera, pulsando sobre el título de una columna o con el botón <b>Ordenar</b>; el
+archivo conserva ese orden.</li>
 </ul>
 
-<h2>Cómo exportar</h2>
-<ol>
-<li>En la <a href="la%20guia.htm">Guía de Empresas</a>, prepare la lista: elija el sector o haga una
-búsqueda, y marque las empresas si sólo quiere algunas.</li>
-<li>Pulse <b>Exportar</b> en la barra de herramientas y elija el formato.</li>
-<li>Indique el nombre y la carpeta del archivo.</li>
-</ol>
-<p>Después podrá abrir el archivo con el programa que prefiera.</p>
+<h2>La ventana Exportar</h2>
+<p>Pulse <b>Exportar</b> en la barra de herramientas de la guía. La ventana indica, junto a
+<b>Se va a exportar:</b>, cuántos registros (empresas) contendrá el archivo. Elija el formato pulsando
+sobre su icono; el elegido queda hundido y en gris. Al abrirse, está elegida la hoja de cálculo.</p>
+<ul>
+<li><b>Microsoft Excel</b> (hoja de cálculo, archivo <b>.xlsx</b>): una hoja con una fila de títulos y
+una fila por empresa, con una columna para cada dato: Sector, Empresa, Actividad, CIF, Autonomía,
+Provincia, Población, Dirección, Código Postal, Teléfono, Fax, E-Mail, Web, Cargo 1, Contacto 1,
+Cargo 2, Contacto 2, Superficie, Vehiculos, Empleados y Observaciones. Los códigos postales y los
+teléfonos se guardan como texto, de modo que conservan sus ceros iniciales. Es el formato más cómodo
+para ordenar, filtrar o hacer cuentas.</li>
+<li><b>Microsoft Word</b> (documento, archivo <b>.docx</b>): una página apaisada con una tabla cuya
+primera fila lleva los títulos y cada una de las siguientes, los datos de una empresa, de Sector a
+Empleados; las observaciones no se incluyen. Lista para imprimir o para retocarla con su procesador de
+textos.</li>
+<li><b>Documento de Texto</b> (archivo <b>.txt</b>): una línea de títulos y una línea por empresa, con
+los datos separados por tabuladores, las observaciones incluidas. Lo admite casi cualquier programa y
+es el más indicado para importar los datos o combinar correspondencia. Está escrito con los caracteres
+de Windows (ANSI) y con los finales de línea de Windows.</li>
+</ul>
+<p>Pulse <b>Aceptar</b> (la marca de verificación) o la tecla Intro para continuar, <b>Cancelar</b> (el
+aspa) o la tecla Esc para cerrar la ventana sin exportar nada, y <b>Ayuda</b> (el signo de
+interrogación) para abrir esta página. Para mover la ventana, arrástrela desde cualquier punto de su
+fondo.</p>
+
+<h2>El nombre del archivo</h2>
+<p>Después se abre la ventana <b>Guardar como</b>, que sólo muestra los archivos del formato elegido.
+Escoja la carpeta y escriba el nombre del archivo:</p>
+<ul>
+<li>si lo escribe sin extensión, se añade la del formato: <b>.xlsx</b>, <b>.docx</b> o <b>.txt</b>;</li>
+<li>un nombre terminado en <b>.xls</b> se guarda como <b>.xlsx</b>, y uno terminado en <b>.doc</b>, como
+<b>.docx</b>, los formatos actuales de las hojas de cálculo y los documentos;</li>
+<li>si ya existe un archivo con el nombre que se va a guardar, el programa le pregunta si desea
+reemplazarlo; si no existe, le pregunta si desea crearlo. Si responde <b>No</b>, vuelve a la ventana
+<b>Guardar como</b> para elegir otro nombre.</li>
+</ul>
+<p class="nota">La pregunta se refiere siempre al archivo que de verdad se va a escribir: si escribe
+<i>clientes.xls</i>, se le pregunta por <i>clientes.xlsx</i>. Un archivo <i>clientes.xls</i> anterior no
+se modifica ni se borra.</p>
+<p>Si cancela la ventana <b>Guardar como</b>, vuelve a la ventana Exportar con el mismo formato elegido,
+para escoger otro o cancelar.</p>
+
+<h2>Mientras se exporta</h2>
+<p>Al aceptar el nombre, la ventana Exportar se cierra y aparece el aviso <b>Trabajando</b>; mientras
+tanto el puntero muestra el reloj de arena y el menú principal no admite pulsaciones. La exportación
+no cambia la empresa seleccionada en la tabla ni el orden de la lista.</p>
+
+<h2>Si algo falla</h2>
+<p>Si el archivo no puede escribirse (la carpeta no admite escritura, el disco está lleno, el archivo
+está abierto en otro programa...), un mensaje lo indica con el motivo. El archivo se escribe primero
+aparte y sólo sustituye al anterior cuando está completo, de modo que un archivo que ya existía queda
+intacto si la exportación falla. Si exporta una lista sin empresas, el archivo contiene sólo los
+títulos.</p>
+
+<h2>Abrir el archivo</h2>
+<p>Los archivos .xlsx y .docx se abren con Microsoft Excel y Microsoft Word 2007 o posteriores, con
+LibreOffice y con la mayoría de los programas de oficina actuales. El archivo de texto se abre con
+cualquier editor de textos; para llevarlo a una hoja de cálculo, indique el tabulador como separador.</p>
 )"},
 
     {"listado.htm", "Imprimir un listado", R"(<h1>Imprimir un listado</h1>

@@ -3,6 +3,7 @@
 #include "platform/ui/BusyPointer.h"
 
 #include <QDialog>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
@@ -17,6 +18,8 @@ struct Script
     QList<DialogService::Shown> shown;
     QQueue<std::function<void(QDialog&)>> forms;
     QStringList formsShown;
+    QQueue<QString> fileNames;
+    QStringList saveDialogs;
 };
 
 Script& script()
@@ -152,6 +155,50 @@ void DialogService::clearShown()
     script().answers.clear();
     script().forms.clear();
     script().formsShown.clear();
+    script().fileNames.clear();
+    script().saveDialogs.clear();
+}
+
+void DialogService::queueFileName(const QString& path)
+{
+    script().fileNames.enqueue(path);
+}
+
+QStringList DialogService::saveDialogsShown()
+{
+    return script().saveDialogs;
+}
+
+QString DialogService::saveFileName(const QString& filter, QWidget* parent)
+{
+    Script& s = script();
+    if (s.scripted) {
+        s.saveDialogs.append(filter);
+        return s.fileNames.isEmpty() ? QString() : s.fileNames.dequeue();
+    }
+    // "Description (*.a, *.b)|*.a;*.b" becomes Qt's "Description (*.a *.b)".
+    const QString description = filter.section(QLatin1Char('|'), 0, 0);
+    const QString patterns = filter.section(QLatin1Char('|'), 1).replace(QLatin1Char(';'), QLatin1Char(' '));
+    const qsizetype paren = description.indexOf(QLatin1Char('('));
+    const QString name = (paren >= 0 ? description.left(paren) : description).trimmed();
+    QFileDialog dialog(parent, QStringLiteral("Guardar como"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    // Spanish whether or not Qt's own catalogue is loaded.
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Guardar en:"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("&Nombre:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Tipo:"));
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("&Guardar"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Cancelar"));
+    dialog.setNameFilter(
+        patterns.isEmpty() ? name : name + QStringLiteral(" (") + patterns + QLatin1Char(')'));
+    const bool wasBusy = BusyPointer::isBusy();
+    BusyPointer::set(false);
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    BusyPointer::set(wasBusy);
+    const QStringList files = dialog.selectedFiles();
+    return accepted && !files.isEmpty() ? files.first() : QString();
 }
 
 int DialogService::exec(QDialog& dialog)

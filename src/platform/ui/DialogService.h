@@ -35,6 +35,11 @@ public:
     // prints), or cancel.
     static bool printDialog(QPrinter* printer, QWidget* parent = nullptr);
 
+    // The save-file dialog, filter written "description|*.a;*.b". The chosen path exactly as given (no
+    // extension added, no question about existing files: the caller asks about the name it will
+    // really write); empty when cancelled. Scripted: the next queued file name, or cancel.
+    static QString saveFileName(const QString& filter, QWidget* parent = nullptr);
+
     // One of the program's own modal forms; its result. Scripted: the form is shown without blocking
     // and handed to the next queued form handler, which drives it; a form still open afterwards is
     // rejected. With no handler queued the form is not shown at all.
@@ -46,6 +51,9 @@ public:
     static bool isScripted();
     static void queueAnswer(Answer answer);
     static void queueForm(std::function<void(QDialog&)> handler);
+    static void queueFileName(const QString& path);
+    // The filters of the save dialogs shown while scripted.
+    static QStringList saveDialogsShown();
     static QList<Shown> shown();
     // Object names of the forms run through exec() while scripted.
     static QStringList formsShown();

@@ -1,0 +1,379 @@
+#include "guide/GuideQueries.h"
+#include "guide/clsGuia.h"
+#include "output/clsExportar.h"
+#include "output/frmExportar.h"
+#include "platform/db/Connection.h"
+#include "platform/db/Recordset.h"
+#include "platform/ui/BusyPointer.h"
+#include "platform/ui/ControlRegistry.h"
+#include "platform/ui/DialogService.h"
+#include "platform/ui/FlexGrid.h"
+#include "platform/ui/ImageButton.h"
+#include "platform/ui/Twips.h"
+#include "shell/clsMenu.h"
+#include "shell/frmWhile.h"
+#include "shell/mdMain.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+using Answer = DialogService::Answer;
+
+void pulsa(QWidget* w)
+{
+    QVERIFY(w);
+    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(2, 2));
+}
+
+ImageButton* boton(QDialog& form, const char* nombre)
+{
+    return ControlRegistry::find<ImageButton>(&form, QString::fromLatin1(nombre));
+}
+
+// One call of the writer, as the fake saw it.
+struct Llamada
+{
+    ExportFormat formato;
+    QString fichero;
+};
+
+void tocar(const QString& ruta)
+{
+    QFile f(ruta);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("antes");
+}
+
+QList<DialogService::Shown> preguntas()
+{
+    QList<DialogService::Shown> lista;
+    for (const DialogService::Shown& m : DialogService::shown()) {
+        if (m.buttons == DialogService::Buttons::YesNo)
+            lista << m;
+    }
+    return lista;
+}
+
+} // namespace
+
+class TestExportar : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_carpeta;
+    QList<Llamada> m_llamadas;
+    ExportOutcome m_resultado {true, {}};
+    std::function<void(Recordset&)> m_duranteEscritura;
+
+    // The guide's recordset, as its grid shows it.
+    Recordset* registros()
+    {
+        return ControlRegistry::find<FlexGrid>(gFormMenu, QStringLiteral("mfgdatos"))->dataSource();
+    }
+
+    // An export object whose writer is the fake.
+    std::unique_ptr<clsExportar> exportador()
+    {
+        auto e = std::make_unique<clsExportar>();
+        e->setEscritor([this](Recordset& rs, ExportFormat formato, const QString& fichero,
+                           const std::function<bool(qint64, qint64)>& progreso) {
+            m_llamadas << Llamada {formato, fichero};
+            if (progreso)
+                progreso(0, rs.recordCount());
+            if (m_duranteEscritura)
+                m_duranteEscritura(rs);
+            return m_resultado;
+        });
+        return e;
+    }
+
+    QString ruta(const QString& nombre) const { return m_carpeta.filePath(nombre); }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(m_carpeta.isValid());
+        DialogService::setScripted(true);
+        clsMenu::registraPantalla(1, [] { return std::make_unique<clsGuia>(); });
+        delete gFormMenu.data();
+        liberaGlobales();
+        qputenv("TARVESA_SCREEN_WIDTH", "1024");
+        mdMain::Main();
+        gMenu().Muestra(1);
+        QVERIFY(registros());
+    }
+
+    void init()
+    {
+        DialogService::clearShown();
+        m_llamadas.clear();
+        m_resultado = {true, {}};
+        m_duranteEscritura = nullptr;
+        QDir carpeta(m_carpeta.path());
+        for (const QString& f : carpeta.entryList(QDir::Files))
+            carpeta.remove(f);
+    }
+
+    void cleanupTestCase()
+    {
+        delete gFormMenu.data();
+        liberaGlobales();
+    }
+
+    void opensOnTheSpreadsheetWithTheCount()
+    {
+        Recordset* rs = registros();
+        const int total = [] {
+            Recordset c;
+            c.open(QStringLiteral("SELECT count(*) FROM tbl_empresas"), gConexion());
+            return c.field(0).value().toInt();
+        }();
+        QCOMPARE(rs->recordCount(), total);
+        QString cuenta;
+        int elegido = -1;
+        DialogService::queueForm([&](QDialog& form) {
+            cuenta = form.findChild<QLabel*>(QStringLiteral("Label5"))->text();
+            elegido = qobject_cast<frmExportar*>(&form)->getPulsado();
+            pulsa(boton(form, "icancelar"));
+        });
+        // From the guide's toolbar.
+        pulsa(ControlRegistry::find(gFormMenu, QStringLiteral("exportar")));
+        QCOMPARE(DialogService::formsShown(), QStringList {QStringLiteral("frmExportar")});
+        QCOMPARE(cuenta, QString::number(total) + QStringLiteral(" Registros"));
+        QCOMPARE(elegido, clsExportar::kHojaCalculo);
+        QVERIFY(DialogService::saveDialogsShown().isEmpty());
+    }
+
+    void eachFormatAsksWithItsFilter_data()
+    {
+        QTest::addColumn<int>("boton");
+        QTest::addColumn<int>("formato");
+        QTest::addColumn<QString>("filtro");
+        QTest::newRow("spreadsheet") << 1 << int(ExportFormat::Spreadsheet)
+                                     << "Hoja de cálculo de Excel (*.xls, *.xlsx)|*.xls;*.xlsx";
+        QTest::newRow("document") << 2 << int(ExportFormat::Document)
+                                  << "Documento de Microsoft Word (*.doc, *.docx)|*.doc;*.docx";
+        QTest::newRow("text") << 0 << int(ExportFormat::Text) << "Documento de Texto (*.txt)|*.txt";
+    }
+
+    void eachFormatAsksWithItsFilter()
+    {
+        QFETCH(int, boton);
+        QFETCH(int, formato);
+        QFETCH(QString, filtro);
+        auto e = exportador();
+        DialogService::queueFileName(ruta(QStringLiteral("lista")));
+        DialogService::queueAnswer(Answer::Yes);
+        DialogService::queueForm([&](QDialog& form) {
+            pulsa(form.findChild<QToolButton*>(QStringLiteral("optOpcion%1").arg(boton)));
+            // Enter accepts.
+            QTest::keyClick(&form, Qt::Key_Return);
+        });
+        e->Muestra(registros());
+        QCOMPARE(DialogService::saveDialogsShown(), QStringList {filtro});
+        QCOMPARE(m_llamadas.size(), 1);
+        QCOMPARE(int(m_llamadas.first().formato), formato);
+    }
+
+    void nameRules_data()
+    {
+        QTest::addColumn<int>("formato");
+        QTest::addColumn<QStringList>("existentes");
+        QTest::addColumn<QStringList>("elegidos");
+        QTest::addColumn<QList<int>>("respuestas");
+        QTest::addColumn<QStringList>("preguntados");
+        QTest::addColumn<QString>("escrito");
+        const int hoja = clsExportar::kHojaCalculo;
+        const int doc = clsExportar::kDocumento;
+        const int txt = clsExportar::kTexto;
+        const int si = int(Answer::Yes);
+        const int no = int(Answer::No);
+        QTest::newRow("extension added, spreadsheet")
+            << hoja << QStringList() << QStringList {"datos"} << QList<int> {si}
+            << QStringList {"datos.xlsx\nEste archivo no existe."} << "datos.xlsx";
+        QTest::newRow("extension added, document")
+            << doc << QStringList() << QStringList {"datos"} << QList<int> {si}
+            << QStringList {"datos.docx\nEste archivo no existe."} << "datos.docx";
+        QTest::newRow("extension added, text")
+            << txt << QStringList() << QStringList {"datos"} << QList<int> {si}
+            << QStringList {"datos.txt\nEste archivo no existe."} << "datos.txt";
+        QTest::newRow(".xls becomes .xlsx")
+            << hoja << QStringList() << QStringList {"datos.xls"} << QList<int> {si}
+            << QStringList {"datos.xlsx\n"} << "datos.xlsx";
+        QTest::newRow(".XLS becomes .XLSX")
+            << hoja << QStringList() << QStringList {"DATOS.XLS"} << QList<int> {si}
+            << QStringList {"DATOS.XLSX\n"} << "DATOS.XLSX";
+        QTest::newRow(".xlsx kept") << hoja << QStringList() << QStringList {"datos.xlsx"} << QList<int> {si}
+                                    << QStringList {"datos.xlsx\n"} << "datos.xlsx";
+        QTest::newRow(".doc becomes .docx")
+            << doc << QStringList() << QStringList {"carta.doc"} << QList<int> {si}
+            << QStringList {"carta.docx\n"} << "carta.docx";
+        QTest::newRow("overwrite asked of the final name")
+            << hoja << QStringList {"datos.xls", "datos.xlsx"} << QStringList {"datos.xls"} << QList<int> {si}
+            << QStringList {"datos.xlsx ya existe.\n¿Desea reemplazarlo?"} << "datos.xlsx";
+        QTest::newRow("an .xls of the chosen name is no overwrite")
+            << hoja << QStringList {"datos.xls"} << QStringList {"datos.xls"} << QList<int> {si}
+            << QStringList {"datos.xlsx\nEste archivo no existe."} << "datos.xlsx";
+        QTest::newRow("no to overwrite, then cancel")
+            << hoja << QStringList {"datos.xlsx"} << QStringList {"datos.xlsx"} << QList<int> {no}
+            << QStringList {"datos.xlsx ya existe."} << "";
+        QTest::newRow("no to create, then cancel")
+            << txt << QStringList() << QStringList {"nuevo.txt"} << QList<int> {no}
+            << QStringList {"nuevo.txt\nEste archivo no existe."} << "";
+        QTest::newRow("cancel at the save dialog")
+            << txt << QStringList() << QStringList() << QList<int>() << QStringList() << "";
+        QTest::newRow("no, then another name")
+            << hoja << QStringList {"viejo.xlsx"} << QStringList {"viejo.xls", "otro"} << QList<int> {no, si}
+            << QStringList {"viejo.xlsx ya existe.", "otro.xlsx\nEste archivo no existe."} << "otro.xlsx";
+    }
+
+    void nameRules()
+    {
+        QFETCH(int, formato);
+        QFETCH(QStringList, existentes);
+        QFETCH(QStringList, elegidos);
+        QFETCH(QList<int>, respuestas);
+        QFETCH(QStringList, preguntados);
+        QFETCH(QString, escrito);
+        for (const QString& f : existentes)
+            tocar(ruta(f));
+        for (const QString& f : elegidos)
+            DialogService::queueFileName(ruta(f));
+        for (const int r : respuestas)
+            DialogService::queueAnswer(Answer(r));
+        auto e = exportador();
+        bool abiertoTrasAceptar = false;
+        DialogService::queueForm([&](QDialog& form) {
+            e->Exportar(formato);
+            abiertoTrasAceptar = form.isVisible();
+        });
+        e->Muestra(registros());
+
+        const QList<DialogService::Shown> hechas = preguntas();
+        QCOMPARE(hechas.size(), preguntados.size());
+        for (qsizetype i = 0; i < hechas.size(); ++i)
+            QVERIFY2(hechas.at(i).text.startsWith(preguntados.at(i)), qPrintable(hechas.at(i).text));
+        // A cancelled name leaves the dialog open; a settled one closes it and writes.
+        QCOMPARE(abiertoTrasAceptar, escrito.isEmpty());
+        if (escrito.isEmpty()) {
+            QVERIFY(m_llamadas.isEmpty());
+        } else {
+            QCOMPARE(m_llamadas.size(), 1);
+            QCOMPARE(m_llamadas.first().fichero, ruta(escrito));
+        }
+        // A file of another name is never deleted.
+        for (const QString& f : existentes)
+            QVERIFY2(QFile::exists(ruta(f)), qPrintable(f));
+    }
+
+    void failureSaysWhyAndRestoresTheWindow()
+    {
+        m_resultado = {false, QStringLiteral("No queda espacio en el disco.")};
+        Recordset* rs = registros();
+        rs->setAbsolutePosition(42);
+        bool menuActivo = true;
+        bool esperaVisible = false;
+        bool ocupado = false;
+        m_duranteEscritura = [&](Recordset& r) {
+            menuActivo = gFormMenu->isEnabled();
+            esperaVisible = frmWhile::instance().isVisible();
+            ocupado = BusyPointer::isBusy();
+            // A writer that leaves the recordset elsewhere.
+            r.moveLast();
+            r.moveNext();
+        };
+        DialogService::queueFileName(ruta(QStringLiteral("fallo.txt")));
+        DialogService::queueAnswer(Answer::Yes);
+        auto e = exportador();
+        DialogService::queueForm([&](QDialog&) { e->Exportar(clsExportar::kTexto); });
+        e->Muestra(rs);
+        QVERIFY(!menuActivo);
+        QVERIFY(esperaVisible);
+        QVERIFY(ocupado);
+        QVERIFY(gFormMenu->isEnabled());
+        QVERIFY(!frmWhile::instance().isVisible());
+        QVERIFY(!BusyPointer::isBusy());
+        QCOMPARE(rs->absolutePosition(), 42);
+        const DialogService::Shown aviso = DialogService::shown().constLast();
+        QCOMPARE(aviso.icon, DialogService::Icon::Critical);
+        QVERIFY(aviso.text.contains(QStringLiteral("fallo.txt")));
+        QVERIFY(aviso.text.endsWith(QStringLiteral("No queda espacio en el disco.")));
+    }
+
+    void successSaysNothingAndKeepsThePosition()
+    {
+        Recordset* rs = registros();
+        rs->setAbsolutePosition(7);
+        m_duranteEscritura = [](Recordset& r) { r.moveFirst(); };
+        DialogService::queueFileName(ruta(QStringLiteral("bien.xlsx")));
+        DialogService::queueAnswer(Answer::Yes);
+        auto e = exportador();
+        DialogService::queueForm([&](QDialog&) { e->Exportar(clsExportar::kHojaCalculo); });
+        e->Muestra(rs);
+        QCOMPARE(m_llamadas.size(), 1);
+        QCOMPARE(DialogService::shown().size(), 1); // the create question only
+        QCOMPARE(rs->absolutePosition(), 7);
+    }
+
+    void aDirectoryOfThatNameFailsAndStays()
+    {
+        // The program's own writers: whatever they are, a folder cannot become a file.
+        QVERIFY(QDir(m_carpeta.path()).mkpath(QStringLiteral("carpeta.xlsx")));
+        DialogService::queueFileName(ruta(QStringLiteral("carpeta.xls")));
+        DialogService::queueAnswer(Answer::Yes);
+        clsExportar e;
+        DialogService::queueForm([&](QDialog&) { e.Exportar(clsExportar::kHojaCalculo); });
+        e.Muestra(registros());
+        QVERIFY(QFileInfo(ruta(QStringLiteral("carpeta.xlsx"))).isDir());
+        const DialogService::Shown aviso = DialogService::shown().constLast();
+        QCOMPARE(aviso.icon, DialogService::Icon::Critical);
+        QVERIFY(aviso.text.contains(QStringLiteral("carpeta.xlsx")));
+        // The reason follows the file's name.
+        QVERIFY(aviso.text.section(QStringLiteral("\n\n"), 1).trimmed().size() > 0);
+        QVERIFY(gFormMenu->isEnabled());
+    }
+
+    void escClosesWithoutWriting()
+    {
+        auto e = exportador();
+        bool cerrado = false;
+        DialogService::queueForm([&](QDialog& form) {
+            QTest::keyClick(&form, Qt::Key_Escape);
+            cerrado = !form.isVisible();
+        });
+        e->Muestra(registros());
+        QVERIFY(cerrado);
+        QVERIFY(DialogService::saveDialogsShown().isEmpty());
+        QVERIFY(m_llamadas.isEmpty());
+    }
+
+    void buttonsSitByTheRule()
+    {
+        auto e = exportador();
+        DialogService::queueForm([](QDialog& form) {
+            ImageButton* aceptar = boton(form, "iaceptar");
+            ImageButton* cancelar = boton(form, "icancelar");
+            ImageButton* ayuda = boton(form, "iayuda");
+            for (ImageButton* b : {aceptar, cancelar, ayuda}) {
+                QVERIFY(b->isVisible());
+                QCOMPARE(Twips::top(b), Twips::height(&form) - 750);
+            }
+            QVERIFY(qAbs(Twips::left(cancelar) + Twips::width(cancelar) - (Twips::width(&form) - 550))
+                < Twips::kPerPixel);
+            QVERIFY(qAbs(Twips::left(aceptar) + Twips::width(aceptar) - (Twips::left(cancelar) - 300))
+                < Twips::kPerPixel);
+            QCOMPARE(Twips::left(ayuda), 300);
+        });
+        e->Muestra(registros());
+    }
+};
+
+QTEST_MAIN(TestExportar)
+#include "tst_exportar.moc"
