@@ -54,6 +54,8 @@ class TestCalculator : public QObject
 private Q_SLOTS:
     void keys_data();
     void keys();
+    void conversionsRoundToTheNearest_data();
+    void conversionsRoundToTheNearest();
     void decimalSeparatorFollowsTheLocale_data();
     void decimalSeparatorFollowsTheLocale();
     void displayIsNeverEmpty();
@@ -173,19 +175,6 @@ void TestCalculator::keys_data()
                                                          << "0" << 0;
     QTest::newRow("reopening forgets a percent's operator") << "5 + 3 % O 4 % ="
                                                             << "0" << 0;
-    // Euros round half away from zero, on the decimal value, to the cent.
-    QTest::newRow("half a cent goes up") << ". 83193 E"
-                                         << "0,01" << 0;
-    QTest::newRow("half a cent, even neighbour") << "4 . 15965 E"
-                                                 << "0,03" << 0;
-    QTest::newRow("half a cent of a negative amount") << "- . 83193 E"
-                                                      << "-0,01" << 0;
-    QTest::newRow("just under half a cent") << ". 83192 E"
-                                            << "0,00" << 0;
-    QTest::newRow("half a peseta goes up") << "250 P"
-                                           << "41597" << 0;
-    QTest::newRow("a euro in pesetas") << "1 P"
-                                       << "166" << 0;
     // The entry holds the digits a double holds exactly.
     QTest::newRow("entry capped at fifteen digits") << "1234567890123456789"
                                                     << "123456789012345," << 0;
@@ -204,6 +193,65 @@ void TestCalculator::keys()
     const Run run = press(engine, keys);
     QCOMPARE(run.display, display);
     QCOMPARE(run.divisionsByZero, divisionsByZero);
+}
+
+// Each amount converts to the nearest cent or peseta, not the one below: amounts whose exact value
+// lies just above or below a half, and exact halves, which go away from zero, in both directions.
+void TestCalculator::conversionsRoundToTheNearest_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("display");
+
+    // 166,386 pesetas to the euro.
+    QTest::newRow("83 pesetas: 0,4988 euros, up") << "83 E"
+                                                  << "0,50";
+    QTest::newRow("84 pesetas: 0,5048 euros, down") << "84 E"
+                                                    << "0,50";
+    QTest::newRow("166 pesetas: 0,9977 euros, up") << "166 E"
+                                                   << "1,00";
+    QTest::newRow("1000 pesetas: 6,0101 euros, down") << "1000 E"
+                                                      << "6,01";
+    QTest::newRow("minus 83 pesetas: up in size") << "- 83 E"
+                                                  << "-0,50";
+    QTest::newRow("minus 84 pesetas: down in size") << "- 84 E"
+                                                    << "-0,50";
+    QTest::newRow("half a cent, up") << ". 83193 E"
+                                     << "0,01";
+    QTest::newRow("one and a half cents, up") << "2 . 49579 E"
+                                              << "0,02";
+    QTest::newRow("two and a half cents, up past the even one") << "4 . 15965 E"
+                                                                << "0,03";
+    QTest::newRow("minus half a cent, away from zero") << "- . 83193 E"
+                                                       << "-0,01";
+    QTest::newRow("just under half a cent, down") << ". 83192 E"
+                                                  << "0,00";
+
+    QTest::newRow("1 euro: 166,386 pesetas, down") << "1 P"
+                                                   << "166";
+    QTest::newRow("2 euros: 332,772 pesetas, up") << "2 P"
+                                                  << "333";
+    QTest::newRow("0,51 euros: 84,857 pesetas, up") << ". 51 P"
+                                                    << "85";
+    QTest::newRow("0,5 euros: 83,193 pesetas, down") << ". 5 P"
+                                                     << "83";
+    QTest::newRow("minus 2 euros: up in size") << "- 2 P"
+                                               << "-333";
+    QTest::newRow("minus 1 euro: down in size") << "- 1 P"
+                                                << "-166";
+    QTest::newRow("250 euros: half a peseta, up") << "250 P"
+                                                  << "41597";
+    QTest::newRow("750 euros: half a peseta, up past the even one") << "750 P"
+                                                                    << "124790";
+    QTest::newRow("minus 250 euros: half a peseta, away from zero") << "- 250 P"
+                                                                    << "-41597";
+}
+
+void TestCalculator::conversionsRoundToTheNearest()
+{
+    QFETCH(QString, keys);
+    QFETCH(QString, display);
+    CalculatorEngine engine(QLocale(QLocale::Spanish, QLocale::Spain));
+    QCOMPARE(press(engine, keys).display, display);
 }
 
 void TestCalculator::decimalSeparatorFollowsTheLocale_data()

@@ -1,13 +1,19 @@
 #include "platform/db/Connection.h"
+#include "platform/db/ConnectionString.h"
 #include "platform/db/DbError.h"
 #include "platform/db/Recordset.h"
 #include "platform/db/SpanishText.h"
 #include "platform/db/SqlText.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <sqlite3.h>
+#include <unistd.h>
 
 namespace {
 
@@ -37,6 +43,9 @@ const Row kRows[] = {
     {"ZAMORA *24* H", "Zamora", "Pablo Ríos", false},
 };
 
+// Words of SQLite's own English messages that must never reach the user.
+const char* const kEnglish[] = {"database", "attempt", "malformed", "unable", "locked", "disk", "file is"};
+
 } // namespace
 
 class TestDb : public QObject
@@ -56,6 +65,31 @@ private:
         for (rs.moveFirst(); !rs.isEOF(); rs.moveNext())
             out << rs.field(0).toString();
         return out;
+    }
+
+    // A database of many pages, so that cutting it leaves pages its header still counts.
+    static bool makeLargeDatabase(const QString& path)
+    {
+        sqlite3* db = nullptr;
+        if (sqlite3_open(QFile::encodeName(path).constData(), &db) != SQLITE_OK)
+            return false;
+        const bool ok = sqlite3_exec(db,
+                            "CREATE TABLE tbl_empresas (id_emp INTEGER PRIMARY KEY, empresa TEXT,"
+                            " observaciones TEXT);"
+                            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i<2000)"
+                            " INSERT INTO tbl_empresas (empresa, observaciones)"
+                            " SELECT 'EMPRESA ' || i, printf('%.200c', 'o') FROM n;",
+                            nullptr, nullptr, nullptr)
+            == SQLITE_OK;
+        sqlite3_close(db);
+        return ok;
+    }
+
+    static int pageCount(Connection& c)
+    {
+        Recordset rs;
+        rs.open(QStringLiteral("PRAGMA page_count"), c);
+        return rs.field(0).value().toInt();
     }
 
 private Q_SLOTS:
@@ -161,7 +195,7 @@ private Q_SLOTS:
         QCOMPARE(SpanishText::like(pattern.toUtf8(), text.toUtf8()), expected);
     }
 
-    void sqlComparesAsTheOriginalEngine()
+    void sqlComparesAndSortsTextTheSpanishWay()
     {
         QCOMPARE(column(QStringLiteral(
                      "SELECT empresa FROM tbl_empresas WHERE poblacion='MÁLAGA' ORDER BY id_emp")),
@@ -317,6 +351,52 @@ private Q_SLOTS:
         QCOMPARE(column(QStringLiteral("PRAGMA integrity_check")), QStringList({"ok"}));
     }
 
+    // What one recordset writes shows in another once that one reads the row again.
+    void resyncReadsAnotherRecordsetsWrite()
+    {
+        Recordset guia;
+        guia.open(
+            QStringLiteral("SELECT seleccionada, empresa, contacto_1 FROM tbl_empresas ORDER BY id_emp"),
+            m_conn);
+        Recordset ficha;
+        ficha.open(
+            QStringLiteral("SELECT contacto_1, seleccionada FROM tbl_empresas WHERE id_emp=4"), m_conn);
+        QCOMPARE(guia.keyAt(3), std::optional<qint64>(4));
+        QCOMPARE(ficha.keyAt(0), std::optional<qint64>(4));
+        QCOMPARE(guia.keyAt(int(std::size(kRows))), std::nullopt);
+        const QString antes = ficha.field(0).toString();
+        ficha.field(0) = QStringLiteral("Nuevo contacto");
+        ficha.field(1) = true;
+        ficha.update();
+        QCOMPARE(guia.valueAt(3, 2).toString(), antes);
+
+        QList<int> cambiadas;
+        const int id = guia.addObserver([&](Recordset::Event e, int row) {
+            if (e == Recordset::Event::RowChanged)
+                cambiadas << row;
+        });
+        QCOMPARE(guia.resync(4), 1);
+        guia.removeObserver(id);
+        QCOMPARE(cambiadas, QList<int>({3}));
+        QCOMPARE(guia.valueAt(3, 2).toString(), QStringLiteral("Nuevo contacto"));
+        QCOMPARE(guia.valueAt(3, 0), QVariant(true));
+        QCOMPARE(guia.valueAt(3, 1).toString(), QString::fromUtf8(kRows[3].empresa));
+        // A NULL written elsewhere reads as NULL, not as an empty text.
+        ficha.field(0) = QVariant();
+        ficha.update();
+        guia.resync(4);
+        QVERIFY(guia.isNullAt(3, 2));
+        // A key not in the rows, or a row no longer in the table, leaves everything as it was.
+        QCOMPARE(guia.resync(999), 0);
+        Recordset distintos;
+        distintos.open(QStringLiteral("SELECT DISTINCT(poblacion) FROM tbl_empresas"), m_conn);
+        QCOMPARE(distintos.resync(4), 0);
+
+        ficha.field(0) = QString::fromUtf8(kRows[3].contacto);
+        ficha.field(1) = kRows[3].marcada;
+        ficha.update();
+    }
+
     void readOnlyResultsRefuseWrites()
     {
         Recordset rs;
@@ -380,6 +460,249 @@ private Q_SLOTS:
         QCOMPARE(Connection::dataSourceOf(
                      QStringLiteral(" Provider=P;Data Source=/a/b.idb;Persist Security Info=False;")),
             QStringLiteral("/a/b.idb"));
+    }
+
+    void connectionStringValues_data()
+    {
+        QTest::addColumn<QString>("connectionString");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("plain") << " Provider=P;Data Source=/a/b.idb;Persist Security Info=False;"
+                               << "Data Source"
+                               << "/a/b.idb";
+        QTest::newRow("key without regard to case") << "data source=/a/b.idb"
+                                                    << "Data Source"
+                                                    << "/a/b.idb";
+        QTest::newRow("blanks around key and value") << "  Data Source =  /a/b c.idb  ;x=1"
+                                                     << "Data Source"
+                                                     << "/a/b c.idb";
+        QTest::newRow("double-quoted, with a semicolon") << "Provider=P;Data Source=\"/x;y/b.idb\";Mode=Read"
+                                                         << "Data Source"
+                                                         << "/x;y/b.idb";
+        QTest::newRow("single-quoted, with a semicolon") << "Data Source='/x;y/b.idb';Mode=Read"
+                                                         << "Data Source"
+                                                         << "/x;y/b.idb";
+        QTest::newRow("quoted, blanks kept inside") << "Data Source=\" /a/ \" ;"
+                                                    << "Data Source"
+                                                    << " /a/ ";
+        QTest::newRow("doubled double quote") << "Data Source=\"/a/\"\"q\"\"/b.idb\""
+                                              << "Data Source"
+                                              << "/a/\"q\"/b.idb";
+        QTest::newRow("doubled single quote") << "Data Source='/L''Hospitalet/b.idb'"
+                                              << "Data Source"
+                                              << "/L'Hospitalet/b.idb";
+        QTest::newRow("apostrophe inside a double-quoted value") << "Data Source=\"/L'Hospitalet;1/b.idb\""
+                                                                 << "Data Source"
+                                                                 << "/L'Hospitalet;1/b.idb";
+        QTest::newRow("equals sign in an unquoted value") << "Password=a=b;Data Source=/c"
+                                                          << "Password"
+                                                          << "a=b";
+        QTest::newRow("doubled equals sign in a key") << "a==b=1;Data Source=/c"
+                                                      << "a=b"
+                                                      << "1";
+        QTest::newRow("last of repeated keys") << "Data Source=/a;Data Source=/b"
+                                               << "Data Source"
+                                               << "/b";
+        QTest::newRow("other key") << "Provider=P;Mode=Read;Data Source=/a"
+                                   << "Mode"
+                                   << "Read";
+        QTest::newRow("empty value") << "Data Source=;Mode=Read"
+                                     << "Data Source"
+                                     << "";
+    }
+
+    void connectionStringValues()
+    {
+        QFETCH(QString, connectionString);
+        QFETCH(QString, key);
+        QFETCH(QString, expected);
+        const QString value = ConnectionString::value(connectionString, key);
+        QVERIFY(!value.isNull());
+        QCOMPARE(value, expected);
+    }
+
+    void missingKeyIsNull()
+    {
+        QVERIFY(ConnectionString::value(QStringLiteral("Provider=P;Mode=Read"), QStringLiteral("Data Source"))
+                    .isNull());
+        QVERIFY(
+            ConnectionString::value(QStringLiteral("Data Source;Mode=Read"), QStringLiteral("Data Source"))
+                .isNull());
+        QVERIFY(
+            !ConnectionString::value(QStringLiteral("Data Source=;Mode=Read"), QStringLiteral("Data Source"))
+                 .isNull());
+    }
+
+    void quotedValuesReadBackWhole_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("plain path") << "/home/ana/Tarvesa/DATA/DIdarari.idb";
+        QTest::newRow("semicolon") << "/home/ana/Copia;2010/DATA/DIdarari.idb";
+        QTest::newRow("double quote") << "/home/ana/\"Tarvesa\"/DATA/DIdarari.idb";
+        QTest::newRow("apostrophe") << "/home/ana/L'Hospitalet/DATA/DIdarari.idb";
+        QTest::newRow("semicolon and both quotes") << "/a;'b'/\"c\";/d.idb";
+        QTest::newRow("edge blanks") << " /a b/ ";
+        QTest::newRow("equals sign") << "/a=b/c.idb";
+    }
+
+    void quotedValuesReadBackWhole()
+    {
+        QFETCH(QString, text);
+        const QString cs = QStringLiteral("Provider=P;Data Source=%1;Persist Security Info=False;")
+                               .arg(ConnectionString::quoted(text));
+        QCOMPARE(ConnectionString::value(cs, QStringLiteral("Data Source")), text);
+        QCOMPARE(Connection::dataSourceOf(cs), text);
+    }
+
+    void aFolderWithASemicolonOpensItsDatabase()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("Copia;2010 de L'Hospitalet"));
+        QVERIFY(QDir().mkpath(folder));
+        const QString path = folder + QStringLiteral("/DIdarari.idb");
+        QVERIFY(QFile::copy(m_path, path));
+        Connection c;
+        c.open(QStringLiteral(" Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Persist Security Info=False;")
+                   .arg(ConnectionString::quoted(path)));
+        QCOMPARE(c.path(), path);
+        Recordset rs;
+        rs.open(QStringLiteral("SELECT empresa FROM tbl_empresas"), c);
+        QCOMPARE(rs.recordCount(), int(std::size(kRows)));
+    }
+
+    void sqliteCodesAreSaidInSpanish_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("detail");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("read-only") << SQLITE_READONLY << "attempt to write a readonly database"
+                                   << "solo lectura";
+        QTest::newRow("read-only, extended")
+            << SQLITE_READONLY_DBMOVED << "attempt to write a readonly database"
+            << "solo lectura";
+        QTest::newRow("damaged") << SQLITE_CORRUPT << "database disk image is malformed"
+                                 << "dañado";
+        QTest::newRow("damaged, extended") << SQLITE_CORRUPT_INDEX << "database disk image is malformed"
+                                           << "dañado";
+        QTest::newRow("not a database") << SQLITE_NOTADB << "file is not a database"
+                                        << "no es una base de datos";
+        QTest::newRow("disk full") << SQLITE_FULL << "database or disk is full"
+                                   << "disco está lleno";
+        QTest::newRow("busy") << SQLITE_BUSY << "database is locked"
+                              << "bloqueada";
+        QTest::newRow("locked") << SQLITE_LOCKED << "database table is locked"
+                                << "bloqueada";
+        QTest::newRow("short read") << SQLITE_IOERR_SHORT_READ << "disk I/O error"
+                                    << "leer o escribir";
+        QTest::newRow("cannot open") << SQLITE_CANTOPEN << "unable to open database file"
+                                     << "No se puede abrir";
+        QTest::newRow("no permission") << SQLITE_PERM << "access permission denied"
+                                       << "permiso";
+        QTest::newRow("missing table") << SQLITE_ERROR << "no such table: tbl_empresas"
+                                       << "la tabla «tbl_empresas»";
+        QTest::newRow("missing column") << SQLITE_ERROR << "no such column: nada"
+                                        << "el campo «nada»";
+        QTest::newRow("syntax") << SQLITE_ERROR << "near \"FORM\": syntax error"
+                                << "no está bien escrita";
+    }
+
+    void sqliteCodesAreSaidInSpanish()
+    {
+        QFETCH(int, code);
+        QFETCH(QString, detail);
+        QFETCH(QString, words);
+        const DbError e = DbError::fromSqlite(code, detail.toUtf8().constData());
+        QVERIFY2(e.description().contains(words), qPrintable(e.description()));
+        QCOMPARE(e.sqliteCode(), code);
+        for (const char* english : kEnglish)
+            QVERIFY2(!e.description().contains(QLatin1String(english), Qt::CaseInsensitive),
+                qPrintable(e.description()));
+    }
+
+    // Real files in the states a user's installation can be found in.
+    void damagedFilesAreSaidInSpanish_data()
+    {
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QString>("failsAt"); // "open", "read" or "write"
+        QTest::addColumn<QString>("words");
+        QTest::newRow("missing") << "missing"
+                                 << "open"
+                                 << "No se encuentra";
+        QTest::newRow("read-only") << "read-only"
+                                   << "write"
+                                   << "solo lectura";
+        QTest::newRow("truncated") << "truncated"
+                                   << "open"
+                                   << "dañado";
+        QTest::newRow("random bytes") << "random"
+                                      << "open"
+                                      << "no es una base de datos";
+        QTest::newRow("locked by another program") << "locked"
+                                                   << "open"
+                                                   << "bloqueada";
+        QTest::newRow("disk full") << "full"
+                                   << "write"
+                                   << "disco está lleno";
+    }
+
+    void damagedFilesAreSaidInSpanish()
+    {
+        QFETCH(QString, state);
+        QFETCH(QString, failsAt);
+        QFETCH(QString, words);
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("DIdarari.idb"));
+        QString cs = QStringLiteral("Provider=P;Data Source=%1;").arg(ConnectionString::quoted(path));
+        sqlite3* holder = nullptr;
+        if (state != QLatin1String("missing")) {
+            QVERIFY(makeLargeDatabase(path));
+        }
+        if (state == QLatin1String("read-only")) {
+            QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+            // Root may write a read-only file: then the connection asks for reading only.
+            if (geteuid() == 0)
+                cs += QStringLiteral("Mode=Read;");
+        } else if (state == QLatin1String("truncated")) {
+            QVERIFY(QFile::resize(path, QFileInfo(path).size() / 2));
+        } else if (state == QLatin1String("random")) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            QRandomGenerator random(2010);
+            QByteArray bytes(16384, '\0');
+            for (char& b : bytes)
+                b = char(random.bounded(256));
+            f.write(bytes);
+        } else if (state == QLatin1String("locked")) {
+            QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &holder), SQLITE_OK);
+            QCOMPARE(sqlite3_exec(holder, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+        }
+        const auto release = qScopeGuard([&] { sqlite3_close(holder); });
+
+        QString said;
+        QString at;
+        Connection c;
+        try {
+            at = QStringLiteral("open");
+            c.open(cs);
+            if (state == QLatin1String("full"))
+                c.execute(QStringLiteral("PRAGMA max_page_count = %1").arg(pageCount(c)));
+            at = QStringLiteral("read");
+            Recordset rs;
+            rs.open(QStringLiteral("SELECT empresa, observaciones FROM tbl_empresas ORDER BY empresa"), c);
+            QVERIFY(rs.recordCount() > 0);
+            at = QStringLiteral("write");
+            rs.field(1) = QString(4000, QLatin1Char('x'));
+            rs.update();
+            at.clear();
+        } catch (const DbError& e) {
+            said = e.description();
+        }
+        QCOMPARE(at, failsAt);
+        QVERIFY2(said.contains(words), qPrintable(said));
+        for (const char* english : kEnglish)
+            QVERIFY2(!said.contains(QLatin1String(english), Qt::CaseInsensitive), qPrintable(said));
+        QVERIFY2(!said.contains(QLatin1Char('\\')), qPrintable(said));
     }
 
     void keywordsAreFoundOutsideLiterals_data()

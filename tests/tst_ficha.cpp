@@ -1,3 +1,4 @@
+#include "DocumentsFolder.h"
 #include "card/FrmFicha.h"
 #include "card/RecordCardLayout.h"
 #include "card/clsFicha.h"
@@ -6,6 +7,7 @@
 #include "platform/db/Recordset.h"
 #include "platform/db/SqlText.h"
 #include "platform/os/DesktopOpener.h"
+#include "platform/print/PrinterCheck.h"
 #include "platform/print/Printers.h"
 #include "platform/ui/BusyPointer.h"
 #include "platform/ui/Colors.h"
@@ -15,15 +17,20 @@
 #include "platform/ui/Twips.h"
 #include "shell/mdMain.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 #include <functional>
 
 using L = RecordCardLayout;
@@ -490,20 +497,81 @@ private Q_SLOTS:
         QCOMPARE(valor(&ficha, L::EmpresaId)->text(), QString());
     }
 
-    void scrollingMovesThePanelAndStays()
+    // Paging either way shows the next company from the top, its name in sight.
+    void eachCompanyShowsFromTheTop_data()
     {
+        QTest::addColumn<QString>("boton");
+        QTest::addColumn<int>("posicion");
+        QTest::newRow("next") << "cmdSiguiente" << 3;
+        QTest::newRow("previous") << "cmdAnterior" << 1;
+    }
+
+    void eachCompanyShowsFromTheTop()
+    {
+        QFETCH(QString, boton);
+        QFETCH(int, posicion);
         Recordset rs;
-        rs.open(kSelect + QStringLiteral(" WHERE id_emp <= 3 ORDER BY id_emp"), conn());
+        rs.open(kSelect + QStringLiteral(" WHERE empresa <> '' ORDER BY id_emp LIMIT 3"), conn());
+        rs.setAbsolutePosition(2);
         FrmFicha ficha;
         ficha.Muestra(&rs, nullptr);
+        ficha.show();
         auto* barra = hijo<QScrollBar>(&ficha, QStringLiteral("FlatScrollBar1"));
         auto* panel = hijo<QWidget>(&ficha, QStringLiteral("picMovible"));
+        auto* vista = hijo<QWidget>(&ficha, QStringLiteral("picFondo"));
+        QLabel* nombre = valor(&ficha, L::Empresa);
         QCOMPARE(barra->maximum(), 3800);
         barra->setValue(1200);
         QCOMPARE(Twips::top(panel), -1200);
-        QTest::mouseClick(hijo<ImageButton>(&ficha, QStringLiteral("cmdSiguiente")), Qt::LeftButton);
-        QCOMPARE(barra->value(), 1200);
-        QCOMPARE(Twips::top(panel), -1200);
+        QVERIFY(nombre->mapTo(vista, QPoint(0, 0)).y() < 0);
+
+        QTest::mouseClick(hijo<ImageButton>(&ficha, boton), Qt::LeftButton);
+        QCOMPARE(rs.absolutePosition(), posicion);
+        QCOMPARE(barra->value(), 0);
+        QVERIFY(Twips::top(panel) >= -75);
+        QVERIFY(nombre->isVisibleTo(&ficha));
+        QVERIFY(nombre->mapTo(vista, QPoint(0, 0)).y() >= 0);
+    }
+
+    // The wheel anywhere on the card's panel scrolls it, as its scroll bar does.
+    void theWheelScrollsThePanel_data()
+    {
+        QTest::addColumn<QString>("sobre");
+        QTest::newRow("a title") << "lblTitulos_2";
+        QTest::newRow("a value") << "lblEmpresa";
+        QTest::newRow("the panel") << "picMovible";
+        QTest::newRow("the card's frame") << "FrmFicha";
+    }
+
+    void theWheelScrollsThePanel()
+    {
+        QFETCH(QString, sobre);
+        Recordset rs;
+        rs.open(kSelect + QStringLiteral(" WHERE empresa <> '' ORDER BY id_emp LIMIT 1"), conn());
+        FrmFicha ficha;
+        ficha.Muestra(&rs, nullptr);
+        ficha.show();
+        auto* barra = hijo<QScrollBar>(&ficha, QStringLiteral("FlatScrollBar1"));
+        auto* panel = hijo<QWidget>(&ficha, QStringLiteral("picMovible"));
+        QWidget* destino = sobre == ficha.objectName() ? &ficha : hijo<QWidget>(&ficha, sobre);
+        auto rueda = [&](int delta) {
+            const QPointF punto(2, 2);
+            QWheelEvent e(punto, destino->mapToGlobal(punto), QPoint(), QPoint(0, delta), Qt::NoButton,
+                Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(destino, &e);
+        };
+        rueda(-120); // towards the user: down the card
+        QVERIFY(barra->value() > 0);
+        QCOMPARE(Twips::top(panel), enPantalla(-barra->value()));
+        const int bajado = barra->value();
+        rueda(-120);
+        QVERIFY(barra->value() > bajado);
+        for (int i = 0; i < 40; ++i)
+            rueda(-120);
+        QCOMPARE(barra->value(), barra->maximum());
+        for (int i = 0; i < 40; ++i)
+            rueda(120);
+        QCOMPARE(barra->value(), 0);
     }
 
     // Paging on the guide's own recordset, with the grid following and the changes written back.
@@ -666,6 +734,10 @@ private Q_SLOTS:
         QTest::mouseClick(siguiente, Qt::LeftButton);
         QCOMPARE(DialogService::shown().size(), 1);
         QCOMPARE(DialogService::shown().first().icon, DialogService::Icon::Critical);
+        // Why, in Spanish words.
+        const QString dicho = DialogService::shown().first().text;
+        QVERIFY2(dicho.contains(QStringLiteral("solo lectura")), qPrintable(dicho));
+        QVERIFY2(!dicho.contains(QStringLiteral("readonly")), qPrintable(dicho));
         QCOMPARE(rs.absolutePosition(), 1);
         QVERIFY(obs->toPlainText().contains(QStringLiteral("No se pierde")));
 
@@ -732,13 +804,17 @@ private Q_SLOTS:
         QCOMPARE(enlace->cursor().shape(), Qt::BitmapCursor);
 
         QString vista;
+        QRect cubre;
         DialogService::queueForm([&](QDialog& segunda) {
             vista = valor(&segunda, L::Empresa)->text();
+            cubre = segunda.frameGeometry();
             QVERIFY(!valor(&segunda, L::EmpresaId)->isVisibleTo(&segunda));
             QTest::mouseClick(hijo<ImageButton>(&segunda, QStringLiteral("imgCancelar")), Qt::LeftButton);
         });
         QTest::mouseClick(enlace, Qt::LeftButton);
         QCOMPARE(vista, QStringLiteral("GRUPO SEDE CENTRAL"));
+        // The head office's card lies exactly over the card below it.
+        QCOMPARE(cubre, ficha->frameGeometry());
         QCOMPARE(DialogService::formsShown(), QStringList {QStringLiteral("FrmFicha")});
         // The first card is unchanged.
         QCOMPARE(valor(ficha.get(), L::Empresa)->text(), QStringLiteral("PUNTO DE VENTA 1"));
@@ -751,6 +827,137 @@ private Q_SLOTS:
             QStringLiteral("No se pudo obtener informacion de la sede principal de la empresa"));
         QCOMPARE(DialogService::shown().first().icon, DialogService::Icon::Information);
         QCOMPARE(DialogService::formsShown().size(), 1);
+    }
+
+    // A head office edited on its own card and then, on the guide's card, edited again: the second
+    // write builds on the first, never on the guide's old copy.
+    void aHeadOfficeEditedOnItsCardStaysEditedFromTheGuide()
+    {
+        const qint64 sede = inserta({{L::Empresa, QStringLiteral("Sede Norte")},
+            {L::Observaciones, QStringLiteral("CLIENTE DESDE 2001")}, {L::Seleccionada, false}});
+        const qint64 punto = inserta({{L::Empresa, QStringLiteral("Punto Norte 1")}, {L::EmpresaId, sede}});
+        clsDatosBD datos;
+        QVERIFY(datos.setConexion(&conn()));
+        QCOMPARE(datos.setDatos(kSelect
+                     + QStringLiteral(" WHERE id_emp IN (%1, %2) ORDER BY id_emp").arg(sede).arg(punto)),
+            2);
+        Recordset* rs = datos.getRecordset();
+        FlexGrid grid;
+        grid.resize(600, 300);
+        grid.show();
+        grid.setDataSource(rs);
+        grid.setRow(2);
+
+        DialogService::queueForm([&](QDialog& ficha) {
+            auto* obs = hijo<QPlainTextEdit>(&ficha, QStringLiteral("txtObservaciones"));
+            // The head office's own card: a note typed and the mark ticked, written on closing.
+            DialogService::queueForm([&](QDialog& segunda) {
+                auto* suya = hijo<QPlainTextEdit>(&segunda, QStringLiteral("txtObservaciones"));
+                auto* marca = hijo<QCheckBox>(&segunda, QStringLiteral("Check1"));
+                suya->moveCursor(QTextCursor::End);
+                QTest::keyClicks(suya, QStringLiteral(". PAGA A 60 DIAS"));
+                QTest::mouseClick(marca, Qt::LeftButton, {}, casilla(marca));
+                QTest::mouseClick(hijo<ImageButton>(&segunda, QStringLiteral("imgCancelar")), Qt::LeftButton);
+            });
+            QTest::mouseClick(valor(&ficha, L::EmpresaId), Qt::LeftButton);
+            QCOMPARE(guardado(sede, L::Observaciones).toString(),
+                QStringLiteral("CLIENTE DESDE 2001. PAGA A 60 DIAS"));
+            QCOMPARE(guardado(sede, L::Seleccionada).toBool(), true);
+
+            // Back on the guide's card, the same company edited again.
+            QTest::mouseClick(hijo<ImageButton>(&ficha, QStringLiteral("cmdAnterior")), Qt::LeftButton);
+            QCOMPARE(valor(&ficha, L::Empresa)->text(), QStringLiteral("SEDE NORTE"));
+            QCOMPARE(obs->toPlainText(), QStringLiteral("CLIENTE DESDE 2001. PAGA A 60 DIAS"));
+            QVERIFY(hijo<QCheckBox>(&ficha, QStringLiteral("Check1"))->isChecked());
+            obs->moveCursor(QTextCursor::End);
+            QTest::keyClicks(obs, QStringLiteral(". VISITADA"));
+            QTest::mouseClick(hijo<ImageButton>(&ficha, QStringLiteral("imgCancelar")), Qt::LeftButton);
+        });
+        clsFicha().Muestra(rs, &grid);
+        QCOMPARE(DialogService::formsShown().size(), 2);
+        QCOMPARE(guardado(sede, L::Observaciones).toString(),
+            QStringLiteral("CLIENTE DESDE 2001. PAGA A 60 DIAS. VISITADA"));
+        QCOMPARE(guardado(sede, L::Seleccionada).toBool(), true);
+        // The guide shows what is stored: its marker and its copy of the company.
+        QCOMPARE(rs->valueAt(0, L::Seleccionada), QVariant(true));
+        QCOMPARE(rs->valueAt(0, L::Observaciones).toString(), guardado(sede, L::Observaciones).toString());
+        grid.setRow(1);
+        grid.setCol(0);
+        QCOMPARE(grid.cellBackColor(), bgrColor(0xEAF3F6));
+        QVERIFY(DialogService::shown().isEmpty());
+        conn().execute(
+            QStringLiteral("DELETE FROM tbl_empresas WHERE id_emp IN (%1, %2)").arg(sede).arg(punto));
+    }
+
+    // Cards nest: what the head office's head office wrote reaches the guide too.
+    void aWriteTwoCardsUpReachesTheGuide()
+    {
+        const qint64 grupo = inserta(
+            {{L::Empresa, QStringLiteral("Grupo Sur")}, {L::Observaciones, QStringLiteral("MATRIZ")}});
+        const qint64 sede = inserta({{L::Empresa, QStringLiteral("Sede Sur")}, {L::EmpresaId, grupo}});
+        const qint64 punto = inserta({{L::Empresa, QStringLiteral("Punto Sur")}, {L::EmpresaId, sede}});
+        clsDatosBD datos;
+        QVERIFY(datos.setConexion(&conn()));
+        QCOMPARE(datos.setDatos(kSelect
+                     + QStringLiteral(" WHERE id_emp IN (%1, %2, %3) ORDER BY id_emp")
+                           .arg(grupo)
+                           .arg(sede)
+                           .arg(punto)),
+            3);
+        Recordset* rs = datos.getRecordset();
+        rs->setAbsolutePosition(3);
+        FrmFicha ficha;
+        ficha.Muestra(rs, nullptr);
+        ficha.show();
+        DialogService::queueForm([&](QDialog& segunda) {
+            DialogService::queueForm([&](QDialog& tercera) {
+                auto* obs = hijo<QPlainTextEdit>(&tercera, QStringLiteral("txtObservaciones"));
+                obs->moveCursor(QTextCursor::End);
+                QTest::keyClicks(obs, QStringLiteral(" EN SEVILLA"));
+                QTest::mouseClick(hijo<ImageButton>(&tercera, QStringLiteral("imgCancelar")), Qt::LeftButton);
+            });
+            QTest::mouseClick(valor(&segunda, L::EmpresaId), Qt::LeftButton);
+            QTest::mouseClick(hijo<ImageButton>(&segunda, QStringLiteral("imgCancelar")), Qt::LeftButton);
+        });
+        QTest::mouseClick(valor(&ficha, L::EmpresaId), Qt::LeftButton);
+        QCOMPARE(DialogService::formsShown().size(), 2);
+        QCOMPARE(guardado(grupo, L::Observaciones).toString(), QStringLiteral("MATRIZ EN SEVILLA"));
+        QCOMPARE(rs->valueAt(0, L::Observaciones).toString(), QStringLiteral("MATRIZ EN SEVILLA"));
+        QTest::mouseClick(hijo<ImageButton>(&ficha, QStringLiteral("imgCancelar")), Qt::LeftButton);
+        conn().execute(QStringLiteral("DELETE FROM tbl_empresas WHERE id_emp IN (%1, %2, %3)")
+                           .arg(grupo)
+                           .arg(sede)
+                           .arg(punto));
+    }
+
+    // Centred over the window that opens it, moved only as far as it takes to keep it on the screen
+    // (the offscreen screen is 800 x 800; the card 679 x 608).
+    void theCardStandsOnTheScreen_data()
+    {
+        QTest::addColumn<QRect>("ventana");
+        QTest::addColumn<QPoint>("esquina");
+        QTest::newRow("centred") << QRect(50, 50, 700, 700) << QPoint(60, 96);
+        QTest::newRow("not above the screen") << QRect(50, -200, 700, 600) << QPoint(60, 0);
+        QTest::newRow("not below it") << QRect(50, 500, 700, 600) << QPoint(60, 192);
+        QTest::newRow("not past its right") << QRect(400, 50, 700, 700) << QPoint(121, 96);
+        QTest::newRow("not left of it") << QRect(-300, 50, 700, 700) << QPoint(0, 96);
+    }
+
+    void theCardStandsOnTheScreen()
+    {
+        QFETCH(QRect, ventana);
+        QFETCH(QPoint, esquina);
+        QWidget debajo(nullptr, Qt::FramelessWindowHint);
+        debajo.setGeometry(ventana);
+        debajo.show();
+        QCOMPARE(debajo.screen()->availableGeometry(), QRect(0, 0, 800, 800));
+        Recordset rs;
+        rs.open(kSelect + QStringLiteral(" WHERE empresa <> '' ORDER BY id_emp LIMIT 1"), conn());
+        QRect sitio;
+        DialogService::queueForm([&](QDialog& ficha) { sitio = ficha.frameGeometry(); });
+        clsFicha().Muestra(&rs, nullptr, &debajo);
+        QCOMPARE(sitio.size(), QSize(679, 608));
+        QCOMPARE(sitio.topLeft(), esquina);
     }
 
     void linksGoOutInLowerCase()
@@ -997,6 +1204,29 @@ private Q_SLOTS:
         QVERIFY(palabras > 10);
         if (obs.startsWith(QLatin1Char('X')))
             QCOMPARE(alBorde, 39);
+    }
+
+    // No print queue: the dialog offers a PDF file named after the company, in the user's documents.
+    void withoutAPrintQueueTheCardGoesToAPdfNamedAfterTheCompany()
+    {
+        const DocumentsFolder documentos;
+        PrinterCheck::setMachine(PrinterCheck::Machine {false, true});
+        const auto restaura = qScopeGuard([] { PrinterCheck::setMachine(std::nullopt); });
+        const qint64 id = inserta({{L::Empresa, QStringLiteral("Hostal L'Estació / Sants")},
+            {L::Poblacion, QStringLiteral("Barcelona")}});
+        Recordset rs;
+        const auto ficha = abre(rs, id);
+        DialogService::queueAnswer(DialogService::Answer::Ok);
+        QTest::mouseClick(hijo<ImageButton>(ficha.get(), QStringLiteral("cmdImprime")), Qt::LeftButton);
+        QCOMPARE(DialogService::shown().size(), 1);
+        const QString pdf = QDir(documentos.path()).filePath(QStringLiteral("Hostal L'Estació Sants.pdf"));
+        QVERIFY2(QFile::exists(pdf), qPrintable(QDir(documentos.path()).entryList().join(QLatin1Char(','))));
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY(pdftotext.waitForFinished());
+        QVERIFY(QString::fromUtf8(pdftotext.readAllStandardOutput())
+                    .contains(QStringLiteral("HOSTAL L'ESTACIÓ")));
+        conn().execute(QStringLiteral("DELETE FROM tbl_empresas WHERE id_emp=%1").arg(id));
     }
 };
 

@@ -445,6 +445,35 @@ private Q_SLOTS:
             QStringLiteral("Debe de seleccionar alguna empresa de la que imprimir el sobre"));
     }
 
+    // Listing, labels and envelopes go on to print with a PDF file and no print queue.
+    void launchersPrintWithoutAPrintQueue_data()
+    {
+        QTest::addColumn<QString>("boton");
+        QTest::addColumn<bool>("pdf");
+        QTest::addColumn<bool>("refused");
+        for (const char* boton : {"iListado", "etiquetas", "sobres"}) {
+            QTest::addRow("%s, PDF only", boton) << QString::fromLatin1(boton) << true << false;
+            QTest::addRow("%s, nothing to print on", boton) << QString::fromLatin1(boton) << false << true;
+        }
+    }
+
+    void launchersPrintWithoutAPrintQueue()
+    {
+        QFETCH(QString, boton);
+        QFETCH(bool, pdf);
+        QFETCH(bool, refused);
+        PrinterCheck::setMachine(PrinterCheck::Machine {false, pdf});
+        grid()->setRow(3);
+        DialogService::clearShown();
+        suelta(control(boton));
+        PrinterCheck::setOverride(true);
+        const QString mensaje
+            = QStringLiteral("No tiene ninguna impresora instalada. No puede acceder a esta ventana");
+        QCOMPARE(DialogService::shown().size(), refused ? 1 : 0);
+        if (refused)
+            QCOMPARE(DialogService::shown().first().text, mensaje);
+    }
+
     void helpAndCardOpenFromTheToolbar()
     {
         suelta(control(QStringLiteral("ayuda")), Qt::RightButton);

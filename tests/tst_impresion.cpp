@@ -1,12 +1,19 @@
+#include "DocumentsFolder.h"
 #include "platform/print/PrintSurface.h"
+#include "platform/print/PrinterCheck.h"
+#include "platform/print/Printers.h"
 #include "platform/print/RecordingSurface.h"
 #include "platform/print/clsImpresion.h"
 #include "platform/ui/Fonts.h"
 #include "platform/ui/PictureBox.h"
 #include "platform/ui/Twips.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPrinter>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -30,7 +37,11 @@ bool cerca(double a, double b, double margen = 1e-6)
     return qAbs(a - b) <= margen;
 }
 
+using Machine = PrinterCheck::Machine;
+
 } // namespace
+
+Q_DECLARE_METATYPE(PrinterCheck::Machine)
 
 class TestImpresion : public QObject
 {
@@ -97,18 +108,39 @@ private Q_SLOTS:
         QCOMPARE(impresion.UnidadMedida(), 7);
     }
 
-    void sheetInMillimetres()
+    // The sheet's width is given in millimetres and is where a line ends, whatever the unit in force.
+    void sheetWidthInMillimetresEndsTheLine_data()
     {
+        QTest::addColumn<int>("unidad");
+        QTest::addColumn<int>("milimetros");
+        QTest::addColumn<double>("x");
+        QTest::addColumn<double>("finCm");
+        QTest::newRow("centimetres, 205 mm") << 7 << 205 << 1.0 << 20.5;
+        QTest::newRow("twips, 148 mm") << 1 << 148 << 567.0 << 14.8;
+        QTest::newRow("millimetres, 297 mm") << 6 << 297 << 10.0 << 29.7;
+    }
+
+    void sheetWidthInMillimetresEndsTheLine()
+    {
+        QFETCH(int, unidad);
+        QFETCH(int, milimetros);
+        QFETCH(double, x);
+        QFETCH(double, finCm);
         RecordingSurface superficie;
         clsImpresion impresion(superficie);
-        impresion.setAnchuraHoja(205);
-        QCOMPARE(impresion.AnchuraHoja(), qint16(205));
-        impresion.setAlturaHoja(297);
-        QCOMPARE(impresion.AlturaHoja(), qint16(297));
-        impresion.setMargenIzquierdo(1.5f);
-        impresion.setTamLetra(12);
-        QCOMPARE(impresion.MargenIzquierdo(), 1.5f);
-        QCOMPARE(impresion.tamLetra(), quint8(12));
+        QVERIFY(impresion.setUnidadMedida(unidad));
+        impresion.setAnchuraHoja(qint16(milimetros));
+        QCOMPARE(impresion.AnchuraHoja(), qint16(milimetros));
+        impresion.imprimeLinea(x, x);
+        // A paper set afterwards gives the sheet of that paper back.
+        impresion.setPapel(clsImpresion::A4);
+        impresion.imprimeLinea(x, x);
+        const PrintPage items = superficie.items();
+        QCOMPARE(items.size(), 2);
+        QVERIFY2(cerca(items.at(0).to.x(), finCm, 1e-4), qPrintable(QString::number(items.at(0).to.x())));
+        QVERIFY(cerca(items.at(0).at.x(), 1.0, 0.001));
+        QVERIFY(cerca(items.at(1).to.x(), 20.0));
+        QCOMPARE(impresion.AnchuraHoja(), qint16(200));
     }
 
     void lines_data()
@@ -328,6 +360,80 @@ private Q_SLOTS:
         QVERIFY(superficie.aborted());
         QVERIFY(!superficie.ended());
         QVERIFY(!impresion.imprime());
+    }
+
+    void printingToPdfCountsAsAPrinter_data()
+    {
+        QTest::addColumn<Machine>("machine");
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<bool>("queue");
+        QTest::newRow("print queues and PDF") << Machine {true, true} << true << true;
+        QTest::newRow("PDF only, no print queue") << Machine {false, true} << true << false;
+        QTest::newRow("print queue only") << Machine {true, false} << true << true;
+        QTest::newRow("neither") << Machine {false, false} << false << false;
+    }
+
+    void printingToPdfCountsAsAPrinter()
+    {
+        QFETCH(Machine, machine);
+        QFETCH(bool, installed);
+        QFETCH(bool, queue);
+        PrinterCheck::setMachine(machine);
+        QCOMPARE(PrinterCheck::isInstalled(), installed);
+        QCOMPARE(PrinterCheck::hasPrintQueue(), queue);
+        PrinterCheck::setMachine(std::nullopt);
+    }
+
+    void thePlatformAlwaysOffersPdf()
+    {
+        PrinterCheck::setMachine(std::nullopt);
+        QVERIFY(PrinterCheck::machine().pdfOutput);
+        QVERIFY(PrinterCheck::isInstalled());
+    }
+
+    // Without a print queue the document goes to a PDF file named after it, in the user's documents.
+    void withoutAQueueTheDocumentGoesToAPdfOfItsName_data()
+    {
+        QTest::addColumn<QString>("documento");
+        QTest::addColumn<QString>("archivo");
+        QTest::newRow("company name") << "Cafetería La Plaza, S.L."
+                                      << "Cafetería La Plaza, S.L.pdf";
+        QTest::newRow("apostrophe") << "BAR L'AVI"
+                                    << "BAR L'AVI.pdf";
+        QTest::newRow("separators and refused characters") << "Hostal 24/7: \"El Sol\" \\ Norte?"
+                                                           << "Hostal 24 7 El Sol Norte.pdf";
+        QTest::newRow("blanks around") << "  Ranking Catering  "
+                                       << "Ranking Catering.pdf";
+        QTest::newRow("no name") << ""
+                                 << "Tarvesa 2010.pdf";
+    }
+
+    void withoutAQueueTheDocumentGoesToAPdfOfItsName()
+    {
+        QFETCH(QString, documento);
+        QFETCH(QString, archivo);
+        const DocumentsFolder documentos;
+        QVERIFY(!QDir(documentos.path()).exists());
+        PrinterCheck::setMachine(Machine {false, true});
+        const std::unique_ptr<QPrinter> printer = Printers::create(documento);
+        PrinterCheck::setMachine(std::nullopt);
+        QCOMPARE(printer->outputFormat(), QPrinter::PdfFormat);
+        QCOMPARE(printer->outputFileName(), QDir(documentos.path()).filePath(archivo));
+        QCOMPARE(printer->docName(), documento);
+        QCOMPARE(printer->pageLayout().pageSize().id(), QPageSize::A4);
+        // The folder is made so that the print dialog accepts the name as it stands.
+        QVERIFY(QDir(documentos.path()).exists());
+    }
+
+    void withAQueueTheDocumentGoesToThePrinter()
+    {
+        const DocumentsFolder documentos;
+        PrinterCheck::setMachine(Machine {true, true});
+        const std::unique_ptr<QPrinter> printer = Printers::create(QStringLiteral("BAR L'AVI"));
+        PrinterCheck::setMachine(std::nullopt);
+        // No file of ours: the platform's printer (native where the print system is there).
+        QVERIFY(printer->outputFileName().isEmpty());
+        QCOMPARE(printer->docName(), QStringLiteral("BAR L'AVI"));
     }
 };
 

@@ -3,6 +3,7 @@
 #include "platform/ui/ImageButton.h"
 #include "platform/ui/PictureBox.h"
 #include "platform/ui/Twips.h"
+#include "resources/Pictures.h"
 #include "shell/MenuForm.h"
 #include "shell/Pantalla.h"
 #include "shell/clsMenu.h"
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTextBrowser>
 
@@ -80,6 +82,20 @@ private:
         QVERIFY(menu());
     }
 
+    // The status picture shows the picture of that name, at the picture's own size.
+    void estadoMuestra(const QString& nombre)
+    {
+        auto* status = menu()->findChild<QLabel*>(QStringLiteral("imgStatus"));
+        QVERIFY(status);
+        const QPixmap esperada = Pictures::get(nombre);
+        QVERIFY2(!esperada.isNull(), qPrintable(nombre));
+        QVERIFY(status->isVisible());
+        QCOMPARE(status->pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
+            esperada.toImage().convertToFormat(QImage::Format_ARGB32));
+        QCOMPARE(status->size(), esperada.size());
+        QCOMPARE(status->size(), Pictures::size(nombre));
+    }
+
 private Q_SLOTS:
     void initTestCase()
     {
@@ -143,8 +159,7 @@ private Q_SLOTS:
             QCOMPARE(m->boton(i)->x(), Twips::toPixels(left));
             left += Twips::width(m->boton(i)) + gap;
         }
-        auto* status = m->findChild<QLabel*>(QStringLiteral("imgStatus"));
-        QCOMPARE(status->property("picture").toString(), QStringLiteral("EMPRESA") + suffix.mid(1));
+        estadoMuestra(QStringLiteral("EMPRESA") + suffix.mid(1));
     }
 
     void buttonsLightUnderThePointerAndRestOverTheBackground()
@@ -171,8 +186,9 @@ private Q_SLOTS:
         QTest::mouseClick(menu()->boton(1), Qt::LeftButton);
         QCOMPARE(g_registro.vivas, 1);
         QCOMPARE(g_registro.datos, QStringList({"todas 1"}));
-        QCOMPARE(menu()->findChild<QLabel*>(QStringLiteral("imgStatus"))->property("picture").toString(),
-            QStringLiteral("GUIA1024"));
+        estadoMuestra(QStringLiteral("GUIA1024"));
+        QVERIFY(Pictures::get(QStringLiteral("GUIA1024")).toImage()
+            != Pictures::get(QStringLiteral("EMPRESA1024")).toImage());
     }
 
     void aSearchThatFindsNothingAndCannotGoBackLeavesNoScreen()
@@ -262,20 +278,37 @@ private Q_SLOTS:
         QCOMPARE(menu()->webRanking()->size(), QSize(0, 0));
     }
 
-    void printingARankingWithoutPrinterSaysSo()
+    // A PDF file is somewhere to print to: only a machine with neither that nor a queue refuses.
+    void printingARankingReachesThePrintDialog_data()
     {
+        QTest::addColumn<bool>("queues");
+        QTest::addColumn<bool>("pdf");
+        QTest::addColumn<bool>("dialog");
+        QTest::newRow("print queue") << true << true << true;
+        QTest::newRow("no print queue, PDF") << false << true << true;
+        QTest::newRow("neither") << false << false << false;
+    }
+
+    void printingARankingReachesThePrintDialog()
+    {
+        QFETCH(bool, queues);
+        QFETCH(bool, pdf);
+        QFETCH(bool, dialog);
         arranca(1024);
-        PrinterCheck::setOverride(false);
+        PrinterCheck::setMachine(PrinterCheck::Machine {queues, pdf});
+        const auto restaura = qScopeGuard([] { PrinterCheck::setMachine(std::nullopt); });
         auto* imprime = menu()->findChild<ImageButton*>(QStringLiteral("imgImprime"));
         menu()->findChild<PictureBox*>(QStringLiteral("picRanking"))->show();
-        QTest::mouseClick(imprime, Qt::LeftButton);
-        QCOMPARE(DialogService::shown().size(), 1);
-        QCOMPARE(DialogService::shown().first().icon, DialogService::Icon::Exclamation);
-        PrinterCheck::setOverride(true);
-        DialogService::clearShown();
         QTest::mouseClick(imprime, Qt::LeftButton); // the printer dialog, cancelled
         QCOMPARE(DialogService::shown().size(), 1);
-        PrinterCheck::setOverride(std::nullopt);
+        const DialogService::Shown said = DialogService::shown().first();
+        if (dialog) {
+            QCOMPARE(said.text, QStringLiteral("Imprimir"));
+        } else {
+            QCOMPARE(said.text,
+                QStringLiteral("No tiene ninguna impresora instalada. No puede imprimir el ranking"));
+            QCOMPARE(said.icon, DialogService::Icon::Exclamation);
+        }
     }
 };
 

@@ -6,6 +6,7 @@
 #include "platform/ui/PictureBox.h"
 #include "platform/ui/Twips.h"
 #include "publisher/Calculator.h"
+#include "publisher/CalculatorEngine.h"
 #include "publisher/clsEmpresa.h"
 #include "publisher/clsPublicaciones.h"
 #include "publisher/clsRanking.h"
@@ -99,6 +100,36 @@ private:
     QString m_path;
     bool m_done = false;
 };
+
+// Presses one key of the calculator window: digits, separator and operators by the keyboard, "="
+// by Enter, "%" by its button.
+void pulsa(Calculator* calculator, QChar c)
+{
+    if (c == QLatin1Char('='))
+        QTest::keyClick(calculator, Qt::Key_Enter);
+    else if (c == QLatin1Char('%'))
+        QTest::mouseClick(calculator->findChild<QWidget*>(QStringLiteral("lblPercent")), Qt::LeftButton);
+    else
+        QTest::keyClicks(calculator, QString(c));
+}
+
+// The displays the engine shows after each key of `keys`.
+QStringList lecturas(CalculatorEngine& engine, const QString& keys)
+{
+    QStringList vistas;
+    for (const QChar c : keys) {
+        if (c.isDigit())
+            engine.pressDigit(c.digitValue());
+        else if (c == QLatin1Char(','))
+            engine.pressDecimal();
+        else if (c == QLatin1Char('%'))
+            engine.pressPercent();
+        else
+            engine.pressOperator(c);
+        vistas << engine.display();
+    }
+    return vistas;
+}
 
 } // namespace
 
@@ -239,6 +270,12 @@ private Q_SLOTS:
             return works;
         });
         QTest::mouseClick(control("siguiente"), Qt::LeftButton);
+        // Only what the user can see can be clicked: shown, and not under another control.
+        for (const char* enlace : {"web", "mail1", "mail2"}) {
+            const QWidget* w = control(QString::fromLatin1(enlace));
+            QVERIFY2(visible(QString::fromLatin1(enlace)), enlace);
+            QCOMPARE(w->window()->childAt(w->mapTo(w->window(), w->rect().center())), w);
+        }
         const QString mail = shown("mail1");
         QTest::mouseClick(control("web"), Qt::LeftButton);
         QTest::mouseClick(control("mail1"), Qt::LeftButton);
@@ -355,7 +392,7 @@ private Q_SLOTS:
         QTest::mouseClick(control("lrevistapdf"), Qt::LeftButton);
         QCOMPARE(DialogService::shown().size(), 1);
         QCOMPARE(DialogService::shown().first().icon, DialogService::Icon::Exclamation);
-        QVERIFY(DialogService::shown().first().text.contains(QStringLiteral("Sendavo")));
+        QVERIFY(DialogService::shown().first().text.contains(QStringLiteral("revistas/Sendavo.pdf")));
 
         // No file: said as well.
         DialogService::clearShown();
@@ -475,17 +512,34 @@ private Q_SLOTS:
         QTest::mouseClick(hotSpot, Qt::LeftButton);
         QCOMPARE(Calculator::instance(), calculator.data());
         QCOMPARE(calculator->display(), QStringLiteral("7,"));
-        // Closed and opened again: from a clean state.
-        QTest::keyClicks(calculator, QStringLiteral("5+"));
+        // Closed and opened again: from a clean state. The keys after reopening read what is left of
+        // the operands and the operator, so they show the same as on a calculator never used.
+        const QString antes = QStringLiteral("12+3=5*");
+        const QString despues = QStringLiteral("50%=7%+2=");
+        const QLocale local(QLocale::Spanish, QLocale::Spain);
+        CalculatorEngine nueva(local);
+        nueva.load();
+        CalculatorEngine usada(local);
+        usada.load();
+        const QStringList limpias = lecturas(nueva, despues);
+        lecturas(usada, antes);
+        usada.load(); // what a window kept alive and loaded again would hold
+        QVERIFY2(lecturas(usada, despues) != limpias, "the keys must tell a used calculator from a new one");
+
+        for (const QChar c : antes)
+            pulsa(calculator, c);
         calculator->close();
         QTRY_VERIFY(calculator.isNull());
         QTest::mouseClick(hotSpot, Qt::LeftButton);
         calculator = Calculator::instance();
         QVERIFY(calculator);
         QCOMPARE(calculator->display(), QStringLiteral("0,"));
-        QTest::keyClicks(calculator, QStringLiteral("2"));
-        QTest::keyClick(calculator, Qt::Key_Enter);
-        QCOMPARE(calculator->display(), QStringLiteral("2,"));
+        QStringList vistas;
+        for (const QChar c : despues) {
+            pulsa(calculator, c);
+            vistas << calculator->display();
+        }
+        QCOMPARE(vistas, limpias);
         calculator->close();
         QTRY_VERIFY(calculator.isNull());
     }

@@ -1,10 +1,33 @@
+#include "core/Installation.h"
 #include "platform/db/Connection.h"
 #include "platform/ui/DialogService.h"
 #include "shell/mdMain.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
+
+namespace {
+
+// Runs the start-up with `folder` as the program's folder.
+void arrancaEn(const QString& folder)
+{
+    const QByteArray previous = qgetenv("TARVESA_PROGRAM_DIR");
+    qputenv("TARVESA_PROGRAM_DIR", QFile::encodeName(folder));
+    mdMain::Main();
+    qputenv("TARVESA_PROGRAM_DIR", previous);
+}
+
+QString baseDePrueba()
+{
+    return QDir(qEnvironmentVariable("TARVESA_PROGRAM_DIR")).filePath(QStringLiteral("DATA/DIdarari.idb"));
+}
+
+} // namespace
 
 class TestStartup : public QObject
 {
@@ -25,7 +48,7 @@ private Q_SLOTS:
         QVERIFY(mdMain::baseDeDatosAbierta());
         QVERIFY(gRutaBD.startsWith(gRutaApp));
         QVERIFY(gRutaBD.endsWith(QStringLiteral("\\DATA\\DIdarari.idb")));
-        // Sectors stored in other case are one sector, as the original engine compared them.
+        // Sectors stored in other case are one sector: text compares without regard to case.
         QCOMPARE(gSectores.size(), 8);
         for (const char* s : {"CATERING", "DISTRIBUCION", "HOTELES", "VENDING"})
             QVERIFY2(gSectores.contains(QString::fromLatin1(s), Qt::CaseInsensitive), s);
@@ -51,6 +74,91 @@ private Q_SLOTS:
         QCOMPARE(DialogService::shown().first().icon, DialogService::Icon::Critical);
         QVERIFY(DialogService::shown().first().text.contains(QStringLiteral("base de datos")));
         QVERIFY(gFormMenu && gFormMenu->isVisible());
+    }
+
+    // The database file as a user may find it: each is said once, in Spanish, with what to do.
+    void anUnreadableDatabaseIsSaidForWhatItIs_data()
+    {
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QString>("cause");
+        QTest::addColumn<QString>("advice");
+        QTest::newRow("missing") << "missing"
+                                 << "No se encuentra"
+                                 << "esté disponible";
+        QTest::newRow("truncated") << "truncated"
+                                   << "está dañado"
+                                   << "copia en buen estado";
+        QTest::newRow("random bytes") << "random"
+                                      << "no es una base de datos"
+                                      << "copia en buen estado";
+        QTest::newRow("empty file") << "empty"
+                                    << "no contiene la tabla de empresas"
+                                    << "copia en buen estado";
+    }
+
+    void anUnreadableDatabaseIsSaidForWhatItIs()
+    {
+        QFETCH(QString, state);
+        QFETCH(QString, cause);
+        QFETCH(QString, advice);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("DATA/DIdarari.idb"));
+        QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("DATA")));
+        if (state == QLatin1String("truncated")) {
+            QVERIFY(QFile::copy(baseDePrueba(), path));
+            QVERIFY(QFile::resize(path, QFileInfo(path).size() / 2));
+        } else if (state == QLatin1String("random")) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QRandomGenerator random(1107);
+            QByteArray bytes(65536, '\0');
+            for (char& b : bytes)
+                b = char(random.bounded(256));
+            f.write(bytes);
+        } else if (state == QLatin1String("empty")) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+
+        arrancaEn(folder.path());
+        QVERIFY(!mdMain::baseDeDatosAbierta());
+        QCOMPARE(DialogService::shown().size(), 1);
+        const QString text = DialogService::shown().first().text;
+        QCOMPARE(DialogService::shown().first().icon, DialogService::Icon::Critical);
+        QVERIFY2(text.contains(cause), qPrintable(text));
+        QVERIFY2(text.contains(advice), qPrintable(text));
+        QVERIFY2(!text.contains(QLatin1Char('\\')), qPrintable(text)); // one kind of separator
+        for (const char* english : {"database", "malformed", "file is", "unable"})
+            QVERIFY2(!text.contains(QLatin1String(english), Qt::CaseInsensitive), qPrintable(text));
+        QVERIFY(gFormMenu && gFormMenu->isVisible());
+    }
+
+    void aFolderWhoseNameHoldsSeparatorsOpensItsDatabase_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("semicolon") << "Tarvesa;2010";
+        QTest::newRow("semicolon and equals sign") << "Copia;Data Source=x";
+        QTest::newRow("quotes") << "Guía \"Tarvesa\" de L'Hospitalet";
+        QTest::newRow("semicolon and quotes") << "a;'b';\"c\"";
+    }
+
+    void aFolderWhoseNameHoldsSeparatorsOpensItsDatabase()
+    {
+        QFETCH(QString, name);
+        QTemporaryDir parent;
+        const QString folder = parent.filePath(name);
+        QVERIFY(QDir(folder).mkpath(QStringLiteral("DATA")));
+        QVERIFY(QFile::copy(baseDePrueba(), folder + QStringLiteral("/DATA/DIdarari.idb")));
+        const QByteArray previous = qgetenv("TARVESA_PROGRAM_DIR");
+        qputenv("TARVESA_PROGRAM_DIR", QFile::encodeName(folder));
+        const QString fallo = Installation::open();
+        qputenv("TARVESA_PROGRAM_DIR", previous);
+        QVERIFY2(fallo.isEmpty(), qPrintable(fallo));
+        QVERIFY(gConexion().isOpen());
+        QCOMPARE(QFileInfo(gConexion().path()).canonicalFilePath(),
+            QFileInfo(folder + QStringLiteral("/DATA/DIdarari.idb")).canonicalFilePath());
+        QVERIFY(!gSectores.isEmpty());
+        gConexion().close();
     }
 };
 

@@ -1,19 +1,17 @@
 #include "card/FrmFicha.h"
 
+#include "card/HeadOffice.h"
+#include "card/RecordCardPrint.h"
 #include "card/clsFicha.h"
 #include "platform/db/Connection.h"
 #include "platform/db/DbError.h"
 #include "platform/db/Recordset.h"
-#include "platform/print/PrinterSurface.h"
-#include "platform/print/Printers.h"
-#include "platform/print/clsImpresion.h"
 #include "platform/ui/BusyPointer.h"
 #include "platform/ui/Colors.h"
 #include "platform/ui/DialogService.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Fonts.h"
 #include "platform/ui/ImageButton.h"
-#include "platform/ui/PendingEvents.h"
 #include "platform/ui/PictureBox.h"
 #include "platform/ui/Twips.h"
 #include "platform/ui/WindowBehaviour.h"
@@ -29,48 +27,15 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QPrinter>
 #include <QScrollBar>
+#include <QWheelEvent>
+#include <utility>
 
 namespace {
 
 constexpr quint32 kFondo = 0xEAF3F6;
 constexpr quint32 kMarcada = 0xEAF3F6;
 constexpr quint32 kSinMarcar = 0x3E3E3E;
-
-const QString kSelectFicha = QStringLiteral(
-    "SELECT seleccionada, sector, empresa, actividad, cif, autonomia, provincia, poblacion, domicilio, cp, "
-    "telefono, fax, email, web, cargo_1, contacto_1, cargo_2, contacto_2, superficie, vehiculos, empleados, "
-    "observaciones, empresa_id FROM tbl_empresas where id_emp=");
-const QString kSelectNombreSede = QStringLiteral("SELECT empresa FROM tbl_empresas WHERE id_emp=");
-
-// The order in which the card prints its rows (contacts and observations come after).
-constexpr int kOrdenImpresion[] = {
-    RecordCardLayout::Empresa,
-    RecordCardLayout::Sector,
-    RecordCardLayout::Actividad,
-    RecordCardLayout::Domicilio,
-    RecordCardLayout::Superficie,
-    RecordCardLayout::Vehiculos,
-    RecordCardLayout::Empleados,
-    RecordCardLayout::Provincia,
-    RecordCardLayout::Cp,
-    RecordCardLayout::Autonomia,
-    RecordCardLayout::Poblacion,
-    RecordCardLayout::Telefono,
-    RecordCardLayout::Fax,
-    RecordCardLayout::Cif,
-    RecordCardLayout::Web,
-    RecordCardLayout::Email,
-};
-
-// Observations up to this length print through the box itself; longer ones are wrapped first.
-constexpr qsizetype kObservacionesCortas = 85;
-
-void procesaPendientes()
-{
-    PendingEvents::process();
-}
 
 QLabel* nuevaEtiqueta(QWidget* contenedor, const QString& nombre, const QFont& fuente)
 {
@@ -155,7 +120,6 @@ void FrmFicha::construye()
             QPalette p = valor->palette();
             p.setColor(QPalette::WindowText, enlace);
             valor->setPalette(p);
-            valor->installEventFilter(this);
         }
         m_valores[size_t(d.posicion)] = valor;
     }
@@ -168,6 +132,12 @@ void FrmFicha::construye()
 
     titulo(RecordCardLayout::observaciones());
     lblTitulos[RecordCardLayout::Observaciones]->show();
+    // The wheel over the panel or any of its labels scrolls the panel.
+    picFondo->installEventFilter(this);
+    picMovible->installEventFilter(this);
+    const QList<QLabel*> etiquetas = picMovible->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+    for (QLabel* label : etiquetas)
+        label->installEventFilter(this);
     txtObservaciones = new QPlainTextEdit(picMovible);
     txtObservaciones->setObjectName(QStringLiteral("txtObservaciones"));
     txtObservaciones->setFont(normal);
@@ -247,23 +217,6 @@ Connection* FrmFicha::conexion() const
     return &gConexion();
 }
 
-std::optional<QString> FrmFicha::textoSede(const QVariant& empresaId) const
-{
-    const std::optional<qint64> clave = RecordCardLayout::claveSede(empresaId);
-    Connection* c = conexion();
-    if (!clave || !c || !c->isOpen())
-        return std::nullopt;
-    try {
-        Recordset sede;
-        sede.open(kSelectNombreSede + QString::number(*clave), *c);
-        if (sede.isEOF())
-            return QString();
-        return QLatin1Char('(') + sede.field(0).toString() + QLatin1Char(')');
-    } catch (const DbError&) {
-        return std::nullopt;
-    }
-}
-
 void FrmFicha::muestraRegistro()
 {
     QVariantList valores;
@@ -276,10 +229,12 @@ void FrmFicha::muestraRegistro()
     } catch (const DbError&) {
         return;
     }
-    const RecordCardLayout l
-        = RecordCardLayout::calcula(valores, textoSede(valores.value(RecordCardLayout::EmpresaId)));
+    const RecordCardLayout l = RecordCardLayout::calcula(
+        valores, HeadOffice::textoEnlace(conexion(), valores.value(RecordCardLayout::EmpresaId)));
 
     m_mostrando = true;
+    // Each company shows from the top, its name in sight.
+    FlatScrollBar1->setValue(0);
     if (const std::optional<bool> marca = l.seleccionada()) {
         Check1->setChecked(*marca);
         marcaCelda(*marca);
@@ -354,6 +309,7 @@ bool FrmFicha::guardaCambios()
             if (texto != guardado) {
                 rs->field(RecordCardLayout::Observaciones) = RecordCardLayout::comoAlmacen(texto);
                 rs->update();
+                anotaEscrita();
             }
             obsCambiadas = false;
         } catch (const DbError& e) {
@@ -368,6 +324,7 @@ bool FrmFicha::guardaCambios()
             if (!guardada.isValid() || guardada.isNull() || guardada.toBool() != marcada) {
                 rs->field(RecordCardLayout::Seleccionada) = marcada;
                 rs->update();
+                anotaEscrita();
             }
             selCambiada = false;
         } catch (const DbError& e) {
@@ -473,6 +430,9 @@ void FrmFicha::reject()
 void FrmFicha::done(int result)
 {
     QDialog::done(result);
+    // The card below reads again what this one (or one it opened) wrote.
+    if (auto* debajo = qobject_cast<FrmFicha*>(parentWidget()))
+        debajo->m_escritasEncima.unite(m_escritas);
     // Closed: the recordset and the grid belong to others and may go before this card does.
     rs = nullptr;
     grid = nullptr;
@@ -501,77 +461,62 @@ void FrmFicha::lblEmpresaLink_Click()
         clave = RecordCardLayout::claveSede(rs->field(RecordCardLayout::EmpresaId).value());
     } catch (const DbError&) {
     }
-    Connection* c = conexion();
-    if (!clave || !c)
+    if (!clave)
         return;
-    auto sede = std::make_unique<Recordset>();
-    bool encontrada = false;
-    try {
-        sede->open(kSelectFicha + QString::number(*clave), *c);
-        encontrada = !(sede->isBOF() && sede->isEOF());
-    } catch (const DbError&) {
-    }
-    if (!encontrada) {
+    std::unique_ptr<Recordset> sede = HeadOffice::abre(conexion(), *clave);
+    if (!sede) {
         DialogService::message(
             QStringLiteral("No se pudo obtener informacion de la sede principal de la empresa"),
             DialogService::Buttons::Ok, DialogService::Icon::Information, QString(), this);
         return;
     }
-    sede->moveFirst();
+    // What this card holds is stored first: the head office may be the company shown here.
+    if (!guardaCambios())
+        return;
     clsFicha ficha;
     ficha.Muestra(sede.get(), nullptr, this);
+    sede.reset();
+    releeEscritas();
+}
+
+void FrmFicha::anotaEscrita()
+{
+    if (const std::optional<qint64> clave = rs->keyAt(rs->absolutePosition() - 1))
+        m_escritas.insert(*clave);
+}
+
+void FrmFicha::releeEscritas()
+{
+    // The cards opened from this one wrote through recordsets of their own: this card's recordset
+    // (the guide's, for the guide's card) reads those companies again, so that no later write from
+    // here puts their old values back.
+    const QSet<qint64> escritas = std::exchange(m_escritasEncima, {});
+    m_escritas.unite(escritas);
+    if (!rs || escritas.isEmpty())
+        return;
+    bool actual = false;
+    try {
+        const std::optional<qint64> mostrada = rs->keyAt(rs->absolutePosition() - 1);
+        for (const qint64 clave : escritas) {
+            rs->resync(clave);
+            actual = actual || mostrada == clave;
+        }
+    } catch (const DbError&) {
+        return;
+    }
+    if (actual)
+        muestraRegistro();
 }
 
 void FrmFicha::imprimeFicha()
 {
     const BusyPointer::Scope ocupado;
-    procesaPendientes();
-    const std::unique_ptr<QPrinter> impresora = Printers::create();
-    // Cancelling the printer dialog prints nothing and leaves the card as it was.
-    if (!DialogService::printDialog(impresora.get(), this))
-        return;
-    procesaPendientes();
-    PrinterSurface superficie(*impresora);
-    clsImpresion impresion(superficie);
-    const bool preparada = impresion.setPapel(clsImpresion::A4);
-    impresion.setOrientacion(clsImpresion::Vertical);
-    if (!preparada || !impresion.setUnidadMedida(clsImpresion::Twips)) {
-        impresion.Cancela();
-        return;
+    QString nombre;
+    try {
+        nombre = rs ? rs->field(RecordCardLayout::Empresa).value().toString().trimmed() : QString();
+    } catch (const DbError&) {
     }
-    procesaPendientes();
-
-    auto par = [&](int posicion, QWidget* valor) {
-        if (valor->isHidden())
-            return;
-        impresion.ImprimeObjeto(lblTitulos[size_t(posicion)]);
-        impresion.ImprimeObjeto(valor);
-    };
-    for (const int posicion : kOrdenImpresion)
-        par(posicion, m_valores[size_t(posicion)]);
-    procesaPendientes();
-    par(RecordCardLayout::Cargo1, lblContactos);
-    procesaPendientes();
-
-    const QString observaciones = RecordCardLayout::comoAlmacen(txtObservaciones->toPlainText());
-    if (!txtObservaciones->isHidden() && !observaciones.isEmpty()) {
-        impresion.ImprimeObjeto(lblTitulos[RecordCardLayout::Observaciones]);
-        if (observaciones.size() <= kObservacionesCortas) {
-            impresion.ImprimeObjeto(txtObservaciones);
-        } else {
-            // Every wrapped line starts at the box's left, in the box's font.
-            const QFont fuente = txtObservaciones->font();
-            PrintFont letra;
-            letra.name = fuente.family();
-            letra.pointSize = fuente.pointSizeF();
-            letra.bold = fuente.bold();
-            letra.italic = fuente.italic();
-            impresion.setFuente(letra);
-            impresion.imprimeTexto(RecordCardLayout::partirObservaciones(observaciones),
-                Twips::left(txtObservaciones), Twips::top(txtObservaciones));
-        }
-    }
-    impresion.imprime();
+    RecordCardPrint(lblTitulos, m_valores, lblContactos, txtObservaciones).imprime(nombre, this);
 }
 
 void FrmFicha::mouseMoveEvent(QMouseEvent* event)
@@ -592,6 +537,24 @@ void FrmFicha::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
+void FrmFicha::wheelEvent(QWheelEvent* event)
+{
+    // What the card's other controls leave (the observations at their end) scrolls the panel.
+    desplazaConRueda(event);
+}
+
+void FrmFicha::desplazaConRueda(QWheelEvent* event)
+{
+    // A notch moves the panel as the bar's own wheel does.
+    m_ruedaPendiente += event->angleDelta().y();
+    const int muescas = m_ruedaPendiente / QWheelEvent::DefaultDeltasPerStep;
+    m_ruedaPendiente -= muescas * QWheelEvent::DefaultDeltasPerStep;
+    const int paso
+        = qMin(QApplication::wheelScrollLines() * FlatScrollBar1->singleStep(), FlatScrollBar1->pageStep());
+    FlatScrollBar1->setValue(FlatScrollBar1->value() - muescas * paso);
+    event->accept();
+}
+
 void FrmFicha::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
@@ -601,16 +564,21 @@ void FrmFicha::paintEvent(QPaintEvent* /*event*/)
 
 bool FrmFicha::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseButtonRelease) {
+    if (event->type() == QEvent::Wheel) {
+        desplazaConRueda(static_cast<QWheelEvent*>(event));
+        return true;
+    }
+    const bool enlace = watched == m_valores[RecordCardLayout::Email]
+        || watched == m_valores[RecordCardLayout::Web] || watched == m_valores[RecordCardLayout::EmpresaId];
+    if (enlace && event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        auto* label = qobject_cast<QLabel*>(watched);
-        if (label && mouse->button() == Qt::LeftButton
-            && label->rect().contains(mouse->position().toPoint())) {
+        auto* label = static_cast<QLabel*>(watched);
+        if (mouse->button() == Qt::LeftButton && label->rect().contains(mouse->position().toPoint())) {
             if (label == m_valores[RecordCardLayout::Email])
                 lblEmail_MouseUp();
             else if (label == m_valores[RecordCardLayout::Web])
                 lblWeb_MouseUp();
-            else if (label == m_valores[RecordCardLayout::EmpresaId])
+            else
                 lblEmpresaLink_Click();
             return true;
         }

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QPointer>
+#include <QSet>
 #include <array>
 #include <optional>
 
@@ -40,6 +41,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -59,8 +61,12 @@ private:
     void lblWeb_MouseUp();
     void lblEmpresaLink_Click();
     void imprimeFicha();
+    void desplazaConRueda(QWheelEvent* event);
+    // Notes the current record as written; the card below reads it again.
+    void anotaEscrita();
+    // Reads again the companies the cards opened from this one wrote.
+    void releeEscritas();
     Connection* conexion() const;
-    std::optional<QString> textoSede(const QVariant& empresaId) const;
 
     Recordset* rs = nullptr;
     QPointer<FlexGrid> grid;
@@ -68,6 +74,12 @@ private:
     bool selCambiada = false;
     // A record is being displayed: what changes in the editors now is not the user's doing.
     bool m_mostrando = false;
+    // Wheel turn not yet worth a step (touchpads send fractions of a notch).
+    int m_ruedaPendiente = 0;
+    // Keys of the companies this card and the cards opened from it have written (told to the card
+    // below on closing), and those the cards opened from it wrote and this one has not read again.
+    QSet<qint64> m_escritas;
+    QSet<qint64> m_escritasEncima;
 
     QCheckBox* Check1 = nullptr;
     PictureBox* picFondo = nullptr;

@@ -2,8 +2,12 @@
 
 #include "core/AppPaths.h"
 #include "platform/db/Connection.h"
+#include "platform/db/ConnectionString.h"
 #include "platform/db/DbError.h"
 #include "platform/db/Recordset.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 QString gRutaBD;
 QString gRutaApp;
@@ -40,6 +44,29 @@ QStringList leeLista(const QString& sql)
     return lista;
 }
 
+// A file that opens but lacks the companies' table (an empty file is a valid, empty database).
+bool tieneEmpresas()
+{
+    Recordset rs;
+    rs.open(QStringLiteral("SELECT name FROM sqlite_master WHERE type='table' AND name='tbl_empresas'"),
+        gConexion());
+    return rs.recordCount() > 0;
+}
+
+// What the user can do: a file that is there but cannot be read will not mend by waiting.
+QString consejo(bool existe)
+{
+    const QString nombre = QDir::toNativeSeparators(QStringLiteral("DATA/DIdarari.idb"));
+    if (existe)
+        return QStringLiteral("El archivo %1 de la carpeta del programa está dañado o no se puede leer: "
+                              "sustitúyalo por una copia en buen estado. La guía no mostrará ninguna "
+                              "empresa hasta entonces.")
+            .arg(nombre);
+    return QStringLiteral("La guía no mostrará ninguna empresa hasta que el archivo %1 de la carpeta "
+                          "del programa esté disponible.")
+        .arg(nombre);
+}
+
 } // namespace
 
 namespace Installation {
@@ -49,11 +76,15 @@ QString open()
     gRutaApp = AppPaths::programFolder();
     gRutaBD = gRutaApp + QStringLiteral("\\DATA\\DIdarari.idb");
 
+    const QString ruta = AppPaths::localPath(gRutaBD);
     QString fallo;
     try {
-        gConexion().open(kCadenaConexion.arg(AppPaths::localPath(gRutaBD)));
+        gConexion().open(kCadenaConexion.arg(ConnectionString::quoted(ruta)));
+        if (!tieneEmpresas())
+            throw DbError(DbError::Failed, QStringLiteral("El archivo no contiene la tabla de empresas"));
     } catch (const DbError& e) {
-        fallo = e.description();
+        gConexion().close();
+        fallo = e.description() + QStringLiteral("\n\n") + consejo(QFileInfo::exists(ruta));
     }
     gSectores = leeLista(QStringLiteral("SELECT DISTINCT(sector) FROM tbl_empresas"));
     gAutonomias = leeLista(QStringLiteral("SELECT DISTINCT(autonomia) FROM tbl_empresas"));

@@ -18,7 +18,8 @@ Connection& gConexion();
 namespace Installation {
 
 // Fixes the program's folder and opens its database, then reads the sectors and regions.
-// Returns the reason in Spanish when the database could not be opened, empty on success.
+// Returns the reason in Spanish when the database could not be opened, with what the user can do
+// about it; empty on success.
 QString open();
 
 } // namespace Installation

@@ -4,6 +4,7 @@
 #include "core/BusyHook.h"
 #include "core/Installation.h"
 #include "platform/db/Connection.h"
+#include "platform/db/ConnectionString.h"
 #include "platform/db/DbError.h"
 #include "platform/db/Recordset.h"
 #include "platform/db/RowOrder.h"
@@ -71,9 +72,10 @@ bool clsDatosBD::creaConexionJET(const QString& /*ruta*/, const QString& clave)
     try {
         auto propia = std::make_unique<Connection>();
         QString cadena = QStringLiteral(" Provider=Microsoft.Jet.OLEDB.4.0;Data Source=")
-            + AppPaths::localPath(gRutaBD) + QLatin1Char(';');
+            + ConnectionString::quoted(AppPaths::localPath(gRutaBD)) + QLatin1Char(';');
         if (!clave.isEmpty())
-            cadena += QStringLiteral("Jet OLEDB:DataBase Password=") + clave + QLatin1Char(';');
+            cadena += QStringLiteral("Jet OLEDB:DataBase Password=") + ConnectionString::quoted(clave)
+                + QLatin1Char(';');
         cadena += QStringLiteral("Persist Security Info=False;");
         propia->open(cadena);
         m_conexionPropia = std::move(propia);

@@ -16,6 +16,7 @@
 #include "shell/clsWeb.h"
 #include "shell/mdMain.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QPixmap>
 
@@ -353,7 +354,8 @@ void clsPublicaciones::lblRevistaPDF_MouseUp()
         QStringLiteral("No se ha podido abrir el número de Sendavo en PDF (%1). Compruebe que "
                        "el archivo está en la carpeta del programa y que tiene instalado un "
                        "lector de documentos PDF.")
-            .arg(kRevistaPdf.mid(1)),
+            .arg(QDir::toNativeSeparators(
+                QString(kRevistaPdf.mid(1)).replace(QLatin1Char('\\'), QLatin1Char('/')))),
         DialogService::Buttons::Ok, DialogService::Icon::Exclamation);
 }
 

@@ -69,10 +69,7 @@ void Main()
 
     if (!fallo.isEmpty()) {
         DialogService::message(
-            QStringLiteral("No se ha podido abrir la base de datos de empresas:\n%1\n\n"
-                           "La guía no mostrará ninguna empresa hasta que el archivo "
-                           "DATA\\DIdarari.idb de la carpeta del programa esté disponible.")
-                .arg(fallo),
+            QStringLiteral("No se ha podido abrir la base de datos de empresas:\n%1").arg(fallo),
             DialogService::Buttons::Ok, DialogService::Icon::Critical);
     }
 

@@ -1,8 +1,10 @@
 #include "platform/db/Connection.h"
 
+#include "platform/db/ConnectionString.h"
 #include "platform/db/DbError.h"
 #include "platform/db/SpanishText.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <sqlite3.h>
 
@@ -13,13 +15,22 @@ Connection::~Connection()
 
 QString Connection::dataSourceOf(const QString& connectionString)
 {
-    const QStringList parts = connectionString.split(QLatin1Char(';'), Qt::SkipEmptyParts);
-    for (const QString& part : parts) {
-        const qsizetype eq = part.indexOf(QLatin1Char('='));
-        if (eq > 0 && part.left(eq).trimmed().compare(QLatin1String("Data Source"), Qt::CaseInsensitive) == 0)
-            return part.mid(eq + 1).trimmed();
-    }
-    return connectionString.contains(QLatin1Char('=')) ? QString() : connectionString.trimmed();
+    const QString source = ConnectionString::value(connectionString, QStringLiteral("Data Source"));
+    if (!source.isNull())
+        return source;
+    // A bare path: no pairs at all, or a file that exists under that whole name.
+    const QString bare = connectionString.trimmed();
+    if (!bare.contains(QLatin1Char('=')) || QFileInfo(bare).isFile())
+        return bare;
+    return {};
+}
+
+bool Connection::asksReadOnly(const QString& connectionString)
+{
+    return ConnectionString::value(connectionString, QStringLiteral("Mode"))
+               .trimmed()
+               .compare(QLatin1String("Read"), Qt::CaseInsensitive)
+        == 0;
 }
 
 void Connection::open(const QString& connectionString)
@@ -27,12 +38,15 @@ void Connection::open(const QString& connectionString)
     close();
     const QString path = dataSourceOf(connectionString);
     if (path.isEmpty() || !QFileInfo(path).isFile())
-        throw DbError(DbError::Failed, QStringLiteral("No se encuentra la base de datos «%1»").arg(path));
+        throw DbError(DbError::Failed,
+            QStringLiteral("No se encuentra la base de datos «%1»").arg(QDir::toNativeSeparators(path)),
+            SQLITE_CANTOPEN);
 
     sqlite3* db = nullptr;
-    const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
+    const bool readOnly = asksReadOnly(connectionString);
+    const int flags = (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
     int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, flags, nullptr);
-    if (rc == SQLITE_READONLY || rc == SQLITE_CANTOPEN || rc == SQLITE_PERM) {
+    if (!readOnly && (rc == SQLITE_READONLY || rc == SQLITE_CANTOPEN || rc == SQLITE_PERM)) {
         // A read-only file still shows its companies; writes then fail one by one.
         sqlite3_close(db);
         db = nullptr;
@@ -40,18 +54,17 @@ void Connection::open(const QString& connectionString)
             QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
     }
     if (rc != SQLITE_OK) {
-        const QString message = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
+        const DbError error
+            = DbError::fromSqlite(db ? sqlite3_extended_errcode(db) : rc, db ? sqlite3_errmsg(db) : nullptr);
         sqlite3_close(db);
-        throw DbError(DbError::Failed, message);
+        throw error;
     }
-    // Reject a file that is not a database now rather than at the first query.
-    char* err = nullptr;
-    if (sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, &err) != SQLITE_OK
+    // Reject a file that is not a database, or a truncated one, now rather than at the first query.
+    if (sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) != SQLITE_OK
         || !SpanishText::install(db)) {
-        const QString message = QString::fromUtf8(err ? err : sqlite3_errmsg(db));
-        sqlite3_free(err);
+        const DbError error = DbError::fromSqlite(sqlite3_extended_errcode(db), sqlite3_errmsg(db));
         sqlite3_close(db);
-        throw DbError(DbError::Failed, message);
+        throw error;
     }
     sqlite3_busy_timeout(db, 2000);
     // Sorting a whole directory by name must stay in memory, not spill to temporary files.
@@ -78,11 +91,7 @@ int Connection::execute(const QString& sql)
     if (!m_db)
         throw DbError(
             DbError::NotAllowedWhenClosed, QStringLiteral("La conexión con la base de datos está cerrada"));
-    char* err = nullptr;
-    if (sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, &err) != SQLITE_OK) {
-        const QString message = QString::fromUtf8(err ? err : sqlite3_errmsg(m_db));
-        sqlite3_free(err);
-        throw DbError(DbError::Failed, message);
-    }
+    if (sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
+        throw DbError::fromSqlite(sqlite3_extended_errcode(m_db), sqlite3_errmsg(m_db));
     return sqlite3_changes(m_db);
 }

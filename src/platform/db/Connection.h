@@ -16,8 +16,9 @@ public:
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
 
-    // Accepts an OLE DB style string ("...;Data Source=path;...") or a bare path. Provider and
-    // password parts are ignored: the file has none. Throws DbError when the file cannot be opened.
+    // Accepts an OLE DB style string ("...;Data Source=path;...", "Mode=Read" for read-only) or a bare
+    // path. Provider and password parts are ignored: the file has none. Throws DbError, in Spanish,
+    // when the file cannot be opened.
     void open(const QString& connectionString);
     void close();
 
@@ -33,6 +34,8 @@ public:
 
     // The data-source part of a connection string, or the string itself when it has none.
     static QString dataSourceOf(const QString& connectionString);
+    // True when the connection string asks for a read-only connection ("Mode=Read").
+    static bool asksReadOnly(const QString& connectionString);
 
 private:
     sqlite3* m_db = nullptr;

@@ -17,17 +17,26 @@ public:
         NoConnection = 30000,
     };
 
-    DbError(int number, const QString& description)
+    DbError(int number, const QString& description, int sqliteCode = 0)
         : std::runtime_error(description.toStdString())
         , m_number(number)
         , m_description(description)
+        , m_sqliteCode(sqliteCode)
     {
     }
 
+    // The error of an SQLite call, said in Spanish: the library's English text never reaches the user.
+    static DbError fromSqlite(int resultCode, const char* englishDetail = nullptr);
+    // The Spanish words for an SQLite result code (primary or extended).
+    static QString sqliteDescription(int resultCode, const QString& englishDetail = {});
+
     int number() const { return m_number; }
     QString description() const { return m_description; }
+    // The SQLite result code behind the error, 0 when it did not come from SQLite.
+    int sqliteCode() const { return m_sqliteCode; }
 
 private:
     int m_number;
     QString m_description;
+    int m_sqliteCode;
 };

@@ -20,7 +20,7 @@ struct Statement
 
 DbError sqliteError(sqlite3* db)
 {
-    return DbError(DbError::Failed, QString::fromUtf8(sqlite3_errmsg(db)));
+    return DbError::fromSqlite(sqlite3_extended_errcode(db), sqlite3_errmsg(db));
 }
 
 Field::Type typeFromDeclaration(const char* decl)
@@ -553,6 +553,64 @@ void Recordset::update()
         m_edited[cell] = isNull ? nullptr : std::make_unique<QByteArray>(storedText(value));
     }
     notify(Event::RowChanged, m_current);
+}
+
+std::optional<qint64> Recordset::keyAt(int row) const
+{
+    if (row < 0 || size_t(row) >= m_keys.size())
+        return std::nullopt;
+    return m_keys[size_t(row)];
+}
+
+int Recordset::resync(qint64 key)
+{
+    requireOpen();
+    std::vector<int> rows;
+    for (size_t r = 0; r < m_keys.size(); ++r) {
+        if (m_keys[r] == key)
+            rows.push_back(int(r));
+    }
+    if (rows.empty() || !m_connection || !m_connection->isOpen())
+        return 0;
+
+    QByteArray table;
+    QList<QByteArray> origins;
+    std::vector<int> columns;
+    for (size_t c = 0; c < m_columns.size(); ++c) {
+        if (m_columns[c].origin.isEmpty())
+            continue;
+        table = m_columns[c].table;
+        origins.append('"' + m_columns[c].origin + '"');
+        columns.push_back(int(c));
+    }
+    if (columns.empty())
+        return 0;
+    const QByteArray sql = "SELECT " + origins.join(", ") + " FROM \"" + table + "\" WHERE rowid=?";
+    sqlite3* db = m_connection->handle();
+    Statement st;
+    if (sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &st.stmt, nullptr) != SQLITE_OK)
+        throw sqliteError(db);
+    sqlite3_bind_int64(st.stmt, 1, key);
+    const int rc = sqlite3_step(st.stmt);
+    if (rc == SQLITE_DONE)
+        return 0; // gone from the table: the snapshot keeps what it read
+    if (rc != SQLITE_ROW)
+        throw sqliteError(db);
+
+    for (const int row : rows) {
+        for (size_t i = 0; i < columns.size(); ++i) {
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(st.stmt, int(i)));
+            const QByteArrayView stored
+                = text ? QByteArrayView(text, sqlite3_column_bytes(st.stmt, int(i))) : QByteArrayView();
+            const int column = columns[i];
+            if (isNullAt(row, column) == !text && bytesAt(row, column) == stored)
+                continue;
+            const quint64 cell = quint64(row) * m_columns.size() + quint64(column);
+            m_edited[cell] = text ? std::make_unique<QByteArray>(stored.toByteArray()) : nullptr;
+        }
+        notify(Event::RowChanged, row);
+    }
+    return int(rows.size());
 }
 
 void Recordset::commitPendingOnMove()

@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -89,6 +90,12 @@ public:
     void update();
     void cancelUpdate();
     bool isUpdatable() const { return !m_keys.empty() || m_rowCount == 0; }
+
+    // The table key of a 0-based row; none when the rows cannot be written back.
+    std::optional<qint64> keyAt(int row) const;
+    // Reads again from the table every row stored under `key`, so that what was written there through
+    // another recordset shows here too (observers are told); the number of rows read again.
+    int resync(qint64 key);
 
     // Direct reads by 0-based row, without moving; for views over the snapshot.
     QVariant valueAt(int row, int column) const;

@@ -4,19 +4,39 @@
 
 namespace PrinterCheck {
 namespace {
-std::optional<bool> g_override;
+std::optional<Machine> g_machine;
+}
+
+Machine machine()
+{
+    if (g_machine)
+        return *g_machine;
+    // Qt writes PDF files itself, with or without a print system.
+    return {!QPrinterInfo::availablePrinterNames().isEmpty(), true};
+}
+
+bool hasPrintQueue()
+{
+    return machine().printQueues;
 }
 
 bool isInstalled()
 {
-    if (g_override)
-        return *g_override;
-    return !QPrinterInfo::availablePrinterNames().isEmpty();
+    const Machine m = machine();
+    return m.printQueues || m.pdfOutput;
+}
+
+void setMachine(std::optional<Machine> machine)
+{
+    g_machine = machine;
 }
 
 void setOverride(std::optional<bool> installed)
 {
-    g_override = installed;
+    if (installed)
+        g_machine = Machine {*installed, *installed};
+    else
+        g_machine.reset();
 }
 
 } // namespace PrinterCheck

@@ -1,22 +1,59 @@
 #include "platform/print/Printers.h"
 
+#include "platform/print/PrinterCheck.h"
+
+#include <QDir>
 #include <QMarginsF>
 #include <QPrinter>
+#include <QRegularExpression>
+#include <QStandardPaths>
 
 namespace Printers {
 namespace {
 QString g_pdfOutput;
+
+void toPdf(QPrinter& printer, const QString& path)
+{
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageMargins(QMarginsF(5, 3.5, 5, 3.5), QPageLayout::Millimeter);
 }
 
-std::unique_ptr<QPrinter> create()
+// A file name from a document's name: no separators or characters other systems refuse.
+QString fileNameOf(const QString& documentName)
+{
+    static const QRegularExpression refused(QStringLiteral("[/\\\\:*?\"<>|\\x00-\\x1f]+"));
+    QString name = documentName;
+    name.replace(refused, QStringLiteral(" "));
+    name = name.simplified();
+    while (name.endsWith(QLatin1Char('.')))
+        name.chop(1);
+    name = name.trimmed();
+    if (name.isEmpty())
+        name = QStringLiteral("Tarvesa 2010");
+    return name + QStringLiteral(".pdf");
+}
+
+} // namespace
+
+QString pdfFileFor(const QString& documentName)
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir().mkpath(folder))
+        folder = QDir::homePath();
+    return QDir(folder).filePath(fileNameOf(documentName));
+}
+
+std::unique_ptr<QPrinter> create(const QString& documentName)
 {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    if (!g_pdfOutput.isEmpty()) {
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(g_pdfOutput);
-        printer->setPageSize(QPageSize(QPageSize::A4));
-        printer->setPageMargins(QMarginsF(5, 3.5, 5, 3.5), QPageLayout::Millimeter);
-    }
+    if (!documentName.isEmpty())
+        printer->setDocName(documentName);
+    if (!g_pdfOutput.isEmpty())
+        toPdf(*printer, g_pdfOutput);
+    else if (!PrinterCheck::hasPrintQueue())
+        toPdf(*printer, pdfFileFor(documentName));
     return printer;
 }
 

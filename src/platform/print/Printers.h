@@ -5,11 +5,17 @@
 
 class QPrinter;
 
-// The printer the program prints on: the platform's default printer, or, once a test has asked for
-// it, a PDF file whose page area is the 20 x 29 cm sheet the layouts are drawn for.
+// The printer the program prints on: the platform's default printer; on a machine without print
+// queues, a PDF file named after the document in the user's documents folder; or, once a test has
+// asked for it, a PDF file of its own. A PDF's page area is the 20 x 29 cm sheet the layouts are
+// drawn for.
 namespace Printers {
 
-std::unique_ptr<QPrinter> create();
+// `documentName` names the print job and, for PDF output, the file.
+std::unique_ptr<QPrinter> create(const QString& documentName = QString());
+
+// The PDF file a document is printed to when there is no print queue.
+QString pdfFileFor(const QString& documentName);
 
 // An empty path gives the platform's printer back.
 void setPdfOutput(const QString& path);
