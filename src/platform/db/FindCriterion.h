@@ -30,6 +30,8 @@ private:
     QString m_value;
     QByteArray m_utf8Value;
     QByteArray m_likePattern; // SQL LIKE form with '\' as its escape
+    char m_leadingAscii
+        = 0; // the pattern's first character when it is a plain ASCII letter or digit, lower-case
     bool m_numeric = false;
     double m_number = 0;
 };

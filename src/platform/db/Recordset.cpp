@@ -350,27 +350,29 @@ Field::Type Recordset::fieldType(int index) const
     return index >= 0 && index < int(m_columns.size()) ? m_columns[size_t(index)].type : Field::Type::Text;
 }
 
-QByteArrayView Recordset::bytesAt(int row, int column) const
+QByteArrayView Recordset::cellAt(int row, int column, bool* isNull) const
 {
     const size_t at = stored(row);
     if (!m_edited.empty()) {
         const auto it = m_edited.find(quint64(at * m_columns.size() + size_t(column)));
-        if (it != m_edited.end())
+        if (it != m_edited.end()) {
+            *isNull = !it->second;
             return it->second ? QByteArrayView(*it->second) : QByteArrayView();
+        }
     }
-    return m_store.text(at, column);
+    return m_store.text(at, column, isNull);
+}
+
+QByteArrayView Recordset::bytesAt(int row, int column) const
+{
+    bool isNull = false;
+    return cellAt(row, column, &isNull);
 }
 
 bool Recordset::isNullAt(int row, int column) const
 {
-    const size_t at = stored(row);
-    if (!m_edited.empty()) {
-        const auto it = m_edited.find(quint64(at * m_columns.size() + size_t(column)));
-        if (it != m_edited.end())
-            return !it->second;
-    }
     bool isNull = false;
-    m_store.text(at, column, &isNull);
+    cellAt(row, column, &isNull);
     return isNull;
 }
 
@@ -406,7 +408,9 @@ QVariant Recordset::toVariant(int column, QByteArrayView bytes, bool isNull) con
 
 QVariant Recordset::valueAt(int row, int column) const
 {
-    return toVariant(column, bytesAt(row, column), isNullAt(row, column));
+    bool isNull = false;
+    const QByteArrayView bytes = cellAt(row, column, &isNull);
+    return toVariant(column, bytes, isNull);
 }
 
 QString Recordset::displayText(const QVariant& value)
@@ -420,11 +424,13 @@ QString Recordset::displayText(const QVariant& value)
 
 QString Recordset::textAt(int row, int column) const
 {
-    if (isNullAt(row, column))
+    bool isNull = false;
+    const QByteArrayView bytes = cellAt(row, column, &isNull);
+    if (isNull)
         return {};
     if (m_columns[size_t(column)].type == Field::Type::Text)
-        return QString::fromUtf8(bytesAt(row, column));
-    return displayText(valueAt(row, column));
+        return QString::fromUtf8(bytes);
+    return displayText(toVariant(column, bytes, false));
 }
 
 QVariant Recordset::currentValue(int index) const
@@ -467,9 +473,10 @@ void Recordset::find(const QString& criterion, int skip)
     commitPendingOnMove();
     const bool numericColumn = m_columns[size_t(column)].type != Field::Type::Text;
     for (int r = qMax(0, m_current + skip); r < m_rowCount; ++r) {
-        if (isNullAt(r, column))
+        bool isNull = false;
+        const QByteArrayView bytes = cellAt(r, column, &isNull);
+        if (isNull)
             continue;
-        const QByteArrayView bytes = bytesAt(r, column);
         bool match;
         if (c.isNumeric() || (numericColumn && c.op() != FindCriterion::Op::Like)) {
             bool ok = false;

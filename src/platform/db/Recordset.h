@@ -131,6 +131,7 @@ private:
     void notify(Event event, int row = -1);
     void clearData();
     QVariant toVariant(int column, QByteArrayView bytes, bool isNull) const;
+    QByteArrayView cellAt(int row, int column, bool* isNull) const;
     // The stored row shown at `row`: rows are stored as read and shown through m_order once sorted.
     size_t stored(int row) const { return m_order.empty() ? size_t(row) : size_t(m_order[size_t(row)]); }
 

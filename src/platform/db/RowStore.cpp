@@ -1,5 +1,6 @@
 #include "platform/db/RowStore.h"
 
+#include <QHashFunctions>
 #include <algorithm>
 #include <cstring>
 
@@ -30,6 +31,8 @@ void RowStore::reset(int columns, qint64 expectedRows)
     clear();
     m_columns = columns;
     m_shared.resize(size_t(columns));
+    for (Shared& shared : m_shared)
+        shared.table.assign(64, {0, 0});
     m_rows.reserve(size_t(qMax<qint64>(expectedRows, 0)));
 }
 
@@ -74,6 +77,31 @@ void RowStore::putTag(quint64 tag)
     } while (tag);
 }
 
+std::pair<quint32, quint32>* RowStore::find(Shared& shared, std::string_view value, quint32 hash)
+{
+    const size_t mask = shared.table.size() - 1;
+    for (size_t i = hash & mask;; i = (i + 1) & mask) {
+        auto& slot = shared.table[i];
+        if (slot.second == 0 || (slot.first == hash && shared.values[slot.second - 1] == value))
+            return &slot;
+    }
+}
+
+void RowStore::grow(Shared& shared)
+{
+    std::vector<std::pair<quint32, quint32>> old(shared.table.size() * 2, {0, 0});
+    old.swap(shared.table);
+    const size_t mask = shared.table.size() - 1;
+    for (const auto& [h, id] : old) {
+        if (!id)
+            continue;
+        size_t i = h & mask;
+        while (shared.table[i].second)
+            i = (i + 1) & mask;
+        shared.table[i] = {h, id};
+    }
+}
+
 void RowStore::beginRow()
 {
     m_row.clear();
@@ -88,17 +116,20 @@ void RowStore::appendCell(const char* text, int bytes)
         return;
     }
     if (shared.enabled) {
+        shared.sampleBytes += bytes;
         const std::string_view value(text, size_t(bytes));
-        const auto it = shared.ids.find(value);
-        if (it != shared.ids.end()) {
-            putTag((quint64(it->second) << 1) | 1);
+        const auto hash = quint32(qHashBits(text, size_t(bytes)));
+        auto* slot = find(shared, value, hash);
+        if (slot->second) {
+            putTag((quint64(slot->second - 1) << 1) | 1);
             return;
         }
         if (shared.values.size() < kMaxShared) {
-            const std::string_view kept = store(text, size_t(bytes));
             const auto id = quint32(shared.values.size());
-            shared.values.push_back(kept);
-            shared.ids.emplace(kept, id);
+            shared.values.push_back(store(text, size_t(bytes)));
+            *slot = {hash, id + 1};
+            if (shared.values.size() * 2 > shared.table.size())
+                grow(shared);
             putTag((quint64(id) << 1) | 1);
             return;
         }
@@ -118,11 +149,12 @@ void RowStore::endRow()
 
 void RowStore::decideSharing()
 {
-    // A column whose first rows are mostly different is not worth looking up for every cell.
+    // A column whose first rows are mostly different, or whose values are short, is not worth
+    // looking up for every cell.
     for (Shared& shared : m_shared) {
-        if (shared.values.size() > size_t(kSampleRows) / 8) {
+        if (shared.values.size() > size_t(kSampleRows) / 8 || shared.sampleBytes < qint64(kSampleRows) * 6) {
             shared.enabled = false;
-            shared.ids = {};
+            std::vector<std::pair<quint32, quint32>>().swap(shared.table);
         }
     }
 }
@@ -153,6 +185,6 @@ qint64 RowStore::memoryBytes() const
     for (size_t size : m_blockSizes)
         bytes += qint64(size);
     for (const Shared& shared : m_shared)
-        bytes += qint64(shared.values.capacity() * sizeof(std::string_view) + shared.ids.size() * 48);
+        bytes += qint64(shared.values.capacity() * sizeof(std::string_view) + shared.table.capacity() * 8);
     return bytes;
 }

@@ -4,7 +4,6 @@
 #include <QtGlobal>
 #include <memory>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 // The rows of a snapshot in compact storage: every cell as a short length tag followed by its text,
@@ -38,12 +37,16 @@ public:
     qint64 memoryBytes() const;
 
 private:
+    // The values kept once for a column, found by an open-addressing table of (hash, id + 1).
     struct Shared
     {
-        std::unordered_map<std::string_view, quint32> ids;
+        std::vector<std::pair<quint32, quint32>> table;
         std::vector<std::string_view> values;
         bool enabled = true;
+        qint64 sampleBytes = 0; // text seen in the first rows
     };
+    static std::pair<quint32, quint32>* find(Shared& shared, std::string_view value, quint32 hash);
+    static void grow(Shared& shared);
 
     char* reserve(size_t bytes);
     std::string_view store(const char* text, size_t bytes);
