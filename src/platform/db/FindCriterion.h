@@ -21,6 +21,8 @@ public:
     // For numeric values.
     bool matchesNumber(double number) const;
     bool isNumeric() const { return m_numeric; }
+    // For LIKE: the lower-case ASCII letter or digit every match starts with (any case); 0 when none.
+    char leadingAscii() const { return m_op == Op::Like ? m_leadingAscii : 0; }
 
 private:
     bool holds(int comparison) const;

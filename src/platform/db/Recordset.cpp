@@ -68,6 +68,8 @@ void Recordset::clearData()
     m_store.clear();
     m_keys.clear();
     m_order.clear();
+    m_initials.clear();
+    m_initialsColumn = -1;
     m_edited.clear();
     m_pending.clear();
 }
@@ -220,6 +222,8 @@ void Recordset::adopt(Recordset& other)
     m_store = std::move(other.m_store);
     m_keys = std::move(other.m_keys);
     m_order = std::move(other.m_order);
+    m_initials = std::move(other.m_initials);
+    m_initialsColumn = std::exchange(other.m_initialsColumn, -1);
     m_edited = std::move(other.m_edited);
     m_pending = std::move(other.m_pending);
     other.clearData();
@@ -363,6 +367,21 @@ QByteArrayView Recordset::cellAt(int row, int column, bool* isNull) const
     return m_store.text(at, column, isNull);
 }
 
+const std::vector<char>& Recordset::initials(int column) const
+{
+    if (m_initialsColumn == column && m_initials.size() == size_t(m_rowCount))
+        return m_initials;
+    m_initials.assign(size_t(m_rowCount), 0);
+    for (int r = 0; r < m_rowCount; ++r) {
+        bool isNull = false;
+        const QByteArrayView text = cellAt(r, column, &isNull);
+        const auto c = text.isEmpty() ? 0x80 : static_cast<unsigned char>(text.at(0));
+        m_initials[stored(r)] = isNull ? 0 : c >= 0x80 ? 0x7F : char(c >= 'A' && c <= 'Z' ? c | 0x20 : c);
+    }
+    m_initialsColumn = column;
+    return m_initials;
+}
+
 QByteArrayView Recordset::bytesAt(int row, int column) const
 {
     bool isNull = false;
@@ -472,7 +491,14 @@ void Recordset::find(const QString& criterion, int skip)
         throw DbError(DbError::BadCriterion, QStringLiteral("No se encontró el campo «%1»").arg(c.field()));
     commitPendingOnMove();
     const bool numericColumn = m_columns[size_t(column)].type != Field::Type::Text;
+    const char lead = numericColumn ? 0 : c.leadingAscii();
+    const std::vector<char>* first = lead ? &initials(column) : nullptr;
     for (int r = qMax(0, m_current + skip); r < m_rowCount; ++r) {
+        if (first) {
+            const char f = (*first)[stored(r)];
+            if (f != lead && f != 0x7F)
+                continue;
+        }
         bool isNull = false;
         const QByteArrayView bytes = cellAt(r, column, &isNull);
         if (isNull)
@@ -559,6 +585,7 @@ void Recordset::update()
         const bool isNull = !value.isValid() || value.isNull();
         m_edited[cell] = isNull ? nullptr : std::make_unique<QByteArray>(storedText(value));
     }
+    m_initialsColumn = -1;
     notify(Event::RowChanged, m_current);
 }
 
@@ -566,16 +593,16 @@ std::optional<qint64> Recordset::keyAt(int row) const
 {
     if (row < 0 || size_t(row) >= m_keys.size())
         return std::nullopt;
-    return m_keys[size_t(row)];
+    return m_keys[stored(row)];
 }
 
 int Recordset::resync(qint64 key)
 {
     requireOpen();
     std::vector<int> rows;
-    for (size_t r = 0; r < m_keys.size(); ++r) {
-        if (m_keys[r] == key)
-            rows.push_back(int(r));
+    for (int r = 0; r < int(m_keys.size()); ++r) {
+        if (m_keys[stored(r)] == key)
+            rows.push_back(r);
     }
     if (rows.empty() || !m_connection || !m_connection->isOpen())
         return 0;
@@ -612,8 +639,9 @@ int Recordset::resync(qint64 key)
             const int column = columns[i];
             if (isNullAt(row, column) == !text && bytesAt(row, column) == stored)
                 continue;
-            const quint64 cell = quint64(row) * m_columns.size() + quint64(column);
+            const quint64 cell = quint64(this->stored(row)) * m_columns.size() + quint64(column);
             m_edited[cell] = text ? std::make_unique<QByteArray>(stored.toByteArray()) : nullptr;
+            m_initialsColumn = -1;
         }
         notify(Event::RowChanged, row);
     }

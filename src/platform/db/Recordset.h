@@ -132,6 +132,7 @@ private:
     void clearData();
     QVariant toVariant(int column, QByteArrayView bytes, bool isNull) const;
     QByteArrayView cellAt(int row, int column, bool* isNull) const;
+    const std::vector<char>& initials(int column) const;
     // The stored row shown at `row`: rows are stored as read and shown through m_order once sorted.
     size_t stored(int row) const { return m_order.empty() ? size_t(row) : size_t(m_order[size_t(row)]); }
 
@@ -145,6 +146,10 @@ private:
     RowStore m_store;
     std::vector<qint64> m_keys;
     std::vector<quint32> m_order; // empty: stored order
+    // First letters of one column by stored row (ASCII folded, 0x7F any other start, 0 NULL), so a
+    // search by its first letter reads one byte a row; built on the first such search.
+    mutable std::vector<char> m_initials;
+    mutable int m_initialsColumn = -1;
     std::unordered_map<quint64, std::unique_ptr<QByteArray>> m_edited; // null pointer: stored NULL
     std::map<int, QVariant> m_pending;
 
