@@ -7,6 +7,7 @@
 #include "platform/db/ConnectionString.h"
 #include "platform/db/DbError.h"
 #include "platform/db/Recordset.h"
+#include "platform/db/RowOrder.h"
 #include "platform/db/SqlText.h"
 
 #include <QRegularExpression>
@@ -105,6 +106,11 @@ int clsDatosBD::setDatos(const QString& texto)
     try {
         if (!m_conexion || !m_conexion->isOpen())
             throw DbError(DbError::NoConnection, QStringLiteral("No se pudo establecer la conexion"));
+        // Only the order changes (a sort, an undo of one): the rows in memory are put in SQLite's order.
+        if (m_rsDatos->isOpen() && sql != m_rsDatos->source()
+            && RowOrder::withoutOrderBy(sql) == RowOrder::withoutOrderBy(m_rsDatos->source())
+            && m_rsDatos->reorder(sql))
+            return m_rsDatos->recordCount();
         // Query aside: what is shown is only replaced by a result that really arrived.
         Recordset nuevo;
         // A sort or an undo brings back much the same rows: size the storage like the present ones.

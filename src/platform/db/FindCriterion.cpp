@@ -114,6 +114,9 @@ FindCriterion FindCriterion::parse(const QString& text)
     c.m_utf8Value = c.m_value.toUtf8();
     if (c.m_op == Op::Like)
         c.m_likePattern = toLikePattern(c.m_value);
+    const char first = c.m_likePattern.isEmpty() ? 0 : c.m_likePattern.at(0);
+    if ((first >= 'a' && first <= 'z') || (first >= 'A' && first <= 'Z') || (first >= '0' && first <= '9'))
+        c.m_leadingAscii = char(first | (first >= 'A' && first <= 'Z' ? 0x20 : 0));
     return c;
 }
 
@@ -140,8 +143,16 @@ bool FindCriterion::holds(int cmp) const
 
 bool FindCriterion::matchesText(QByteArrayView text) const
 {
-    if (m_op == Op::Like)
+    if (m_op == Op::Like) {
+        // Most texts are told apart by their first letter, without the whole comparison: an ASCII
+        // letter folds only to itself in the other case. Anything else is left to like().
+        if (m_leadingAscii && !text.isEmpty()) {
+            const auto c = static_cast<unsigned char>(text.at(0));
+            if (c < 0x80 && char(c >= 'A' && c <= 'Z' ? c | 0x20 : c) != m_leadingAscii)
+                return false;
+        }
         return SpanishText::like(m_likePattern, text, U'\\');
+    }
     return holds(SpanishText::compare(text, m_utf8Value));
 }
 

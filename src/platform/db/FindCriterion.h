@@ -21,6 +21,8 @@ public:
     // For numeric values.
     bool matchesNumber(double number) const;
     bool isNumeric() const { return m_numeric; }
+    // For LIKE: the lower-case ASCII letter or digit every match starts with (any case); 0 when none.
+    char leadingAscii() const { return m_op == Op::Like ? m_leadingAscii : 0; }
 
 private:
     bool holds(int comparison) const;
@@ -30,6 +32,8 @@ private:
     QString m_value;
     QByteArray m_utf8Value;
     QByteArray m_likePattern; // SQL LIKE form with '\' as its escape
+    char m_leadingAscii
+        = 0; // the pattern's first character when it is a plain ASCII letter or digit, lower-case
     bool m_numeric = false;
     double m_number = 0;
 };

@@ -3,8 +3,10 @@
 #include "platform/db/Connection.h"
 #include "platform/db/DbError.h"
 #include "platform/db/FindCriterion.h"
+#include "platform/db/RowOrder.h"
 
 #include <QRegularExpression>
+#include <limits>
 #include <sqlite3.h>
 #include <utility>
 
@@ -63,9 +65,11 @@ void Recordset::clearData()
     m_columns.clear();
     m_rowCount = 0;
     m_current = 0;
-    m_data.clear();
-    m_offsets.clear();
+    m_store.clear();
     m_keys.clear();
+    m_order.clear();
+    m_initials.clear();
+    m_initialsColumn = -1;
     m_edited.clear();
     m_pending.clear();
 }
@@ -129,9 +133,7 @@ void Recordset::open(const QString& sql, Connection& connection, SizeHint hint)
         }
 
         bool typed = false;
-        m_data.reserve(size_t(qMax<qint64>(hint.bytes, 0)));
-        m_offsets.reserve(size_t(qMax<qint64>(hint.cells, 1)));
-        m_offsets.push_back(0);
+        m_store.reset(columns, hint.rows);
         int rc;
         while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
             if (!typed) {
@@ -148,25 +150,18 @@ void Recordset::open(const QString& sql, Connection& connection, SizeHint hint)
             }
             if (first)
                 m_keys.push_back(sqlite3_column_int64(stmt, 0));
+            m_store.beginRow();
             for (int c = first; c < columns + first; ++c) {
                 // A NULL has no text: that tells it from an empty string without asking its type.
                 const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
-                if (text)
-                    m_data.append(text, size_t(sqlite3_column_bytes(stmt, c)));
-                if (m_data.size() >= kNull)
-                    throw DbError(DbError::Failed, QStringLiteral("El resultado es demasiado grande"));
-                m_offsets.back() |= text ? 0 : kNull;
-                m_offsets.push_back(quint32(m_data.size()));
+                m_store.appendCell(text, text ? sqlite3_column_bytes(stmt, c) : 0);
             }
-            ++m_rowCount;
+            m_store.endRow();
+            if (++m_rowCount == std::numeric_limits<int>::max())
+                throw DbError(DbError::Failed, QStringLiteral("El resultado es demasiado grande"));
         }
         if (rc != SQLITE_DONE)
             throw sqliteError(db);
-        // Give back only a large surplus: shrinking copies the whole buffer.
-        if (m_data.capacity() > m_data.size() + m_data.size() / 4)
-            m_data.shrink_to_fit();
-        if (m_offsets.capacity() > m_offsets.size() + m_offsets.size() / 4)
-            m_offsets.shrink_to_fit();
         m_open = true;
         m_current = 0;
     } catch (...) {
@@ -193,6 +188,26 @@ void Recordset::requery()
     open(m_source, *m_connection, sizeHint());
 }
 
+bool Recordset::reorder(const QString& sql)
+{
+    if (!m_open || !m_pending.empty() || !m_connection || !m_connection->isOpen()
+        || size_t(m_rowCount) != m_keys.size()
+        || RowOrder::withoutOrderBy(sql) != RowOrder::withoutOrderBy(m_source))
+        return false;
+    const QString keySql = RowOrder::keyQuery(sql);
+    if (keySql.isEmpty())
+        return false;
+    std::optional<std::vector<quint32>> order = RowOrder::permutation(m_connection->handle(), keySql, m_keys);
+    if (!order)
+        return false;
+    notify(Event::AboutToReset);
+    m_order = std::move(*order);
+    m_source = sql;
+    m_current = 0;
+    notify(Event::Reset);
+    return true;
+}
+
 void Recordset::adopt(Recordset& other)
 {
     if (&other == this)
@@ -204,9 +219,11 @@ void Recordset::adopt(Recordset& other)
     m_columns = std::move(other.m_columns);
     m_rowCount = std::exchange(other.m_rowCount, 0);
     m_current = std::exchange(other.m_current, 0);
-    m_data = std::move(other.m_data);
-    m_offsets = std::move(other.m_offsets);
+    m_store = std::move(other.m_store);
     m_keys = std::move(other.m_keys);
+    m_order = std::move(other.m_order);
+    m_initials = std::move(other.m_initials);
+    m_initialsColumn = std::exchange(other.m_initialsColumn, -1);
     m_edited = std::move(other.m_edited);
     m_pending = std::move(other.m_pending);
     other.clearData();
@@ -337,29 +354,45 @@ Field::Type Recordset::fieldType(int index) const
     return index >= 0 && index < int(m_columns.size()) ? m_columns[size_t(index)].type : Field::Type::Text;
 }
 
+QByteArrayView Recordset::cellAt(int row, int column, bool* isNull) const
+{
+    const size_t at = stored(row);
+    if (!m_edited.empty()) {
+        const auto it = m_edited.find(quint64(at * m_columns.size() + size_t(column)));
+        if (it != m_edited.end()) {
+            *isNull = !it->second;
+            return it->second ? QByteArrayView(*it->second) : QByteArrayView();
+        }
+    }
+    return m_store.text(at, column, isNull);
+}
+
+const std::vector<char>& Recordset::initials(int column) const
+{
+    if (m_initialsColumn == column && m_initials.size() == size_t(m_rowCount))
+        return m_initials;
+    m_initials.assign(size_t(m_rowCount), 0);
+    for (int r = 0; r < m_rowCount; ++r) {
+        bool isNull = false;
+        const QByteArrayView text = cellAt(r, column, &isNull);
+        const auto c = text.isEmpty() ? 0x80 : static_cast<unsigned char>(text.at(0));
+        m_initials[stored(r)] = isNull ? 0 : c >= 0x80 ? 0x7F : char(c >= 'A' && c <= 'Z' ? c | 0x20 : c);
+    }
+    m_initialsColumn = column;
+    return m_initials;
+}
+
 QByteArrayView Recordset::bytesAt(int row, int column) const
 {
-    const size_t columns = m_columns.size();
-    const size_t i = size_t(row) * columns + size_t(column);
-    if (!m_edited.empty()) {
-        const auto it = m_edited.find(quint64(i));
-        if (it != m_edited.end())
-            return it->second ? QByteArrayView(*it->second) : QByteArrayView();
-    }
-    const quint32 begin = m_offsets[i] & ~kNull;
-    const quint32 end = m_offsets[i + 1] & ~kNull;
-    return QByteArrayView(m_data.data() + begin, end - begin);
+    bool isNull = false;
+    return cellAt(row, column, &isNull);
 }
 
 bool Recordset::isNullAt(int row, int column) const
 {
-    const size_t i = size_t(row) * m_columns.size() + size_t(column);
-    if (!m_edited.empty()) {
-        const auto it = m_edited.find(quint64(i));
-        if (it != m_edited.end())
-            return !it->second;
-    }
-    return (m_offsets[i] & kNull) != 0;
+    bool isNull = false;
+    cellAt(row, column, &isNull);
+    return isNull;
 }
 
 QVariant Recordset::toVariant(int column, QByteArrayView bytes, bool isNull) const
@@ -394,7 +427,9 @@ QVariant Recordset::toVariant(int column, QByteArrayView bytes, bool isNull) con
 
 QVariant Recordset::valueAt(int row, int column) const
 {
-    return toVariant(column, bytesAt(row, column), isNullAt(row, column));
+    bool isNull = false;
+    const QByteArrayView bytes = cellAt(row, column, &isNull);
+    return toVariant(column, bytes, isNull);
 }
 
 QString Recordset::displayText(const QVariant& value)
@@ -408,11 +443,13 @@ QString Recordset::displayText(const QVariant& value)
 
 QString Recordset::textAt(int row, int column) const
 {
-    if (isNullAt(row, column))
+    bool isNull = false;
+    const QByteArrayView bytes = cellAt(row, column, &isNull);
+    if (isNull)
         return {};
     if (m_columns[size_t(column)].type == Field::Type::Text)
-        return QString::fromUtf8(bytesAt(row, column));
-    return displayText(valueAt(row, column));
+        return QString::fromUtf8(bytes);
+    return displayText(toVariant(column, bytes, false));
 }
 
 QVariant Recordset::currentValue(int index) const
@@ -454,10 +491,18 @@ void Recordset::find(const QString& criterion, int skip)
         throw DbError(DbError::BadCriterion, QStringLiteral("No se encontró el campo «%1»").arg(c.field()));
     commitPendingOnMove();
     const bool numericColumn = m_columns[size_t(column)].type != Field::Type::Text;
+    const char lead = numericColumn ? 0 : c.leadingAscii();
+    const std::vector<char>* first = lead ? &initials(column) : nullptr;
     for (int r = qMax(0, m_current + skip); r < m_rowCount; ++r) {
-        if (isNullAt(r, column))
+        if (first) {
+            const char f = (*first)[stored(r)];
+            if (f != lead && f != 0x7F)
+                continue;
+        }
+        bool isNull = false;
+        const QByteArrayView bytes = cellAt(r, column, &isNull);
+        if (isNull)
             continue;
-        const QByteArrayView bytes = bytesAt(r, column);
         bool match;
         if (c.isNumeric() || (numericColumn && c.op() != FindCriterion::Op::Like)) {
             bool ok = false;
@@ -531,15 +576,16 @@ void Recordset::update()
         }
         ++param;
     }
-    sqlite3_bind_int64(st.stmt, param, m_keys[size_t(m_current)]);
+    sqlite3_bind_int64(st.stmt, param, m_keys[stored(m_current)]);
     if (sqlite3_step(st.stmt) != SQLITE_DONE)
         throw sqliteError(db);
 
     for (const auto& [index, value] : pending) {
-        const quint64 cell = quint64(m_current) * m_columns.size() + quint64(index);
+        const quint64 cell = quint64(stored(m_current)) * m_columns.size() + quint64(index);
         const bool isNull = !value.isValid() || value.isNull();
         m_edited[cell] = isNull ? nullptr : std::make_unique<QByteArray>(storedText(value));
     }
+    m_initialsColumn = -1;
     notify(Event::RowChanged, m_current);
 }
 
@@ -547,16 +593,16 @@ std::optional<qint64> Recordset::keyAt(int row) const
 {
     if (row < 0 || size_t(row) >= m_keys.size())
         return std::nullopt;
-    return m_keys[size_t(row)];
+    return m_keys[stored(row)];
 }
 
 int Recordset::resync(qint64 key)
 {
     requireOpen();
     std::vector<int> rows;
-    for (size_t r = 0; r < m_keys.size(); ++r) {
-        if (m_keys[r] == key)
-            rows.push_back(int(r));
+    for (int r = 0; r < int(m_keys.size()); ++r) {
+        if (m_keys[stored(r)] == key)
+            rows.push_back(r);
     }
     if (rows.empty() || !m_connection || !m_connection->isOpen())
         return 0;
@@ -593,8 +639,9 @@ int Recordset::resync(qint64 key)
             const int column = columns[i];
             if (isNullAt(row, column) == !text && bytesAt(row, column) == stored)
                 continue;
-            const quint64 cell = quint64(row) * m_columns.size() + quint64(column);
+            const quint64 cell = quint64(this->stored(row)) * m_columns.size() + quint64(column);
             m_edited[cell] = text ? std::make_unique<QByteArray>(stored.toByteArray()) : nullptr;
+            m_initialsColumn = -1;
         }
         notify(Event::RowChanged, row);
     }
@@ -609,8 +656,8 @@ void Recordset::commitPendingOnMove()
 
 qint64 Recordset::memoryBytes() const
 {
-    qint64 bytes = qint64(m_data.capacity()) + qint64(m_offsets.capacity() * sizeof(quint32))
-        + qint64(m_keys.capacity() * sizeof(qint64));
+    qint64 bytes = m_store.memoryBytes() + qint64(m_keys.capacity() * sizeof(qint64))
+        + qint64(m_order.capacity() * sizeof(quint32));
     for (const auto& [cell, value] : m_edited)
         bytes += qint64(sizeof(cell)) + (value ? value->capacity() : 0);
     return bytes;

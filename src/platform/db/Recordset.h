@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/db/Field.h"
+#include "platform/db/RowStore.h"
 
 #include <QByteArray>
 #include <QList>
@@ -36,16 +37,19 @@ public:
     // companies come back in another order).
     struct SizeHint
     {
-        qint64 bytes = 0;
-        qint64 cells = 0;
+        qint64 rows = 0;
     };
-    SizeHint sizeHint() const { return {qint64(m_data.size()), qint64(m_offsets.size())}; }
+    SizeHint sizeHint() const { return {qint64(m_store.rowCount())}; }
 
     // Runs `sql` on `connection` and reads all its rows. Throws DbError; the recordset is then closed.
     void open(const QString& sql, Connection& connection) { open(sql, connection, SizeHint()); }
     void open(const QString& sql, Connection& connection, SizeHint hint);
     void close();
     void requery();
+    // Puts the rows already read in the order of `sql`, which differs from the source only in its
+    // ORDER BY, as SQLite orders them; `sql` becomes the source. False (nothing changed) when that
+    // cannot be done exactly: the caller then opens `sql` afresh.
+    bool reorder(const QString& sql);
     // Takes over the content of `other` (left closed), telling this recordset's observers.
     // Lets a caller run a query aside and replace what is shown only when it succeeded.
     void adopt(Recordset& other);
@@ -127,6 +131,10 @@ private:
     void notify(Event event, int row = -1);
     void clearData();
     QVariant toVariant(int column, QByteArrayView bytes, bool isNull) const;
+    QByteArrayView cellAt(int row, int column, bool* isNull) const;
+    const std::vector<char>& initials(int column) const;
+    // The stored row shown at `row`: rows are stored as read and shown through m_order once sorted.
+    size_t stored(int row) const { return m_order.empty() ? size_t(row) : size_t(m_order[size_t(row)]); }
 
     bool m_open = false;
     QString m_source;
@@ -135,11 +143,13 @@ private:
     int m_rowCount = 0;
     int m_current = 0; // 0-based; -1 is BOF, m_rowCount is EOF
 
-    // Cell (r, c) is bytes [m_offsets[i] & ~kNull, m_offsets[i + 1] & ~kNull) with i = r * columns + c.
-    static constexpr quint32 kNull = 0x80000000u;
-    std::string m_data;
-    std::vector<quint32> m_offsets;
+    RowStore m_store;
     std::vector<qint64> m_keys;
+    std::vector<quint32> m_order; // empty: stored order
+    // First letters of one column by stored row (ASCII folded, 0x7F any other start, 0 NULL), so a
+    // search by its first letter reads one byte a row; built on the first such search.
+    mutable std::vector<char> m_initials;
+    mutable int m_initialsColumn = -1;
     std::unordered_map<quint64, std::unique_ptr<QByteArray>> m_edited; // null pointer: stored NULL
     std::map<int, QVariant> m_pending;
 

@@ -1,0 +1,118 @@
+#include "platform/db/RowOrder.h"
+
+#include "platform/db/SqlText.h"
+
+#include <QRegularExpression>
+#include <algorithm>
+#include <sqlite3.h>
+
+namespace RowOrder {
+namespace {
+
+const QString kOrderBy = QStringLiteral("ORDER BY");
+
+// Where each key is stored: a dense table when the keys are close together, else a sorted list.
+class KeyIndex
+{
+public:
+    explicit KeyIndex(const std::vector<qint64>& keys)
+    {
+        if (keys.empty())
+            return;
+        const auto [lo, hi] = std::minmax_element(keys.begin(), keys.end());
+        m_min = *lo;
+        const quint64 span = quint64(*hi - *lo) + 1;
+        if (span <= quint64(keys.size()) * 4 + 1024) {
+            m_dense.assign(size_t(span), -1);
+            for (size_t row = 0; row < keys.size(); ++row)
+                m_dense[size_t(keys[row] - m_min)] = qint32(row);
+        } else {
+            m_sorted.reserve(keys.size());
+            for (size_t row = 0; row < keys.size(); ++row)
+                m_sorted.emplace_back(keys[row], quint32(row));
+            std::sort(m_sorted.begin(), m_sorted.end());
+        }
+    }
+
+    // The stored row of `key`, or -1.
+    qint64 rowOf(qint64 key) const
+    {
+        if (!m_dense.empty()) {
+            if (key < m_min || quint64(key - m_min) >= m_dense.size())
+                return -1;
+            return m_dense[size_t(key - m_min)];
+        }
+        const auto it
+            = std::lower_bound(m_sorted.begin(), m_sorted.end(), std::pair<qint64, quint32>(key, 0));
+        return it != m_sorted.end() && it->first == key ? qint64(it->second) : -1;
+    }
+
+private:
+    qint64 m_min = 0;
+    std::vector<qint32> m_dense;
+    std::vector<std::pair<qint64, quint32>> m_sorted;
+};
+
+} // namespace
+
+QString withoutOrderBy(const QString& sql)
+{
+    const qsizetype pos = SqlText::indexOfKeyword(sql, kOrderBy);
+    return (pos >= 0 ? sql.left(pos) : sql).trimmed();
+}
+
+QString keyQuery(const QString& sql)
+{
+    static const QRegularExpression select(
+        QStringLiteral("^\\s*SELECT\\s+(?!DISTINCT\\b|ALL\\b)"), QRegularExpression::CaseInsensitiveOption);
+    if (!select.match(sql).hasMatch())
+        return {};
+    const qsizetype from = SqlText::indexOfKeyword(sql, QStringLiteral("FROM"));
+    if (from < 0)
+        return {};
+    // A term by position or by an alias of the select list means nothing once the list is gone.
+    const qsizetype order = SqlText::indexOfKeyword(sql, kOrderBy, from);
+    if (order >= 0) {
+        static const QRegularExpression named(
+            QStringLiteral("^ORDER\\s+BY\\s+[A-Za-z_][A-Za-z0-9_]*(\\s+(ASC|DESC))?\\s*$"),
+            QRegularExpression::CaseInsensitiveOption);
+        if (!named.match(sql.mid(order).trimmed()).hasMatch())
+            return {};
+        static const QRegularExpression alias(
+            QStringLiteral("\\bAS\\b"), QRegularExpression::CaseInsensitiveOption);
+        if (alias.match(sql.left(from)).hasMatch())
+            return {};
+    }
+    return QStringLiteral("SELECT rowid ") + sql.mid(from);
+}
+
+std::optional<std::vector<quint32>> permutation(
+    sqlite3* db, const QString& keySql, const std::vector<qint64>& keys)
+{
+    const QByteArray utf8 = keySql.toUtf8();
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &stmt, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(stmt);
+        return std::nullopt;
+    }
+    const KeyIndex index(keys);
+    std::vector<quint32> order;
+    order.reserve(keys.size());
+    std::vector<bool> seen(keys.size(), false);
+    int rc = SQLITE_ERROR;
+    bool same = true;
+    while (same && (rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        const qint64 row = index.rowOf(sqlite3_column_int64(stmt, 0));
+        same = row >= 0 && !seen[size_t(row)];
+        if (same) {
+            seen[size_t(row)] = true;
+            order.push_back(quint32(row));
+        }
+    }
+    sqlite3_finalize(stmt);
+    if (!same || rc != SQLITE_DONE || order.size() != keys.size())
+        return std::nullopt;
+    return order;
+}
+
+} // namespace RowOrder

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+#include <optional>
+#include <vector>
+
+struct sqlite3;
+
+// Sorting a snapshot already in memory: SQLite gives only the order of the keys (through an index
+// where there is one, so a million keys come back in a fraction of reading the rows), and the
+// snapshot's rows are put in that order. The order is SQLite's own, ties and NULLs included.
+namespace RowOrder {
+
+// The text before a top-level ORDER BY (trimmed); the whole text when it has none.
+QString withoutOrderBy(const QString& sql);
+
+// "SELECT rowid FROM …" with the FROM, WHERE and ORDER BY of `sql`; empty when the query is not a
+// plain SELECT over named columns that such a rewrite keeps equivalent.
+QString keyQuery(const QString& sql);
+
+// The rows of a snapshot whose keys are `keys` (one per stored row), in the order `keySql` returns
+// them; nothing when the query fails or its keys are not exactly the snapshot's.
+std::optional<std::vector<quint32>> permutation(
+    sqlite3* db, const QString& keySql, const std::vector<qint64>& keys);
+
+} // namespace RowOrder

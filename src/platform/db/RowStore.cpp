@@ -1,0 +1,190 @@
+#include "platform/db/RowStore.h"
+
+#include <QHashFunctions>
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr size_t kBlockSize = size_t(8) << 20;
+// A shared column stops taking new values past this many; the ones it has stay shared.
+constexpr size_t kMaxShared = 4096;
+
+// Tag of a cell: 0 NULL; odd a shared value (id << 1 | 1); even text of (tag >> 1) - 1 bytes.
+inline quint64 readTag(const char*& p)
+{
+    quint64 v = 0;
+    int shift = 0;
+    for (;;) {
+        const auto b = static_cast<unsigned char>(*p++);
+        v |= quint64(b & 0x7F) << shift;
+        if (!(b & 0x80))
+            return v;
+        shift += 7;
+    }
+}
+
+} // namespace
+
+void RowStore::reset(int columns, qint64 expectedRows)
+{
+    clear();
+    m_columns = columns;
+    m_shared.resize(size_t(columns));
+    for (Shared& shared : m_shared)
+        shared.table.assign(64, {0, 0});
+    m_rows.reserve(size_t(qMax<qint64>(expectedRows, 0)));
+}
+
+void RowStore::clear()
+{
+    m_columns = 0;
+    m_column = 0;
+    m_blocks.clear();
+    m_blockSizes.clear();
+    m_used = 0;
+    std::vector<const char*>().swap(m_rows);
+    m_shared.clear();
+    m_row.clear();
+}
+
+char* RowStore::reserve(size_t bytes)
+{
+    if (m_blocks.empty() || m_used + bytes > m_blockSizes.back()) {
+        const size_t size = std::max(kBlockSize, bytes);
+        m_blocks.push_back(std::make_unique<char[]>(size));
+        m_blockSizes.push_back(size);
+        m_used = 0;
+    }
+    char* at = m_blocks.back().get() + m_used;
+    m_used += bytes;
+    return at;
+}
+
+std::string_view RowStore::store(const char* text, size_t bytes)
+{
+    char* at = reserve(bytes);
+    std::memcpy(at, text, bytes);
+    return {at, bytes};
+}
+
+void RowStore::putTag(quint64 tag)
+{
+    do {
+        const auto b = static_cast<char>((tag & 0x7F) | (tag > 0x7F ? 0x80 : 0));
+        m_row.push_back(b);
+        tag >>= 7;
+    } while (tag);
+}
+
+std::pair<quint32, quint32>* RowStore::find(Shared& shared, std::string_view value, quint32 hash)
+{
+    const size_t mask = shared.table.size() - 1;
+    for (size_t i = hash & mask;; i = (i + 1) & mask) {
+        auto& slot = shared.table[i];
+        if (slot.second == 0 || (slot.first == hash && shared.values[slot.second - 1] == value))
+            return &slot;
+    }
+}
+
+void RowStore::grow(Shared& shared)
+{
+    std::vector<std::pair<quint32, quint32>> old(shared.table.size() * 2, {0, 0});
+    old.swap(shared.table);
+    const size_t mask = shared.table.size() - 1;
+    for (const auto& [h, id] : old) {
+        if (!id)
+            continue;
+        size_t i = h & mask;
+        while (shared.table[i].second)
+            i = (i + 1) & mask;
+        shared.table[i] = {h, id};
+    }
+}
+
+void RowStore::beginRow()
+{
+    m_row.clear();
+    m_column = 0;
+}
+
+void RowStore::appendCell(const char* text, int bytes)
+{
+    Shared& shared = m_shared[size_t(m_column++)];
+    if (!text) {
+        putTag(0);
+        return;
+    }
+    if (shared.enabled) {
+        shared.sampleBytes += bytes;
+        const std::string_view value(text, size_t(bytes));
+        const auto hash = quint32(qHashBits(text, size_t(bytes)));
+        auto* slot = find(shared, value, hash);
+        if (slot->second) {
+            putTag((quint64(slot->second - 1) << 1) | 1);
+            return;
+        }
+        if (shared.values.size() < kMaxShared) {
+            const auto id = quint32(shared.values.size());
+            shared.values.push_back(store(text, size_t(bytes)));
+            *slot = {hash, id + 1};
+            if (shared.values.size() * 2 > shared.table.size())
+                grow(shared);
+            putTag((quint64(id) << 1) | 1);
+            return;
+        }
+    }
+    putTag((quint64(bytes) + 1) << 1);
+    m_row.insert(m_row.end(), text, text + bytes);
+}
+
+void RowStore::endRow()
+{
+    char* at = reserve(m_row.size());
+    std::memcpy(at, m_row.data(), m_row.size());
+    m_rows.push_back(at);
+    if (m_rows.size() == size_t(kSampleRows))
+        decideSharing();
+}
+
+void RowStore::decideSharing()
+{
+    // A column whose first rows are mostly different, or whose values are short, is not worth
+    // looking up for every cell.
+    for (Shared& shared : m_shared) {
+        if (shared.values.size() > size_t(kSampleRows) / 8 || shared.sampleBytes < qint64(kSampleRows) * 6) {
+            shared.enabled = false;
+            std::vector<std::pair<quint32, quint32>>().swap(shared.table);
+        }
+    }
+}
+
+QByteArrayView RowStore::text(size_t row, int column, bool* isNull) const
+{
+    const char* p = m_rows[row];
+    quint64 tag = readTag(p);
+    for (int c = 0; c < column; ++c) {
+        if (tag && !(tag & 1))
+            p += (tag >> 1) - 1;
+        tag = readTag(p);
+    }
+    if (isNull)
+        *isNull = tag == 0;
+    if (tag == 0)
+        return {};
+    if (tag & 1) {
+        const std::string_view v = m_shared[size_t(column)].values[size_t(tag >> 1)];
+        return QByteArrayView(v.data(), qsizetype(v.size()));
+    }
+    return QByteArrayView(p, qsizetype((tag >> 1) - 1));
+}
+
+qint64 RowStore::memoryBytes() const
+{
+    qint64 bytes = qint64(m_rows.capacity() * sizeof(const char*));
+    for (size_t size : m_blockSizes)
+        bytes += qint64(size);
+    for (const Shared& shared : m_shared)
+        bytes += qint64(shared.values.capacity() * sizeof(std::string_view) + shared.table.capacity() * 8);
+    return bytes;
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QtGlobal>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+// The rows of a snapshot in compact storage: every cell as a short length tag followed by its text,
+// one row after another in large blocks (so growing never copies what was read), and the values
+// that repeat down a column (sectors, provinces, towns...) kept once and referred to.
+class RowStore
+{
+public:
+    // Cells that the first rows tell apart: a column with few distinct values there is shared.
+    static constexpr int kSampleRows = 2048;
+
+    RowStore() = default;
+    RowStore(const RowStore&) = delete;
+    RowStore& operator=(const RowStore&) = delete;
+    RowStore(RowStore&&) noexcept = default;
+    RowStore& operator=(RowStore&&) noexcept = default;
+
+    void reset(int columns, qint64 expectedRows);
+    void clear();
+
+    // A row is the cells of its columns in order; a null `text` is a NULL.
+    void beginRow();
+    void appendCell(const char* text, int bytes);
+    void endRow();
+
+    qsizetype rowCount() const { return qsizetype(m_rows.size()); }
+    int columnCount() const { return m_columns; }
+    // The text of a cell (empty for a NULL) and whether it is NULL.
+    QByteArrayView text(size_t row, int column, bool* isNull = nullptr) const;
+
+    qint64 memoryBytes() const;
+
+private:
+    // The values kept once for a column, found by an open-addressing table of (hash, id + 1).
+    struct Shared
+    {
+        std::vector<std::pair<quint32, quint32>> table;
+        std::vector<std::string_view> values;
+        bool enabled = true;
+        qint64 sampleBytes = 0; // text seen in the first rows
+    };
+    static std::pair<quint32, quint32>* find(Shared& shared, std::string_view value, quint32 hash);
+    static void grow(Shared& shared);
+
+    char* reserve(size_t bytes);
+    std::string_view store(const char* text, size_t bytes);
+    void putTag(quint64 tag);
+    void decideSharing();
+
+    int m_columns = 0;
+    int m_column = 0; // the next cell's column while a row is written
+    std::vector<std::unique_ptr<char[]>> m_blocks;
+    std::vector<size_t> m_blockSizes;
+    size_t m_used = 0; // bytes used of the last block
+    std::vector<const char*> m_rows; // where each row starts
+    std::vector<Shared> m_shared;
+    // The row being written, kept aside until endRow so a row never spans two blocks.
+    std::vector<char> m_row;
+};
