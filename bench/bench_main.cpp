@@ -525,7 +525,8 @@ int main(int argc, char* argv[])
     const bool oneSize = at >= 0 && at + 1 < arguments.size() && arguments.at(at + 1).toInt() > 0;
     if (oneSize)
         sizes = {arguments.at(at + 1).toInt()};
-    // `--installation DIR` measures that installation's database (of `--companies N`) instead of generating one.
+    // `--installation DIR` measures that installation's database (of `--companies N`) instead of generating
+    // one.
     const qsizetype folder = arguments.indexOf(QStringLiteral("--installation"));
     const QString installation = oneSize && folder >= 0 ? arguments.value(folder + 1) : QString();
     std::printf("%8s  %-44s %10s\n", "companies", "figure", "value");
