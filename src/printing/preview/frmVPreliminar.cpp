@@ -294,6 +294,8 @@ bool frmVPreliminar::configuraPagina()
     QPageSize papel;
     QPageLayout::Orientation orientacion = QPageLayout::Portrait;
     if (m_modo == Sobres) {
+        // The envelope is the whole sheet: the block is placed from its corner on screen and on paper.
+        m_impresora->setFullPage(true);
         if (m_documento)
             papel = m_documento->paper();
     } else {
