@@ -37,8 +37,8 @@ EnvelopeControls::EnvelopeControls(QWidget* parent)
 
     auto* layout = new QHBoxLayout(this);
     // The frame's height holds one row of controls under its caption.
-    layout->setContentsMargins(4, 0, 4, 0);
-    layout->setSpacing(4);
+    layout->setContentsMargins(2, 0, 2, 0);
+    layout->setSpacing(2);
     layout->addWidget(rotulo(QStringLiteral("Alto:"), this));
     layout->addWidget(txtSobreAlto);
     layout->addWidget(rotulo(QStringLiteral("mm"), this));
@@ -53,9 +53,12 @@ EnvelopeControls::EnvelopeControls(QWidget* parent)
     for (QLineEdit* box : {txtSobreAlto, txtSobreAncho}) {
         box->setFont(Fonts::font(QStringLiteral("Arial"), 8));
         box->setMaxLength(3);
-        box->setFixedWidth(40);
+        box->setFixedWidth(30);
         box->installEventFilter(this);
     }
+    // The frame is narrow: each list is as wide as its longest entry, no wider.
+    cboSobreTipo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    cboSobreLetra->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     for (const EnvelopeType& type : EnvelopeGeometry::tipos())
         cboSobreTipo->addItem(type.caption);
     for (int size = EnvelopeSettings::kMinFuente; size <= EnvelopeSettings::kMaxFuente; ++size)

@@ -138,6 +138,10 @@ void frmVPreliminar::creaBotonera()
     // Over the option frames, which envelopes have no use for.
     m_picSobres = marco(QStringLiteral("Configuracion Sobre"), m_picBotones, 2325, 0, 6615, 615);
     m_picSobres->setObjectName(QStringLiteral("picSobres"));
+    // Opaque, so that it hides the option frames it lies over.
+    m_picSobres->setStyleSheet(m_picSobres->styleSheet()
+        + QStringLiteral("QGroupBox#picSobres { background-color: %1; }")
+              .arg(bgrColor(kFondoBotonera).name()));
     m_picSobres->hide();
     MouseEvents::of(m_picSobres).onMove([this] { restauraBotones(); });
     m_picAtencion = new QWidget(m_picBotones);
@@ -213,6 +217,9 @@ void frmVPreliminar::setConfiguracion(int tipoInforme)
     m_optOrientacion[0]->setEnabled(!sobres);
     m_optOrientacion[tipoInforme == Etiquetas ? 0 : 1]->setChecked(true);
     m_picSobres->setVisible(sobres);
+    // The envelope frame covers them, captions included.
+    m_fraPapel->setVisible(!sobres);
+    m_fraOrientacion->setVisible(!sobres);
     m_picSobres->raise();
     m_picAtencion->setVisible(tipoInforme != Informe);
     m_cmdConf->setEnabled(!sobres);
