@@ -434,6 +434,43 @@ private Q_SLOTS:
         QCOMPARE(EnvelopeSettings::read().tipoSobre, 1);
     }
 
+    // The font list redraws the block in the new size where it lies; a custom size typed makes the page
+    // that size and prints on a sheet of it.
+    void fontAndCustomSize()
+    {
+        abre(QStringLiteral("sobres"), [&](frmVPreliminar& frame) {
+            const PrintItem antes = frame.picTexto()->page().first();
+            auto* letra = hijo<QComboBox>(frame, "cboSobreLetra");
+            letra->setFocus();
+            QTest::keyClick(letra, Qt::Key_Down);
+            QCOMPARE(frame.picTexto()->page().first().font.pointSize, antes.font.pointSize + 1);
+            QVERIFY(cerca(frame.picTexto()->page().first().at, antes.at));
+
+            auto* tipo = hijo<QComboBox>(frame, "cboSobreTipo");
+            tipo->setFocus();
+            QTest::keyClick(tipo, Qt::Key_End);
+            QCOMPARE(tipo->currentText(), QStringLiteral("Personalizado"));
+            auto* ancho = hijo<QLineEdit>(frame, "txtSobreAncho");
+            QVERIFY(!ancho->isReadOnly());
+            ancho->setFocus();
+            ancho->selectAll();
+            QTest::keyClicks(ancho, QStringLiteral("2x00"));
+            QCOMPARE(ancho->text(), QStringLiteral("200"));
+            QTest::keyClick(ancho, Qt::Key_Return);
+            QVERIFY(qAbs(frame.areaPagina().width.toCm() - 20.0) < 0.01);
+            QCOMPARE(frame.picTexto()->pageSizeCm(), frame.areaPagina().toCm());
+            const PrintPage shown = frame.picTexto()->page();
+            QVERIFY(cerca(shown.first().at, QPointF(10.0, 22.0 / 3)));
+            imprime(frame, DialogService::Answer::No);
+            QVERIFY(qAbs(pdfPageSize(m_pdf).width() - Length::mm(200).toPoints()) < 1);
+            mismaPagina(shown, m_pdf, origenImpreso(frame));
+        });
+        const EnvelopeSettings guardado = EnvelopeSettings::read();
+        QCOMPARE(guardado.tipoSobre, 5);
+        QCOMPARE(guardado.anchura, 200);
+        QCOMPARE(guardado.fuente, 10);
+    }
+
     void threeEnvelopesThreePages()
     {
         guiaCon(QStringLiteral(" WHERE rowid IN (SELECT rowid FROM tbl_empresas ORDER BY rowid LIMIT 3)"));
