@@ -138,10 +138,6 @@ void frmVPreliminar::creaBotonera()
     // Over the option frames, which envelopes have no use for.
     m_picSobres = marco(QStringLiteral("Configuracion Sobre"), m_picBotones, 2325, 0, 6615, 615);
     m_picSobres->setObjectName(QStringLiteral("picSobres"));
-    // Opaque, so that it hides the option frames it lies over.
-    m_picSobres->setStyleSheet(m_picSobres->styleSheet()
-        + QStringLiteral("QGroupBox#picSobres { background-color: %1; }")
-              .arg(bgrColor(kFondoBotonera).name()));
     m_picSobres->hide();
     MouseEvents::of(m_picSobres).onMove([this] { restauraBotones(); });
     m_picAtencion = new QWidget(m_picBotones);
