@@ -231,6 +231,20 @@ bool cerca(const QPointF& a, const QPointF& b, double tolerancia = 0.02)
     return qAbs(a.x() - b.x()) < tolerancia && qAbs(a.y() - b.y()) < tolerancia;
 }
 
+// A printer that takes no A4 sheet.
+class SinA4 : public QPrinter
+{
+public:
+    SinA4()
+        : QPrinter(QPrinter::HighResolution)
+    {
+    }
+    bool setPageSize(const QPageSize& size) override
+    {
+        return size.id() != QPageSize::A4 && QPrinter::setPageSize(size);
+    }
+};
+
 } // namespace
 
 class TestVistaEtiquetas : public QObject
@@ -501,6 +515,33 @@ private Q_SLOTS:
         });
         // Nothing was printed.
         QVERIFY(!QFileInfo::exists(m_pdf));
+    }
+
+    void printerWithoutA4_data()
+    {
+        QTest::addColumn<QString>("boton");
+        QTest::addColumn<QString>("mensaje");
+        QTest::newRow("labels")
+            << "etiquetas"
+            << "La impresora predeterminada de su sistema no permite la impresión de etiquetas";
+        QTest::newRow("envelopes")
+            << "sobres"
+            << "La impresora predeterminada de su sistema no permite la impresión de sobres";
+    }
+
+    // A printer without A4: said once, and no preview opens.
+    void printerWithoutA4()
+    {
+        QFETCH(QString, boton);
+        QFETCH(QString, mensaje);
+        Printers::setFactory([] { return std::make_unique<SinA4>(); });
+        suelta(control(boton));
+        Printers::setFactory(nullptr);
+        QCOMPARE(DialogService::shown().size(), 1);
+        QCOMPARE(DialogService::shown().first().text, mensaje);
+        QCOMPARE(DialogService::shown().first().icon, DialogService::Icon::Exclamation);
+        QVERIFY(DialogService::formsShown().isEmpty());
+        QVERIFY(!QFileInfo::exists(SettingsFile::programPath(EnvelopeSettings::archivo())));
     }
 
     // The folder cannot take "\Sobre.ini": closing says so once.

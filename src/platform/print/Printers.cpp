@@ -6,10 +6,13 @@
 namespace Printers {
 namespace {
 QString g_pdfOutput;
-}
+std::function<std::unique_ptr<QPrinter>()> g_factory;
+} // namespace
 
 std::unique_ptr<QPrinter> create()
 {
+    if (g_factory)
+        return g_factory();
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     if (!g_pdfOutput.isEmpty()) {
         printer->setOutputFormat(QPrinter::PdfFormat);
@@ -23,6 +26,11 @@ std::unique_ptr<QPrinter> create()
 void setPdfOutput(const QString& path)
 {
     g_pdfOutput = path;
+}
+
+void setFactory(std::function<std::unique_ptr<QPrinter>()> factory)
+{
+    g_factory = std::move(factory);
 }
 
 } // namespace Printers
