@@ -1,5 +1,6 @@
 // Measures the database layer, the query service, the grid, the exports and the company listing on
-// generated databases. One line per figure; `--smoke` runs one small size only, `--listing` the listing only.
+// generated databases. One line per figure; `--smoke` runs one small size only, `--listing` the listing
+// only, `--labels` the labels only.
 
 #include "core/clsDatosBD.h"
 #include "generator/CompanyGenerator.h"
@@ -17,20 +18,25 @@
 #include "platform/ui/DialogService.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/ImageButton.h"
+#include "printing/AttentionControls.h"
 #include "printing/CompanyReport.h"
 #include "printing/ListingDocument.h"
+#include "printing/PreviewPanels.h"
 #include "printing/labels/ImprimeEtiquetas.h"
+#include "printing/labels/LabelDocument.h"
 #include "printing/preview/PreviewPageWidget.h"
 #include "printing/preview/frmVPreliminar.h"
 #include "shell/clsMenu.h"
 #include "shell/mdMain.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPrinter>
@@ -292,9 +298,9 @@ void measureGuide(int companies, const QString& folder)
     gConexion().close();
 }
 
-// Every label of the recordset printed to a PDF file, and one page of them laid out as the preview
-// lays it out on each change of the attention line.
-void measureLabels(int companies, const Recordset& rs, const QString& folder)
+// One page of labels laid out, and the page shown redrawn in the preview for each key typed into the
+// attention line's free text, as the user sees it (drawn and painted).
+void measureLabels(int companies, const Recordset& rs)
 {
     const LabelSheet sheet;
     const AttentionChoice atencion {
@@ -306,18 +312,96 @@ void measureLabels(int companies, const Recordset& rs, const QString& folder)
                 ImprimeEtiquetas(surface, rs, sheet, atencion, rs.recordCount() / 2, true);
             }),
         "ms");
-    Printers::setPdfOutput(QDir(folder).filePath(QStringLiteral("etiquetas.pdf")));
+
+    frmVPreliminar frame;
+    frame.setConfiguracion(frmVPreliminar::Etiquetas);
+    AttentionControls* controls = PreviewPanels::atencion(frame);
+    controls->insertaContactos();
+    LabelDocument labels(rs, LabelSettings(), [controls] { return controls->eleccion(); });
+    frame.setDocumento(&labels);
+    frame.show();
+    QApplication::processEvents();
+    frame.findChild<QComboBox*>(QStringLiteral("Combo1"))->setCurrentIndex(1);
+    auto* texto = frame.findChild<QLineEdit*>(QStringLiteral("txtAtt"));
+    int tecla = 0;
+    report(companies, "labels: attention keystroke redraw",
+        median(41,
+            [&] {
+                const QString letra(QChar(u'a' + (tecla++ % 26)));
+                QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, letra);
+                QApplication::sendEvent(texto, &press);
+                frame.picTexto()->repaint();
+            }),
+        "ms");
+    frame.setDocumento(nullptr);
+}
+
+// Every label of a database printed to a PDF file, in a process of its own so that its peak memory
+// is the print's alone.
+void measureLabelPrint(const QString& path)
+{
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--print-labels"), path});
+    child.waitForFinished(-1);
+    std::fputs(child.readAllStandardOutput().constData(), stdout);
+    std::fflush(stdout);
+}
+
+// The labels alone on a generated database.
+void measureLabelsOnly(int companies)
+{
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath(QStringLiteral("DATA"));
+    const QString path = dir.filePath(QStringLiteral("DATA/DIdarari.idb"));
+    if (!generate(path, companies)) {
+        std::fprintf(stderr, "generation of %d companies failed\n", companies);
+        return;
+    }
+    Connection conn;
+    conn.open(path);
+    Recordset rs;
+    rs.open(kSelect, conn);
+    measureLabels(companies, rs);
+    measureLabelPrint(path);
+}
+
+int printLabels(const QString& path, const QString& pdf)
+{
+    Connection conn;
+    conn.open(path);
+    Recordset rs;
+    rs.open(kSelect, conn);
+    const int companies = rs.recordCount();
+    const long loadedKb = peakResidentKb();
+    QTemporaryDir dir;
+    const QString output = pdf.isEmpty() ? dir.filePath(QStringLiteral("etiquetas.pdf")) : pdf;
+    // What the print itself holds: the peak from here on, above what is resident now.
+    malloc_trim(0);
+    const bool peakReset = resetPeakResident();
+    const long residentKb = ::residentKb("VmRSS:");
+    Printers::setPdfOutput(output);
+    const std::unique_ptr<QPrinter> printer = Printers::create();
+    const AttentionChoice atencion {
+        QStringLiteral("Sr."), 1, QStringLiteral("Personalizado"), QStringLiteral("Ana")};
     QElapsedTimer t;
     t.start();
+    bool printed = false;
+    int pages = 0;
     {
-        const std::unique_ptr<QPrinter> printer = Printers::create();
         PrinterSurface surface(*printer);
-        ImprimeEtiquetas(surface, rs, sheet, atencion, 1, false);
-        if (!surface.end())
-            std::fprintf(stderr, "labels: the PDF could not be written\n");
+        ImprimeEtiquetas(surface, rs, LabelSheet(), atencion, 1, false);
+        pages = surface.pageCount();
+        printed = surface.end();
     }
-    report(companies, "labels: print all to PDF", t.elapsed(), "ms");
-    Printers::setPdfOutput(QString());
+    report(companies, "labels: print all to PDF", printed ? double(t.elapsed()) : -1, "ms");
+    report(companies, "labels: pages printed", pages, "pages");
+    report(companies, "labels: PDF size", QFileInfo(output).size() / (1024.0 * 1024.0), "MiB");
+    report(companies, "labels: peak memory, companies loaded", loadedKb / 1024.0, "MiB");
+    report(companies, "labels: peak memory, printed", peakResidentKb() / 1024.0, "MiB");
+    if (peakReset)
+        report(companies, "labels: print all to PDF: peak memory above",
+            (peakResidentKb() - residentKb) / 1024.0, "MiB");
+    return printed ? 0 : 1;
 }
 
 // `installation`: an installation folder to measure instead of a newly generated one.
@@ -386,7 +470,8 @@ void measure(int companies, const QString& installation)
     // The exports and labels are judged at 100,000; at a million they would only lengthen the run.
     if (companies <= 100000) {
         measureExports(companies, conn, dir.path());
-        measureLabels(companies, *datos.getRecordset(), dir.path());
+        measureLabels(companies, *datos.getRecordset());
+        measureLabelPrint(path);
     }
     measureGuide(companies, dir.path());
     report(companies, "process peak resident memory", peakResidentKb() / 1024.0, "MiB");
@@ -518,6 +603,8 @@ int main(int argc, char* argv[])
     const QStringList arguments = app.arguments();
     if (arguments.size() >= 3 && arguments.at(1) == QLatin1String("--print-listing"))
         return printListing(arguments.at(2), arguments.value(3));
+    if (arguments.size() >= 3 && arguments.at(1) == QLatin1String("--print-labels"))
+        return printLabels(arguments.at(2), arguments.value(3));
     const bool smoke = arguments.contains(QStringLiteral("--smoke"));
     std::vector<int> sizes = smoke ? std::vector<int> {2000} : std::vector<int> {12000, 100000};
     // `--companies N` measures that size alone (1,000,000 is opt-in: it takes a while).
@@ -530,6 +617,11 @@ int main(int argc, char* argv[])
     const qsizetype folder = arguments.indexOf(QStringLiteral("--installation"));
     const QString installation = oneSize && folder >= 0 ? arguments.value(folder + 1) : QString();
     std::printf("%8s  %-44s %10s\n", "companies", "figure", "value");
+    if (arguments.contains(QStringLiteral("--labels"))) {
+        for (int companies : smoke ? std::vector<int> {2000} : std::vector<int> {10000, 100000})
+            measureLabelsOnly(companies);
+        return 0;
+    }
     // `--listing` measures the listing alone.
     if (!arguments.contains(QStringLiteral("--listing"))) {
         for (int companies : sizes)

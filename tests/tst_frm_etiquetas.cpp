@@ -1,8 +1,8 @@
+#include "core/SettingsFile.h"
 #include "platform/ui/DialogService.h"
 #include "printing/frmEtiquetas.h"
 #include "printing/labels/LabelBoxRules.h"
 #include "printing/settings/LabelSettings.h"
-#include "printing/settings/SettingsFile.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -17,7 +17,7 @@ namespace {
 
 QByteArray archivo()
 {
-    QFile file(SettingsFile::path(LabelSettings::archivo()));
+    QFile file(SettingsFile::programPath(LabelSettings::archivo()));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
@@ -63,7 +63,7 @@ private Q_SLOTS:
     void initTestCase() { DialogService::setScripted(true); }
     void init()
     {
-        QFile::remove(SettingsFile::path(LabelSettings::archivo()));
+        QFile::remove(SettingsFile::programPath(LabelSettings::archivo()));
         DialogService::clearShown();
     }
 
@@ -308,7 +308,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, file);
         QFETCH(QStringList, shown);
         if (!file.isEmpty()) {
-            QFile out(SettingsFile::path(LabelSettings::archivo()));
+            QFile out(SettingsFile::programPath(LabelSettings::archivo()));
             QVERIFY(out.open(QIODevice::WriteOnly));
             out.write(file);
         }
@@ -321,7 +321,7 @@ private Q_SLOTS:
     {
         const QByteArray before = "#Margenes\r\nIzquierdo=1,0\r\nSuperior=1,5\r\n";
         {
-            QFile out(SettingsFile::path(LabelSettings::archivo()));
+            QFile out(SettingsFile::programPath(LabelSettings::archivo()));
             QVERIFY(out.open(QIODevice::WriteOnly));
             out.write(before);
         }

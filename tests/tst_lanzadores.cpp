@@ -1,10 +1,10 @@
 #include "CompanyRows.h"
 #include "TestInstallation.h"
+#include "core/SettingsFile.h"
 #include "platform/print/PrinterCheck.h"
 #include "platform/ui/DialogService.h"
 #include "printing/clsEtiquetas.h"
 #include "printing/clsSobres.h"
-#include "printing/settings/SettingsFile.h"
 
 #include <QFile>
 #include <QTest>
@@ -15,7 +15,7 @@ namespace {
 
 void escribe(const QString& programFile, const QByteArray& bytes)
 {
-    QFile out(SettingsFile::path(programFile));
+    QFile out(SettingsFile::programPath(programFile));
     QVERIFY(out.open(QIODevice::WriteOnly));
     out.write(bytes);
 }
@@ -40,8 +40,8 @@ private Q_SLOTS:
     {
         PrinterCheck::setOverride(true);
         DialogService::clearShown();
-        QFile::remove(SettingsFile::path(LabelSettings::archivo()));
-        QFile::remove(SettingsFile::path(EnvelopeSettings::archivo()));
+        QFile::remove(SettingsFile::programPath(LabelSettings::archivo()));
+        QFile::remove(SettingsFile::programPath(EnvelopeSettings::archivo()));
     }
 
     void labelsWithoutCompanies()
@@ -145,7 +145,7 @@ private Q_SLOTS:
         EnvelopeGeometry geometry;
         geometry.setTipo(1);
         QVERIFY(clsSobres::guardaConfiguracion(EnvelopeSettings::from(geometry, 12)));
-        QFile file(SettingsFile::path(EnvelopeSettings::archivo()));
+        QFile file(SettingsFile::programPath(EnvelopeSettings::archivo()));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.readAll().startsWith(
             "#Dimensiones\r\nAltura=162\r\nAnchura=229\r\n\r\n#Maquetar\r\nFuente=12\r\nSobre=1\r\n"));

@@ -688,8 +688,9 @@ private Q_SLOTS:
         frame.setDocumento(&document);
         frame.show();
         QCOMPARE(document.drawn.last().start, 3);
-        QVERIFY(qAbs(frame.areaPagina().width.toCm() - 21.0) < 0.01);
-        QVERIFY(qAbs(frame.areaPagina().height.toCm() - 10.3) < 0.01);
+        // The envelope is the whole page, from its corner.
+        QVERIFY(qAbs(frame.areaPagina().width.toCm() - 22.0) < 0.01);
+        QVERIFY(qAbs(frame.areaPagina().height.toCm() - 11.0) < 0.01);
         QVERIFY(!button(frame, "cmdSiguiente")->isVisibleTo(&frame));
         DialogService::queueAnswer(DialogService::Answer::Ok);
         DialogService::queueAnswer(answer);
@@ -715,7 +716,7 @@ private Q_SLOTS:
         document.width = Length::mm(241);
         QVERIFY(frame.configuraPagina());
         frame.vuelveAEmpezar();
-        QVERIFY(qAbs(frame.areaPagina().width.toCm() - 23.1) < 0.01);
+        QVERIFY(qAbs(frame.areaPagina().width.toCm() - 24.1) < 0.01);
         QCOMPARE(frame.picTexto()->pageSizeCm(), frame.areaPagina().toCm());
         QCOMPARE(document.drawn.last().start, 3);
         // Its new width reaches the layout.

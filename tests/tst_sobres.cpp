@@ -133,31 +133,6 @@ private Q_SLOTS:
         QCOMPARE(geometry.automatico(), automatico);
     }
 
-    void printedPlace_data()
-    {
-        QTest::addColumn<Pasos>("pasos");
-        QTest::addColumn<QSizeF>("hoja");
-        QTest::addColumn<QPointF>("impreso");
-        QTest::newRow("DL on an A4 landscape sheet")
-            << Pasos {} << QSizeF(29.7, 21.0) << QPointF(18.2, 11.8333);
-        QTest::newRow("C5 on an A4 landscape sheet")
-            << Pasos {{'t', 1}} << QSizeF(29.7, 21.0) << QPointF(29.7 - 22.9 + 11.45 - 0.5, 2.4 + 10.8 - 0.5);
-        QTest::newRow("a dragged block prints where it was put")
-            << Pasos {{'d', 2, 1}} << QSizeF(29.7, 21.0) << QPointF(29.7 - 22.0 + 2 - 0.5, 5.0 + 1 - 0.5);
-        QTest::newRow("after a type change, where it is shown")
-            << Pasos {{'d', 2, 1}, {'t', 4}} << QSizeF(29.7, 21.0)
-            << QPointF(29.7 - 19.0 + 9.5 - 0.5, (21.0 - 9.8) / 2 + 9.8 * 2 / 3 - 0.5);
-    }
-
-    void printedPlace()
-    {
-        QFETCH(Pasos, pasos);
-        QFETCH(QSizeF, hoja);
-        QFETCH(QPointF, impreso);
-        const QPointF actual = aplica(pasos).lugarImpreso(hoja);
-        QVERIFY2(cerca(actual, impreso), qPrintable(texto(actual)));
-    }
-
     void sizeBox_data()
     {
         QTest::addColumn<QString>("text");
@@ -186,11 +161,10 @@ private Q_SLOTS:
         Recordset rs;
         CompanyRows::open(rs, m_conn, 3);
         RecordingSurface surface;
-        QCOMPARE(ImprimeSobres(surface, rs, 2, EnvelopeJob(), AttentionChoice(), false, false), 3);
+        QCOMPARE(ImprimeSobres(surface, rs, 2, EnvelopeJob(), AttentionChoice(), false), 3);
         surface.newPage();
         QVERIFY(surface.end());
         QCOMPARE(surface.pageCount(), 3);
-        QCOMPARE(surface.orientation(), QPageLayout::Landscape);
         for (int i = 0; i < 3; ++i) {
             QCOMPARE(surface.pages()[i].size(), 1);
             QVERIFY(surface.pages()[i].first().text.startsWith(QStringLiteral("Empresa %1\n").arg(i + 1)));
@@ -202,11 +176,12 @@ private Q_SLOTS:
         Recordset rs;
         CompanyRows::open(rs, m_conn, 3);
         RecordingSurface surface;
-        QCOMPARE(ImprimeSobres(surface, rs, 2, EnvelopeJob(), AttentionChoice(), false, true), 1);
+        EnvelopeJob job;
+        job.sobre.mueveBloque(QPointF(2, 1), QSizeF(5, 2));
+        QCOMPARE(ImprimeSobres(surface, rs, 2, job, AttentionChoice(), true), 1);
         QCOMPARE(surface.texts(), QStringList {"Empresa 2\nCalle 2\nMarbella   29600(Málaga)"});
-        // The sheet as the surface reports it once landscape.
-        const QPointF expected = EnvelopeGeometry().lugarImpreso(surface.pageSize());
-        QVERIFY(cerca(surface.items().first().at, expected));
+        // The sheet is the envelope: the block prints where it was put on it.
+        QVERIFY(cerca(surface.items().first().at, QPointF(2, 1)));
     }
 
     // The preview shows the envelope of its company at the block's place on the envelope.
@@ -221,7 +196,7 @@ private Q_SLOTS:
         job.tamLetra = 12;
         RecordingSurface surface(job.sobre.tamanoCm());
         AttentionChoice atencion {QStringLiteral("Sr."), 3, AttentionLine::kCargo2, QString()};
-        QCOMPARE(ImprimeSobres(surface, rs, 3, job, atencion, true, false), 1);
+        QCOMPARE(ImprimeSobres(surface, rs, 3, job, atencion, true), 1);
         QCOMPARE(surface.pageCount(), 1);
         const PrintItem block = surface.items().first();
         QCOMPARE(block.text,
@@ -245,7 +220,7 @@ private Q_SLOTS:
         Recordset rs;
         CompanyRows::open(rs, m_conn, 3);
         RecordingSurface surface;
-        QCOMPARE(ImprimeSobres(surface, rs, posicion, EnvelopeJob(), AttentionChoice(), true, false), 0);
+        QCOMPARE(ImprimeSobres(surface, rs, posicion, EnvelopeJob(), AttentionChoice(), true), 0);
         QCOMPARE(surface.pageCount(), 0);
     }
 
@@ -256,7 +231,7 @@ private Q_SLOTS:
                                "NULL AS cargo_1, NULL AS contacto_1, NULL AS cargo_2, NULL AS contacto_2"),
             m_conn);
         RecordingSurface surface;
-        ImprimeSobres(surface, rs, 1, EnvelopeJob(), AttentionChoice(), true, false);
+        ImprimeSobres(surface, rs, 1, EnvelopeJob(), AttentionChoice(), true);
         QCOMPARE(surface.texts(), QStringList {"Bar Sol\n\nRonda   29400()"});
     }
 };

@@ -1,11 +1,14 @@
 #include "core/SettingsFile.h"
 
+#include "core/AppPaths.h"
+
 #include <QFile>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <cmath>
 
 bool SettingsFile::load(const QString& path)
 {
@@ -67,6 +70,19 @@ std::optional<QString> SettingsFile::value(const QString& sectionName, const QSt
     return std::nullopt;
 }
 
+std::optional<QString> SettingsFile::valueAt(const QString& sectionName, qsizetype index) const
+{
+    const Section* s = section(sectionName);
+    if (!s || index < 0 || index >= s->entries.size())
+        return std::nullopt;
+    return s->entries.at(index).value;
+}
+
+QString SettingsFile::programPath(const QString& programFile)
+{
+    return AppPaths::localPath(AppPaths::programFolder() + programFile);
+}
+
 QStringList SettingsFile::decode(const QByteArray& bytes)
 {
     QStringDecoder decoder("windows-1252");
@@ -110,19 +126,32 @@ std::optional<double> SettingsFile::toNumber(const QString& text)
 {
     static const QRegularExpression number(QStringLiteral("^[+-]?(\\d+([.,]\\d*)?|[.,]\\d+)$"));
     QString t = text.trimmed();
-    if (!number.match(t).hasMatch())
+    // No setting is written with so many digits; a longer text is not one of ours.
+    if (t.size() > 32 || !number.match(t).hasMatch())
         return std::nullopt;
     t.replace(QLatin1Char(','), QLatin1Char('.'));
     bool ok = false;
     const double value = QLocale::c().toDouble(t, &ok);
-    if (!ok)
+    if (!ok || !std::isfinite(value))
         return std::nullopt;
     return value;
+}
+
+std::optional<int> SettingsFile::toWhole(const QString& text)
+{
+    const std::optional<double> number = toNumber(text);
+    if (!number || std::floor(*number) != *number || qAbs(*number) > 1e6)
+        return std::nullopt;
+    return int(*number);
 }
 
 QString SettingsFile::fromNumber(double value, int decimals)
 {
     QString text = QString::number(value, 'f', qMax(0, decimals));
     text.replace(QLatin1Char('.'), QLatin1Char(','));
+    // A value that rounds to nothing is written without a sign.
+    if (text.startsWith(QLatin1Char('-'))
+        && text.mid(1).remove(QLatin1Char('0')).remove(QLatin1Char(',')).isEmpty())
+        text.remove(0, 1);
     return text;
 }

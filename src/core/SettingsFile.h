@@ -42,9 +42,18 @@ public:
     // when complete. False, with the old file untouched, when it could not be written.
     static bool save(const QString& path, const QStringList& lines);
 
+    // The real path of a file of the program's folder named as the program names it ("\Sobre.ini").
+    static QString programPath(const QString& programFile);
+
+    // The value of the line `index` (from 0) of the section, taken by its place whatever its key;
+    // nothing when the file has no such section or line.
+    std::optional<QString> valueAt(const QString& sectionName, qsizetype index) const;
+
     // A number written with a decimal comma or point, whatever the locale, with blanks around it;
-    // nothing for any other text.
+    // nothing for any other text, infinities included.
     static std::optional<double> toNumber(const QString& text);
+    // A whole number in the same way ("9" or "9,0").
+    static std::optional<int> toWhole(const QString& text);
     // A number as the files write it: the decimal comma, `decimals` digits after it (none for 0).
     static QString fromNumber(double value, int decimals);
 

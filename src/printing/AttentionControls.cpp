@@ -12,7 +12,7 @@
 AttentionControls::AttentionControls(QWidget* parent)
     : QWidget(parent)
 {
-    setObjectName(QStringLiteral("picAtencion"));
+    setObjectName(QStringLiteral("controlesAtencion"));
     const QFont font = Fonts::font(QStringLiteral("Arial"), 8);
     Label2 = new QLabel(QStringLiteral("A la atención de:"), this);
     Label2->setObjectName(QStringLiteral("Label2"));

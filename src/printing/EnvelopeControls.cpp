@@ -22,9 +22,9 @@ QLabel* rotulo(const QString& text, QWidget* parent)
 } // namespace
 
 EnvelopeControls::EnvelopeControls(QWidget* parent)
-    : QGroupBox(QStringLiteral("Configuracion Sobre"), parent)
+    : QWidget(parent)
 {
-    setObjectName(QStringLiteral("picSobres"));
+    setObjectName(QStringLiteral("controlesSobre"));
     setFont(Fonts::font(QStringLiteral("Arial"), 8));
     txtSobreAlto = new QLineEdit(this);
     txtSobreAlto->setObjectName(QStringLiteral("txtSobreAlto"));
@@ -36,6 +36,9 @@ EnvelopeControls::EnvelopeControls(QWidget* parent)
     cboSobreLetra->setObjectName(QStringLiteral("cboSobreLetra"));
 
     auto* layout = new QHBoxLayout(this);
+    // The frame's height holds one row of controls under its caption.
+    layout->setContentsMargins(2, 0, 2, 0);
+    layout->setSpacing(2);
     layout->addWidget(rotulo(QStringLiteral("Alto:"), this));
     layout->addWidget(txtSobreAlto);
     layout->addWidget(rotulo(QStringLiteral("mm"), this));
@@ -50,9 +53,12 @@ EnvelopeControls::EnvelopeControls(QWidget* parent)
     for (QLineEdit* box : {txtSobreAlto, txtSobreAncho}) {
         box->setFont(Fonts::font(QStringLiteral("Arial"), 8));
         box->setMaxLength(3);
-        box->setFixedWidth(40);
+        box->setFixedWidth(30);
         box->installEventFilter(this);
     }
+    // The frame is narrow: each list is as wide as its longest entry, no wider.
+    cboSobreTipo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    cboSobreLetra->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     for (const EnvelopeType& type : EnvelopeGeometry::tipos())
         cboSobreTipo->addItem(type.caption);
     for (int size = EnvelopeSettings::kMinFuente; size <= EnvelopeSettings::kMaxFuente; ++size)
@@ -138,7 +144,7 @@ bool EnvelopeControls::eventFilter(QObject* watched, QEvent* event)
 {
     auto* box = qobject_cast<QLineEdit*>(watched);
     if (!box)
-        return QGroupBox::eventFilter(watched, event);
+        return QWidget::eventFilter(watched, event);
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
@@ -154,5 +160,5 @@ bool EnvelopeControls::eventFilter(QObject* watched, QEvent* event)
     } else if (event->type() == QEvent::FocusOut) {
         aplicaTamano(box);
     }
-    return QGroupBox::eventFilter(watched, event);
+    return QWidget::eventFilter(watched, event);
 }

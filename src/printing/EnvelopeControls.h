@@ -2,15 +2,15 @@
 
 #include "printing/envelopes/ImprimeSobres.h"
 
-#include <QGroupBox>
+#include <QWidget>
 
 class QComboBox;
 class QLineEdit;
 
-// The preview's envelope frame "Configuracion Sobre": height and width boxes in millimetres, the
-// envelope type and the block's font size. It keeps the envelope being shown; the preview resizes its
-// page on sobreCambiado and redraws on letraCambiada.
-class EnvelopeControls : public QGroupBox
+// The controls of the preview's envelope frame "Configuracion Sobre": height and width boxes in
+// millimetres, the envelope type and the block's font size. It keeps the envelope being shown; the preview
+// resizes its page on sobreCambiado and redraws on letraCambiada.
+class EnvelopeControls : public QWidget
 {
     Q_OBJECT
 public:

@@ -1,7 +1,13 @@
 #include "printing/clsEtiquetas.h"
 
+#include "platform/ui/DialogService.h"
+#include "printing/AttentionControls.h"
 #include "printing/LanzadorImpresion.h"
-#include "printing/settings/SettingsFile.h"
+#include "printing/PreviewPanels.h"
+#include "printing/labels/LabelDocument.h"
+#include "printing/preview/frmVPreliminar.h"
+
+#include <QPrinter>
 
 bool clsEtiquetas::Muestra(Recordset* rs)
 {
@@ -15,16 +21,26 @@ bool clsEtiquetas::Muestra(Recordset* rs)
 
 void clsEtiquetas::leeConfiguracion()
 {
-    m_configuracion
-        = LabelSettings::fromLines(SettingsFile::read(LabelSettings::archivo()).value_or(SettingsLines()));
+    m_configuracion = LabelSettings::read();
 }
 
-bool clsEtiquetas::abreVistaPrevia(Recordset& /*rs*/)
+bool clsEtiquetas::abreVistaPrevia(Recordset& rs)
 {
-    // Where the print preview opens, once it exists: set A4 paper (when the printer refuses it, say
-    // "La impresora predeterminada de su sistema no permite la impresión de etiquetas" with the
-    // exclamation icon and return false); then a new frmVPreliminar, setConfiguracion(1), its labels
-    // drawn by ImprimeEtiquetas(surface, rs, m_configuracion.sheet(), attention, 1, true) and the
-    // preview shown through DialogService::exec.
+    frmVPreliminar frm;
+    // The preview prints on this printer, so the paper checked is the paper printed on.
+    if (!frm.impresora().setPageSize(QPageSize(QPageSize::A4))) {
+        DialogService::message(
+            QStringLiteral("La impresora predeterminada de su sistema no permite la impresión de etiquetas"),
+            DialogService::Buttons::Ok, DialogService::Icon::Exclamation);
+        return false;
+    }
+    frm.setConfiguracion(frmVPreliminar::Etiquetas);
+    AttentionControls* atencion = PreviewPanels::atencion(frm);
+    atencion->insertaContactos();
+    LabelDocument etiquetas(rs, m_configuracion, [atencion] { return atencion->eleccion(); });
+    // The first page is drawn when the window shows.
+    frm.setDocumento(&etiquetas);
+    frm.muestra();
+    frm.setDocumento(nullptr);
     return true;
 }

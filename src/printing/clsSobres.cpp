@@ -3,8 +3,14 @@
 #include "platform/db/DbError.h"
 #include "platform/db/Recordset.h"
 #include "platform/ui/DialogService.h"
+#include "printing/AttentionControls.h"
+#include "printing/EnvelopeControls.h"
 #include "printing/LanzadorImpresion.h"
-#include "printing/settings/SettingsFile.h"
+#include "printing/PreviewPanels.h"
+#include "printing/envelopes/EnvelopeDocument.h"
+#include "printing/preview/frmVPreliminar.h"
+
+#include <QPrinter>
 
 bool clsSobres::Muestra(Recordset* rs, int fila)
 {
@@ -29,25 +35,37 @@ bool clsSobres::Muestra(Recordset* rs, int fila)
 
 void clsSobres::leeConfiguracion()
 {
-    m_configuracion = EnvelopeSettings::fromLines(
-        SettingsFile::read(EnvelopeSettings::archivo()).value_or(SettingsLines()));
+    m_configuracion = EnvelopeSettings::read();
 }
 
-bool clsSobres::abreVistaPrevia(Recordset& /*rs*/)
+bool clsSobres::abreVistaPrevia(Recordset& rs)
 {
-    // Where the print preview opens, once it exists: set A4 paper (when the printer refuses it, say
-    // "La impresora predeterminada de su sistema no permite la impresión de sobres" with the
-    // exclamation icon and return false); then a new frmVPreliminar, setConfiguracion(2),
-    // configSobres with m_configuracion.geometry() and m_configuracion.fuente, the envelope drawn by
-    // ImprimeSobres(surface, rs, m_posicion, job, attention, true, false), and the preview shown through
-    // DialogService::exec; on closing, guardaConfiguracion(EnvelopeSettings::from(geometry, font)).
+    frmVPreliminar frm;
+    if (!frm.impresora().setPageSize(QPageSize(QPageSize::A4))) {
+        DialogService::message(
+            QStringLiteral("La impresora predeterminada de su sistema no permite la impresión de sobres"),
+            DialogService::Buttons::Ok, DialogService::Icon::Exclamation);
+        return false;
+    }
+    frm.setConfiguracion(frmVPreliminar::Sobres);
+    AttentionControls* atencion = PreviewPanels::atencion(frm);
+    atencion->insertaContactos();
+    EnvelopeControls* sobre = PreviewPanels::sobre(frm);
+    sobre->configSobres(
+        m_configuracion.tipoSobre, m_configuracion.anchura, m_configuracion.altura, m_configuracion.fuente);
+    EnvelopeDocument sobres(rs, m_posicion, *sobre, *atencion);
+    // The envelope is drawn when the window shows, on a sheet of its own size.
+    frm.setDocumento(&sobres);
+    frm.muestra();
+    frm.setDocumento(nullptr);
+    guardaConfiguracion(EnvelopeSettings::from(sobre->sobre(), sobre->tamLetra()));
     return true;
 }
 
 bool clsSobres::guardaConfiguracion(const EnvelopeSettings& settings)
 {
     QString error;
-    if (SettingsFile::write(EnvelopeSettings::archivo(), settings.toLines(), &error))
+    if (settings.write(&error))
         return true;
     DialogService::message(error, DialogService::Buttons::Ok, DialogService::Icon::Exclamation);
     return false;

@@ -6,7 +6,6 @@
 #include "platform/ui/Twips.h"
 #include "platform/ui/WindowBehaviour.h"
 #include "printing/settings/LabelSettings.h"
-#include "printing/settings/SettingsFile.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -113,12 +112,11 @@ void frmEtiquetas::setCampos(QMap<QString, QString>& campos)
 
 void frmEtiquetas::cargaConfiguracion()
 {
-    const LabelSettings settings
-        = LabelSettings::fromLines(SettingsFile::read(LabelSettings::archivo()).value_or(SettingsLines()));
-    txtIzq->setText(SettingsText::fromNumber(settings.izquierdo, 1));
-    txtSup->setText(SettingsText::fromNumber(settings.superior, 1));
-    txtSep->setText(SettingsText::fromNumber(settings.separacion, 1));
-    txtSeg->setText(SettingsText::fromNumber(settings.segunda, 1));
+    const LabelSettings settings = LabelSettings::read();
+    txtIzq->setText(SettingsFile::fromNumber(settings.izquierdo, 1));
+    txtSup->setText(SettingsFile::fromNumber(settings.superior, 1));
+    txtSep->setText(SettingsFile::fromNumber(settings.separacion, 1));
+    txtSeg->setText(SettingsFile::fromNumber(settings.segunda, 1));
     cboLetra->setCurrentIndex(settings.fuente - 8);
 }
 
@@ -136,7 +134,7 @@ void frmEtiquetas::guardaConfiguracion()
     };
     const LabelSettings settings = *LabelSettings::fromCampos(valores, LabelSettings());
     QString error;
-    if (!SettingsFile::write(LabelSettings::archivo(), settings.toLines(), &error)) {
+    if (!settings.write(&error)) {
         // The choice still applies to the labels shown; only keeping it failed.
         DialogService::message(error, DialogService::Buttons::Ok, DialogService::Icon::Exclamation);
     }

@@ -11,6 +11,7 @@
 namespace Printers {
 namespace {
 QString g_pdfOutput;
+std::function<std::unique_ptr<QPrinter>()> g_factory;
 
 void toPdf(QPrinter& printer, const QString& path)
 {
@@ -47,6 +48,8 @@ QString pdfFileFor(const QString& documentName)
 
 std::unique_ptr<QPrinter> create(const QString& documentName)
 {
+    if (g_factory)
+        return g_factory();
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     if (!documentName.isEmpty())
         printer->setDocName(documentName);
@@ -60,6 +63,11 @@ std::unique_ptr<QPrinter> create(const QString& documentName)
 void setPdfOutput(const QString& path)
 {
     g_pdfOutput = path;
+}
+
+void setFactory(std::function<std::unique_ptr<QPrinter>()> factory)
+{
+    g_factory = std::move(factory);
 }
 
 } // namespace Printers

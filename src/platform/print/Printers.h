@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 class QPrinter;
@@ -19,5 +20,9 @@ QString pdfFileFor(const QString& documentName);
 
 // An empty path gives the platform's printer back.
 void setPdfOutput(const QString& path);
+
+// For tests: the printers made from now on come from `factory` (a printer that refuses a paper); an
+// empty one gives the usual printers back.
+void setFactory(std::function<std::unique_ptr<QPrinter>()> factory);
 
 } // namespace Printers

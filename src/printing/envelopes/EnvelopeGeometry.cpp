@@ -1,12 +1,5 @@
 #include "printing/envelopes/EnvelopeGeometry.h"
 
-namespace {
-
-// What the printer cannot reach at the sheet's edges.
-constexpr double kMargenImpresora = 0.5;
-
-} // namespace
-
 QList<EnvelopeType> EnvelopeGeometry::tipos()
 {
     return {
@@ -79,14 +72,6 @@ void EnvelopeGeometry::bloqueAutomatico()
 QPointF EnvelopeGeometry::lugarAutomatico(const QSizeF& sobreCm)
 {
     return QPointF(sobreCm.width() * 0.5, sobreCm.height() * 2.0 / 3.0);
-}
-
-QPointF EnvelopeGeometry::lugarImpreso(const QSizeF& hojaCm) const
-{
-    const QSizeF sobre = tamanoCm();
-    const QPointF en = bloque();
-    return QPointF(hojaCm.width() - sobre.width() + en.x() - kMargenImpresora,
-        (hojaCm.height() - sobre.height()) / 2 + en.y() - kMargenImpresora);
 }
 
 int EnvelopeGeometry::leeMm(const QString& text)

@@ -56,9 +56,6 @@ public:
 
     // Half the width across and two thirds of the height down.
     static QPointF lugarAutomatico(const QSizeF& sobreCm);
-    // The block's top-left corner on a printer sheet of `hojaCm`: the envelope lies against the sheet's
-    // right edge, centred from top to bottom, and the printer's half-centimetre margin is taken off.
-    QPointF lugarImpreso(const QSizeF& hojaCm) const;
 
     // The text of a size box as whole millimetres: digits only; 0 for anything else.
     static int leeMm(const QString& text);

@@ -15,27 +15,20 @@ QString bloqueDireccion(const CompanyAddress& address, const AttentionChoice& at
 }
 
 int ImprimeSobres(PrintSurface& surface, const Recordset& rs, int posicion, const EnvelopeJob& job,
-    const AttentionChoice& atencion, bool vistaPrevia, bool bUnica)
+    const AttentionChoice& atencion, bool bUnica)
 {
     const CompanyAddressReader reader(rs);
     const int total = reader.count();
-    if (vistaPrevia || bUnica) {
-        if (posicion < 1 || posicion > total)
-            return 0;
-    } else if (total < 1) {
+    if (bUnica ? posicion < 1 || posicion > total : total < 1)
         return 0;
-    }
     PrintFont font;
     font.name = QStringLiteral("Arial");
     font.pointSize = job.tamLetra;
     font.bold = true;
-    QPointF at = job.sobre.bloque();
-    if (!vistaPrevia) {
-        surface.setPage(QPageSize::A4, QPageLayout::Landscape);
-        at = job.sobre.lugarImpreso(surface.pageSize());
-    }
-    const int first = vistaPrevia || bUnica ? posicion : 1;
-    const int last = vistaPrevia || bUnica ? posicion : total;
+    // The sheet is the envelope itself, so the block lies where it was put on it.
+    const QPointF at = job.sobre.bloque();
+    const int first = bUnica ? posicion : 1;
+    const int last = bUnica ? posicion : total;
     for (int record = first; record <= last; ++record) {
         if (record > first)
             surface.newPage();

@@ -18,11 +18,10 @@ struct EnvelopeJob
 // town line, one under the other ('\n' between lines). An empty street keeps its empty line.
 QString bloqueDireccion(const CompanyAddress& address, const AttentionChoice& atencion);
 
-// Draws envelopes of `rs` on `surface`, reading only the companies it draws and not moving the recordset.
-// Previewing (`vistaPrevia`), the surface is the envelope itself and the block of the company at
-// `posicion` (from 1) is drawn at its place on it. Printing, the sheet is set to A4 landscape and the
-// block printed where it lies on an envelope fed against the sheet's right edge: only the company at
-// `posicion` with `bUnica`, otherwise every company from the first, one sheet each. Returns the number
-// of envelopes drawn; none for a position that is no company. It does not end the document.
+// Draws envelopes of `rs` on `surface`, whose page is the envelope: the block of each company at the
+// block's place on it, reading only the companies it draws and not moving the recordset. With `bUnica`
+// only the company at `posicion` (from 1; none for a position that is no company), otherwise every
+// company from the first, one page each. Returns the number of envelopes drawn; it does not end the
+// document.
 int ImprimeSobres(PrintSurface& surface, const Recordset& rs, int posicion, const EnvelopeJob& job,
-    const AttentionChoice& atencion, bool vistaPrevia, bool bUnica);
+    const AttentionChoice& atencion, bool bUnica = true);

@@ -37,7 +37,7 @@ bool esSeparador(QChar c)
 
 QString defecto(Box box)
 {
-    return SettingsText::fromNumber(range(box).defecto, 1);
+    return SettingsFile::fromNumber(range(box).defecto, 1);
 }
 
 QChar filtra(const QString& text, const QString& replaced, QChar typed)
@@ -55,7 +55,7 @@ QString limita(Box box, const QString& text)
     if (box == Box::Segunda || text.isEmpty() || text == QLatin1String(","))
         return text;
     const double max = range(box).max;
-    const std::optional<double> value = SettingsText::toNumber(text);
+    const std::optional<double> value = SettingsFile::toNumber(text);
     if (!value || *value > max)
         return QString::number(int(max));
     return text;
@@ -64,12 +64,12 @@ QString limita(Box box, const QString& text)
 QString completa(Box box, const QString& text)
 {
     const Range r = range(box);
-    const std::optional<double> value = SettingsText::toNumber(text);
+    const std::optional<double> value = SettingsFile::toNumber(text);
     if (!value)
         return defecto(box);
     // Rounded as shown before it is bounded, so "0,04" for the distance does not stay at zero.
     const double shown = qRound(*value * 10) / 10.0;
-    return SettingsText::fromNumber(qBound(r.min, shown, r.max), 1);
+    return SettingsFile::fromNumber(qBound(r.min, shown, r.max), 1);
 }
 
 } // namespace LabelBoxRules

@@ -225,6 +225,9 @@ void frmVPreliminar::setConfiguracion(int tipoInforme)
     m_optOrientacion[0]->setEnabled(!sobres);
     m_optOrientacion[tipoInforme == Etiquetas ? 0 : 1]->setChecked(true);
     m_picSobres->setVisible(sobres);
+    // The envelope frame covers them, captions included.
+    m_fraPapel->setVisible(!sobres);
+    m_fraOrientacion->setVisible(!sobres);
     m_picSobres->raise();
     m_picAtencion->setVisible(tipoInforme != Informe);
     m_cmdConf->setEnabled(!sobres);
@@ -306,6 +309,8 @@ bool frmVPreliminar::configuraPagina()
     QPageSize papel;
     QPageLayout::Orientation orientacion = QPageLayout::Portrait;
     if (m_modo == Sobres) {
+        // The envelope is the whole sheet: the block is placed from its corner on screen and on paper.
+        m_impresora->setFullPage(true);
         if (m_documento)
             papel = m_documento->paper();
     } else {

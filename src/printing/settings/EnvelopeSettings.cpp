@@ -1,50 +1,51 @@
 #include "printing/settings/EnvelopeSettings.h"
 
+#include <QDir>
+
 namespace {
 
-std::optional<QString> valueAfter(const SettingsLines& lines, qsizetype header, int offset)
-{
-    if (header < 0 || header + offset >= lines.size())
-        return std::nullopt;
-    return SettingsText::value(lines[header + offset]);
-}
+const QString kDimensiones = QStringLiteral("#DIMENSIONES");
+const QString kMaquetar = QStringLiteral("#MAQUETAR");
+const QString kPosicionado = QStringLiteral("#POSICIONADO");
 
-void takeWhole(int& field, const SettingsLines& lines, qsizetype header, int offset, int min, int max)
+void takeWhole(int& field, const SettingsFile& file, const QString& section, int index, int min, int max)
 {
-    const std::optional<QString> text = valueAfter(lines, header, offset);
+    const std::optional<QString> text = file.valueAt(section, index);
     if (!text)
         return;
-    const std::optional<int> value = SettingsText::toWhole(*text);
+    const std::optional<int> value = SettingsFile::toWhole(*text);
     if (value && *value >= min && *value <= max)
         field = *value;
 }
 
-void takeNumber(double& field, const SettingsLines& lines, qsizetype header, int offset, double max)
+void takeNumber(double& field, const SettingsFile& file, const QString& section, int index, double max)
 {
-    const std::optional<QString> text = valueAfter(lines, header, offset);
+    const std::optional<QString> text = file.valueAt(section, index);
     if (!text)
         return;
-    const std::optional<double> value = SettingsText::toNumber(*text);
+    const std::optional<double> value = SettingsFile::toNumber(*text);
     if (value && *value >= 0 && *value <= max)
         field = *value;
 }
 
+QString line(const char* key, const QString& value)
+{
+    return QLatin1String(key) + QLatin1Char('=') + value;
+}
+
 } // namespace
 
-EnvelopeSettings EnvelopeSettings::fromLines(const SettingsLines& lines)
+EnvelopeSettings EnvelopeSettings::fromFile(const SettingsFile& file)
 {
     EnvelopeSettings settings;
-    const qsizetype dimensiones = SettingsText::findSection(lines, QStringLiteral("#DIMENSIONES"));
-    takeWhole(settings.altura, lines, dimensiones, 1, 1, EnvelopeGeometry::kMaxAltoMm);
-    takeWhole(settings.anchura, lines, dimensiones, 2, 1, EnvelopeGeometry::kMaxAnchoMm);
-    const qsizetype maquetar = SettingsText::findSection(lines, QStringLiteral("#MAQUETAR"));
-    takeWhole(settings.fuente, lines, maquetar, 1, kMinFuente, kMaxFuente);
-    takeWhole(settings.tipoSobre, lines, maquetar, 2, 0, EnvelopeGeometry::kPersonalizado);
-    const qsizetype posicionado = SettingsText::findSection(lines, QStringLiteral("#POSICIONADO"));
+    takeWhole(settings.altura, file, kDimensiones, 0, 1, EnvelopeGeometry::kMaxAltoMm);
+    takeWhole(settings.anchura, file, kDimensiones, 1, 1, EnvelopeGeometry::kMaxAnchoMm);
+    takeWhole(settings.fuente, file, kMaquetar, 0, kMinFuente, kMaxFuente);
+    takeWhole(settings.tipoSobre, file, kMaquetar, 1, 0, EnvelopeGeometry::kPersonalizado);
     int automatico = 1;
-    takeWhole(automatico, lines, posicionado, 1, 0, 1);
-    takeNumber(settings.izq, lines, posicionado, 2, EnvelopeGeometry::kMaxAnchoMm / 10.0);
-    takeNumber(settings.sup, lines, posicionado, 3, EnvelopeGeometry::kMaxAltoMm / 10.0);
+    takeWhole(automatico, file, kPosicionado, 0, 0, 1);
+    takeNumber(settings.izq, file, kPosicionado, 1, EnvelopeGeometry::kMaxAnchoMm / 10.0);
+    takeNumber(settings.sup, file, kPosicionado, 2, EnvelopeGeometry::kMaxAltoMm / 10.0);
     settings.automatico = automatico == 1;
     // A standard type has its own size whatever the file says.
     if (settings.tipoSobre != EnvelopeGeometry::kPersonalizado) {
@@ -55,23 +56,39 @@ EnvelopeSettings EnvelopeSettings::fromLines(const SettingsLines& lines)
     return settings;
 }
 
-SettingsLines EnvelopeSettings::toLines() const
+QStringList EnvelopeSettings::toLines() const
 {
     return {
-        SettingsText::bare(QStringLiteral("#Dimensiones")),
-        SettingsText::line(QStringLiteral("Altura"), QString::number(altura)),
-        SettingsText::line(QStringLiteral("Anchura"), QString::number(anchura)),
-        SettingsText::bare(QString()),
-        SettingsText::bare(QStringLiteral("#Maquetar")),
-        SettingsText::line(QStringLiteral("Fuente"), QString::number(fuente)),
-        SettingsText::line(QStringLiteral("Sobre"), QString::number(tipoSobre)),
-        SettingsText::bare(QString()),
-        SettingsText::bare(QStringLiteral("#Posicionado")),
-        SettingsText::line(
-            QStringLiteral("Automatico"), automatico ? QStringLiteral("1") : QStringLiteral("0")),
-        SettingsText::line(QStringLiteral("Izq"), SettingsText::fromNumber(izq, 2)),
-        SettingsText::line(QStringLiteral("Sup"), SettingsText::fromNumber(sup, 2)),
+        QStringLiteral("#Dimensiones"),
+        line("Altura", QString::number(altura)),
+        line("Anchura", QString::number(anchura)),
+        QString(),
+        QStringLiteral("#Maquetar"),
+        line("Fuente", QString::number(fuente)),
+        line("Sobre", QString::number(tipoSobre)),
+        QString(),
+        QStringLiteral("#Posicionado"),
+        line("Automatico", automatico ? QStringLiteral("1") : QStringLiteral("0")),
+        line("Izq", SettingsFile::fromNumber(izq, 2)),
+        line("Sup", SettingsFile::fromNumber(sup, 2)),
     };
+}
+
+EnvelopeSettings EnvelopeSettings::read()
+{
+    SettingsFile file;
+    file.load(SettingsFile::programPath(archivo()));
+    return fromFile(file);
+}
+
+bool EnvelopeSettings::write(QString* error) const
+{
+    const QString path = SettingsFile::programPath(archivo());
+    if (SettingsFile::save(path, toLines()))
+        return true;
+    if (error)
+        *error = QStringLiteral("No se pudo guardar el archivo %1").arg(QDir::toNativeSeparators(path));
+    return false;
 }
 
 EnvelopeGeometry EnvelopeSettings::geometry() const

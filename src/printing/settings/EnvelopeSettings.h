@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/SettingsFile.h"
 #include "printing/envelopes/EnvelopeGeometry.h"
-#include "printing/settings/SettingsLines.h"
 
 // The envelope settings kept in "\Sobre.ini": the envelope's type and size, the block's font size and
 // where the block was. Every value read is within the envelope frame's range; a value that is missing,
@@ -23,9 +23,13 @@ struct EnvelopeSettings
 
     // "#Dimensiones" is followed by the height and width, "#Maquetar" by the font and type,
     // "#Posicionado" by the automatic flag and the block's left and top, each line by its position.
-    static EnvelopeSettings fromLines(const SettingsLines& lines);
+    static EnvelopeSettings fromFile(const SettingsFile& file);
     // The twelve lines of the file.
-    SettingsLines toLines() const;
+    QStringList toLines() const;
+    // The program's file; the defaults when it is missing or unreadable.
+    static EnvelopeSettings read();
+    // Replaces the program's file; false, with the reason in Spanish in `error`, when it could not.
+    bool write(QString* error = nullptr) const;
 
     // The envelope these settings describe: a standard type with its own size, the custom type with
     // the size read. The block starts at its automatic place.

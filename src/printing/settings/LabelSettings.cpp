@@ -1,13 +1,22 @@
 #include "printing/settings/LabelSettings.h"
 
+#include <QDir>
+
 namespace {
 
-// The value of the line `offset` lines after the header at `header`, when the file has it.
-std::optional<double> numberAfter(const SettingsLines& lines, qsizetype header, int offset)
+const QString kMargenes = QStringLiteral("#MARGENES");
+const QString kMaquetar = QStringLiteral("#MAQUETAR");
+
+// The number of the section's line `index`, when the file has it.
+std::optional<double> numberAt(const SettingsFile& file, const QString& section, int index)
 {
-    if (header < 0 || header + offset >= lines.size())
-        return std::nullopt;
-    return SettingsText::toNumber(SettingsText::value(lines[header + offset]));
+    const std::optional<QString> text = file.valueAt(section, index);
+    return text ? SettingsFile::toNumber(*text) : std::nullopt;
+}
+
+QString line(const char* key, const QString& value)
+{
+    return QLatin1String(key) + QLatin1Char('=') + value;
 }
 
 void take(double& field, std::optional<double> value, bool (*valid)(double))
@@ -50,35 +59,50 @@ bool LabelSettings::esValido() const
         && segundaValida(segunda) && fuenteValida(fuente);
 }
 
-LabelSettings LabelSettings::fromLines(const SettingsLines& lines)
+LabelSettings LabelSettings::fromFile(const SettingsFile& file)
 {
     LabelSettings settings;
-    const qsizetype margenes = SettingsText::findSection(lines, QStringLiteral("#MARGENES"));
-    take(settings.izquierdo, numberAfter(lines, margenes, 1), izquierdoValido);
-    take(settings.superior, numberAfter(lines, margenes, 2), superiorValido);
-    const qsizetype maquetar = SettingsText::findSection(lines, QStringLiteral("#MAQUETAR"));
-    take(settings.separacion, numberAfter(lines, maquetar, 1), separacionValida);
-    take(settings.segunda, numberAfter(lines, maquetar, 2), segundaValida);
-    if (maquetar >= 0 && maquetar + 3 < lines.size()) {
-        const std::optional<int> fuente = SettingsText::toWhole(SettingsText::value(lines[maquetar + 3]));
+    take(settings.izquierdo, numberAt(file, kMargenes, 0), izquierdoValido);
+    take(settings.superior, numberAt(file, kMargenes, 1), superiorValido);
+    take(settings.separacion, numberAt(file, kMaquetar, 0), separacionValida);
+    take(settings.segunda, numberAt(file, kMaquetar, 1), segundaValida);
+    if (const std::optional<QString> text = file.valueAt(kMaquetar, 2)) {
+        const std::optional<int> fuente = SettingsFile::toWhole(*text);
         if (fuente && fuenteValida(*fuente))
             settings.fuente = *fuente;
     }
     return settings;
 }
 
-SettingsLines LabelSettings::toLines() const
+QStringList LabelSettings::toLines() const
 {
     return {
-        SettingsText::bare(QStringLiteral("#Margenes")),
-        SettingsText::line(QStringLiteral("Izquierdo"), SettingsText::fromNumber(izquierdo, 1)),
-        SettingsText::line(QStringLiteral("Superior"), SettingsText::fromNumber(superior, 1)),
-        SettingsText::bare(QString()),
-        SettingsText::bare(QStringLiteral("#Maquetar")),
-        SettingsText::line(QStringLiteral("Separacion"), SettingsText::fromNumber(separacion, 1)),
-        SettingsText::line(QStringLiteral("Segunda"), SettingsText::fromNumber(segunda, 1)),
-        SettingsText::line(QStringLiteral("Fuente"), QString::number(fuente)),
+        QStringLiteral("#Margenes"),
+        line("Izquierdo", SettingsFile::fromNumber(izquierdo, 1)),
+        line("Superior", SettingsFile::fromNumber(superior, 1)),
+        QString(),
+        QStringLiteral("#Maquetar"),
+        line("Separacion", SettingsFile::fromNumber(separacion, 1)),
+        line("Segunda", SettingsFile::fromNumber(segunda, 1)),
+        line("Fuente", QString::number(fuente)),
     };
+}
+
+LabelSettings LabelSettings::read()
+{
+    SettingsFile file;
+    file.load(SettingsFile::programPath(archivo()));
+    return fromFile(file);
+}
+
+bool LabelSettings::write(QString* error) const
+{
+    const QString path = SettingsFile::programPath(archivo());
+    if (SettingsFile::save(path, toLines()))
+        return true;
+    if (error)
+        *error = QStringLiteral("No se pudo guardar el archivo %1").arg(QDir::toNativeSeparators(path));
+    return false;
 }
 
 LabelSheet LabelSettings::sheet() const
@@ -89,10 +113,10 @@ LabelSheet LabelSettings::sheet() const
 QMap<QString, QString> LabelSettings::toCampos() const
 {
     return {
-        {QStringLiteral("MI"), SettingsText::fromNumber(izquierdo, 1)},
-        {QStringLiteral("MS"), SettingsText::fromNumber(superior, 1)},
-        {QStringLiteral("SE"), SettingsText::fromNumber(separacion, 1)},
-        {QStringLiteral("SC"), SettingsText::fromNumber(segunda, 1)},
+        {QStringLiteral("MI"), SettingsFile::fromNumber(izquierdo, 1)},
+        {QStringLiteral("MS"), SettingsFile::fromNumber(superior, 1)},
+        {QStringLiteral("SE"), SettingsFile::fromNumber(separacion, 1)},
+        {QStringLiteral("SC"), SettingsFile::fromNumber(segunda, 1)},
         {QStringLiteral("LE"), QString::number(fuente)},
     };
 }
@@ -104,12 +128,12 @@ std::optional<LabelSettings> LabelSettings::fromCampos(
         return std::nullopt;
     LabelSettings settings = actual;
     const auto number
-        = [&](const char* key) { return SettingsText::toNumber(campos.value(QLatin1String(key))); };
+        = [&](const char* key) { return SettingsFile::toNumber(campos.value(QLatin1String(key))); };
     take(settings.izquierdo, number("MI"), izquierdoValido);
     take(settings.superior, number("MS"), superiorValido);
     take(settings.separacion, number("SE"), separacionValida);
     take(settings.segunda, number("SC"), segundaValida);
-    const std::optional<int> fuente = SettingsText::toWhole(campos.value(QStringLiteral("LE")));
+    const std::optional<int> fuente = SettingsFile::toWhole(campos.value(QStringLiteral("LE")));
     if (fuente && fuenteValida(*fuente))
         settings.fuente = *fuente;
     return settings;

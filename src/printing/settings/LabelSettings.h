@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/SettingsFile.h"
 #include "printing/labels/LabelSheet.h"
-#include "printing/settings/SettingsLines.h"
 
 #include <QMap>
 
@@ -34,9 +34,13 @@ struct LabelSettings
 
     // "#Margenes" is followed by the left and top margins, "#Maquetar" by the distance, the second
     // column and the font, each line taken by its position whatever its key; sections in any order.
-    static LabelSettings fromLines(const SettingsLines& lines);
+    static LabelSettings fromFile(const SettingsFile& file);
     // The eight lines of the file, measures with one decimal after a decimal comma.
-    SettingsLines toLines() const;
+    QStringList toLines() const;
+    // The program's file; the defaults when it is missing or unreadable.
+    static LabelSettings read();
+    // Replaces the program's file; false, with the reason in Spanish in `error`, when it could not.
+    bool write(QString* error = nullptr) const;
 
     LabelSheet sheet() const;
 

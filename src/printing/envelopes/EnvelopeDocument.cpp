@@ -1,0 +1,41 @@
+#include "printing/envelopes/EnvelopeDocument.h"
+
+#include "platform/db/Recordset.h"
+#include "platform/print/PrintSurface.h"
+#include "printing/AttentionControls.h"
+#include "printing/EnvelopeControls.h"
+#include "printing/envelopes/ImprimeSobres.h"
+
+EnvelopeDocument::EnvelopeDocument(
+    const Recordset& rs, int posicion, const EnvelopeControls& sobre, AttentionControls& atencion)
+    : m_rs(rs)
+    , m_posicion(posicion)
+    , m_sobre(sobre)
+    , m_atencion(atencion)
+{
+}
+
+int EnvelopeDocument::records() const
+{
+    return m_rs.isOpen() ? m_rs.recordCount() : 0;
+}
+
+int EnvelopeDocument::drawPage(PrintSurface& surface, const PreviewPage& page)
+{
+    // A job title names the addressee: the free text goes, without asking for another drawing.
+    m_atencion.vaciaTextoLibreSiCargo();
+    if (ImprimeSobres(surface, m_rs, page.start, m_sobre.trabajo(), m_atencion.eleccion(), true) == 0)
+        return 0;
+    return page.start < records() ? page.start + 1 : 0;
+}
+
+int EnvelopeDocument::pageCount(const QSizeF& /*pageCm*/) const
+{
+    return records();
+}
+
+QPageSize EnvelopeDocument::paper() const
+{
+    const EnvelopeGeometry& sobre = m_sobre.sobre();
+    return PrintSurface::paper(Length::mm(sobre.anchoMm()), Length::mm(sobre.altoMm()));
+}

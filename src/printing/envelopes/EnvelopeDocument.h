@@ -1,0 +1,31 @@
+#pragma once
+
+#include "printing/preview/PreviewDocument.h"
+
+class AttentionControls;
+class EnvelopeControls;
+class Recordset;
+
+// Envelopes as the print preview shows and prints them: each page is one envelope, of the size and
+// with the block's place and font the envelope controls hold, and the attention line of the attention
+// controls. The preview opens on the company at `posicion`; printing all starts from the first.
+class EnvelopeDocument : public PreviewDocument
+{
+public:
+    EnvelopeDocument(
+        const Recordset& rs, int posicion, const EnvelopeControls& sobre, AttentionControls& atencion);
+
+    int drawPage(PrintSurface& surface, const PreviewPage& page) override;
+    int pageCount(const QSizeF& pageCm) const override;
+    int firstStart() const override { return m_posicion; }
+    // The envelope is the sheet.
+    QPageSize paper() const override;
+
+private:
+    int records() const;
+
+    const Recordset& m_rs;
+    int m_posicion;
+    const EnvelopeControls& m_sobre;
+    AttentionControls& m_atencion;
+};
