@@ -6,7 +6,9 @@
 
 namespace {
 
-constexpr size_t kBlockSize = size_t(8) << 20;
+// Blocks grow from small to large, so a few rows take little and a million take few blocks.
+constexpr size_t kFirstBlock = size_t(64) << 10;
+constexpr size_t kLargestBlock = size_t(8) << 20;
 // A shared column stops taking new values past this many; the ones it has stay shared.
 constexpr size_t kMaxShared = 4096;
 
@@ -51,7 +53,9 @@ void RowStore::clear()
 char* RowStore::reserve(size_t bytes)
 {
     if (m_blocks.empty() || m_used + bytes > m_blockSizes.back()) {
-        const size_t size = std::max(kBlockSize, bytes);
+        const size_t next
+            = m_blockSizes.empty() ? kFirstBlock : std::min(m_blockSizes.back() * 2, kLargestBlock);
+        const size_t size = std::max(next, bytes);
         m_blocks.push_back(std::make_unique<char[]>(size));
         m_blockSizes.push_back(size);
         m_used = 0;
