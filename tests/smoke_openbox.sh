@@ -1,0 +1,180 @@
+#!/usr/bin/env bash
+# Runs the real program on a virtual X screen under the openbox window manager, at 1024x768 and
+# 1280x1024: the menu form's outer geometry, then help and the calculator opened by mouse clicks
+# must stand above the menu form in the window manager's stacking order, and stay there when the
+# menu form is clicked; Esc closes the help window.
+# Usage: smoke_openbox.sh <program> <installation folder>
+# SMOKE_SCREENSHOTS=<folder> keeps a screenshot of each screen (needs imagemagick's import).
+set -uo pipefail
+
+program=$1
+installation=$2
+for tool in Xvfb openbox xdotool xprop xwininfo; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "missing $tool: run scripts/setup-debian.sh" >&2
+        exit 1
+    fi
+done
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    local pid
+    for pid in "${pids[@]}"; do
+        kill "$pid" 2>/dev/null
+    done
+    for pid in "${pids[@]}"; do
+        wait "$pid" 2>/dev/null
+    done
+    pids=()
+}
+trap 'cleanup; rm -rf "$work"' EXIT
+
+failures=0
+fail() {
+    echo "FAIL [$size]: $*" >&2
+    failures=$((failures + 1))
+}
+
+# Polls a command for up to $1 seconds.
+wait_for() {
+    local limit=$1
+    shift
+    local end=$((SECONDS + limit))
+    until "$@"; do
+        [ "$SECONDS" -ge "$end" ] && return 1
+        sleep 0.1
+    done
+}
+
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+
+# Top-level client windows, bottom to top, as the window manager stacks them.
+stacking() { xprop -root _NET_CLIENT_LIST_STACKING | sed -n 's/.*# //p' | tr -d ' ' | tr ',' '\n'; }
+
+# The managed window whose title is exactly $1, in hex as the stacking list writes it.
+client_named() {
+    local id hex
+    for id in $(xdotool search --name "^$1\$" 2>/dev/null); do
+        hex=$(printf '0x%x' "$id")
+        if stacking | grep -qx "$hex"; then
+            echo "$hex"
+            return 0
+        fi
+    done
+    return 1
+}
+
+position() { stacking | grep -nx "$1" | cut -d: -f1; }
+
+above_menu() {
+    local menu_at window_at
+    menu_at=$(position "$menu")
+    window_at=$(position "$1")
+    [ -n "$menu_at" ] && [ -n "$window_at" ] && [ "$window_at" -gt "$menu_at" ]
+}
+
+# Outer geometry x y width height: the client's place and size with the frame's extents.
+outer_geometry() {
+    local info x y w h extents
+    info=$(xwininfo -id "$1")
+    x=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
+    y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
+    w=$(sed -n 's/.*Width: *//p' <<<"$info")
+    h=$(sed -n 's/.*Height: *//p' <<<"$info")
+    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ' ')
+    local left=0 right=0 top=0 bottom=0
+    [ -n "$extents" ] && IFS=, read -r left right top bottom <<<"$extents"
+    echo "$((x - left)) $((y - top)) $((w + left + right)) $((h + top + bottom))"
+}
+
+# A click at a point of the menu form's client area.
+click_menu() {
+    local info x y
+    info=$(xwininfo -id "$menu")
+    x=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
+    y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
+    xdotool mousemove --sync $((x + $1)) $((y + $2)) click 1
+}
+
+screenshot() {
+    [ -n "${SMOKE_SCREENSHOTS:-}" ] && import -window root "$SMOKE_SCREENSHOTS/openbox-$size-$1.png"
+}
+
+run_at() {
+    size=$1
+    local expected=$2 help_x=$3 help_y=$4 calc_x=$5 calc_y=$6
+    local width=${size%x*} height=${size#*x}
+    local display_file=$work/display
+    rm -rf "$work/program" "$display_file"
+    cp -r "$installation" "$work/program"
+
+    Xvfb -displayfd 3 -screen 0 "${width}x${height}x24" -nolisten tcp 3>"$display_file" 2>/dev/null &
+    pids+=($!)
+    if ! wait_for 10 test -s "$display_file"; then
+        fail "Xvfb did not start"
+        cleanup
+        return
+    fi
+    export DISPLAY=:$(head -n1 "$display_file")
+    openbox >/dev/null 2>&1 &
+    pids+=($!)
+    if ! wait_for 10 wm_running; then
+        fail "openbox did not start"
+        cleanup
+        return
+    fi
+
+    QT_QPA_PLATFORM=xcb TARVESA_PROGRAM_DIR="$work/program" "$program" >"$work/program.log" 2>&1 &
+    pids+=($!)
+    menu=""
+    if ! wait_for 20 eval 'menu=$(client_named "Tarvesa 2010")'; then
+        fail "the menu form did not appear"
+        cat "$work/program.log" >&2
+        cleanup
+        return
+    fi
+    # Placed once the window manager has framed it.
+    if ! wait_for 5 eval '[ "$(outer_geometry "$menu")" = "$expected" ]'; then
+        fail "menu form's outer geometry is $(outer_geometry "$menu"), expected $expected"
+    fi
+    screenshot menu
+
+    click_menu "$help_x" "$help_y"
+    local help="" calculator=""
+    if ! wait_for 5 eval 'help=$(client_named Ayuda)'; then
+        fail "the help window did not open"
+    fi
+    click_menu "$calc_x" "$calc_y"
+    if ! wait_for 5 eval 'calculator=$(client_named "Calculadora KORVAN")'; then
+        fail "the calculator did not open"
+    fi
+    # Clicking the menu form's background gives it the focus: the two stay above it all the same.
+    click_menu 600 40
+    sleep 0.5
+    screenshot windows
+    [ -n "$help" ] && ! above_menu "$help" && fail "the help window is below the menu form"
+    [ -n "$calculator" ] && ! above_menu "$calculator" && fail "the calculator is below the menu form"
+    echo "$size: menu form $(outer_geometry "$menu"); stacking, bottom to top: $(stacking | tr '\n' ' ')" \
+        "(menu $menu, help ${help:-none}, calculator ${calculator:-none})"
+
+    if [ -n "$help" ]; then
+        local info
+        info=$(xwininfo -id "$help")
+        xdotool mousemove --sync $(($(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info") + 40)) \
+            $(($(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info") + 40)) click 1
+        xdotool key --clearmodifiers Escape
+        if ! wait_for 5 eval '! client_named Ayuda >/dev/null'; then
+            fail "Esc did not close the help window"
+        fi
+    fi
+    cleanup
+}
+
+start=$SECONDS
+# size, the menu form's outer geometry "x y width height", help button and calculator hot spot
+# (points of the form's client area, from the "1024" layout).
+run_at 1024x768 "0 0 1024 768" 892 743 15 746
+run_at 1280x1024 "128 112 1024 800" 892 743 15 746
+echo "smoke_openbox: $failures failure(s) in $((SECONDS - start)) s"
+[ "$failures" -eq 0 ]
