@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs the real program on a virtual X screen under the openbox window manager, at 1024x768 and
 # 1280x1024: the menu form's outer geometry, then help and the calculator opened by mouse clicks
-# must stand above the menu form in the window manager's stacking order, and stay there when the
-# menu form is clicked; Esc closes the help window.
+# must stand above the menu form in the window manager's stacking order without taking the focus,
+# and stay there when the menu form is clicked; Esc closes the help window; Salir ends the program
+# with status 0.
 # Usage: smoke_openbox.sh <program> <installation folder>
 # SMOKE_SCREENSHOTS=<folder> keeps a screenshot of each screen (needs imagemagick's import).
 set -uo pipefail
@@ -103,7 +104,7 @@ screenshot() {
 
 run_at() {
     size=$1
-    local expected=$2 help_x=$3 help_y=$4 calc_x=$5 calc_y=$6
+    local expected=$2 help_x=$3 help_y=$4 calc_x=$5 calc_y=$6 exit_x=$7 exit_y=$8
     local width=${size%x*} height=${size#*x}
     local display_file=$work/display
     rm -rf "$work/program" "$display_file"
@@ -126,7 +127,8 @@ run_at() {
     fi
 
     QT_QPA_PLATFORM=xcb TARVESA_PROGRAM_DIR="$work/program" "$program" >"$work/program.log" 2>&1 &
-    pids+=($!)
+    local program_pid=$!
+    pids+=($program_pid)
     menu=""
     if ! wait_for 20 eval 'menu=$(client_named "Tarvesa 2010")'; then
         fail "the menu form did not appear"
@@ -142,13 +144,17 @@ run_at() {
 
     click_menu "$help_x" "$help_y"
     local help="" calculator=""
-    if ! wait_for 5 eval 'help=$(client_named Ayuda)'; then
+    if ! wait_for 10 eval 'help=$(client_named Ayuda)'; then
         fail "the help window did not open"
     fi
     click_menu "$calc_x" "$calc_y"
-    if ! wait_for 5 eval 'calculator=$(client_named "Calculadora KORVAN")'; then
+    if ! wait_for 10 eval 'calculator=$(client_named "Calculadora KORVAN")'; then
         fail "the calculator did not open"
     fi
+    # Both came up without taking the focus from the menu form.
+    sleep 0.3
+    [ "$(printf '0x%x' "$(xdotool getactivewindow 2>/dev/null || echo 0)")" = "$menu" ] \
+        || fail "opening help and the calculator took the focus from the menu form"
     # Clicking the menu form's background gives it the focus: the two stay above it all the same.
     click_menu 600 40
     sleep 0.5
@@ -168,13 +174,23 @@ run_at() {
             fail "Esc did not close the help window"
         fi
     fi
+
+    # Salir ends the program cleanly, the calculator still open.
+    click_menu "$exit_x" "$exit_y"
+    if wait_for 10 eval '! kill -0 "$program_pid" 2>/dev/null'; then
+        wait "$program_pid"
+        local status=$?
+        [ "$status" -eq 0 ] || fail "the program ended with status $status"
+    else
+        fail "Salir did not end the program"
+    fi
     cleanup
 }
 
 start=$SECONDS
-# size, the menu form's outer geometry "x y width height", help button and calculator hot spot
-# (points of the form's client area, from the "1024" layout).
-run_at 1024x768 "0 0 1024 768" 892 743 15 746
-run_at 1280x1024 "128 112 1024 800" 892 743 15 746
+# size, the menu form's outer geometry "x y width height", then points of the form's client area
+# (from the "1024" layout): help button, calculator hot spot, exit button.
+run_at 1024x768 "0 0 1024 768" 892 743 15 746 983 743
+run_at 1280x1024 "128 112 1024 800" 892 743 15 746 983 743
 echo "smoke_openbox: $failures failure(s) in $((SECONDS - start)) s"
 [ "$failures" -eq 0 ]
