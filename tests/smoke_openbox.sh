@@ -2,8 +2,8 @@
 # Runs the real program on a virtual X screen under the openbox window manager, at 1024x768 and
 # 1280x1024: the menu form's outer geometry, then help and the calculator opened by mouse clicks
 # must stand above the menu form in the window manager's stacking order without taking the focus,
-# and stay there when the menu form is clicked; Esc closes the help window; Salir ends the program
-# with status 0.
+# and stay there when the menu form is clicked; Esc closes the help window; the search form's help
+# stands above the search form; Salir ends the program with status 0.
 # Usage: smoke_openbox.sh <program> <installation folder>
 # SMOKE_SCREENSHOTS=<folder> keeps a screenshot of each screen (needs imagemagick's import).
 set -uo pipefail
@@ -68,12 +68,15 @@ client_named() {
 
 position() { stacking | grep -nx "$1" | cut -d: -f1; }
 
-above_menu() {
-    local menu_at window_at
-    menu_at=$(position "$menu")
-    window_at=$(position "$1")
-    [ -n "$menu_at" ] && [ -n "$window_at" ] && [ "$window_at" -gt "$menu_at" ]
+# Whether window $1 stands above window $2.
+above() {
+    local upper lower
+    upper=$(position "$1")
+    lower=$(position "$2")
+    [ -n "$upper" ] && [ -n "$lower" ] && [ "$upper" -gt "$lower" ]
 }
+
+above_menu() { above "$1" "$menu"; }
 
 # Outer geometry x y width height: the client's place and size with the frame's extents.
 outer_geometry() {
@@ -89,13 +92,24 @@ outer_geometry() {
     echo "$((x - left)) $((y - top)) $((w + left + right)) $((h + top + bottom))"
 }
 
-# A click at a point of the menu form's client area.
-click_menu() {
+# A click at a point of a window's client area.
+click_window() {
     local info x y
-    info=$(xwininfo -id "$menu")
+    info=$(xwininfo -id "$1")
     x=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
     y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
-    xdotool mousemove --sync $((x + $1)) $((y + $2)) click 1
+    xdotool mousemove --sync $((x + $2)) $((y + $3)) click 1
+    # A window manager that froze the pointer to give focus on a click lets it go on the next move,
+    # as a user's hand always makes.
+    xdotool mousemove_relative --sync 1 1
+}
+
+click_menu() { click_window "$menu" "$@"; }
+
+# Esc in the help window, once the window manager has given it the focus.
+escape_help() {
+    xdotool windowactivate --sync "$1" key --clearmodifiers Escape
+    wait_for 5 eval '! client_named Ayuda >/dev/null'
 }
 
 screenshot() {
@@ -104,7 +118,7 @@ screenshot() {
 
 run_at() {
     size=$1
-    local expected=$2 help_x=$3 help_y=$4 calc_x=$5 calc_y=$6 exit_x=$7 exit_y=$8
+    local expected=$2 help_x=$3 help_y=$4 calc_x=$5 calc_y=$6 search_x=$7 search_y=$8 exit_x=$9 exit_y=${10}
     local width=${size%x*} height=${size#*x}
     local display_file=$work/display
     rm -rf "$work/program" "$display_file"
@@ -164,15 +178,27 @@ run_at() {
     echo "$size: menu form $(outer_geometry "$menu"); stacking, bottom to top: $(stacking | tr '\n' ' ')" \
         "(menu $menu, help ${help:-none}, calculator ${calculator:-none})"
 
-    if [ -n "$help" ]; then
-        local info
-        info=$(xwininfo -id "$help")
-        xdotool mousemove --sync $(($(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info") + 40)) \
-            $(($(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info") + 40)) click 1
-        xdotool key --clearmodifiers Escape
-        if ! wait_for 5 eval '! client_named Ayuda >/dev/null'; then
-            fail "Esc did not close the help window"
+    if [ -n "$help" ] && ! escape_help "$help"; then
+        fail "Esc did not close the help window"
+    fi
+
+    # The search form's "?": its help comes above the search form and the menu form.
+    click_menu "$search_x" "$search_y"
+    local search="" search_help=""
+    if wait_for 10 eval 'search=$(client_named Buscar)'; then
+        click_window "$search" 37 376
+        if wait_for 10 eval 'search_help=$(client_named Ayuda)'; then
+            above "$search_help" "$search" || fail "the search form's help is below the search form"
+            above_menu "$search_help" || fail "the search form's help is below the menu form"
+            screenshot search
+            escape_help "$search_help" || fail "Esc did not close the search form's help"
+        else
+            fail "the search form's help did not open"
         fi
+        click_window "$search" 450 367
+        wait_for 5 eval '! client_named Buscar >/dev/null' || fail "Cancelar did not close the search form"
+    else
+        fail "the search form did not open"
     fi
 
     # Salir ends the program cleanly, the calculator still open.
@@ -189,8 +215,8 @@ run_at() {
 
 start=$SECONDS
 # size, the menu form's outer geometry "x y width height", then points of the form's client area
-# (from the "1024" layout): help button, calculator hot spot, exit button.
-run_at 1024x768 "0 0 1024 768" 892 743 15 746 983 743
-run_at 1280x1024 "128 112 1024 800" 892 743 15 746 983 743
+# (from the "1024" layout): help button, calculator hot spot, search button, exit button.
+run_at 1024x768 "0 0 1024 768" 892 743 15 746 571 122 983 743
+run_at 1280x1024 "128 112 1024 800" 892 743 15 746 571 122 983 743
 echo "smoke_openbox: $failures failure(s) in $((SECONDS - start)) s"
 [ "$failures" -eq 0 ]
