@@ -5,6 +5,7 @@
 # and stay there when the menu form is clicked; Esc closes the help window; the search form's help
 # stands above the search form; Salir ends the program with status 0.
 # Usage: smoke_openbox.sh <program> <installation folder>
+# At 1280x1024 it also runs without a window manager: the form's place, and Esc closes help.
 # SMOKE_SCREENSHOTS=<folder> keeps a screenshot of each screen (needs imagemagick's import).
 set -uo pipefail
 
@@ -116,22 +117,82 @@ screenshot() {
     [ -n "${SMOKE_SCREENSHOTS:-}" ] && import -window root "$SMOKE_SCREENSHOTS/openbox-$size-$1.png"
 }
 
+# A fresh copy of the installation and a virtual screen of $1 x $2 pixels in DISPLAY.
+start_display() {
+    local display_file=$work/display
+    rm -rf "$work/program" "$display_file"
+    cp -r "$installation" "$work/program"
+    Xvfb -displayfd 3 -screen 0 "$1x$2x24" -nolisten tcp 3>"$display_file" 2>/dev/null &
+    pids+=($!)
+    if ! wait_for 10 test -s "$display_file"; then
+        fail "Xvfb did not start"
+        return 1
+    fi
+    export DISPLAY=:$(head -n1 "$display_file")
+}
+
+# Salir ends the program with status 0.
+exit_program() {
+    local pid=$1
+    click_menu "$2" "$3"
+    if wait_for 10 eval '! kill -0 "$pid" 2>/dev/null'; then
+        wait "$pid"
+        local status=$?
+        [ "$status" -eq 0 ] || fail "the program ended with status $status"
+    else
+        fail "Salir did not end the program"
+    fi
+}
+
+# The mapped window whose title is exactly $1, where no window manager keeps a list.
+visible_named() {
+    local id
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1)
+    [ -n "$id" ] && printf '0x%x\n' "$id"
+}
+
+# Without a window manager: the program places the menu form itself, and Esc closes help.
+run_without_window_manager() {
+    size=$1
+    local expected=$2 help_x=$3 help_y=$4 exit_x=$5 exit_y=$6
+    if ! start_display "${size%x*}" "${size#*x}"; then
+        cleanup
+        return
+    fi
+    QT_QPA_PLATFORM=xcb TARVESA_PROGRAM_DIR="$work/program" "$program" >"$work/program.log" 2>&1 &
+    local program_pid=$!
+    pids+=($program_pid)
+    menu=""
+    if ! wait_for 20 eval 'menu=$(visible_named "Tarvesa 2010")'; then
+        fail "the menu form did not appear"
+        cleanup
+        return
+    fi
+    if ! wait_for 5 eval '[ "$(outer_geometry "$menu")" = "$expected" ]'; then
+        fail "menu form's outer geometry is $(outer_geometry "$menu"), expected $expected"
+    fi
+    screenshot bare
+    click_menu "$help_x" "$help_y"
+    local help=""
+    if wait_for 10 eval 'help=$(visible_named Ayuda)'; then
+        xdotool windowfocus --sync "$help" key --clearmodifiers Escape
+        wait_for 5 eval '! visible_named Ayuda >/dev/null' || fail "Esc did not close the help window"
+    else
+        fail "the help window did not open"
+    fi
+    echo "$size without a window manager: menu form $(outer_geometry "$menu")"
+    exit_program "$program_pid" "$exit_x" "$exit_y"
+    cleanup
+}
+
 run_at() {
     size=$1
     local expected=$2 help_x=$3 help_y=$4 calc_x=$5 calc_y=$6 search_x=$7 search_y=$8 exit_x=$9 exit_y=${10}
     local width=${size%x*} height=${size#*x}
-    local display_file=$work/display
-    rm -rf "$work/program" "$display_file"
-    cp -r "$installation" "$work/program"
-
-    Xvfb -displayfd 3 -screen 0 "${width}x${height}x24" -nolisten tcp 3>"$display_file" 2>/dev/null &
-    pids+=($!)
-    if ! wait_for 10 test -s "$display_file"; then
-        fail "Xvfb did not start"
+    if ! start_display "$width" "$height"; then
         cleanup
         return
     fi
-    export DISPLAY=:$(head -n1 "$display_file")
     openbox >/dev/null 2>&1 &
     pids+=($!)
     if ! wait_for 10 wm_running; then
@@ -202,14 +263,7 @@ run_at() {
     fi
 
     # Salir ends the program cleanly, the calculator still open.
-    click_menu "$exit_x" "$exit_y"
-    if wait_for 10 eval '! kill -0 "$program_pid" 2>/dev/null'; then
-        wait "$program_pid"
-        local status=$?
-        [ "$status" -eq 0 ] || fail "the program ended with status $status"
-    else
-        fail "Salir did not end the program"
-    fi
+    exit_program "$program_pid" "$exit_x" "$exit_y"
     cleanup
 }
 
@@ -218,5 +272,6 @@ start=$SECONDS
 # (from the "1024" layout): help button, calculator hot spot, search button, exit button.
 run_at 1024x768 "0 0 1024 768" 892 743 15 746 571 122 983 743
 run_at 1280x1024 "128 112 1024 800" 892 743 15 746 571 122 983 743
+run_without_window_manager 1280x1024 "128 112 1024 800" 892 743 983 743
 echo "smoke_openbox: $failures failure(s) in $((SECONDS - start)) s"
 [ "$failures" -eq 0 ]
