@@ -50,6 +50,6 @@ void clsWeb::cierraVentana()
 {
     // Closing deletes it later: forget it now, so the next opening makes a new one.
     if (ventanaAyuda)
-        ventanaAyuda.data()->close();
+        ventanaAyuda->close();
     ventanaAyuda = nullptr;
 }
