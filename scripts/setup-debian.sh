@@ -7,6 +7,8 @@ packages=(
   libsqlite3-dev libxlsxwriter-dev libzip-dev
   fonts-liberation2 fonts-urw-base35
   clang-format poppler-utils sqlite3
+  qt6-translations-l10n
+  xvfb openbox xdotool x11-utils
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QTest>
 #include <QTextBrowser>
 #include <QWindow>
@@ -808,6 +809,27 @@ private Q_SLOTS:
             caras << aceptar->face() << ayuda->face();
         });
         QCOMPARE(caras, QStringList({"RACEPTAR", "AYUDA2", "RACEPTAR", "RAYUDA2", "ACEPTAR", "AYUDA2"}));
+    }
+
+    void elFormularioYSuAyudaSeCentranSobreElMenu()
+    {
+        QPoint centroFormulario, centroAyuda;
+        busca([&](frmBuscar& f) {
+            centroFormulario = f.frameGeometry().center();
+            QTest::mouseClick(control<ImageButton>(f, "imgAyuda"), Qt::LeftButton);
+            const auto ventanas = QApplication::topLevelWidgets();
+            for (QWidget* w : ventanas) {
+                if (auto* a = qobject_cast<frmAyudaGrande*>(w); a && a->isVisible()) {
+                    centroAyuda = a->geometry().center();
+                    a->close();
+                }
+            }
+        });
+        const QPoint centroMenu = gFormMenu->frameGeometry().center();
+        // The menu form does not stand at the middle of the screen, so the two can be told apart.
+        QVERIFY(centroMenu != QGuiApplication::primaryScreen()->geometry().center());
+        QCOMPARE(centroFormulario, centroMenu);
+        QCOMPARE(centroAyuda, centroMenu);
     }
 
     void laAyudaSigueUsableJuntoAlFormulario()

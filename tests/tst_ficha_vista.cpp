@@ -385,8 +385,8 @@ private Q_SLOTS:
         QTest::addColumn<QPoint>("esquina");
         QTest::newRow("centred") << QRect(50, 50, 700, 700) << QPoint(60, 96);
         QTest::newRow("not above the screen") << QRect(50, -200, 700, 600) << QPoint(60, 0);
-        QTest::newRow("not below it") << QRect(50, 500, 700, 600) << QPoint(60, 192);
-        QTest::newRow("not past its right") << QRect(400, 50, 700, 700) << QPoint(121, 96);
+        QTest::newRow("not below it") << QRect(50, 700, 700, 600) << QPoint(60, 1024 - 608);
+        QTest::newRow("not past its right") << QRect(900, 50, 700, 700) << QPoint(1280 - 679, 96);
         QTest::newRow("not left of it") << QRect(-300, 50, 700, 700) << QPoint(0, 96);
     }
 
@@ -397,7 +397,7 @@ private Q_SLOTS:
         QWidget debajo(nullptr, Qt::FramelessWindowHint);
         debajo.setGeometry(ventana);
         debajo.show();
-        QCOMPARE(debajo.screen()->availableGeometry(), QRect(0, 0, 800, 800));
+        QCOMPARE(debajo.screen()->availableGeometry(), QRect(0, 0, 1280, 1024));
         Recordset rs;
         rs.open(kSelect + QStringLiteral(" WHERE empresa <> '' ORDER BY id_emp LIMIT 1"), conn());
         QRect sitio;

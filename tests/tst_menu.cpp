@@ -19,6 +19,7 @@
 #include <QScopeGuard>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 
 namespace {
 
@@ -162,6 +163,53 @@ private Q_SLOTS:
         estadoMuestra(QStringLiteral("EMPRESA") + suffix.mid(1));
     }
 
+    void menuFormStandsWhereItsCodeSays_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<bool>("maximised");
+        QTest::addColumn<QRect>("outer");
+        QTest::newRow("640: larger than the screen, centred") << 640 << false << QRect(-192, -160, 1024, 800);
+        QTest::newRow("800: maximised") << 800 << true << QRect(0, 0, 800, 600);
+        QTest::newRow("1024: maximised") << 1024 << true << QRect(0, 0, 1024, 768);
+        QTest::newRow("1280: bordered, frame included, centred")
+            << 1280 << false << QRect(128, 112, 1024, 800);
+    }
+
+    void menuFormStandsWhereItsCodeSays()
+    {
+        QFETCH(int, width);
+        QFETCH(bool, maximised);
+        QFETCH(QRect, outer);
+        arranca(width);
+        MenuForm* m = menu();
+        QCOMPARE(m->isMaximized(), maximised);
+        QCOMPARE(m->frameGeometry(), outer);
+        QCOMPARE(m->alturaTwips(), Twips::fromPixels(outer.height()));
+        // A fixed border: the user cannot resize it.
+        if (!maximised)
+            QCOMPARE(m->minimumSize(), m->maximumSize());
+    }
+
+    void menuFormCentresOnTheScreensFreeArea_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QRect>("area");
+        QTest::addColumn<QRect>("outer");
+        QTest::newRow("code 6 below a panel") << 6 << QRect(0, 24, 1280, 1000) << QRect(128, 124, 1024, 800);
+        QTest::newRow("code 6 on a second screen")
+            << 6 << QRect(1280, 0, 1600, 1200) << QRect(1568, 200, 1024, 800);
+        QTest::newRow("code 1") << 1 << QRect(0, 0, 640, 480) << QRect(-192, -160, 1024, 800);
+        QTest::newRow("code 3 takes the area") << 3 << QRect(0, 24, 1024, 744) << QRect(0, 24, 1024, 744);
+    }
+
+    void menuFormCentresOnTheScreensFreeArea()
+    {
+        QFETCH(int, code);
+        QFETCH(QRect, area);
+        QFETCH(QRect, outer);
+        QCOMPARE(clsVentanas::exteriorMenu(code, area), outer);
+    }
+
     void buttonsLightUnderThePointerAndRestOverTheBackground()
     {
         arranca(1024);
@@ -170,7 +218,8 @@ private Q_SLOTS:
         QTest::mouseMove(m->boton(2), QPoint(5, 5));
         QCOMPARE(m->boton(2)->face(), QStringLiteral("BOTON_RRANKING_1024"));
         QCOMPARE(m->boton(0)->face(), QStringLiteral("BOTON_EMPRESA_1024"));
-        QTest::mouseMove(m, QPoint(m->width() - 5, m->height() / 2));
+        // A point of the background that also lies on the test platform's own screen.
+        QTest::mouseMove(m, QPoint(m->width() / 2, m->height() / 2));
         QCOMPARE(m->boton(2)->face(), QStringLiteral("BOTON_RANKING_1024"));
         QCOMPARE(m->boton(0)->face(), QStringLiteral("BOTON_REMPRESA_1024"));
         QVERIFY(g_registro.desmarcadas >= 1);
@@ -226,6 +275,41 @@ private Q_SLOTS:
         QCOMPARE(g_registro.vivas, 1);
         QTest::mouseClick(menu()->boton(3), Qt::LeftButton);
         QTRY_VERIFY(ventana.isNull());
+    }
+
+    void helpPressedTwiceStaysOpen()
+    {
+        arranca(1024);
+        auto* ayuda = menu()->findChild<ImageButton*>(QStringLiteral("imgAyuda"));
+        QTest::mouseClick(ayuda, Qt::LeftButton);
+        QTest::mouseClick(ayuda, Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QTest::qWait(20);
+        QPointer<frmAyudaGrande> ventana = gMenu().ayuda().ventana();
+        QVERIFY(ventana);
+        QVERIFY(ventana->isVisible());
+        QVERIFY(ventana->navegador()->source().toLocalFile().endsWith(QStringLiteral("AYUDA/index.html")));
+    }
+
+    void helpCentresOverTheFormAndEscClosesIt()
+    {
+        arranca(1280);
+        QTest::mouseClick(menu()->findChild<ImageButton*>(QStringLiteral("imgAyuda")), Qt::LeftButton);
+        QPointer<frmAyudaGrande> ventana = gMenu().ayuda().ventana();
+        QVERIFY(ventana && ventana->isVisible());
+        QCOMPARE(ventana->geometry().center(), menu()->frameGeometry().center());
+        QTest::keyClick(ventana->navegador(), Qt::Key_Escape);
+        QTRY_VERIFY(ventana.isNull());
+    }
+
+    void anExitThatSkipsTheFormsCloseReleasesTheScreenWhileTheApplicationLives()
+    {
+        arranca(1024);
+        QCOMPARE(g_registro.vivas, 1);
+        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+        QCoreApplication::exec();
+        QCOMPARE(g_registro.vivas, 0);
+        QVERIFY(gFormMenu.isNull());
     }
 
     void rankingPanelLoadsTheChosenSectorsPage_data()

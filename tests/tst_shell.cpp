@@ -14,10 +14,12 @@
 #include "shell/clsWeb.h"
 #include "shell/frmAyudaGrande.h"
 
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
 
@@ -259,6 +261,17 @@ private Q_SLOTS:
         QCOMPARE(DialogService::shown().first().icon, DialogService::Icon::Critical);
         QVERIFY(DialogService::shown().first().text.contains(QStringLiteral("disco lleno")));
         QVERIFY(!BusyPointer::isBusy());
+    }
+
+    void qtsOwnDialogsSpeakSpanish()
+    {
+        QDialogButtonBox botones(QDialogButtonBox::Cancel | QDialogButtonBox::Save | QDialogButtonBox::Yes);
+        const auto texto = [&](QDialogButtonBox::StandardButton boton) {
+            return botones.button(boton)->text().remove(QLatin1Char('&'));
+        };
+        QCOMPARE(texto(QDialogButtonBox::Cancel), QStringLiteral("Cancelar"));
+        QCOMPARE(texto(QDialogButtonBox::Save), QStringLiteral("Guardar"));
+        QCOMPARE(texto(QDialogButtonBox::Yes), QStringLiteral("Sí"));
     }
 
     void busyPointerIsASettingNotAStack()

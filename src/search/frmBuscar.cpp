@@ -19,14 +19,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPointer>
 #include <QScopedValueRollback>
-#include <QScreen>
 #include <QTimer>
 #include <algorithm>
 
@@ -84,6 +82,12 @@ void frmBuscar::Muestra()
     if (form.parentWidget() != gFormMenu.data())
         form.setParent(gFormMenu, form.windowFlags());
     form.setWindowModality(Qt::WindowModal);
+    // Over the menu form, wherever that stands.
+    if (const QWidget* menu = gFormMenu.data()) {
+        QRect centrada(QPoint(), form.size());
+        centrada.moveCenter(menu->frameGeometry().center());
+        form.move(centrada.topLeft());
+    }
 
     std::function<void(frmBuscar&)> paso;
     if (!guiones().isEmpty())
@@ -126,8 +130,6 @@ frmBuscar::frmBuscar()
     setWindowTitle(QStringLiteral("Buscar"));
     setFixedSize(Twips::toPixels(7335), Twips::toPixels(5985));
     setMouseTracking(true);
-    if (const QScreen* pantalla = QGuiApplication::primaryScreen())
-        move(pantalla->geometry().center() - rect().center());
 
     struct Rotulo
     {

@@ -4,9 +4,16 @@
 #include "platform/ui/BusyPointer.h"
 #include "platform/ui/DialogService.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
+
 Aplicacion::Aplicacion(int& argc, char** argv)
     : QApplication(argc, argv)
 {
+    // Qt's catalogue as the system installs it; without it Qt's texts stay in English.
+    if (m_qtEspanol.load(QLocale(QLocale::Spanish, QLocale::Spain), QStringLiteral("qtbase"),
+            QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(&m_qtEspanol);
 }
 
 bool Aplicacion::notify(QObject* receiver, QEvent* event)

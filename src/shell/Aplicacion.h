@@ -1,9 +1,10 @@
 #pragma once
 
 #include <QApplication>
+#include <QTranslator>
 
-// The program's application object: an error that escapes an event handler is said to the user and
-// the program goes on, instead of ending.
+// The program's application object: Qt's own dialogs speak Spanish, and an error that escapes an
+// event handler is said to the user and the program goes on, instead of ending.
 class Aplicacion : public QApplication
 {
     Q_OBJECT
@@ -11,4 +12,7 @@ public:
     Aplicacion(int& argc, char** argv);
 
     bool notify(QObject* receiver, QEvent* event) override;
+
+private:
+    QTranslator m_qtEspanol;
 };

@@ -18,14 +18,13 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPrinter>
 #include <QRadioButton>
-#include <QScreen>
 #include <QTextBrowser>
+#include <QWindow>
 
 namespace {
 
@@ -57,7 +56,6 @@ MenuForm::MenuForm(const QString& nombre, bool conBorde)
         conBorde ? (Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
             | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
                  : (Qt::Window | Qt::FramelessWindowHint))
-    , m_conBorde(conBorde)
     , imgStatus(new QLabel(this))
     , imgAyuda(new ImageButton(this))
     , imgSalir(new ImageButton(this))
@@ -135,6 +133,10 @@ MenuForm::MenuForm(const QString& nombre, bool conBorde)
     flashRanking->setObjectName(QStringLiteral("flashRanking"));
     Twips::place(flashRanking, 240, 4080, 2175, 2535);
     flashRanking->hide();
+
+    // Sized before the window manager first sees it, so it frames a window that cannot be resized.
+    if (!clsVentanas::menuMaximizado(gVentanas().getResolucion()))
+        colocaVentana();
 }
 
 void MenuForm::registraCalculadora(std::function<void()> muestraCalculadora)
@@ -158,12 +160,64 @@ int MenuForm::alturaTwips() const
     return Twips::fromPixels(frameGeometry().height());
 }
 
-void MenuForm::maximiza()
+QMargins MenuForm::margenesMarco() const
 {
-    // Without a window manager the state alone changes nothing: take the screen's space as well.
-    setWindowState(windowState() | Qt::WindowMaximized);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        setGeometry(screen->availableGeometry());
+    const QWindow* ventana = windowHandle();
+    return ventana ? ventana->frameMargins() : QMargins();
+}
+
+void MenuForm::colocaVentana()
+{
+    const int codigo = gVentanas().getResolucion();
+    const QRect exterior = clsVentanas::exteriorMenu(codigo, clsVentanas::areaPantalla());
+    m_colocada = true;
+    m_marco = margenesMarco();
+    if (clsVentanas::menuMaximizado(codigo)) {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        // The area first: without a window manager the state alone changes nothing, and a request
+        // for a geometry after the state would make a window manager drop the state.
+        setGeometry(exterior);
+        setWindowState(windowState() | Qt::WindowMaximized);
+        return;
+    }
+    // Our own placement, whatever the window manager does: the frame counts in the 1024 x 800.
+    setWindowState(windowState() & ~Qt::WindowMaximized);
+    const QRect cliente = exterior.marginsRemoved(m_marco);
+    setFixedSize(cliente.size());
+    setGeometry(cliente);
+}
+
+void MenuForm::ajustaAlMarco()
+{
+    if (!m_colocada)
+        return;
+    const int codigo = gVentanas().getResolucion();
+    if (!clsVentanas::menuMaximizado(codigo)) {
+        // The window manager tells the frame once the window is mapped: place it again by it.
+        if (margenesMarco() != m_marco)
+            colocaVentana();
+    } else if (clsVentanas::pantallaSimulada()) {
+        // The platform maximises to its own screen: a stand-in screen's size wins.
+        const QRect area = clsVentanas::exteriorMenu(codigo, clsVentanas::areaPantalla());
+        if (geometry() != area)
+            setGeometry(area);
+    }
+}
+
+void MenuForm::colocaPie()
+{
+    const bool chica = pequena();
+    Twips::move(imgSalir, chica ? 11100 : 14200, chica ? 8450 : 10810);
+    Twips::move(imgAyuda, chica ? 9900 : 12600, chica ? 8450 : 10810);
+    Twips::move(imgCalc, chica ? 0 : 10, chica ? 8500 : 10950);
+    // A frame narrows the form: the two buttons move together into it, and the hot spot up.
+    const int derecha = qMin(0, width() - imgSalir->geometry().right() - 1);
+    const int abajo
+        = qMin(0, height() - qMax(imgSalir->geometry().bottom(), imgAyuda->geometry().bottom()) - 1);
+    imgSalir->move(imgSalir->pos() + QPoint(derecha, abajo));
+    imgAyuda->move(imgAyuda->pos() + QPoint(derecha, abajo));
+    imgCalc->move(imgCalc->x(), qMin(imgCalc->y(), height() - imgCalc->height()));
 }
 
 void MenuForm::pintaFondo()
@@ -174,14 +228,16 @@ void MenuForm::pintaFondo()
         return !m_fondo.isNull();
     };
     if (codigo == 2) {
-        if (carga("\\fondos\\fondo800.jpg"))
-            maximiza();
-    } else if (codigo == 3) {
-        maximiza();
-        carga("\\fondos\\fondo1024.jpg");
+        if (carga("\\fondos\\fondo800.jpg")) {
+            colocaVentana();
+        } else {
+            // Not maximised without its picture: its size before, centred.
+            QRect centrada(QPoint(), frameGeometry().size());
+            centrada.moveCenter(clsVentanas::areaPantalla().center());
+            move(centrada.topLeft());
+        }
     } else {
-        resize(1024, 800);
-        m_ajustarMarco = m_conBorde;
+        colocaVentana();
         carga("\\fondos\\fondo1024.jpg");
     }
     update();
@@ -198,12 +254,11 @@ void MenuForm::Form_Load()
     imgMenu[0]->showPicture(cara(QString::fromLatin1(kNombresBoton[0]), true));
     for (int i = 1; i < kBotones; ++i)
         imgMenu[i]->showPicture(cara(QString::fromLatin1(kNombresBoton[i]), false));
-    Twips::move(imgSalir, chica ? 11100 : 14200, chica ? 8450 : 10810);
     imgSalir->showPicture(cara(QStringLiteral("SALIR"), false));
-    Twips::move(imgAyuda, chica ? 9900 : 12600, chica ? 8450 : 10810);
     imgAyuda->showPicture(cara(QStringLiteral("AYUDA"), false));
     Twips::move(imgStatus, chica ? 150 : 300, chica ? 3000 : 3900);
-    Twips::move(imgCalc, chica ? 0 : 10, chica ? 8500 : 10950);
+    m_pieColocado = true;
+    colocaPie();
 
     gVentanas().colocaMenu(this);
     imgImprime->setCursor(Pictures::handCursor());
@@ -214,25 +269,48 @@ void MenuForm::Form_Load()
     imgMenu_Click(0);
 }
 
+bool MenuForm::eventFilter(QObject* watched, QEvent* event)
+{
+    // The window is exposed once the window manager has framed and mapped it.
+    if (watched == windowHandle() && event->type() == QEvent::Expose)
+        ajustaAlMarco();
+    return QWidget::eventFilter(watched, event);
+}
+
 void MenuForm::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (!m_ajustarMarco)
-        return;
-    // The bordered window is 1024 x 800 pixels with its frame; the frame is known once shown.
-    m_ajustarMarco = false;
-    const QSize marco = frameGeometry().size() - size();
-    resize(1024 - marco.width(), 800 - marco.height());
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - QPoint(512, 400));
+    if (QWindow* ventana = windowHandle())
+        ventana->installEventFilter(this);
+    ajustaAlMarco();
+}
+
+void MenuForm::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    ajustaAlMarco();
+}
+
+void MenuForm::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    ajustaAlMarco();
+    if (m_pieColocado)
+        colocaPie();
 }
 
 void MenuForm::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.fillRect(rect(), Qt::white);
-    if (!m_fondo.isNull())
-        p.drawPixmap(0, 0, m_fondo);
+    if (m_fondo.isNull())
+        return;
+    p.drawPixmap(0, 0, m_fondo);
+    // A form taller than its picture (no title bar takes the 800's top): the footer carries on.
+    if (height() > m_fondo.height()) {
+        p.drawPixmap(QRect(0, m_fondo.height(), m_fondo.width(), height() - m_fondo.height()), m_fondo,
+            QRect(0, m_fondo.height() - 1, m_fondo.width(), 1));
+    }
 }
 
 void MenuForm::imgMenu_Click(int indice)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMargins>
 #include <QPixmap>
 #include <QWidget>
 #include <functional>
@@ -39,10 +40,18 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void pintaFondo();
-    void maximiza();
+    // Places the window by the resolution code: maximised, or 1024 x 800 with its frame, centred.
+    void colocaVentana();
+    void ajustaAlMarco();
+    QMargins margenesMarco() const;
+    // Help, exit and the calculator hot spot at their places, moved in where a frame cuts the form.
+    void colocaPie();
     void restauraBotones(int excepto);
     QString cara(const QString& boton, bool rollover) const;
     bool pequena() const;
@@ -58,8 +67,9 @@ private:
     void imgImprime_Click();
     void picRanking_Resize();
 
-    bool m_conBorde;
-    bool m_ajustarMarco = false;
+    bool m_colocada = false;
+    bool m_pieColocado = false;
+    QMargins m_marco;
     QPixmap m_fondo;
     ImageButton* imgMenu[kBotones] = {};
     QLabel* imgStatus;

@@ -33,6 +33,42 @@ int clsVentanas::anchoPantalla()
     return screen ? screen->size().width() : 1024;
 }
 
+bool clsVentanas::pantallaSimulada()
+{
+    bool ok = false;
+    return qEnvironmentVariableIntValue("TARVESA_SCREEN_WIDTH", &ok) > 0 && ok;
+}
+
+QRect clsVentanas::areaPantalla()
+{
+    bool ok = false;
+    const int forzado = qEnvironmentVariableIntValue("TARVESA_SCREEN_WIDTH", &ok);
+    if (ok && forzado > 0) {
+        const int alto = forzado == 640 ? 480
+            : forzado == 800            ? 600
+            : forzado == 1024           ? 768
+                                        : forzado * 4 / 5;
+        return QRect(0, 0, forzado, alto);
+    }
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+bool clsVentanas::menuMaximizado(int codigo)
+{
+    return codigo == 2 || codigo == 3;
+}
+
+QRect clsVentanas::exteriorMenu(int codigo, const QRect& area)
+{
+    if (menuMaximizado(codigo))
+        return area;
+    const QSize tamano(1024, 800);
+    return QRect(
+        area.topLeft() + QPoint((area.width() - tamano.width()) / 2, (area.height() - tamano.height()) / 2),
+        tamano);
+}
+
 int clsVentanas::codigoPara(int anchoPixels)
 {
     switch (anchoPixels) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <memory>
 
 class QWidget;
@@ -25,6 +26,14 @@ public:
     // The primary screen's width in pixels (TARVESA_SCREEN_WIDTH stands in for it when set).
     static int anchoPantalla();
     static int codigoPara(int anchoPixels);
+    // The part of the primary screen windows may take; with TARVESA_SCREEN_WIDTH set, a stand-in
+    // screen of that width and its usual height, which wins over the platform's own.
+    static QRect areaPantalla();
+    static bool pantallaSimulada();
+    // The menu form's outer rectangle: the whole area at codes 2 and 3, where it is maximised;
+    // 1024 x 800 pixels centred on the area at every other code, even when larger than the area.
+    static bool menuMaximizado(int codigo);
+    static QRect exteriorMenu(int codigo, const QRect& area);
 
 private:
     int resolucion = 3;

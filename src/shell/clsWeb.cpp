@@ -48,6 +48,8 @@ frmAyudaGrande* clsWeb::ventana() const
 
 void clsWeb::cierraVentana()
 {
+    // Closing deletes it later: forget it now, so the next opening makes a new one.
     if (ventanaAyuda)
         ventanaAyuda->close();
+    ventanaAyuda = nullptr;
 }

@@ -4,10 +4,11 @@
 #include "platform/os/DesktopOpener.h"
 #include "platform/ui/Twips.h"
 #include "resources/Pictures.h"
+#include "shell/clsVentanas.h"
+#include "shell/mdMain.h"
 
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QScreen>
+#include <QKeyEvent>
 #include <QTextBrowser>
 
 frmAyudaGrande::frmAyudaGrande(QWidget* parent)
@@ -32,8 +33,21 @@ frmAyudaGrande::frmAyudaGrande(QWidget* parent)
             DesktopOpener::openWeb(target.toString());
     });
     resize(Twips::toPixels(10920), Twips::toPixels(8160));
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    // Over the menu form, wherever that stands; on the screen before there is one.
+    QRect centrada(QPoint(), size());
+    centrada.moveCenter(
+        gFormMenu ? gFormMenu->frameGeometry().center() : clsVentanas::areaPantalla().center());
+    setGeometry(centrada);
+}
+
+void frmAyudaGrande::keyPressEvent(QKeyEvent* event)
+{
+    // Without a window manager there is no title bar to close it with.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void frmAyudaGrande::navega(const QString& ruta)

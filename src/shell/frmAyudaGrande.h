@@ -4,7 +4,7 @@
 
 class QTextBrowser;
 
-// The help window: a sizable window, kept above the others, whose browser fills it.
+// The help window: a sizable window, kept above the others, whose browser fills it; Esc closes it.
 class frmAyudaGrande : public QWidget
 {
     Q_OBJECT
@@ -19,6 +19,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QTextBrowser* WebBrowser1;

@@ -73,6 +73,16 @@ void Main()
             DialogService::Buttons::Ok, DialogService::Icon::Critical);
     }
 
+    // Whatever way the event loop ends, the screens and the form go while the application lives.
+    static bool conectado = false;
+    if (!conectado) {
+        conectado = true;
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, qApp, [] {
+            liberaGlobales();
+            delete gFormMenu.data();
+        });
+    }
+
     MenuForm* menu = nullptr;
     if (gVentanas().getResolucion() > 3)
         menu = new frmMenuBorde;

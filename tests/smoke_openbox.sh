@@ -1,0 +1,277 @@
+#!/usr/bin/env bash
+# Runs the real program on a virtual X screen under the openbox window manager, at 1024x768 and
+# 1280x1024: the menu form's outer geometry, then help and the calculator opened by mouse clicks
+# must stand above the menu form in the window manager's stacking order without taking the focus,
+# and stay there when the menu form is clicked; Esc closes the help window; the search form's help
+# stands above the search form; Salir ends the program with status 0.
+# Usage: smoke_openbox.sh <program> <installation folder>
+# At 1280x1024 it also runs without a window manager: the form's place, and Esc closes help.
+# SMOKE_SCREENSHOTS=<folder> keeps a screenshot of each screen (needs imagemagick's import).
+set -uo pipefail
+
+program=$1
+installation=$2
+for tool in Xvfb openbox xdotool xprop xwininfo; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "missing $tool: run scripts/setup-debian.sh" >&2
+        exit 1
+    fi
+done
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    local pid
+    for pid in "${pids[@]}"; do
+        kill "$pid" 2>/dev/null
+    done
+    for pid in "${pids[@]}"; do
+        wait "$pid" 2>/dev/null
+    done
+    pids=()
+}
+trap 'cleanup; rm -rf "$work"' EXIT
+
+failures=0
+fail() {
+    echo "FAIL [$size]: $*" >&2
+    failures=$((failures + 1))
+}
+
+# Polls a command for up to $1 seconds.
+wait_for() {
+    local limit=$1
+    shift
+    local end=$((SECONDS + limit))
+    until "$@"; do
+        [ "$SECONDS" -ge "$end" ] && return 1
+        sleep 0.1
+    done
+}
+
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+
+# Top-level client windows, bottom to top, as the window manager stacks them.
+stacking() { xprop -root _NET_CLIENT_LIST_STACKING | sed -n 's/.*# //p' | tr -d ' ' | tr ',' '\n'; }
+
+# The managed window whose title is exactly $1, in hex as the stacking list writes it.
+client_named() {
+    local id hex
+    for id in $(xdotool search --name "^$1\$" 2>/dev/null); do
+        hex=$(printf '0x%x' "$id")
+        if stacking | grep -qx "$hex"; then
+            echo "$hex"
+            return 0
+        fi
+    done
+    return 1
+}
+
+position() { stacking | grep -nx "$1" | cut -d: -f1; }
+
+# Whether window $1 stands above window $2.
+above() {
+    local upper lower
+    upper=$(position "$1")
+    lower=$(position "$2")
+    [ -n "$upper" ] && [ -n "$lower" ] && [ "$upper" -gt "$lower" ]
+}
+
+above_menu() { above "$1" "$menu"; }
+
+# Outer geometry x y width height: the client's place and size with the frame's extents.
+outer_geometry() {
+    local info x y w h extents
+    info=$(xwininfo -id "$1")
+    x=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
+    y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
+    w=$(sed -n 's/.*Width: *//p' <<<"$info")
+    h=$(sed -n 's/.*Height: *//p' <<<"$info")
+    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ' ')
+    local left=0 right=0 top=0 bottom=0
+    [ -n "$extents" ] && IFS=, read -r left right top bottom <<<"$extents"
+    echo "$((x - left)) $((y - top)) $((w + left + right)) $((h + top + bottom))"
+}
+
+# A click at a point of a window's client area.
+click_window() {
+    local info x y
+    info=$(xwininfo -id "$1")
+    x=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
+    y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
+    xdotool mousemove --sync $((x + $2)) $((y + $3)) click 1
+    # A window manager that froze the pointer to give focus on a click lets it go on the next move,
+    # as a user's hand always makes.
+    xdotool mousemove_relative --sync 1 1
+}
+
+click_menu() { click_window "$menu" "$@"; }
+
+# Esc in the help window, once the window manager has given it the focus.
+escape_help() {
+    xdotool windowactivate --sync "$1" key --clearmodifiers Escape
+    wait_for 5 eval '! client_named Ayuda >/dev/null'
+}
+
+screenshot() {
+    [ -n "${SMOKE_SCREENSHOTS:-}" ] && import -window root "$SMOKE_SCREENSHOTS/openbox-$size-$1.png"
+}
+
+# A fresh copy of the installation and a virtual screen of $1 x $2 pixels in DISPLAY.
+start_display() {
+    local display_file=$work/display
+    rm -rf "$work/program" "$display_file"
+    cp -r "$installation" "$work/program"
+    Xvfb -displayfd 3 -screen 0 "$1x$2x24" -nolisten tcp 3>"$display_file" 2>/dev/null &
+    pids+=($!)
+    if ! wait_for 10 test -s "$display_file"; then
+        fail "Xvfb did not start"
+        return 1
+    fi
+    export DISPLAY=:$(head -n1 "$display_file")
+}
+
+# Salir ends the program with status 0.
+exit_program() {
+    local pid=$1
+    click_menu "$2" "$3"
+    if wait_for 10 eval '! kill -0 "$pid" 2>/dev/null'; then
+        wait "$pid"
+        local status=$?
+        [ "$status" -eq 0 ] || fail "the program ended with status $status"
+    else
+        fail "Salir did not end the program"
+    fi
+}
+
+# The mapped window whose title is exactly $1, where no window manager keeps a list.
+visible_named() {
+    local id
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1)
+    [ -n "$id" ] && printf '0x%x\n' "$id"
+}
+
+# Without a window manager: the program places the menu form itself, and Esc closes help.
+run_without_window_manager() {
+    size=$1
+    local expected=$2 help_x=$3 help_y=$4 exit_x=$5 exit_y=$6
+    if ! start_display "${size%x*}" "${size#*x}"; then
+        cleanup
+        return
+    fi
+    QT_QPA_PLATFORM=xcb TARVESA_PROGRAM_DIR="$work/program" "$program" >"$work/program.log" 2>&1 &
+    local program_pid=$!
+    pids+=($program_pid)
+    menu=""
+    if ! wait_for 20 eval 'menu=$(visible_named "Tarvesa 2010")'; then
+        fail "the menu form did not appear"
+        cleanup
+        return
+    fi
+    if ! wait_for 5 eval '[ "$(outer_geometry "$menu")" = "$expected" ]'; then
+        fail "menu form's outer geometry is $(outer_geometry "$menu"), expected $expected"
+    fi
+    screenshot bare
+    click_menu "$help_x" "$help_y"
+    local help=""
+    if wait_for 10 eval 'help=$(visible_named Ayuda)'; then
+        xdotool windowfocus --sync "$help" key --clearmodifiers Escape
+        wait_for 5 eval '! visible_named Ayuda >/dev/null' || fail "Esc did not close the help window"
+    else
+        fail "the help window did not open"
+    fi
+    echo "$size without a window manager: menu form $(outer_geometry "$menu")"
+    exit_program "$program_pid" "$exit_x" "$exit_y"
+    cleanup
+}
+
+run_at() {
+    size=$1
+    local expected=$2 help_x=$3 help_y=$4 calc_x=$5 calc_y=$6 search_x=$7 search_y=$8 exit_x=$9 exit_y=${10}
+    local width=${size%x*} height=${size#*x}
+    if ! start_display "$width" "$height"; then
+        cleanup
+        return
+    fi
+    openbox >/dev/null 2>&1 &
+    pids+=($!)
+    if ! wait_for 10 wm_running; then
+        fail "openbox did not start"
+        cleanup
+        return
+    fi
+
+    QT_QPA_PLATFORM=xcb TARVESA_PROGRAM_DIR="$work/program" "$program" >"$work/program.log" 2>&1 &
+    local program_pid=$!
+    pids+=($program_pid)
+    menu=""
+    if ! wait_for 20 eval 'menu=$(client_named "Tarvesa 2010")'; then
+        fail "the menu form did not appear"
+        cat "$work/program.log" >&2
+        cleanup
+        return
+    fi
+    # Placed once the window manager has framed it.
+    if ! wait_for 5 eval '[ "$(outer_geometry "$menu")" = "$expected" ]'; then
+        fail "menu form's outer geometry is $(outer_geometry "$menu"), expected $expected"
+    fi
+    screenshot menu
+
+    click_menu "$help_x" "$help_y"
+    local help="" calculator=""
+    if ! wait_for 10 eval 'help=$(client_named Ayuda)'; then
+        fail "the help window did not open"
+    fi
+    click_menu "$calc_x" "$calc_y"
+    if ! wait_for 10 eval 'calculator=$(client_named "Calculadora KORVAN")'; then
+        fail "the calculator did not open"
+    fi
+    # Both came up without taking the focus from the menu form.
+    sleep 0.3
+    [ "$(printf '0x%x' "$(xdotool getactivewindow 2>/dev/null || echo 0)")" = "$menu" ] \
+        || fail "opening help and the calculator took the focus from the menu form"
+    # Clicking the menu form's background gives it the focus: the two stay above it all the same.
+    click_menu 600 40
+    sleep 0.5
+    screenshot windows
+    [ -n "$help" ] && ! above_menu "$help" && fail "the help window is below the menu form"
+    [ -n "$calculator" ] && ! above_menu "$calculator" && fail "the calculator is below the menu form"
+    echo "$size: menu form $(outer_geometry "$menu"); stacking, bottom to top: $(stacking | tr '\n' ' ')" \
+        "(menu $menu, help ${help:-none}, calculator ${calculator:-none})"
+
+    if [ -n "$help" ] && ! escape_help "$help"; then
+        fail "Esc did not close the help window"
+    fi
+
+    # The search form's "?": its help comes above the search form and the menu form.
+    click_menu "$search_x" "$search_y"
+    local search="" search_help=""
+    if wait_for 10 eval 'search=$(client_named Buscar)'; then
+        click_window "$search" 37 376
+        if wait_for 10 eval 'search_help=$(client_named Ayuda)'; then
+            above "$search_help" "$search" || fail "the search form's help is below the search form"
+            above_menu "$search_help" || fail "the search form's help is below the menu form"
+            screenshot search
+            escape_help "$search_help" || fail "Esc did not close the search form's help"
+        else
+            fail "the search form's help did not open"
+        fi
+        click_window "$search" 450 367
+        wait_for 5 eval '! client_named Buscar >/dev/null' || fail "Cancelar did not close the search form"
+    else
+        fail "the search form did not open"
+    fi
+
+    # Salir ends the program cleanly, the calculator still open.
+    exit_program "$program_pid" "$exit_x" "$exit_y"
+    cleanup
+}
+
+start=$SECONDS
+# size, the menu form's outer geometry "x y width height", then points of the form's client area
+# (from the "1024" layout): help button, calculator hot spot, search button, exit button.
+run_at 1024x768 "0 0 1024 768" 892 743 15 746 571 122 983 743
+run_at 1280x1024 "128 112 1024 800" 892 743 15 746 571 122 983 743
+run_without_window_manager 1280x1024 "128 112 1024 800" 892 743 983 743
+echo "smoke_openbox: $failures failure(s) in $((SECONDS - start)) s"
+[ "$failures" -eq 0 ]
