@@ -405,6 +405,39 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(DbError, rs.field(0).setValue(QStringLiteral("x")));
     }
 
+    // A result that takes another's place: a failing query leaves the held rows as they were.
+    void replaceKeepsTheRowsWhenTheQueryFails_data()
+    {
+        QTest::addColumn<QString>("sql");
+        QTest::newRow("no such column") << QStringLiteral("SELECT nada FROM tbl_empresas");
+        QTest::newRow("not a query") << QStringLiteral("UPDATE tbl_empresas SET empresa = empresa WHERE 0");
+        QTest::newRow("bad syntax") << QStringLiteral("SELECT empresa FROM");
+    }
+
+    void replaceKeepsTheRowsWhenTheQueryFails()
+    {
+        QFETCH(QString, sql);
+        const QString held
+            = QStringLiteral("SELECT empresa FROM tbl_empresas WHERE id_emp <= 5 ORDER BY id_emp");
+        Recordset rs;
+        rs.open(held, m_conn);
+        rs.setAbsolutePosition(3);
+        const QString third = rs.field(0).toString();
+        QVERIFY_THROWS_EXCEPTION(DbError, rs.replace(sql, m_conn, rs.sizeHint()));
+        QVERIFY(rs.isOpen());
+        QCOMPARE(rs.source(), held);
+        QCOMPARE(rs.recordCount(), 5);
+        QCOMPARE(rs.absolutePosition(), 3);
+        QCOMPARE(rs.field(0).toString(), third);
+
+        const QString other = QStringLiteral("SELECT empresa, poblacion FROM tbl_empresas WHERE id_emp <= 2");
+        rs.replace(other, m_conn, rs.sizeHint());
+        QCOMPARE(rs.source(), other);
+        QCOMPARE(rs.fieldCount(), 2);
+        QCOMPARE(rs.recordCount(), 2);
+        QCOMPARE(rs.absolutePosition(), 1);
+    }
+
     void failedOpenThrowsAndCloses()
     {
         Recordset rs;

@@ -111,11 +111,11 @@ int clsDatosBD::setDatos(const QString& texto)
             && RowOrder::withoutOrderBy(sql) == RowOrder::withoutOrderBy(m_rsDatos->source())
             && m_rsDatos->reorder(sql))
             return m_rsDatos->recordCount();
-        // Query aside: what is shown is only replaced by a result that really arrived.
-        Recordset nuevo;
-        // A sort or an undo brings back much the same rows: size the storage like the present ones.
-        nuevo.open(sql, *m_conexion, m_rsDatos->isOpen() ? m_rsDatos->sizeHint() : Recordset::SizeHint());
-        m_rsDatos->adopt(nuevo);
+        // What is shown stays when the query fails; once its rows arrive they take the place of the
+        // present ones, never beside them. A sort or an undo brings back much the same rows: the
+        // storage is sized like the present ones.
+        m_rsDatos->replace(
+            sql, *m_conexion, m_rsDatos->isOpen() ? m_rsDatos->sizeHint() : Recordset::SizeHint());
         return m_rsDatos->recordCount();
     } catch (const DbError& e) {
         m_sqlActual = actualPrevio;

@@ -76,28 +76,49 @@ void Recordset::clearData()
 
 void Recordset::open(const QString& sql, Connection& connection, SizeHint hint)
 {
-    notify(Event::AboutToReset);
-    m_open = false;
-    clearData();
-    m_source = sql;
-    m_connection = &connection;
+    read(sql, connection, hint, false);
+}
+
+void Recordset::replace(const QString& sql, Connection& connection, SizeHint hint)
+{
+    read(sql, connection, hint, true);
+}
+
+void Recordset::read(const QString& sql, Connection& connection, SizeHint hint, bool keepOnEarlyFailure)
+{
+    const auto startOver = [&] {
+        notify(Event::AboutToReset);
+        m_open = false;
+        clearData();
+        m_source = sql;
+        m_connection = &connection;
+    };
+    if (!keepOnEarlyFailure)
+        startOver();
+
+    // Up to the first row nothing held is touched when the caller keeps it on failure.
+    Statement plain;
+    Statement keyed;
+    std::vector<Column> columns;
+    sqlite3_stmt* stmt = nullptr;
+    int first = 0;
+    int rc = SQLITE_DONE;
+    sqlite3* db = connection.handle();
     try {
         if (!connection.isOpen())
             throw DbError(DbError::NotAllowedWhenClosed,
                 QStringLiteral("No se puede realizar la operación: la conexión está cerrada"));
-        sqlite3* db = connection.handle();
         const QByteArray utf8 = sql.toUtf8();
-        Statement plain;
         if (sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &plain.stmt, nullptr) != SQLITE_OK)
             throw sqliteError(db);
-        const int columns = sqlite3_column_count(plain.stmt);
-        if (columns == 0)
+        const int count = sqlite3_column_count(plain.stmt);
+        if (count == 0)
             throw DbError(DbError::Failed, QStringLiteral("La instrucción no devuelve registros"));
 
         // Updatable when every column comes from one table and the key can be fetched beside them.
         QByteArray table;
         bool singleTable = true;
-        for (int c = 0; c < columns; ++c) {
+        for (int c = 0; c < count; ++c) {
             const char* t = sqlite3_column_table_name(plain.stmt, c);
             if (!t || (c > 0 && table != t)) {
                 singleTable = false;
@@ -105,25 +126,23 @@ void Recordset::open(const QString& sql, Connection& connection, SizeHint hint)
             }
             table = t;
         }
-        Statement keyed;
         if (singleTable) {
             const QByteArray keyedSql = withKeyColumn(sql).toUtf8();
-            if (!keyedSql.isEmpty()
-                && sqlite3_prepare_v2(db, keyedSql.constData(), int(keyedSql.size()), &keyed.stmt, nullptr)
-                    == SQLITE_OK
-                && sqlite3_column_count(keyed.stmt) == columns + 1
-                && qstrcmp(sqlite3_column_table_name(keyed.stmt, 0), table.constData()) == 0) {
-            } else {
+            if (keyedSql.isEmpty()
+                || sqlite3_prepare_v2(db, keyedSql.constData(), int(keyedSql.size()), &keyed.stmt, nullptr)
+                    != SQLITE_OK
+                || sqlite3_column_count(keyed.stmt) != count + 1
+                || qstrcmp(sqlite3_column_table_name(keyed.stmt, 0), table.constData()) != 0) {
                 sqlite3_finalize(keyed.stmt);
                 keyed.stmt = nullptr;
             }
         }
-        sqlite3_stmt* stmt = keyed.stmt ? keyed.stmt : plain.stmt;
-        const int first = keyed.stmt ? 1 : 0;
+        stmt = keyed.stmt ? keyed.stmt : plain.stmt;
+        first = keyed.stmt ? 1 : 0;
 
-        m_columns.resize(size_t(columns));
-        for (int c = 0; c < columns; ++c) {
-            Column& col = m_columns[size_t(c)];
+        columns.resize(size_t(count));
+        for (int c = 0; c < count; ++c) {
+            Column& col = columns[size_t(c)];
             col.name = QString::fromUtf8(sqlite3_column_name(stmt, c + first));
             col.type = typeFromDeclaration(sqlite3_column_decltype(stmt, c + first));
             if (const char* t = sqlite3_column_table_name(stmt, c + first))
@@ -131,14 +150,29 @@ void Recordset::open(const QString& sql, Connection& connection, SizeHint hint)
             if (const char* o = sqlite3_column_origin_name(stmt, c + first))
                 col.origin = o;
         }
+        rc = sqlite3_step(stmt);
+        if (rc != SQLITE_ROW && rc != SQLITE_DONE)
+            throw sqliteError(db);
+    } catch (...) {
+        if (!keepOnEarlyFailure) {
+            clearData();
+            notify(Event::Reset);
+        }
+        throw;
+    }
 
+    // The rows arrive: what was held gives way, so the two never stand in memory together.
+    if (keepOnEarlyFailure)
+        startOver();
+    const int count = int(columns.size());
+    m_columns = std::move(columns);
+    try {
         bool typed = false;
-        m_store.reset(columns, hint.rows);
-        int rc;
-        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        m_store.reset(count, hint.rows);
+        for (; rc == SQLITE_ROW; rc = sqlite3_step(stmt)) {
             if (!typed) {
                 // Expressions have no declared type: take the one of the first row.
-                for (int c = 0; c < columns; ++c) {
+                for (int c = 0; c < count; ++c) {
                     if (sqlite3_column_decltype(stmt, c + first))
                         continue;
                     const int t = sqlite3_column_type(stmt, c + first);
@@ -151,7 +185,7 @@ void Recordset::open(const QString& sql, Connection& connection, SizeHint hint)
             if (first)
                 m_keys.push_back(sqlite3_column_int64(stmt, 0));
             m_store.beginRow();
-            for (int c = first; c < columns + first; ++c) {
+            for (int c = first; c < count + first; ++c) {
                 // A NULL has no text: that tells it from an empty string without asking its type.
                 const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
                 m_store.appendCell(text, text ? sqlite3_column_bytes(stmt, c) : 0);

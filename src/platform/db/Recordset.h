@@ -44,6 +44,10 @@ public:
     // Runs `sql` on `connection` and reads all its rows. Throws DbError; the recordset is then closed.
     void open(const QString& sql, Connection& connection) { open(sql, connection, SizeHint()); }
     void open(const QString& sql, Connection& connection, SizeHint hint);
+    // As open, for a result that takes the place of the one held: a query that fails before its
+    // first row leaves the held rows as they were; past that they are released before the new ones
+    // are read, so the two are never in memory together (a later failure closes the recordset).
+    void replace(const QString& sql, Connection& connection, SizeHint hint);
     void close();
     void requery();
     // Puts the rows already read in the order of `sql`, which differs from the source only in its
@@ -125,6 +129,7 @@ private:
         QByteArray origin;
     };
 
+    void read(const QString& sql, Connection& connection, SizeHint hint, bool keepOnEarlyFailure);
     void requireOpen() const;
     void requireCurrent() const;
     void commitPendingOnMove();
