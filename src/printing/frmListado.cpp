@@ -54,14 +54,14 @@ frmListado::frmListado(QWidget* parent)
             m_lblCampo[size_t(i)] = rotulo;
         }
     }
-    imgAceptar = new ImageButton(this);
-    imgAceptar->setObjectName(QStringLiteral("imgAceptar"));
-    imgCancelar = new ImageButton(this);
-    imgCancelar->setObjectName(QStringLiteral("imgCancelar"));
-    for (ImageButton* boton : {imgAceptar, imgCancelar})
+    m_imgAceptar = new ImageButton(this);
+    m_imgAceptar->setObjectName(QStringLiteral("imgAceptar"));
+    m_imgCancelar = new ImageButton(this);
+    m_imgCancelar->setObjectName(QStringLiteral("imgCancelar"));
+    for (ImageButton* boton : {m_imgAceptar, m_imgCancelar})
         connect(boton, &ImageButton::mouseMoved, boton, &ImageButton::showRollover);
-    connect(imgAceptar, &ImageButton::clicked, this, &frmListado::imgAceptar_Click);
-    connect(imgCancelar, &ImageButton::clicked, this, &frmListado::imgCancelar_Click);
+    connect(m_imgAceptar, &ImageButton::clicked, this, &frmListado::imgAceptar_Click);
+    connect(m_imgCancelar, &ImageButton::clicked, this, &frmListado::imgCancelar_Click);
     Form_Load();
 }
 
@@ -78,12 +78,12 @@ std::optional<FieldChoice> frmListado::eligeCampos(QWidget* parent)
 
 void frmListado::Form_Load()
 {
-    imgCancelar->setPicture(QStringLiteral("CANCELAR"));
-    imgAceptar->setPicture(QStringLiteral("ACEPTAR"));
+    m_imgCancelar->setPicture(QStringLiteral("CANCELAR"));
+    m_imgAceptar->setPicture(QStringLiteral("ACEPTAR"));
     const int top = kAlto - 750;
-    const int cancelLeft = kAncho - (550 + Twips::width(imgCancelar));
-    Twips::move(imgCancelar, cancelLeft, top);
-    Twips::move(imgAceptar, cancelLeft - (300 + Twips::width(imgAceptar)), top);
+    const int cancelLeft = kAncho - (550 + Twips::width(m_imgCancelar));
+    Twips::move(m_imgCancelar, cancelLeft, top);
+    Twips::move(m_imgAceptar, cancelLeft - (300 + Twips::width(m_imgAceptar)), top);
     cargaCampos();
 }
 
@@ -161,8 +161,8 @@ void frmListado::keyPressEvent(QKeyEvent* event)
 
 void frmListado::mouseMoveEvent(QMouseEvent* event)
 {
-    imgCancelar->showNormal();
-    imgAceptar->showNormal();
+    m_imgCancelar->showNormal();
+    m_imgAceptar->showNormal();
     QDialog::mouseMoveEvent(event);
 }
 
