@@ -101,14 +101,14 @@ void FrmFicha::construye()
     const QFont normal = Fonts::font(QStringLiteral("Arial"), 9.75);
     const QFont grande = Fonts::font(QStringLiteral("Arial"), 11.25, true);
     QColor enlace = QApplication::palette().color(QPalette::Highlight);
-    auto titulo = [&](const RecordCardLayout::Diseno& d) {
+    auto titulo = [&](const RecordCardLayout::Placement& d) {
         QLabel* label = nuevaEtiqueta(m_picMovible, QStringLiteral("lblTitulos_%1").arg(d.posicion),
             d.posicion == RecordCardLayout::Empresa ? grande : normal);
         label->setText(QString::fromUtf8(d.titulo));
         Twips::place(label, d.tituloLeft, 0, d.tituloWidth, RecordCardLayout::kAltoTitulo);
         m_lblTitulos[size_t(d.posicion)] = label;
     };
-    for (const RecordCardLayout::Diseno& d : RecordCardLayout::filas()) {
+    for (const RecordCardLayout::Placement& d : RecordCardLayout::filas()) {
         titulo(d);
         const bool esEnlace = d.posicion == RecordCardLayout::Email || d.posicion == RecordCardLayout::Web
             || d.posicion == RecordCardLayout::EmpresaId;
@@ -239,8 +239,8 @@ void FrmFicha::muestraRegistro()
         m_Check1->setChecked(*marca);
         marcaCelda(*marca);
     }
-    for (const RecordCardLayout::Diseno& d : RecordCardLayout::filas()) {
-        const RecordCardLayout::Fila& fila = l.fila(d.posicion);
+    for (const RecordCardLayout::Placement& d : RecordCardLayout::filas()) {
+        const RecordCardLayout::Row& fila = l.fila(d.posicion);
         QLabel* titulo = m_lblTitulos[size_t(d.posicion)];
         QLabel* valor = m_valores[size_t(d.posicion)];
         valor->setText(fila.texto);
@@ -252,7 +252,7 @@ void FrmFicha::muestraRegistro()
             Twips::move(valor, d.valorLeft, fila.top);
         }
     }
-    const RecordCardLayout::Fila& contactos = l.fila(RecordCardLayout::Cargo1);
+    const RecordCardLayout::Row& contactos = l.fila(RecordCardLayout::Cargo1);
     m_lblContactos->setText(contactos.texto);
     m_lblTitulos[RecordCardLayout::Cargo1]->setVisible(contactos.visible);
     m_lblContactos->setVisible(contactos.visible);
@@ -261,7 +261,7 @@ void FrmFicha::muestraRegistro()
             m_lblTitulos[RecordCardLayout::Cargo1], RecordCardLayout::contactos().tituloLeft, contactos.top);
         Twips::move(m_lblContactos, RecordCardLayout::contactos().valorLeft, l.topContactos());
     }
-    const RecordCardLayout::Fila& obs = l.fila(RecordCardLayout::Observaciones);
+    const RecordCardLayout::Row& obs = l.fila(RecordCardLayout::Observaciones);
     m_txtObservaciones->setPlainText(obs.texto);
     Twips::move(
         m_lblTitulos[RecordCardLayout::Observaciones], RecordCardLayout::observaciones().tituloLeft, obs.top);

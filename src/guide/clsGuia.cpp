@@ -2,7 +2,7 @@
 
 #include "card/clsFicha.h"
 #include "core/clsDatosBD.h"
-#include "guide/ExploradorDocumentos.h"
+#include "guide/DocumentExplorer.h"
 #include "guide/GridBinding.h"
 #include "guide/GuideGrid.h"
 #include "guide/GuideLayout.h"
@@ -82,7 +82,7 @@ clsGuia::~clsGuia()
 void clsGuia::creaControles()
 {
     m_pantalla = agrega<PictureBox>(QStringLiteral("guia"));
-    m_explorador = std::make_unique<ExploradorDocumentos>(gFormMenu);
+    m_explorador = std::make_unique<DocumentExplorer>(gFormMenu);
     m_mfgDatos = agrega<FlexGrid>(QStringLiteral("mfgdatos"), m_pantalla);
     m_lblRegistros = agrega<QLabel>(QStringLiteral("registros"));
     m_lblTitulo = agrega<QLabel>(QStringLiteral("titulo"), m_pantalla);

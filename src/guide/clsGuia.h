@@ -10,7 +10,7 @@
 #include <QString>
 #include <memory>
 
-class ExploradorDocumentos;
+class DocumentExplorer;
 class FlexGrid;
 class PictureBox;
 class QLabel;
@@ -90,7 +90,7 @@ private:
     void txtBusqueda_Change();
 
     QPointer<PictureBox> m_pantalla;
-    std::unique_ptr<ExploradorDocumentos> m_explorador;
+    std::unique_ptr<DocumentExplorer> m_explorador;
     std::unique_ptr<GuideToolbar> m_barra;
     std::unique_ptr<SectorMenu> m_sectores;
     QPointer<FlexGrid> m_mfgDatos;

@@ -20,7 +20,7 @@ const QString kFondo = QStringLiteral("FONDO_ORDENAR");
 // The frame's caption sits above its first row: the frame starts that much higher.
 constexpr int kTituloMarco = 8;
 
-struct Opcion
+struct FieldButton
 {
     const char* rotulo;
     int posicion;
@@ -29,7 +29,7 @@ struct Opcion
 };
 
 // In index order; on screen they read row by row: Empresa, Actividad, CIF / Comunidad, ...
-constexpr Opcion kCampos[frmOrden::kOpciones] = {
+constexpr FieldButton kCampos[frmOrden::kOpciones] = {
     {"Empresa", 2, 120, 120},
     {"Actividad", 3, 1440, 120},
     {"Direccion", 8, 120, 1080},

@@ -7,7 +7,7 @@
 #include "platform/ui/PictureCheckBox.h"
 #include "platform/ui/Twips.h"
 #include "platform/ui/WindowBehaviour.h"
-#include "printing/ListadoSettings.h"
+#include "printing/ListingSettings.h"
 #include "resources/Pictures.h"
 
 #include <QKeyEvent>
@@ -37,7 +37,7 @@ frmListado::frmListado(QWidget* parent)
     setFixedSize(Twips::toPixels(kAncho), Twips::toPixels(kAlto));
     setMouseTracking(true);
 
-    const QList<ListadoSettings::Entry>& entradas = ListadoSettings::entries();
+    const QList<ListingSettings::Entry>& entradas = ListingSettings::entries();
     for (int fila = 0; fila < 7; ++fila) {
         for (int columna = 0; columna < 3; ++columna) {
             const int i = kOrden[fila][columna];
@@ -90,8 +90,8 @@ void frmListado::Form_Load()
 void frmListado::cargaCampos()
 {
     // Read as the launcher reads it, so the boxes show what the listing prints.
-    const FieldChoice leidos = ListadoSettings::read(ListadoSettings::path());
-    const QList<ListadoSettings::Entry>& entradas = ListadoSettings::entries();
+    const FieldChoice leidos = ListingSettings::read(ListingSettings::path());
+    const QList<ListingSettings::Entry>& entradas = ListingSettings::entries();
     for (int i = 0; i < entradas.size(); ++i)
         m_chkCampo[size_t(i)]->setChecked(
             ReportFields::isChosen(leidos, QString::fromLatin1(entradas.at(i).fieldKey)));
@@ -100,7 +100,7 @@ void frmListado::cargaCampos()
 FieldChoice frmListado::estado() const
 {
     FieldChoice campos;
-    const QList<ListadoSettings::Entry>& entradas = ListadoSettings::entries();
+    const QList<ListingSettings::Entry>& entradas = ListingSettings::entries();
     for (int i = 0; i < entradas.size(); ++i)
         campos.insert(
             QString::fromLatin1(entradas.at(i).fieldKey), m_chkCampo[size_t(i)]->isChecked() ? 1 : 0);
@@ -124,7 +124,7 @@ FieldChoice& frmListado::getCampos()
 
 bool frmListado::grabaDatos()
 {
-    const bool escrito = ListadoSettings::write(ListadoSettings::path(), estado());
+    const bool escrito = ListingSettings::write(ListingSettings::path(), estado());
     PendingEvents::process();
     return escrito;
 }

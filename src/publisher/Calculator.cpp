@@ -87,18 +87,18 @@ Calculator::Calculator()
     // The "Pts" key starts in the window colour; its first release turns it white like the others.
     colores(m_lblConvert[1], kTecla, QApplication::palette().color(QPalette::Base));
 
-    struct Posicion
+    struct Place
     {
         int left;
         int top;
     };
-    const Posicion digitos[10] = {{120, 2160}, {120, 1800}, {600, 1800}, {1080, 1800}, {120, 1440},
-        {600, 1440}, {1080, 1440}, {120, 1080}, {600, 1080}, {1080, 1080}};
+    const Place digitos[10] = {{120, 2160}, {120, 1800}, {600, 1800}, {1080, 1800}, {120, 1440}, {600, 1440},
+        {1080, 1440}, {120, 1080}, {600, 1080}, {1080, 1080}};
     for (int d = 0; d < 10; ++d) {
         m_lblNumber[d] = tecla(QStringLiteral("lblNumber_%1").arg(d), QString::number(d), digitos[d].left,
             digitos[d].top, d == 0 ? 855 : 375);
     }
-    const Posicion operadores[5] = {{2040, 1800}, {1560, 1440}, {1560, 1800}, {2040, 1440}, {1560, 2160}};
+    const Place operadores[5] = {{2040, 1800}, {1560, 1440}, {1560, 1800}, {2040, 1440}, {1560, 2160}};
     for (int i = 0; i < 5; ++i) {
         m_lblOperator[i] = tecla(QStringLiteral("lblOperator_%1").arg(i),
             QString(QLatin1Char(kOperadores[i])), operadores[i].left, operadores[i].top);

@@ -37,7 +37,7 @@ const QColor kAzul(0, 0, 255);
 const QColor kGranate(147, 51, 51);
 
 // The sizes that differ between the small ("800") layout and the others.
-struct Medidas
+struct Metrics
 {
     double titulo;
     int tituloLeft;
@@ -54,10 +54,10 @@ struct Medidas
     int textoPieTop;
 };
 
-const Medidas kChica {14, 6700, 7.1, 8, 800, 7, 8, 0, 9600, 450, 500, 1000, 2700};
-const Medidas kGrande {18, 9000, 10, 10, 1100, 8, 10, 9, 12600, 550, 700, 1300, 3000};
+const Metrics kChica {14, 6700, 7.1, 8, 800, 7, 8, 0, 9600, 450, 500, 1000, 2700};
+const Metrics kGrande {18, 9000, 10, 10, 1100, 8, 10, 9, 12600, 550, 700, 1300, 3000};
 
-const Medidas& medidas()
+const Metrics& medidas()
 {
     return gVentanas().getResolucion() == 2 ? kChica : kGrande;
 }
@@ -181,7 +181,7 @@ void clsEmpresa::Desmarcar()
 
 void clsEmpresa::pintaPantalla()
 {
-    const Medidas& m = medidas();
+    const Metrics& m = medidas();
     const QString arial = QStringLiteral("Arial");
     const int panelTop = m_pantalla ? Twips::top(m_pantalla) : 0;
     const int panelWidth = m_pantalla ? Twips::width(m_pantalla) : 0;

@@ -30,7 +30,7 @@ const QString kMailPedidos = QStringLiteral("pedidos@korvan.example.es");
 const QString kTelefono = QStringLiteral(" o al teléfono 91 555 23 41");
 const QString kRevistaPdf = QStringLiteral("\\revistas\\Sendavo.pdf");
 
-struct Ficha
+struct PublicationPage
 {
     const char* grande800;
     const char* grande1024;
@@ -38,7 +38,7 @@ struct Ficha
 };
 
 // Indexed by clsPublicaciones::Publicacion.
-const Ficha kFichas[] = {
+const PublicationPage kFichas[] = {
     {"\\images\\ostralin800.jpg", "\\images\\ostralin1024.jpg",
         {"Publicación Anual.",
             "Detallistas, centrales de compra, autoservicios mayoristas y puntos de venta de toda España, "
@@ -332,7 +332,7 @@ void clsPublicaciones::muestraPublicacion(Publicacion publicacion)
 {
     if (m_texto)
         m_texto->setText(descripcion(publicacion));
-    const Ficha& ficha = kFichas[publicacion];
+    const PublicationPage& ficha = kFichas[publicacion];
     cargaImagen(m_revistagrande, QString::fromLatin1(chica() ? ficha.grande800 : ficha.grande1024));
     borde(m_revistagrande, true);
 }

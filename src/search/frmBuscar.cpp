@@ -129,12 +129,12 @@ frmBuscar::frmBuscar()
     if (const QScreen* pantalla = QGuiApplication::primaryScreen())
         move(pantalla->geometry().center() - rect().center());
 
-    struct Rotulo
+    struct Caption
     {
         const char* texto;
         int left, top, width;
     };
-    static const Rotulo rotulos[] = {{"Comunidad:", 1080, 2700, 1335}, {"Provincia:", 1080, 3165, 1095},
+    static const Caption rotulos[] = {{"Comunidad:", 1080, 2700, 1335}, {"Provincia:", 1080, 3165, 1095},
         {"Localidad:", 1080, 3630, 1095}, {"Empresa:", 1080, 1365, 1095}, {"Actividad:", 1080, 4095, 1095},
         {"Sector:", 1080, 2280, 1335}};
     for (size_t i = 0; i < m_Label1.size(); ++i) {
@@ -234,9 +234,9 @@ void frmBuscar::Form_Activate()
         m_txtNombre->setFocus();
 }
 
-CriteriosBusqueda frmBuscar::criterios() const
+SearchCriteria frmBuscar::criterios() const
 {
-    CriteriosBusqueda c;
+    SearchCriteria c;
     c.nombre = m_txtNombre->text();
     c.palabraExacta = m_Check1->isChecked();
     c.sector = m_Combo5->currentText();
@@ -263,7 +263,7 @@ void frmBuscar::rellenaAutonomia()
     if (m_Combo5->currentText().isEmpty())
         m_Combo1->addItems(listaOrdenada(gAutonomias));
     else
-        rellenaLista(m_Combo1, criterios().consultaLista(CriteriosBusqueda::Lista::Autonomia));
+        rellenaLista(m_Combo1, criterios().consultaLista(SearchCriteria::List::Autonomia));
 }
 
 void frmBuscar::rellenaProvincia()
@@ -272,7 +272,7 @@ void frmBuscar::rellenaProvincia()
     m_Combo2->clear();
     m_Combo2->addItem(QString());
     PendingEvents::process();
-    rellenaLista(m_Combo2, criterios().consultaLista(CriteriosBusqueda::Lista::Provincia));
+    rellenaLista(m_Combo2, criterios().consultaLista(SearchCriteria::List::Provincia));
     PendingEvents::process();
 }
 
@@ -281,7 +281,7 @@ void frmBuscar::rellenaPoblacion()
     const BusyPointer::Scope reloj;
     m_Combo3->clear();
     m_Combo3->addItem(QString());
-    rellenaLista(m_Combo3, criterios().consultaLista(CriteriosBusqueda::Lista::Poblacion));
+    rellenaLista(m_Combo3, criterios().consultaLista(SearchCriteria::List::Poblacion));
     PendingEvents::process();
 }
 
@@ -291,7 +291,7 @@ void frmBuscar::rellenaActividad()
     m_Combo4->clear();
     m_Combo4->addItem(QString());
     PendingEvents::process();
-    rellenaLista(m_Combo4, criterios().consultaLista(CriteriosBusqueda::Lista::Actividad));
+    rellenaLista(m_Combo4, criterios().consultaLista(SearchCriteria::List::Actividad));
     PendingEvents::process();
 }
 
@@ -345,7 +345,7 @@ void frmBuscar::imgAceptar_MouseUp()
         return;
     const QScopedValueRollback<bool> aceptando(m_aceptando, true);
     PendingEvents::process();
-    const CriteriosBusqueda c = criterios();
+    const SearchCriteria c = criterios();
     const QString sql = c.sql();
     const QString titulo = c.titulo();
     // Hidden, not closed: the criteria stay for the next search, and the modal showing ends.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "search/CriteriosBusqueda.h"
+#include "search/SearchCriteria.h"
 
 #include <QDialog>
 #include <array>
@@ -30,7 +30,7 @@ public:
     static void encolaGuion(std::function<void(frmBuscar&)> paso);
 
     // The criteria now on the form, as the accept action reads them.
-    CriteriosBusqueda criterios() const;
+    SearchCriteria criterios() const;
 
     void RellenaSector();
     // Accept and cancel, as their buttons and the Enter and Esc keys run them.
