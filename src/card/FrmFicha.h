@@ -81,10 +81,10 @@ private:
     QSet<qint64> m_escritas;
     QSet<qint64> m_escritasEncima;
 
-    QCheckBox* m_Check1 = nullptr;
+    QCheckBox* m_Check1 = nullptr; // the company's selection mark
     PictureBox* m_picFondo = nullptr;
     PictureBox* m_picMovible = nullptr;
-    QScrollBar* m_FlatScrollBar1 = nullptr;
+    QScrollBar* m_FlatScrollBar1 = nullptr; // slides m_picMovible up by 0 to 3800 twips
     std::array<QLabel*, RecordCardLayout::NumCampos> m_lblTitulos {};
     std::array<QLabel*, RecordCardLayout::NumCampos> m_valores {};
     QLabel* m_lblContactos = nullptr;

@@ -40,7 +40,7 @@ protected:
 private:
     void ponCaras(int orden);
 
-    QGroupBox* m_Frame1 = nullptr;
+    QGroupBox* m_Frame1 = nullptr; // "Elija campo por el que ordenar", holding m_optCampo
     std::array<QPushButton*, kOpciones> m_optCampo {};
     QButtonGroup* m_grupo = nullptr;
     std::array<ImageButton*, 2> m_imgOrden {};

@@ -36,7 +36,7 @@ private:
     void Combo2_Click();
     void Combo1_Click();
 
-    QLabel* m_Label2 = nullptr;
+    QLabel* m_Label2 = nullptr; // "A la atención de:"
     QComboBox* m_Combo2 = nullptr; // salutation
     QComboBox* m_Combo1 = nullptr; // job title
     QLineEdit* m_txtAtt = nullptr; // free text

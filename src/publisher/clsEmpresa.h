@@ -42,11 +42,11 @@ private:
     QPointer<QLabel> m_titulo;
     QPointer<QLabel> m_texto;
     QPointer<QLabel> m_textoPie;
-    QPointer<QLabel> m_ultimo1;
-    QPointer<QLabel> m_ultimo2;
+    QPointer<QLabel> m_ultimo1; // the bottom line's words before the web address
+    QPointer<QLabel> m_ultimo2; // its words between the web address and the mail address
     QPointer<ActiveLabel> m_lblWeb;
-    QPointer<ActiveLabel> m_lblMail1;
-    QPointer<ActiveLabel> m_lblMail2;
+    QPointer<ActiveLabel> m_lblMail1; // the mail address on the bottom line
+    QPointer<ActiveLabel> m_lblMail2; // the contact person's mail address, beside m_lblPersona
     QPointer<QLabel> m_lblPersona;
     QPointer<QLabel> m_lblBienvenidos;
 };

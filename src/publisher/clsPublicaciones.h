@@ -51,7 +51,7 @@ private:
     QPointer<QLabel> m_llibro;
     QPointer<QLabel> m_revistagrande;
     QPointer<QLabel> m_titulo;
-    QPointer<QLabel> m_titulo2;
+    QPointer<QLabel> m_titulo2; // the contact line's telephone, after m_lblMail
     QPointer<ActiveLabel> m_lblRevistaPDF;
     QPointer<ActiveLabel> m_lblTamberloPDF;
     QPointer<QLabel> m_lblBienvenidos;

@@ -65,15 +65,15 @@ private:
     void Combo2_Click();
     void Combo3_Click();
 
-    std::array<QLabel*, 6> m_Label1 {};
+    std::array<QLabel*, 6> m_Label1 {}; // captions: region, province, town, company, activity, sector
     QLineEdit* m_txtNombre = nullptr;
-    QCheckBox* m_Check1 = nullptr;
-    QComboBox* m_Combo1 = nullptr;
-    QComboBox* m_Combo2 = nullptr;
-    QComboBox* m_Combo3 = nullptr;
-    QComboBox* m_Combo4 = nullptr;
-    QComboBox* m_Combo5 = nullptr;
-    QCheckBox* m_Check2 = nullptr;
+    QCheckBox* m_Check1 = nullptr; // "Buscar palabra exacta"
+    QComboBox* m_Combo1 = nullptr; // regions
+    QComboBox* m_Combo2 = nullptr; // provinces
+    QComboBox* m_Combo3 = nullptr; // towns
+    QComboBox* m_Combo4 = nullptr; // activities
+    QComboBox* m_Combo5 = nullptr; // sectors
+    QCheckBox* m_Check2 = nullptr; // "Sólo seleccionadas"
     ImageButton* m_imgAyuda = nullptr;
     ImageButton* m_imgAceptar = nullptr;
     ImageButton* m_imgCancelar = nullptr;
