@@ -225,7 +225,7 @@ void measureGuide(int companies, const QString& folder)
     report(companies, "guide: all companies again, marks painted",
         median(runs,
             [&] {
-                guia->muestraDatos(1);
+                guia->muestraDatos(clsGuia::kTodas);
                 QApplication::processEvents();
                 grid()->repaint();
             }),

@@ -387,7 +387,7 @@ void clsGuia::muestraDatos(int tipo)
 {
     m_tipoGuia = tipo;
     // Only "all companies" has a query of its own.
-    if (tipo != 1)
+    if (tipo != kTodas)
         return;
     setDatosGrid(GuideQueries::allCompaniesSql(), GuideQueries::allCompaniesCaption());
 }
@@ -418,7 +418,7 @@ int clsGuia::setDatosGrid(const QString& sql, const QString& titulo)
     m_tituloGuia = titulo;
     m_titulos.remember(sql, titulo);
     if (n != 0)
-        setTipo(1);
+        setTipo(kTodas);
     PendingEvents::process();
     if (m_mfgDatos) {
         if (GuideQueries::fillsByCopy(n))

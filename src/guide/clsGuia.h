@@ -30,6 +30,8 @@ public:
     // What setDatosGrid returns for a query that failed (already said to the user): not a count,
     // so the navigation neither undoes nor takes it for an empty result.
     static constexpr int kConsultaFallida = Pantalla::kConsultaFallida;
+    // The guide's type while it shows every company (muestraDatos, getTipo).
+    static constexpr int kTodas = 1;
 
     clsGuia();
     ~clsGuia() override;
