@@ -232,7 +232,7 @@ void measureGuide(int companies, const QString& folder)
     reportAgainstFloor(companies, "guide: from the menu, all companies marked", fromMenu, shownSql());
     auto* guia = dynamic_cast<clsGuia*>(gMenu().pantalla());
     const double again = median(runs, [&] {
-        guia->muestraDatos(1);
+        guia->muestraDatos(clsGuia::kTodas);
         QApplication::processEvents();
         grid()->repaint();
     });
@@ -250,7 +250,7 @@ void measureGuide(int companies, const QString& folder)
         grid()->repaint();
         filterTimes.push_back(t.nsecsElapsed() / 1e6);
         filtered = shownSql();
-        guia->muestraDatos(1);
+        guia->muestraDatos(clsGuia::kTodas);
         QApplication::processEvents();
     }
     std::sort(filterTimes.begin(), filterTimes.end());

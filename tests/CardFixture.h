@@ -72,7 +72,7 @@ template<class T> T* hijo(QWidget* ficha, const QString& nombre)
 
 inline QLabel* valor(QWidget* ficha, int posicion)
 {
-    for (const L::Diseno& d : L::filas()) {
+    for (const L::Placement& d : L::filas()) {
         if (d.posicion == posicion)
             return hijo<QLabel>(ficha, QString::fromLatin1(d.valor));
     }
@@ -143,8 +143,8 @@ inline std::unique_ptr<FrmFicha> abre(Recordset& rs, qint64 id)
 // Every row of the card stands where the layout puts it and shows what the layout says.
 inline void comparaConDiseno(QWidget* ficha, const L& l)
 {
-    for (const L::Diseno& d : L::filas()) {
-        const L::Fila& f = l.fila(d.posicion);
+    for (const L::Placement& d : L::filas()) {
+        const L::Row& f = l.fila(d.posicion);
         QLabel* v = valor(ficha, d.posicion);
         QLabel* t = titulo(ficha, d.posicion);
         QVERIFY(v && t);

@@ -7,7 +7,7 @@
 #include "platform/ui/DialogService.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/ImageButton.h"
-#include "search/CriteriosBusqueda.h"
+#include "search/SearchCriteria.h"
 #include "search/frmBuscar.h"
 #include "shell/Pantalla.h"
 #include "shell/clsMenu.h"
@@ -30,7 +30,7 @@
 
 namespace {
 
-using Lista = CriteriosBusqueda::Lista;
+using List = SearchCriteria::List;
 
 const QString kSelect = QStringLiteral(
     "SELECT seleccionada, sector, empresa, actividad, cif, autonomia, provincia, poblacion, domicilio, cp, "
@@ -356,7 +356,7 @@ private Q_SLOTS:
         QFETCH(bool, seleccionadas);
         QFETCH(QString, condiciones);
         QFETCH(QString, titulo);
-        CriteriosBusqueda c;
+        SearchCriteria c;
         c.nombre = nombre;
         c.palabraExacta = exacta;
         c.sector = listas[0];
@@ -379,22 +379,21 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("elegidas"); // sector, region, province, town, activity
         QTest::addColumn<QString>("sql");
         const QStringList ninguna(5);
-        QTest::newRow("regions without a sector come from start-up")
-            << int(Lista::Autonomia) << ninguna << "";
+        QTest::newRow("regions without a sector come from start-up") << int(List::Autonomia) << ninguna << "";
         QTest::newRow("regions of a sector")
-            << int(Lista::Autonomia) << QStringList {"HOTELES", "", "", "", ""}
+            << int(List::Autonomia) << QStringList {"HOTELES", "", "", "", ""}
             << "SELECT DISTINCT(autonomia) FROM tbl_empresas WHERE sector='HOTELES' ORDER BY 1";
         QTest::newRow("every province")
-            << int(Lista::Provincia) << ninguna << "SELECT distinct(provincia) FROM tbl_empresas ORDER BY 1";
+            << int(List::Provincia) << ninguna << "SELECT distinct(provincia) FROM tbl_empresas ORDER BY 1";
         QTest::newRow("towns of a province alone: two blanks after WHERE")
-            << int(Lista::Poblacion) << QStringList {"", "", "Málaga", "", ""}
+            << int(List::Poblacion) << QStringList {"", "", "Málaga", "", ""}
             << "SELECT distinct(poblacion) FROM tbl_empresas WHERE  Provincia='Málaga' ORDER BY 1";
         QTest::newRow("provinces ignore the lists below them")
-            << int(Lista::Provincia) << QStringList {"VENDING", "Cataluña", "Girona", "Roses", "Bar"}
+            << int(List::Provincia) << QStringList {"VENDING", "Cataluña", "Girona", "Roses", "Bar"}
             << "SELECT distinct(provincia) FROM tbl_empresas WHERE  Sector='VENDING' AND "
                "Autonomia='Cataluña' ORDER BY 1";
         QTest::newRow("activities of a town with an apostrophe")
-            << int(Lista::Actividad)
+            << int(List::Actividad)
             << QStringList {"HOTELES", "Cataluña", "Barcelona", "L'Hospitalet de Llobregat", ""}
             << "SELECT distinct(actividad) FROM tbl_empresas WHERE  Sector='HOTELES' AND "
                "Autonomia='Cataluña' AND "
@@ -406,13 +405,13 @@ private Q_SLOTS:
         QFETCH(int, lista);
         QFETCH(QStringList, elegidas);
         QFETCH(QString, sql);
-        CriteriosBusqueda c;
+        SearchCriteria c;
         c.sector = elegidas[0];
         c.autonomia = elegidas[1];
         c.provincia = elegidas[2];
         c.poblacion = elegidas[3];
         c.actividad = elegidas[4];
-        QCOMPARE(c.consultaLista(Lista(lista)), sql);
+        QCOMPARE(c.consultaLista(List(lista)), sql);
     }
 
     // The form.
@@ -780,7 +779,7 @@ private Q_SLOTS:
             QTest::mouseClick(control<ImageButton>(f, "imgCancelar"), Qt::MiddleButton);
         });
         QVERIFY(g_guia.pedidas.isEmpty());
-        CriteriosBusqueda vuelta;
+        SearchCriteria vuelta;
         bool activa = false;
         busca([&](frmBuscar& f) {
             vuelta = f.criterios();

@@ -159,7 +159,7 @@ private Q_SLOTS:
         const QString texto = normaliza(crudo);
 
         QStringList esperado;
-        for (const L::Diseno& d : L::filas()) {
+        for (const L::Placement& d : L::filas()) {
             QLabel* v = valor(ficha.get(), d.posicion);
             if (v->isHidden() || d.posicion == L::EmpresaId)
                 continue;

@@ -92,7 +92,7 @@ private Q_SLOTS:
         QFETCH(int, observaciones);
         const L l = L::calcula(registro(campos), QStringLiteral("(SEDE)"));
         Tops visibles;
-        for (const L::Diseno& d : L::filas()) {
+        for (const L::Placement& d : L::filas()) {
             if (l.fila(d.posicion).visible)
                 visibles.insert(d.posicion, l.fila(d.posicion).top);
         }

@@ -186,7 +186,7 @@ private Q_SLOTS:
         DialogService::clearShown();
         QVERIFY(TestInstallation::showGuide(1024));
         gConexion().execute(QStringLiteral("UPDATE tbl_empresas SET seleccionada = 0"));
-        guia()->muestraDatos(1);
+        guia()->muestraDatos(clsGuia::kTodas);
     }
 
     void cleanupTestCase()
@@ -342,7 +342,7 @@ private Q_SLOTS:
     void theMenuShowsAllCompanies()
     {
         QCOMPARE(guia()->getTitulo(), QStringLiteral("Sector: Todos"));
-        QCOMPARE(guia()->getTipo(), 1);
+        QCOMPARE(guia()->getTipo(), clsGuia::kTodas);
         QCOMPARE(guia()->getSector(), GuideQueries::kNoSector);
         QCOMPARE(guideGrid()->rows() - 1,
             TestInstallation::count(QStringLiteral("SELECT count(*) FROM tbl_empresas")));
@@ -363,7 +363,7 @@ private Q_SLOTS:
     void marksFollowTheDatabaseAfterSortAndUndo()
     {
         const QSet<QString> marcadas = marca({1, 17, 2500, 3499});
-        guia()->muestraDatos(1);
+        guia()->muestraDatos(clsGuia::kTodas);
         QString fallo;
         QVERIFY2(marksFollow(marcadas, &fallo), qPrintable(fallo));
         sortBy(3);
@@ -550,7 +550,7 @@ private Q_SLOTS:
         QCOMPARE(marker(filas), GuideGrid::markedColor().rgb());
         QCOMPARE(marker(filas - 1), GuideGrid::unmarkedColor().rgb());
         QCOMPARE(marker(empresas), GuideGrid::markedColor().rgb());
-        guia()->muestraDatos(1);
+        guia()->muestraDatos(clsGuia::kTodas);
         QVERIFY(guia()->deshacer());
         QCOMPARE(registros(), QStringLiteral("Empresas: %1").arg(filas));
         QCOMPARE(guia()->getTitulo(), QStringLiteral("Muchas"));

@@ -1,4 +1,4 @@
-#include "guide/ExploradorDocumentos.h"
+#include "guide/DocumentExplorer.h"
 #include "guide/GuideQueries.h"
 #include "guide/clsGuia.h"
 #include "platform/db/Connection.h"
@@ -410,8 +410,8 @@ private Q_SLOTS:
         QFETCH(QString, nombre);
         QFETCH(QString, texto);
         QFETCH(QString, imagen);
-        QCOMPARE(ExploradorDocumentos::textoVisible(nombre), texto);
-        QCOMPARE(ExploradorDocumentos::imagen(nombre), imagen);
+        QCOMPARE(DocumentExplorer::textoVisible(nombre), texto);
+        QCOMPARE(DocumentExplorer::imagen(nombre), imagen);
     }
 
     void launchersSayWhyTheyCannotOpen()

@@ -6,8 +6,8 @@
 #include "platform/ui/DialogService.h"
 #include "platform/ui/PictureCheckBox.h"
 #include "printing/CompanyReport.h"
-#include "printing/ListadoSettings.h"
 #include "printing/ListingDocument.h"
+#include "printing/ListingSettings.h"
 #include "printing/clsListado.h"
 #include "printing/frmListado.h"
 #include "printing/preview/frmVPreliminar.h"
@@ -73,16 +73,16 @@ FieldChoice eleccion(const Keys& marcadas)
 
 QByteArray leeArchivo()
 {
-    QFile file(ListadoSettings::path());
+    QFile file(ListingSettings::path());
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void escribeArchivo(const Bytes& bytes)
 {
-    QFile::remove(ListadoSettings::path());
+    QFile::remove(ListingSettings::path());
     if (!bytes)
         return;
-    QFile file(ListadoSettings::path());
+    QFile file(ListingSettings::path());
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(*bytes);
 }
@@ -134,13 +134,13 @@ private Q_SLOTS:
     void writtenFile()
     {
         // The whole file for the default fields, byte for byte.
-        QCOMPARE(ListadoSettings::lines(ReportFields::defaultChoice()).size(), 22);
+        QCOMPARE(ListingSettings::lines(ReportFields::defaultChoice()).size(), 22);
         QByteArray esperado(
             "#Campos\r\nSector=1\r\nNombre=1\r\nActividad=1\r\nDireccion=0\r\nLocalidad=1\r\n"
             "Provincia=1\r\nCP=1\r\nAutonomia=0\r\nTelefono=0\r\nE-Mail=0\r\nWeb=0\r\nFax=0\r\n"
             "CIF=0\r\nCARGO_1=0\r\nCONTACTO_1=0\r\nCARGO_2=0\r\nCONTACTO_2=0\r\nSUPERFICIE=0\r\n"
             "VEHICULOS=0\r\nEMPLEADOS=0\r\nOBSERVACIONES=0\r\n");
-        QVERIFY(ListadoSettings::write(ListadoSettings::path(), ReportFields::defaultChoice()));
+        QVERIFY(ListingSettings::write(ListingSettings::path(), ReportFields::defaultChoice()));
         QCOMPARE(leeArchivo(), esperado);
         QCOMPARE(canonico(kPorDefecto), esperado);
     }
@@ -194,7 +194,7 @@ private Q_SLOTS:
         const FieldChoice esperada = eleccion(marcadas);
 
         // The launcher reads the file by key and leaves it alone.
-        QCOMPARE(ListadoSettings::read(ListadoSettings::path()), esperada);
+        QCOMPARE(ListingSettings::read(ListingSettings::path()), esperada);
         FieldChoice delInforme;
         DialogService::queueForm(
             [&delInforme](QDialog& dialog) { delInforme = informe(dialog).fieldChoice(); });
@@ -202,7 +202,7 @@ private Q_SLOTS:
         rs.open(GuideQueries::allCompaniesSql(), m_conn);
         QVERIFY(clsListado().Muestra(&rs, GuideQueries::allCompaniesCaption()));
         QCOMPARE(delInforme, esperada);
-        QCOMPARE(QFile::exists(ListadoSettings::path()), archivo.has_value());
+        QCOMPARE(QFile::exists(ListingSettings::path()), archivo.has_value());
         if (archivo)
             QCOMPARE(leeArchivo(), *archivo);
 
@@ -217,7 +217,7 @@ private Q_SLOTS:
             QTest::keyClick(&form, Qt::Key_Escape);
             QVERIFY(!form.isVisible());
             QVERIFY(campos.isEmpty());
-            QCOMPARE(QFile::exists(ListadoSettings::path()), archivo.has_value());
+            QCOMPARE(QFile::exists(ListingSettings::path()), archivo.has_value());
             if (archivo)
                 QCOMPARE(leeArchivo(), *archivo);
         }
@@ -231,7 +231,7 @@ private Q_SLOTS:
         QCOMPARE(form.result(), int(QDialog::Accepted));
         QCOMPARE(campos, esperada);
         QCOMPARE(leeArchivo(), canonico(marcadas));
-        QCOMPARE(ListadoSettings::read(ListadoSettings::path()), esperada);
+        QCOMPARE(ListingSettings::read(ListingSettings::path()), esperada);
     }
 
     void keysAndChoiceThroughTheDialogService()

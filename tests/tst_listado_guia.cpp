@@ -8,8 +8,8 @@
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/ImageButton.h"
 #include "platform/ui/PictureCheckBox.h"
-#include "printing/ListadoSettings.h"
 #include "printing/ListingDocument.h"
+#include "printing/ListingSettings.h"
 #include "printing/frmListado.h"
 #include "printing/preview/PreviewPageWidget.h"
 #include "printing/preview/frmVPreliminar.h"
@@ -170,7 +170,7 @@ void escribeCampos(const QStringList& claves)
     FieldChoice campos;
     for (const ReportField& field : ReportFields::all())
         campos.insert(QString::fromLatin1(field.key), claves.contains(QLatin1String(field.key)) ? 1 : 0);
-    QVERIFY(ListadoSettings::write(ListadoSettings::path(), campos));
+    QVERIFY(ListingSettings::write(ListingSettings::path(), campos));
 }
 
 } // namespace
@@ -234,7 +234,7 @@ private Q_SLOTS:
         PrinterCheck::setOverride(true);
         Printers::setPdfOutput(m_pdf);
         QFile::remove(m_pdf);
-        QFile::remove(ListadoSettings::path());
+        QFile::remove(ListingSettings::path());
         QVERIFY(TestInstallation::startProgram(1024));
         gMenu().Muestra(1);
         QVERIFY(guia());
@@ -394,7 +394,7 @@ private Q_SLOTS:
             });
             suelta(boton(vista, "cmdConf"));
             QCOMPARE(vista.paginacion().pagina(), 2);
-            QVERIFY(!QFileInfo::exists(ListadoSettings::path()));
+            QVERIFY(!QFileInfo::exists(ListingSettings::path()));
 
             // Accepted: the chooser opens on the fields shown; Direccion and Telefono in, Actividad out.
             DialogService::queueForm([](QDialog& dialog) {
@@ -409,7 +409,7 @@ private Q_SLOTS:
             QVERIFY(!boton(vista, "cmdAnterior")->isEnabled());
             QCOMPARE(encabezados(vista.picTexto()->page()),
                 QStringList({"Sector", "Nombre Empresa", "Provincia", "Localidad", "Dirección", "C.P."}));
-            QCOMPARE(ListadoSettings::read(ListadoSettings::path()).value(QStringLiteral("TELEFONO")), 1);
+            QCOMPARE(ListingSettings::read(ListingSettings::path()).value(QStringLiteral("TELEFONO")), 1);
         });
         QCOMPARE(DialogService::formsShown(), QStringList({"frmVPreliminar", "frmListado", "frmListado"}));
         // The telephone no longer fits across the page, and that is said.

@@ -69,52 +69,52 @@ void FrmFicha::construye()
     WindowBehaviour::makeDraggable(this);
 
     const QColor fondo = bgrColor(kFondo);
-    Check1 = new QCheckBox(QStringLiteral("Seleccionada"), this);
-    Check1->setObjectName(QStringLiteral("Check1"));
-    Check1->setFont(Fonts::font(QStringLiteral("MS Sans Serif"), 9.75));
+    m_Check1 = new QCheckBox(QStringLiteral("Seleccionada"), this);
+    m_Check1->setObjectName(QStringLiteral("Check1"));
+    m_Check1->setFont(Fonts::font(QStringLiteral("MS Sans Serif"), 9.75));
     // Left unfilled: the card's page, of the same colour, shows through.
-    Twips::place(Check1, 225, 1350, 3165, 615);
-    connect(Check1, &QCheckBox::clicked, this, &FrmFicha::Check1_Click);
+    Twips::place(m_Check1, 225, 1350, 3165, 615);
+    connect(m_Check1, &QCheckBox::clicked, this, &FrmFicha::Check1_Click);
 
-    picFondo = new PictureBox(this);
-    picFondo->setObjectName(QStringLiteral("picFondo"));
-    picFondo->setBackColor(fondo);
-    picFondo->setBorderStyle(0);
-    Twips::place(picFondo, 0, 2250, 10050, 5385);
+    m_picFondo = new PictureBox(this);
+    m_picFondo->setObjectName(QStringLiteral("picFondo"));
+    m_picFondo->setBackColor(fondo);
+    m_picFondo->setBorderStyle(0);
+    Twips::place(m_picFondo, 0, 2250, 10050, 5385);
 
-    picMovible = new PictureBox(picFondo);
-    picMovible->setObjectName(QStringLiteral("picMovible"));
-    picMovible->setBackColor(fondo);
-    picMovible->setBorderStyle(0);
-    Twips::place(picMovible, 225, -75, 9405, 8520);
+    m_picMovible = new PictureBox(m_picFondo);
+    m_picMovible->setObjectName(QStringLiteral("picMovible"));
+    m_picMovible->setBackColor(fondo);
+    m_picMovible->setBorderStyle(0);
+    Twips::place(m_picMovible, 225, -75, 9405, 8520);
 
-    FlatScrollBar1 = new QScrollBar(Qt::Vertical, this);
-    FlatScrollBar1->setObjectName(QStringLiteral("FlatScrollBar1"));
-    FlatScrollBar1->setRange(0, 3800);
-    FlatScrollBar1->setSingleStep(200);
-    FlatScrollBar1->setPageStep(400);
-    FlatScrollBar1->setValue(0);
-    Twips::place(FlatScrollBar1, 9675, 2025, 315, 5790);
-    connect(FlatScrollBar1, &QScrollBar::valueChanged, this,
-        [this](int valor) { picMovible->move(picMovible->x(), -Twips::toPixels(valor)); });
+    m_FlatScrollBar1 = new QScrollBar(Qt::Vertical, this);
+    m_FlatScrollBar1->setObjectName(QStringLiteral("FlatScrollBar1"));
+    m_FlatScrollBar1->setRange(0, 3800);
+    m_FlatScrollBar1->setSingleStep(200);
+    m_FlatScrollBar1->setPageStep(400);
+    m_FlatScrollBar1->setValue(0);
+    Twips::place(m_FlatScrollBar1, 9675, 2025, 315, 5790);
+    connect(m_FlatScrollBar1, &QScrollBar::valueChanged, this,
+        [this](int valor) { m_picMovible->move(m_picMovible->x(), -Twips::toPixels(valor)); });
 
     const QFont normal = Fonts::font(QStringLiteral("Arial"), 9.75);
     const QFont grande = Fonts::font(QStringLiteral("Arial"), 11.25, true);
     QColor enlace = QApplication::palette().color(QPalette::Highlight);
-    auto titulo = [&](const RecordCardLayout::Diseno& d) {
-        QLabel* label = nuevaEtiqueta(picMovible, QStringLiteral("lblTitulos_%1").arg(d.posicion),
+    auto titulo = [&](const RecordCardLayout::Placement& d) {
+        QLabel* label = nuevaEtiqueta(m_picMovible, QStringLiteral("lblTitulos_%1").arg(d.posicion),
             d.posicion == RecordCardLayout::Empresa ? grande : normal);
         label->setText(QString::fromUtf8(d.titulo));
         Twips::place(label, d.tituloLeft, 0, d.tituloWidth, RecordCardLayout::kAltoTitulo);
-        lblTitulos[size_t(d.posicion)] = label;
+        m_lblTitulos[size_t(d.posicion)] = label;
     };
-    for (const RecordCardLayout::Diseno& d : RecordCardLayout::filas()) {
+    for (const RecordCardLayout::Placement& d : RecordCardLayout::filas()) {
         titulo(d);
         const bool esEnlace = d.posicion == RecordCardLayout::Email || d.posicion == RecordCardLayout::Web
             || d.posicion == RecordCardLayout::EmpresaId;
         QFont fuente = d.posicion == RecordCardLayout::Empresa ? grande : normal;
         fuente.setUnderline(esEnlace);
-        QLabel* valor = nuevaEtiqueta(picMovible, QString::fromLatin1(d.valor), fuente);
+        QLabel* valor = nuevaEtiqueta(m_picMovible, QString::fromLatin1(d.valor), fuente);
         Twips::move(valor, d.valorLeft, 0);
         if (esEnlace) {
             QPalette p = valor->palette();
@@ -125,30 +125,30 @@ void FrmFicha::construye()
     }
 
     titulo(RecordCardLayout::contactos());
-    lblContactos = nuevaEtiqueta(picMovible, QStringLiteral("lblContactos"), normal);
-    lblContactos->setWordWrap(true);
+    m_lblContactos = nuevaEtiqueta(m_picMovible, QStringLiteral("lblContactos"), normal);
+    m_lblContactos->setWordWrap(true);
     Twips::place(
-        lblContactos, RecordCardLayout::contactos().valorLeft, 0, 8835, RecordCardLayout::kAltoContactos);
+        m_lblContactos, RecordCardLayout::contactos().valorLeft, 0, 8835, RecordCardLayout::kAltoContactos);
 
     titulo(RecordCardLayout::observaciones());
-    lblTitulos[RecordCardLayout::Observaciones]->show();
+    m_lblTitulos[RecordCardLayout::Observaciones]->show();
     // The wheel over the panel or any of its labels scrolls the panel.
-    picFondo->installEventFilter(this);
-    picMovible->installEventFilter(this);
-    const QList<QLabel*> etiquetas = picMovible->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+    m_picFondo->installEventFilter(this);
+    m_picMovible->installEventFilter(this);
+    const QList<QLabel*> etiquetas = m_picMovible->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
     for (QLabel* label : etiquetas)
         label->installEventFilter(this);
-    txtObservaciones = new QPlainTextEdit(picMovible);
-    txtObservaciones->setObjectName(QStringLiteral("txtObservaciones"));
-    txtObservaciones->setFont(normal);
-    txtObservaciones->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QPalette paletaTexto = txtObservaciones->palette();
+    m_txtObservaciones = new QPlainTextEdit(m_picMovible);
+    m_txtObservaciones->setObjectName(QStringLiteral("txtObservaciones"));
+    m_txtObservaciones->setFont(normal);
+    m_txtObservaciones->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QPalette paletaTexto = m_txtObservaciones->palette();
     paletaTexto.setColor(QPalette::Text, bgrColor(0x404040));
-    txtObservaciones->setPalette(paletaTexto);
-    Twips::place(txtObservaciones, RecordCardLayout::observaciones().valorLeft, 0, 8805, 1815);
-    connect(txtObservaciones, &QPlainTextEdit::textChanged, this, [this] {
+    m_txtObservaciones->setPalette(paletaTexto);
+    Twips::place(m_txtObservaciones, RecordCardLayout::observaciones().valorLeft, 0, 8805, 1815);
+    connect(m_txtObservaciones, &QPlainTextEdit::textChanged, this, [this] {
         if (!m_mostrando)
-            obsCambiadas = true;
+            m_obsCambiadas = true;
     });
 
     auto boton = [this](const QString& nombre, const QString& cara, int left, int top) {
@@ -158,26 +158,26 @@ void FrmFicha::construye()
         Twips::move(b, left, top);
         return b;
     };
-    cmdAnterior = boton(QStringLiteral("cmdAnterior"), QStringLiteral("ANTERIOR"), 8775, 1275);
-    cmdSiguiente = boton(QStringLiteral("cmdSiguiente"), QStringLiteral("SIGUIENTE"), 9495, 1275);
-    cmdImprime = boton(QStringLiteral("cmdImprime"), QStringLiteral("IMPRIMIR"), 375, 8250);
-    imgCancelar = boton(QStringLiteral("imgCancelar"), QStringLiteral("CANCELAR"), 9450, 8175);
+    m_cmdAnterior = boton(QStringLiteral("cmdAnterior"), QStringLiteral("ANTERIOR"), 8775, 1275);
+    m_cmdSiguiente = boton(QStringLiteral("cmdSiguiente"), QStringLiteral("SIGUIENTE"), 9495, 1275);
+    m_cmdImprime = boton(QStringLiteral("cmdImprime"), QStringLiteral("IMPRIMIR"), 375, 8250);
+    m_imgCancelar = boton(QStringLiteral("imgCancelar"), QStringLiteral("CANCELAR"), 9450, 8175);
 
-    connect(cmdAnterior, &ImageButton::clicked, this, &FrmFicha::muestraAnterior);
-    connect(cmdSiguiente, &ImageButton::clicked, this, &FrmFicha::muestraSiguiente);
-    connect(cmdImprime, &ImageButton::released, this, &FrmFicha::imprimeFicha);
-    connect(imgCancelar, &ImageButton::released, this, &FrmFicha::imgCancelar_MouseUp);
-    connect(cmdImprime, &ImageButton::mouseMoved, cmdImprime, &ImageButton::showRollover);
-    connect(imgCancelar, &ImageButton::mouseMoved, imgCancelar, &ImageButton::showRollover);
-    connect(cmdAnterior, &ImageButton::mouseMoved, this, [this] {
-        cmdAnterior->showRollover();
-        if (cmdSiguiente->isEnabled())
-            cmdSiguiente->showNormal();
+    connect(m_cmdAnterior, &ImageButton::clicked, this, &FrmFicha::muestraAnterior);
+    connect(m_cmdSiguiente, &ImageButton::clicked, this, &FrmFicha::muestraSiguiente);
+    connect(m_cmdImprime, &ImageButton::released, this, &FrmFicha::imprimeFicha);
+    connect(m_imgCancelar, &ImageButton::released, this, &FrmFicha::imgCancelar_MouseUp);
+    connect(m_cmdImprime, &ImageButton::mouseMoved, m_cmdImprime, &ImageButton::showRollover);
+    connect(m_imgCancelar, &ImageButton::mouseMoved, m_imgCancelar, &ImageButton::showRollover);
+    connect(m_cmdAnterior, &ImageButton::mouseMoved, this, [this] {
+        m_cmdAnterior->showRollover();
+        if (m_cmdSiguiente->isEnabled())
+            m_cmdSiguiente->showNormal();
     });
-    connect(cmdSiguiente, &ImageButton::mouseMoved, this, [this] {
-        cmdSiguiente->showRollover();
-        if (cmdAnterior->isEnabled())
-            cmdAnterior->showNormal();
+    connect(m_cmdSiguiente, &ImageButton::mouseMoved, this, [this] {
+        m_cmdSiguiente->showRollover();
+        if (m_cmdAnterior->isEnabled())
+            m_cmdAnterior->showNormal();
     });
 }
 
@@ -193,27 +193,27 @@ void FrmFicha::Form_Load()
 void FrmFicha::restauraBotones()
 {
     // A disabled button keeps its disabled face.
-    for (ImageButton* b : {cmdSiguiente, cmdAnterior, cmdImprime, imgCancelar})
+    for (ImageButton* b : {m_cmdSiguiente, m_cmdAnterior, m_cmdImprime, m_imgCancelar})
         b->showNormal();
 }
 
 void FrmFicha::Muestra(Recordset* recordset, FlexGrid* rejilla)
 {
-    rs = recordset;
-    grid = rejilla;
-    obsCambiadas = false;
-    selCambiada = false;
+    m_rs = recordset;
+    m_grid = rejilla;
+    m_obsCambiadas = false;
+    m_selCambiada = false;
     // A recordset that cannot store the editors' changes gets editors that cannot make them.
-    const bool editable = rs && rs->isOpen() && rs->isUpdatable();
-    txtObservaciones->setReadOnly(!editable);
-    Check1->setEnabled(editable);
+    const bool editable = m_rs && m_rs->isOpen() && m_rs->isUpdatable();
+    m_txtObservaciones->setReadOnly(!editable);
+    m_Check1->setEnabled(editable);
     muestraRegistro();
 }
 
 Connection* FrmFicha::conexion() const
 {
-    if (rs && rs->activeConnection() && rs->activeConnection()->isOpen())
-        return rs->activeConnection();
+    if (m_rs && m_rs->activeConnection() && m_rs->activeConnection()->isOpen())
+        return m_rs->activeConnection();
     return &gConexion();
 }
 
@@ -221,11 +221,11 @@ void FrmFicha::muestraRegistro()
 {
     QVariantList valores;
     try {
-        if (!rs || !rs->isOpen() || rs->isBOF() || rs->isEOF())
+        if (!m_rs || !m_rs->isOpen() || m_rs->isBOF() || m_rs->isEOF())
             return;
-        const int campos = qMin(rs->fieldCount(), int(RecordCardLayout::NumCampos));
+        const int campos = qMin(m_rs->fieldCount(), int(RecordCardLayout::NumCampos));
         for (int i = 0; i < campos; ++i)
-            valores.append(rs->field(i).value());
+            valores.append(m_rs->field(i).value());
     } catch (const DbError&) {
         return;
     }
@@ -234,14 +234,14 @@ void FrmFicha::muestraRegistro()
 
     m_mostrando = true;
     // Each company shows from the top, its name in sight.
-    FlatScrollBar1->setValue(0);
+    m_FlatScrollBar1->setValue(0);
     if (const std::optional<bool> marca = l.seleccionada()) {
-        Check1->setChecked(*marca);
+        m_Check1->setChecked(*marca);
         marcaCelda(*marca);
     }
-    for (const RecordCardLayout::Diseno& d : RecordCardLayout::filas()) {
-        const RecordCardLayout::Fila& fila = l.fila(d.posicion);
-        QLabel* titulo = lblTitulos[size_t(d.posicion)];
+    for (const RecordCardLayout::Placement& d : RecordCardLayout::filas()) {
+        const RecordCardLayout::Row& fila = l.fila(d.posicion);
+        QLabel* titulo = m_lblTitulos[size_t(d.posicion)];
         QLabel* valor = m_valores[size_t(d.posicion)];
         valor->setText(fila.texto);
         valor->adjustSize();
@@ -252,20 +252,20 @@ void FrmFicha::muestraRegistro()
             Twips::move(valor, d.valorLeft, fila.top);
         }
     }
-    const RecordCardLayout::Fila& contactos = l.fila(RecordCardLayout::Cargo1);
-    lblContactos->setText(contactos.texto);
-    lblTitulos[RecordCardLayout::Cargo1]->setVisible(contactos.visible);
-    lblContactos->setVisible(contactos.visible);
+    const RecordCardLayout::Row& contactos = l.fila(RecordCardLayout::Cargo1);
+    m_lblContactos->setText(contactos.texto);
+    m_lblTitulos[RecordCardLayout::Cargo1]->setVisible(contactos.visible);
+    m_lblContactos->setVisible(contactos.visible);
     if (contactos.visible) {
         Twips::move(
-            lblTitulos[RecordCardLayout::Cargo1], RecordCardLayout::contactos().tituloLeft, contactos.top);
-        Twips::move(lblContactos, RecordCardLayout::contactos().valorLeft, l.topContactos());
+            m_lblTitulos[RecordCardLayout::Cargo1], RecordCardLayout::contactos().tituloLeft, contactos.top);
+        Twips::move(m_lblContactos, RecordCardLayout::contactos().valorLeft, l.topContactos());
     }
-    const RecordCardLayout::Fila& obs = l.fila(RecordCardLayout::Observaciones);
-    txtObservaciones->setPlainText(obs.texto);
+    const RecordCardLayout::Row& obs = l.fila(RecordCardLayout::Observaciones);
+    m_txtObservaciones->setPlainText(obs.texto);
     Twips::move(
-        lblTitulos[RecordCardLayout::Observaciones], RecordCardLayout::observaciones().tituloLeft, obs.top);
-    Twips::move(txtObservaciones, RecordCardLayout::observaciones().valorLeft, l.topObservaciones());
+        m_lblTitulos[RecordCardLayout::Observaciones], RecordCardLayout::observaciones().tituloLeft, obs.top);
+    Twips::move(m_txtObservaciones, RecordCardLayout::observaciones().valorLeft, l.topObservaciones());
     m_mostrando = false;
 }
 
@@ -273,62 +273,62 @@ void FrmFicha::marcaCelda(bool marcada)
 {
     // Only the marker of the company shown: a grid row that is no record of it stays as it is.
     try {
-        if (!grid || !rs || grid->row() != rs->absolutePosition())
+        if (!m_grid || !m_rs || m_grid->row() != m_rs->absolutePosition())
             return;
     } catch (const DbError&) {
         return;
     }
-    grid->setCol(0);
-    grid->setCellBackColor(bgrColor(marcada ? kMarcada : kSinMarcar));
+    m_grid->setCol(0);
+    m_grid->setCellBackColor(bgrColor(marcada ? kMarcada : kSinMarcar));
 }
 
 void FrmFicha::Check1_Click()
 {
-    selCambiada = true;
-    marcaCelda(Check1->isChecked());
+    m_selCambiada = true;
+    marcaCelda(m_Check1->isChecked());
 }
 
 bool FrmFicha::guardaCambios()
 {
     try {
-        if (!rs || !rs->isOpen() || rs->isBOF() || rs->isEOF()) {
-            obsCambiadas = false;
-            selCambiada = false;
+        if (!m_rs || !m_rs->isOpen() || m_rs->isBOF() || m_rs->isEOF()) {
+            m_obsCambiadas = false;
+            m_selCambiada = false;
             return true;
         }
     } catch (const DbError&) {
         return true;
     }
     QString fallo;
-    if (obsCambiadas) {
+    if (m_obsCambiadas) {
         // Stored as typed, and only when the text really differs from what is stored.
-        const QString texto = txtObservaciones->toPlainText();
+        const QString texto = m_txtObservaciones->toPlainText();
         try {
             const QString guardado
-                = RecordCardLayout::comoEditor(rs->field(RecordCardLayout::Observaciones).toString());
+                = RecordCardLayout::comoEditor(m_rs->field(RecordCardLayout::Observaciones).toString());
             if (texto != guardado) {
-                rs->field(RecordCardLayout::Observaciones) = RecordCardLayout::comoAlmacen(texto);
-                rs->update();
+                m_rs->field(RecordCardLayout::Observaciones) = RecordCardLayout::comoAlmacen(texto);
+                m_rs->update();
                 anotaEscrita();
             }
-            obsCambiadas = false;
+            m_obsCambiadas = false;
         } catch (const DbError& e) {
-            rs->cancelUpdate();
+            m_rs->cancelUpdate();
             fallo = e.description();
         }
     }
-    if (selCambiada && fallo.isEmpty()) {
-        const bool marcada = Check1->isChecked();
+    if (m_selCambiada && fallo.isEmpty()) {
+        const bool marcada = m_Check1->isChecked();
         try {
-            const QVariant guardada = rs->field(RecordCardLayout::Seleccionada).value();
+            const QVariant guardada = m_rs->field(RecordCardLayout::Seleccionada).value();
             if (!guardada.isValid() || guardada.isNull() || guardada.toBool() != marcada) {
-                rs->field(RecordCardLayout::Seleccionada) = marcada;
-                rs->update();
+                m_rs->field(RecordCardLayout::Seleccionada) = marcada;
+                m_rs->update();
                 anotaEscrita();
             }
-            selCambiada = false;
+            m_selCambiada = false;
         } catch (const DbError& e) {
-            rs->cancelUpdate();
+            m_rs->cancelUpdate();
             fallo = e.description();
         }
     }
@@ -343,10 +343,10 @@ bool FrmFicha::guardaCambios()
         DialogService::Buttons::YesNo, DialogService::Icon::Critical, QString(), this);
     if (respuesta == DialogService::Answer::Yes)
         return false;
-    obsCambiadas = false;
-    selCambiada = false;
+    m_obsCambiadas = false;
+    m_selCambiada = false;
     try {
-        const QVariant guardada = rs->field(RecordCardLayout::Seleccionada).value();
+        const QVariant guardada = m_rs->field(RecordCardLayout::Seleccionada).value();
         if (guardada.isValid() && !guardada.isNull())
             marcaCelda(guardada.toBool());
     } catch (const DbError&) {
@@ -356,62 +356,62 @@ bool FrmFicha::guardaCambios()
 
 void FrmFicha::sigueGrid()
 {
-    if (!grid)
+    if (!m_grid)
         return;
     // Row r of the grid shows record r; the company shown goes to the top of the grid.
-    const int fila = rs->absolutePosition();
+    const int fila = m_rs->absolutePosition();
     if (fila < 1)
         return;
-    grid->setRow(fila);
-    grid->setTopRow(fila);
-    grid->refresh();
+    m_grid->setRow(fila);
+    m_grid->setTopRow(fila);
+    m_grid->refresh();
 }
 
 void FrmFicha::muestraAnterior()
 {
-    if (!rs || !guardaCambios())
+    if (!m_rs || !guardaCambios())
         return;
     bool principio = true;
     try {
-        rs->movePrevious();
-        principio = rs->isBOF();
+        m_rs->movePrevious();
+        principio = m_rs->isBOF();
     } catch (const DbError&) {
     }
     if (principio) {
         try {
-            rs->moveFirst();
+            m_rs->moveFirst();
         } catch (const DbError&) {
         }
-        cmdAnterior->setEnabled(false);
+        m_cmdAnterior->setEnabled(false);
         return;
     }
     sigueGrid();
-    cmdSiguiente->setEnabled(true);
-    cmdSiguiente->showNormal();
+    m_cmdSiguiente->setEnabled(true);
+    m_cmdSiguiente->showNormal();
     muestraRegistro();
 }
 
 void FrmFicha::muestraSiguiente()
 {
-    if (!rs || !guardaCambios())
+    if (!m_rs || !guardaCambios())
         return;
     bool fin = true;
     try {
-        rs->moveNext();
-        fin = rs->isEOF();
+        m_rs->moveNext();
+        fin = m_rs->isEOF();
     } catch (const DbError&) {
     }
     if (fin) {
         try {
-            rs->moveLast();
+            m_rs->moveLast();
         } catch (const DbError&) {
         }
-        cmdSiguiente->setEnabled(false);
+        m_cmdSiguiente->setEnabled(false);
     } else {
         sigueGrid();
     }
-    cmdAnterior->setEnabled(true);
-    cmdAnterior->showNormal();
+    m_cmdAnterior->setEnabled(true);
+    m_cmdAnterior->showNormal();
     muestraRegistro();
 }
 
@@ -434,8 +434,8 @@ void FrmFicha::done(int result)
     if (auto* debajo = qobject_cast<FrmFicha*>(parentWidget()))
         debajo->m_escritasEncima.unite(m_escritas);
     // Closed: the recordset and the grid belong to others and may go before this card does.
-    rs = nullptr;
-    grid = nullptr;
+    m_rs = nullptr;
+    m_grid = nullptr;
 }
 
 void FrmFicha::lblEmail_MouseUp()
@@ -454,11 +454,11 @@ void FrmFicha::lblWeb_MouseUp()
 
 void FrmFicha::lblEmpresaLink_Click()
 {
-    if (!rs)
+    if (!m_rs)
         return;
     std::optional<qint64> clave;
     try {
-        clave = RecordCardLayout::claveSede(rs->field(RecordCardLayout::EmpresaId).value());
+        clave = RecordCardLayout::claveSede(m_rs->field(RecordCardLayout::EmpresaId).value());
     } catch (const DbError&) {
     }
     if (!clave)
@@ -481,7 +481,7 @@ void FrmFicha::lblEmpresaLink_Click()
 
 void FrmFicha::anotaEscrita()
 {
-    if (const std::optional<qint64> clave = rs->keyAt(rs->absolutePosition() - 1))
+    if (const std::optional<qint64> clave = m_rs->keyAt(m_rs->absolutePosition() - 1))
         m_escritas.insert(*clave);
 }
 
@@ -492,13 +492,13 @@ void FrmFicha::releeEscritas()
     // here puts their old values back.
     const QSet<qint64> escritas = std::exchange(m_escritasEncima, {});
     m_escritas.unite(escritas);
-    if (!rs || escritas.isEmpty())
+    if (!m_rs || escritas.isEmpty())
         return;
     bool actual = false;
     try {
-        const std::optional<qint64> mostrada = rs->keyAt(rs->absolutePosition() - 1);
+        const std::optional<qint64> mostrada = m_rs->keyAt(m_rs->absolutePosition() - 1);
         for (const qint64 clave : escritas) {
-            rs->resync(clave);
+            m_rs->resync(clave);
             actual = actual || mostrada == clave;
         }
     } catch (const DbError&) {
@@ -513,10 +513,10 @@ void FrmFicha::imprimeFicha()
     const BusyPointer::Scope ocupado;
     QString nombre;
     try {
-        nombre = rs ? rs->field(RecordCardLayout::Empresa).value().toString().trimmed() : QString();
+        nombre = m_rs ? m_rs->field(RecordCardLayout::Empresa).value().toString().trimmed() : QString();
     } catch (const DbError&) {
     }
-    RecordCardPrint(lblTitulos, m_valores, lblContactos, txtObservaciones).imprime(nombre, this);
+    RecordCardPrint(m_lblTitulos, m_valores, m_lblContactos, m_txtObservaciones).imprime(nombre, this);
 }
 
 void FrmFicha::mouseMoveEvent(QMouseEvent* event)
@@ -549,9 +549,9 @@ void FrmFicha::desplazaConRueda(QWheelEvent* event)
     m_ruedaPendiente += event->angleDelta().y();
     const int muescas = m_ruedaPendiente / QWheelEvent::DefaultDeltasPerStep;
     m_ruedaPendiente -= muescas * QWheelEvent::DefaultDeltasPerStep;
-    const int paso
-        = qMin(QApplication::wheelScrollLines() * FlatScrollBar1->singleStep(), FlatScrollBar1->pageStep());
-    FlatScrollBar1->setValue(FlatScrollBar1->value() - muescas * paso);
+    const int paso = qMin(
+        QApplication::wheelScrollLines() * m_FlatScrollBar1->singleStep(), m_FlatScrollBar1->pageStep());
+    m_FlatScrollBar1->setValue(m_FlatScrollBar1->value() - muescas * paso);
     event->accept();
 }
 

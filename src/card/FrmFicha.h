@@ -29,9 +29,9 @@ public:
     explicit FrmFicha(QWidget* parent = nullptr);
     ~FrmFicha() override;
 
-    // Works on `rs` (its current record is the one shown) and moves `grid` with it; no grid on a
+    // Works on `recordset` (its current record is the one shown) and moves `grid` with it; no grid on a
     // head-office card. Neither is owned.
-    void Muestra(Recordset* rs, FlexGrid* grid);
+    void Muestra(Recordset* recordset, FlexGrid* grid);
 
     // Any way of closing writes the changes back first, and stays open when the user wants them kept.
     void reject() override;
@@ -68,10 +68,10 @@ private:
     void releeEscritas();
     Connection* conexion() const;
 
-    Recordset* rs = nullptr;
-    QPointer<FlexGrid> grid;
-    bool obsCambiadas = false;
-    bool selCambiada = false;
+    Recordset* m_rs = nullptr;
+    QPointer<FlexGrid> m_grid;
+    bool m_obsCambiadas = false;
+    bool m_selCambiada = false;
     // A record is being displayed: what changes in the editors now is not the user's doing.
     bool m_mostrando = false;
     // Wheel turn not yet worth a step (touchpads send fractions of a notch).
@@ -81,16 +81,16 @@ private:
     QSet<qint64> m_escritas;
     QSet<qint64> m_escritasEncima;
 
-    QCheckBox* Check1 = nullptr;
-    PictureBox* picFondo = nullptr;
-    PictureBox* picMovible = nullptr;
-    QScrollBar* FlatScrollBar1 = nullptr;
-    std::array<QLabel*, RecordCardLayout::NumCampos> lblTitulos {};
+    QCheckBox* m_Check1 = nullptr; // the company's selection mark
+    PictureBox* m_picFondo = nullptr;
+    PictureBox* m_picMovible = nullptr;
+    QScrollBar* m_FlatScrollBar1 = nullptr; // slides m_picMovible up by 0 to 3800 twips
+    std::array<QLabel*, RecordCardLayout::NumCampos> m_lblTitulos {};
     std::array<QLabel*, RecordCardLayout::NumCampos> m_valores {};
-    QLabel* lblContactos = nullptr;
-    QPlainTextEdit* txtObservaciones = nullptr;
-    ImageButton* cmdAnterior = nullptr;
-    ImageButton* cmdSiguiente = nullptr;
-    ImageButton* cmdImprime = nullptr;
-    ImageButton* imgCancelar = nullptr;
+    QLabel* m_lblContactos = nullptr;
+    QPlainTextEdit* m_txtObservaciones = nullptr;
+    ImageButton* m_cmdAnterior = nullptr;
+    ImageButton* m_cmdSiguiente = nullptr;
+    ImageButton* m_cmdImprime = nullptr;
+    ImageButton* m_imgCancelar = nullptr;
 };

@@ -2,7 +2,7 @@
 
 namespace {
 
-const std::array<RecordCardLayout::Diseno, 17> kFilas = {{
+const std::array<RecordCardLayout::Placement, 17> kFilas = {{
     {RecordCardLayout::Empresa, "Empresa:", 315, 1095, "lblEmpresa", 2250},
     {RecordCardLayout::Cif, "CIF:", 315, 1095, "lblCIF", 2235},
     {RecordCardLayout::Sector, "Sector:", 300, 1635, "lblSector", 2250},
@@ -22,9 +22,9 @@ const std::array<RecordCardLayout::Diseno, 17> kFilas = {{
     {RecordCardLayout::EmpresaId, "Punto de Venta:", 300, 1935, "lblEmpresaLink", 2250},
 }};
 
-const RecordCardLayout::Diseno kContactos
+const RecordCardLayout::Placement kContactos
     = {RecordCardLayout::Cargo1, "Contactos:", 300, 1935, "lblContactos", 300};
-const RecordCardLayout::Diseno kObservaciones
+const RecordCardLayout::Placement kObservaciones
     = {RecordCardLayout::Observaciones, "Observaciones:", 300, 1935, "txtObservaciones", 300};
 
 const QString kCrLf = QStringLiteral("\r\n");
@@ -48,17 +48,17 @@ QString sinBlancos(const QString& texto)
 
 } // namespace
 
-const std::array<RecordCardLayout::Diseno, 17>& RecordCardLayout::filas()
+const std::array<RecordCardLayout::Placement, 17>& RecordCardLayout::filas()
 {
     return kFilas;
 }
 
-const RecordCardLayout::Diseno& RecordCardLayout::contactos()
+const RecordCardLayout::Placement& RecordCardLayout::contactos()
 {
     return kContactos;
 }
 
-const RecordCardLayout::Diseno& RecordCardLayout::observaciones()
+const RecordCardLayout::Placement& RecordCardLayout::observaciones()
 {
     return kObservaciones;
 }
@@ -125,8 +125,8 @@ RecordCardLayout RecordCardLayout::calcula(const QVariantList& valores, const st
         l.m_seleccionada = marca.toBool();
 
     int posicion = kPrimeraFila;
-    for (const Diseno& d : kFilas) {
-        Fila& fila = l.m_filas[size_t(d.posicion)];
+    for (const Placement& d : kFilas) {
+        Row& fila = l.m_filas[size_t(d.posicion)];
         const QVariant valor = valorEn(valores, d.posicion);
         if (d.posicion == EmpresaId) {
             fila.visible = presente(valor) && sede.has_value();
@@ -149,7 +149,7 @@ RecordCardLayout RecordCardLayout::calcula(const QVariantList& valores, const st
         posicion += kAltoFila;
     }
 
-    Fila& contactos = l.m_filas[Cargo1];
+    Row& contactos = l.m_filas[Cargo1];
     contactos.texto = textoContactos(valores);
     contactos.visible = !contactos.texto.isEmpty();
     if (contactos.visible) {
@@ -157,7 +157,7 @@ RecordCardLayout RecordCardLayout::calcula(const QVariantList& valores, const st
         posicion += kAltoContactos + 300;
     }
 
-    Fila& obs = l.m_filas[Observaciones];
+    Row& obs = l.m_filas[Observaciones];
     const QVariant observaciones = valorEn(valores, Observaciones);
     obs.visible = true;
     obs.texto = presente(observaciones) ? comoEditor(observaciones.toString()) : QString();

@@ -13,7 +13,7 @@ class RecordCardLayout
 {
 public:
     // Positions of the company record.
-    enum Campo {
+    enum Item {
         Seleccionada = 0,
         Sector,
         Empresa,
@@ -41,7 +41,7 @@ public:
     };
 
     // One row of the card as designed: its title, and the label that shows its value.
-    struct Diseno
+    struct Placement
     {
         int posicion;
         const char* titulo;
@@ -51,7 +51,7 @@ public:
         int valorLeft;
     };
 
-    struct Fila
+    struct Row
     {
         bool visible = false;
         QString texto;
@@ -65,15 +65,15 @@ public:
     static constexpr int kAltoContactos = 840;
 
     // The single-field rows in the order they are laid out, then the contacts and the observations.
-    static const std::array<Diseno, 17>& filas();
-    static const Diseno& contactos();
-    static const Diseno& observaciones();
+    static const std::array<Placement, 17>& filas();
+    static const Placement& contactos();
+    static const Placement& observaciones();
 
     // `sede`: what the head-office link shows, or none when there is no link to show.
     static RecordCardLayout calcula(const QVariantList& valores, const std::optional<QString>& sede);
 
     // The row of a field position (also Cargo1 for the contacts block and Observaciones).
-    const Fila& fila(int posicion) const { return m_filas.at(size_t(posicion)); }
+    const Row& fila(int posicion) const { return m_filas.at(size_t(posicion)); }
     // The top of the contacts block itself (its title is at fila(Cargo1).top).
     int topContactos() const { return fila(Cargo1).top + kBajoTitulo; }
     int topObservaciones() const { return fila(Observaciones).top + kBajoTitulo; }
@@ -97,6 +97,6 @@ public:
     static QString partirObservaciones(const QString& texto);
 
 private:
-    std::array<Fila, NumCampos> m_filas;
+    std::array<Row, NumCampos> m_filas;
     std::optional<bool> m_seleccionada;
 };

@@ -181,9 +181,9 @@ bool clsDatosBD::tieneConexion() const
     return m_conectado;
 }
 
-clsDatosBD::TerminoOrden clsDatosBD::terminoActual() const
+clsDatosBD::SortTerm clsDatosBD::terminoActual() const
 {
-    TerminoOrden termino;
+    SortTerm termino;
     const QString fuente = m_rsDatos->source();
     const qsizetype pos = SqlText::indexOfKeyword(fuente, kOrderBy);
     if (pos < 0)
@@ -211,7 +211,7 @@ void clsDatosBD::setOrden(QString& campo)
         bool descendente = false;
         if (!splitDirection(campo, nombre, descendente)) {
             // A bare name toggles only when the companies shown are already sorted by it.
-            const TerminoOrden actual = terminoActual();
+            const SortTerm actual = terminoActual();
             descendente = actual.existe && !actual.descendente
                 && actual.campo.compare(nombre, Qt::CaseInsensitive) == 0;
         }
@@ -232,7 +232,7 @@ QString clsDatosBD::getOrdenNombre() const
 
 int clsDatosBD::getDireccionOrden() const
 {
-    const TerminoOrden termino = terminoActual();
+    const SortTerm termino = terminoActual();
     return termino.existe && termino.descendente ? 1 : 0;
 }
 

@@ -49,13 +49,13 @@ public:
     static QString criterioComienzaPor(const QString& campo, const QString& texto);
 
 private:
-    struct TerminoOrden
+    struct SortTerm
     {
         QString campo;
         bool descendente = false;
         bool existe = false;
     };
-    TerminoOrden terminoActual() const;
+    SortTerm terminoActual() const;
 
     std::unique_ptr<Recordset> m_rsDatos;
     Connection* m_conexion = nullptr;

@@ -2,7 +2,7 @@
 
 #include "card/clsFicha.h"
 #include "core/clsDatosBD.h"
-#include "guide/ExploradorDocumentos.h"
+#include "guide/DocumentExplorer.h"
 #include "guide/GridBinding.h"
 #include "guide/GuideGrid.h"
 #include "guide/GuideLayout.h"
@@ -60,12 +60,12 @@ clsGuia::clsGuia()
         const BusyPointer::Scope busy;
         creaControles();
         pintaPantalla();
-        for (PictureBox* pagina : {pantalla.data(), m_explorador->pagina()}) {
+        for (PictureBox* pagina : {m_pantalla.data(), m_explorador->pagina()}) {
             if (pagina)
                 pagina->setBackColor(kPagina);
         }
     }
-    sectorActual = GuideQueries::kNoSector;
+    m_sectorActual = GuideQueries::kNoSector;
 }
 
 clsGuia::~clsGuia()
@@ -75,98 +75,99 @@ clsGuia::~clsGuia()
     m_barra.reset();
     m_explorador.reset();
     m_sectores.reset();
-    ControlRegistry::remove(gFormMenu, lblRegistros.data());
-    ControlRegistry::remove(gFormMenu, pantalla.data());
+    ControlRegistry::remove(gFormMenu, m_lblRegistros.data());
+    ControlRegistry::remove(gFormMenu, m_pantalla.data());
 }
 
 void clsGuia::creaControles()
 {
-    pantalla = agrega<PictureBox>(QStringLiteral("guia"));
-    m_explorador = std::make_unique<ExploradorDocumentos>(gFormMenu);
-    mfgDatos = agrega<FlexGrid>(QStringLiteral("mfgdatos"), pantalla);
-    lblRegistros = agrega<QLabel>(QStringLiteral("registros"));
-    lblTitulo = agrega<QLabel>(QStringLiteral("titulo"), pantalla);
-    lblMail = agrega<QLabel>(QStringLiteral("mail"), pantalla);
-    txtBusqueda = agrega<QLineEdit>(QStringLiteral("busqueda"), pantalla);
-    lblBusqueda = agrega<QLabel>(QStringLiteral("lbusqueda"), pantalla);
+    m_pantalla = agrega<PictureBox>(QStringLiteral("guia"));
+    m_explorador = std::make_unique<DocumentExplorer>(gFormMenu);
+    m_mfgDatos = agrega<FlexGrid>(QStringLiteral("mfgdatos"), m_pantalla);
+    m_lblRegistros = agrega<QLabel>(QStringLiteral("registros"));
+    m_lblTitulo = agrega<QLabel>(QStringLiteral("titulo"), m_pantalla);
+    m_lblMail = agrega<QLabel>(QStringLiteral("mail"), m_pantalla);
+    m_txtBusqueda = agrega<QLineEdit>(QStringLiteral("busqueda"), m_pantalla);
+    m_lblBusqueda = agrega<QLabel>(QStringLiteral("lbusqueda"), m_pantalla);
     m_barra = std::make_unique<GuideToolbar>(gFormMenu);
-    m_sectores = std::make_unique<SectorMenu>(gFormMenu, pantalla);
-    lblCabecera = agrega<QLabel>(QStringLiteral("cabecera"), pantalla);
+    m_sectores = std::make_unique<SectorMenu>(gFormMenu, m_pantalla);
+    m_lblCabecera = agrega<QLabel>(QStringLiteral("cabecera"), m_pantalla);
 
-    if (mfgDatos) {
-        connect(mfgDatos, &FlexGrid::mouseMoved, this,
+    if (m_mfgDatos) {
+        connect(m_mfgDatos, &FlexGrid::mouseMoved, this,
             [this](Qt::MouseButtons, Qt::KeyboardModifiers, double x, double) { mfgDatos_MouseMove(x); });
-        connect(mfgDatos, &FlexGrid::clicked, this, &clsGuia::mfgDatos_Click);
-        connect(mfgDatos, &FlexGrid::doubleClicked, this, &clsGuia::mfgDatos_DblClick);
+        connect(m_mfgDatos, &FlexGrid::clicked, this, &clsGuia::mfgDatos_Click);
+        connect(m_mfgDatos, &FlexGrid::doubleClicked, this, &clsGuia::mfgDatos_DblClick);
     }
-    if (txtBusqueda)
-        connect(txtBusqueda, &QLineEdit::textChanged, this, &clsGuia::txtBusqueda_Change);
-    if (lblMail)
-        MouseEvents::of(lblMail).onClick([this] { correo(); });
+    if (m_txtBusqueda)
+        connect(m_txtBusqueda, &QLineEdit::textChanged, this, &clsGuia::txtBusqueda_Change);
+    if (m_lblMail)
+        MouseEvents::of(m_lblMail).onClick([this] { correo(); });
     connect(m_barra.get(), &GuideToolbar::triggered, this, &clsGuia::actua);
     connect(m_sectores.get(), &SectorMenu::chosen, this, &clsGuia::eligeSector);
-    if (pantalla)
-        connect(pantalla, &PictureBox::mouseMoved, this, &clsGuia::pantalla_MouseMove);
+    if (m_pantalla)
+        connect(m_pantalla, &PictureBox::mouseMoved, this, &clsGuia::pantalla_MouseMove);
 }
 
 void clsGuia::pintaPantalla()
 {
     clsVentanas& ventanas = gVentanas();
-    ventanas.colocaPantalla(pantalla);
+    ventanas.colocaPantalla(m_pantalla);
     ventanas.colocaPantalla(m_explorador->pagina());
     const int codigo = ventanas.getResolucion();
     const GuideLayout::Settings ajustes = GuideLayout::settingsFor(codigo);
-    const QRect pagina = twipsOf(pantalla);
+    const QRect pagina = twipsOf(m_pantalla);
 
-    if (lblTitulo) {
-        ScreenKit::caption(lblTitulo, QStringLiteral("Puede contactar con el dpto. de BD en "),
+    if (m_lblTitulo) {
+        ScreenKit::caption(m_lblTitulo, QStringLiteral("Puede contactar con el dpto. de BD en "),
             Fonts::font(QStringLiteral("Arial"), 8, false, true),
-            lblTitulo->palette().color(QPalette::WindowText));
-        Twips::move(lblTitulo, GuideLayout::kContactLeft, GuideLayout::contactTop(pagina.height()));
-        lblTitulo->show();
+            m_lblTitulo->palette().color(QPalette::WindowText));
+        Twips::move(m_lblTitulo, GuideLayout::kContactLeft, GuideLayout::contactTop(pagina.height()));
+        m_lblTitulo->show();
     }
-    if (lblMail) {
-        ScreenKit::caption(lblMail, kCorreoBD, Fonts::font(QStringLiteral("Arial"), 8, false, true, true),
+    if (m_lblMail) {
+        ScreenKit::caption(m_lblMail, kCorreoBD, Fonts::font(QStringLiteral("Arial"), 8, false, true, true),
             bgrColor(0xFF0000));
-        if (lblTitulo)
-            Twips::move(lblMail, Twips::left(lblTitulo) + Twips::width(lblTitulo), Twips::top(lblTitulo));
-        lblMail->setCursor(Pictures::handCursor());
-        lblMail->show();
+        if (m_lblTitulo)
+            Twips::move(
+                m_lblMail, Twips::left(m_lblTitulo) + Twips::width(m_lblTitulo), Twips::top(m_lblTitulo));
+        m_lblMail->setCursor(Pictures::handCursor());
+        m_lblMail->show();
     }
-    if (lblBusqueda) {
+    if (m_lblBusqueda) {
         ScreenKit::caption(
-            lblBusqueda, QStringLiteral("Empresa:"), Fonts::font(QStringLiteral("Tahoma"), 10), Qt::black);
-        Twips::move(lblBusqueda, GuideLayout::kSearchCaption.x(), GuideLayout::kSearchCaption.y());
+            m_lblBusqueda, QStringLiteral("Empresa:"), Fonts::font(QStringLiteral("Tahoma"), 10), Qt::black);
+        Twips::move(m_lblBusqueda, GuideLayout::kSearchCaption.x(), GuideLayout::kSearchCaption.y());
     }
-    if (txtBusqueda) {
-        txtBusqueda->setFont(Fonts::font(QStringLiteral("Tahoma"), 8.25));
+    if (m_txtBusqueda) {
+        m_txtBusqueda->setFont(Fonts::font(QStringLiteral("Tahoma"), 8.25));
         const int izquierda = GuideLayout::searchBoxLeft(
-            lblBusqueda ? Twips::left(lblBusqueda) + Twips::width(lblBusqueda) : 0);
-        Twips::place(txtBusqueda, izquierda, GuideLayout::kSearchBoxTop, ajustes.searchWidth,
+            m_lblBusqueda ? Twips::left(m_lblBusqueda) + Twips::width(m_lblBusqueda) : 0);
+        Twips::place(m_txtBusqueda, izquierda, GuideLayout::kSearchBoxTop, ajustes.searchWidth,
             GuideLayout::kSearchBoxHeight);
-        txtBusqueda->setFrame(false);
-        QPalette pal = txtBusqueda->palette();
+        m_txtBusqueda->setFrame(false);
+        QPalette pal = m_txtBusqueda->palette();
         pal.setColor(QPalette::Base, bgrColor(0x505E59));
         pal.setColor(QPalette::Text, Qt::white);
-        txtBusqueda->setPalette(pal);
+        m_txtBusqueda->setPalette(pal);
     }
-    if (mfgDatos) {
+    if (m_mfgDatos) {
         const QRect rejilla = GuideLayout::grid(pagina.width(), pagina.height());
-        Twips::place(mfgDatos, rejilla.x(), rejilla.y(), rejilla.width(), rejilla.height());
-        mfgDatos->setFont(Fonts::font(QStringLiteral("Arial"), ajustes.gridPointSize));
-        mfgDatos->show();
-        mfgDatos->setBackColor(bgrColor(0x505E59));
-        mfgDatos->setBackColorFixed(GuideGrid::unmarkedColor());
-        mfgDatos->setForeColor(Qt::white);
-        mfgDatos->setMouseIcon(Pictures::handCursor());
+        Twips::place(m_mfgDatos, rejilla.x(), rejilla.y(), rejilla.width(), rejilla.height());
+        m_mfgDatos->setFont(Fonts::font(QStringLiteral("Arial"), ajustes.gridPointSize));
+        m_mfgDatos->show();
+        m_mfgDatos->setBackColor(bgrColor(0x505E59));
+        m_mfgDatos->setBackColorFixed(GuideGrid::unmarkedColor());
+        m_mfgDatos->setForeColor(Qt::white);
+        m_mfgDatos->setMouseIcon(Pictures::handCursor());
     }
-    if (lblCabecera && mfgDatos)
-        lblCabecera->setFont(mfgDatos->font());
-    if (lblRegistros) {
+    if (m_lblCabecera && m_mfgDatos)
+        m_lblCabecera->setFont(m_mfgDatos->font());
+    if (m_lblRegistros) {
         ScreenKit::caption(
-            lblRegistros, QString(), Fonts::font(QStringLiteral("Arial"), 16, true), Qt::black);
-        Twips::move(lblRegistros, Twips::left(lblRegistros), ScreenKit::titleTop(gFormMenu));
-        lblRegistros->show();
+            m_lblRegistros, QString(), Fonts::font(QStringLiteral("Arial"), 16, true), Qt::black);
+        Twips::move(m_lblRegistros, Twips::left(m_lblRegistros), ScreenKit::titleTop(gFormMenu));
+        m_lblRegistros->show();
     }
     m_barra->layout(codigo, pagina);
     PintaSubMenu();
@@ -175,22 +176,22 @@ void clsGuia::pintaPantalla()
 
 void clsGuia::PintaSubMenu()
 {
-    const int derecha = txtBusqueda ? Twips::left(txtBusqueda) + Twips::width(txtBusqueda) : 0;
+    const int derecha = m_txtBusqueda ? Twips::left(m_txtBusqueda) + Twips::width(m_txtBusqueda) : 0;
     m_sectores->layout(gVentanas().getResolucion(), derecha,
-        txtBusqueda ? Twips::top(txtBusqueda) : GuideLayout::kSearchBoxTop);
+        m_txtBusqueda ? Twips::top(m_txtBusqueda) : GuideLayout::kSearchBoxTop);
 }
 
 void clsGuia::eligeSector(int indice)
 {
     if (m_ocupado)
         return;
-    sectorActual = indice;
+    m_sectorActual = indice;
     muestraSector();
 }
 
 void clsGuia::pantalla_MouseMove()
 {
-    m_sectores->highlight(sectorActual);
+    m_sectores->highlight(m_sectorActual);
 }
 
 void clsGuia::actua(GuideToolbar::Action accion)
@@ -218,7 +219,7 @@ void clsGuia::actua(GuideToolbar::Action accion)
         todasConSectores();
         break;
     case Action::TodosCaption:
-        muestraDatos(tipoGuia);
+        muestraDatos(m_tipoGuia);
         break;
     case Action::Ayuda:
         ayuda();
@@ -257,15 +258,15 @@ void clsGuia::ordena()
 {
     const QScopedValueRollback<bool> ocupado(m_ocupado, true);
     clsDatosBD& datos = datosBD();
-    const int fila = mfgDatos ? mfgDatos->row() : 0;
-    const int primera = mfgDatos ? mfgDatos->topRow() : 0;
-    const bool ordenada = clsOrdenar().Muestra(&datos, mfgDatos);
+    const int fila = m_mfgDatos ? m_mfgDatos->row() : 0;
+    const int primera = m_mfgDatos ? m_mfgDatos->topRow() : 0;
+    const bool ordenada = clsOrdenar().Muestra(&datos, m_mfgDatos);
     if (ordenada && !datos.fallo()) {
-        GridBinding::muestraDatos(datos, mfgDatos);
+        GridBinding::muestraDatos(datos, m_mfgDatos);
         // The current row stays current and in view.
-        if (mfgDatos && fila > 0 && fila < mfgDatos->rows()) {
-            mfgDatos->setTopRow(primera);
-            mfgDatos->setRow(fila);
+        if (m_mfgDatos && fila > 0 && fila < m_mfgDatos->rows()) {
+            m_mfgDatos->setTopRow(primera);
+            m_mfgDatos->setRow(fila);
         }
     }
     formateaGrid();
@@ -275,7 +276,7 @@ void clsGuia::ordena()
 
 void clsGuia::listado()
 {
-    clsListado().Muestra(datosBD().getRecordset(), tituloGuia);
+    clsListado().Muestra(datosBD().getRecordset(), m_tituloGuia);
 }
 
 void clsGuia::etiquetas()
@@ -286,15 +287,15 @@ void clsGuia::etiquetas()
 void clsGuia::sobres()
 {
     Recordset* rs = datosBD().getRecordset();
-    clsSobres().Muestra(rs, mfgDatos ? mfgDatos->row() : 0);
+    clsSobres().Muestra(rs, m_mfgDatos ? m_mfgDatos->row() : 0);
 }
 
 void clsGuia::todasConSectores()
 {
-    muestraDatos(tipoGuia);
+    muestraDatos(m_tipoGuia);
     m_sectores->restoreColours();
     m_sectores->restoreSizes();
-    sectorActual = GuideQueries::kNoSector;
+    m_sectorActual = GuideQueries::kNoSector;
 }
 
 void clsGuia::ayuda()
@@ -304,16 +305,16 @@ void clsGuia::ayuda()
 
 void clsGuia::correo()
 {
-    if (!lblMail)
+    if (!m_lblMail)
         return;
     const BusyPointer::Scope busy;
-    QString destino = lblMail->text();
+    QString destino = m_lblMail->text();
     clsWeb().AbreMail(destino);
 }
 
 void clsGuia::cambiaVista()
 {
-    if (!pantalla || !m_explorador->pagina())
+    if (!m_pantalla || !m_explorador->pagina())
         return;
     ponVista(!vistaFicheros());
 }
@@ -321,7 +322,7 @@ void clsGuia::cambiaVista()
 void clsGuia::ponVista(bool ficheros)
 {
     m_explorador->pagina()->setVisible(ficheros);
-    pantalla->setVisible(!ficheros);
+    m_pantalla->setVisible(!ficheros);
     m_barra->setFileView(ficheros);
 }
 
@@ -336,8 +337,8 @@ void clsGuia::verSeleccionadas()
         avisaConsultaFallida();
         return;
     }
-    m_titulos.remember(sql, tituloGuia);
-    GridBinding::muestraDatos(datos, mfgDatos);
+    m_titulos.remember(sql, m_tituloGuia);
+    GridBinding::muestraDatos(datos, m_mfgDatos);
     formateaGrid();
     ponRegistros(n);
 }
@@ -362,7 +363,7 @@ void clsGuia::desmarcaTodas()
             DialogService::Buttons::Ok, DialogService::Icon::Critical);
         return;
     }
-    GridBinding::muestraDatos(datosBD(), mfgDatos);
+    GridBinding::muestraDatos(datosBD(), m_mfgDatos);
     formateaGrid();
     ponRegistros(datosBD().getNumeroRegistros());
     DialogService::message(QStringLiteral("Todas las empresas han sido desmarcadas"),
@@ -384,18 +385,18 @@ void clsGuia::Desmarcar()
 
 void clsGuia::muestraDatos(int tipo)
 {
-    tipoGuia = tipo;
+    m_tipoGuia = tipo;
     // Only "all companies" has a query of its own.
-    if (tipo != 1)
+    if (tipo != kTodas)
         return;
     setDatosGrid(GuideQueries::allCompaniesSql(), GuideQueries::allCompaniesCaption());
 }
 
 void clsGuia::muestraSector()
 {
-    const QString sql = GuideQueries::sectorSql(sectorActual);
+    const QString sql = GuideQueries::sectorSql(m_sectorActual);
     if (!sql.isEmpty())
-        setDatosGrid(sql, GuideQueries::sectorCaption(sectorActual));
+        setDatosGrid(sql, GuideQueries::sectorCaption(m_sectorActual));
 }
 
 int clsGuia::setDatosGrid(const QString& sql, const QString& titulo)
@@ -414,22 +415,22 @@ int clsGuia::setDatosGrid(const QString& sql, const QString& titulo)
         avisaConsultaFallida();
         return kConsultaFallida;
     }
-    tituloGuia = titulo;
+    m_tituloGuia = titulo;
     m_titulos.remember(sql, titulo);
     if (n != 0)
-        setTipo(1);
+        setTipo(kTodas);
     PendingEvents::process();
-    if (mfgDatos) {
+    if (m_mfgDatos) {
         if (GuideQueries::fillsByCopy(n))
-            GridBinding::muestraDatosMatriz(datos, mfgDatos);
+            GridBinding::muestraDatosMatriz(datos, m_mfgDatos);
         else
-            GridBinding::muestraDatos(datos, mfgDatos);
+            GridBinding::muestraDatos(datos, m_mfgDatos);
     }
     PendingEvents::process();
     formateaGrid();
-    if (mfgDatos) {
-        mfgDatos->setRow(1);
-        mfgDatos->setCol(0);
+    if (m_mfgDatos) {
+        m_mfgDatos->setRow(1);
+        m_mfgDatos->setCol(0);
     }
     frmWhile::instance().unload();
     PendingEvents::process();
@@ -442,22 +443,22 @@ void clsGuia::muestraPaginaDatos()
 {
     if (m_barra)
         m_barra->show();
-    for (QWidget* control : std::initializer_list<QWidget*> {lblBusqueda, txtBusqueda, pantalla}) {
+    for (QWidget* control : std::initializer_list<QWidget*> {m_lblBusqueda, m_txtBusqueda, m_pantalla}) {
         if (control)
             control->show();
     }
     // A result arriving while the documents are shown brings the whole toolbar back to the table.
-    if (pantalla && m_explorador->pagina())
+    if (m_pantalla && m_explorador->pagina())
         ponVista(false);
 }
 
 void clsGuia::ponRegistros(int n)
 {
-    if (!lblRegistros)
+    if (!m_lblRegistros)
         return;
-    lblRegistros->setText(GuideQueries::countCaption(n));
-    lblRegistros->adjustSize();
-    Twips::move(lblRegistros, GuideLayout::kCountLeft, Twips::top(lblRegistros));
+    m_lblRegistros->setText(GuideQueries::countCaption(n));
+    m_lblRegistros->adjustSize();
+    Twips::move(m_lblRegistros, GuideLayout::kCountLeft, Twips::top(m_lblRegistros));
 }
 
 void clsGuia::avisaConsultaFallida()
@@ -483,29 +484,29 @@ bool clsGuia::deshacer()
     }
     frmWhile::instance().mostrar();
     PendingEvents::process();
-    GridBinding::muestraDatos(datos, mfgDatos);
+    GridBinding::muestraDatos(datos, m_mfgDatos);
     formateaGrid();
     ponRegistros(datos.getNumeroRegistros());
-    tituloGuia = m_titulos.captionFor(datos.getSQL(), tituloGuia);
+    m_tituloGuia = m_titulos.captionFor(datos.getSQL(), m_tituloGuia);
     frmWhile::instance().unload();
     return true;
 }
 
 void clsGuia::formateaGrid()
 {
-    GridBinding::formatea(mfgDatos, gVentanas().getResolucion());
+    GridBinding::formatea(m_mfgDatos, gVentanas().getResolucion());
     MarcaFilasSeleccionadas();
 }
 
 void clsGuia::MarcaFilasSeleccionadas()
 {
-    GridBinding::marcaFilas(mfgDatos, m_datosBD ? m_datosBD->getRecordset() : nullptr);
+    GridBinding::marcaFilas(m_mfgDatos, m_datosBD ? m_datosBD->getRecordset() : nullptr);
 }
 
 void clsGuia::muestraFicha()
 {
     const QScopedValueRollback<bool> ocupado(m_ocupado, true);
-    clsFicha().Muestra(datosBD().getRecordset(), mfgDatos);
+    clsFicha().Muestra(datosBD().getRecordset(), m_mfgDatos);
 }
 
 void clsGuia::cambiaMarca(int fila)
@@ -514,92 +515,92 @@ void clsGuia::cambiaMarca(int fila)
     if (!rs || !rs->isOpen() || fila < 1 || fila > rs->recordCount())
         return;
     const QScopedValueRollback<bool> ocupado(m_ocupado, true);
-    mfgDatos->setCol(0);
+    m_mfgDatos->setCol(0);
     const bool antes = GuideGrid::isMarked(rs->valueAt(fila - 1, 0));
-    GridBinding::pintaMarca(mfgDatos, fila, !antes);
+    GridBinding::pintaMarca(m_mfgDatos, fila, !antes);
     try {
         rs->setAbsolutePosition(fila);
         rs->field(0) = !antes;
         rs->update();
     } catch (const DbError& e) {
         rs->cancelUpdate();
-        GridBinding::pintaMarca(mfgDatos, fila, antes);
+        GridBinding::pintaMarca(m_mfgDatos, fila, antes);
         DialogService::message(
             QStringLiteral("No se ha podido guardar la selección de la empresa.\n\n") + e.description(),
             DialogService::Buttons::Ok, DialogService::Icon::Critical);
         return;
     }
     // Copied cells do not follow the record by themselves.
-    if (!mfgDatos->dataSource())
-        mfgDatos->setTextMatrix(fila, 1, Recordset::displayText(rs->valueAt(fila - 1, 0)));
+    if (!m_mfgDatos->dataSource())
+        m_mfgDatos->setTextMatrix(fila, 1, Recordset::displayText(rs->valueAt(fila - 1, 0)));
 }
 
 void clsGuia::mfgDatos_MouseMove(double x)
 {
-    if (!mfgDatos)
+    if (!m_mfgDatos)
         return;
-    const int c = mfgDatos->mouseCol();
-    const QString caption = mfgDatos->colHeaderCaption(c);
+    const int c = m_mfgDatos->mouseCol();
+    const QString caption = m_mfgDatos->colHeaderCaption(c);
     int ancho = 0;
-    if (lblCabecera && !caption.isEmpty()) {
-        lblCabecera->setText(caption);
-        lblCabecera->adjustSize();
-        ancho = Twips::width(lblCabecera);
+    if (m_lblCabecera && !caption.isEmpty()) {
+        m_lblCabecera->setText(caption);
+        m_lblCabecera->adjustSize();
+        ancho = Twips::width(m_lblCabecera);
     }
-    const int p = mfgDatos->colPos(c);
-    const bool mano = mfgDatos->mouseRow() == 0 && float(x) < float(p + ancho);
-    mfgDatos->setMousePointer(mano ? FlexGrid::Pointer::Custom : FlexGrid::Pointer::Default);
+    const int p = m_mfgDatos->colPos(c);
+    const bool mano = m_mfgDatos->mouseRow() == 0 && float(x) < float(p + ancho);
+    m_mfgDatos->setMousePointer(mano ? FlexGrid::Pointer::Custom : FlexGrid::Pointer::Default);
 }
 
 void clsGuia::mfgDatos_Click()
 {
-    if (m_ocupado || !mfgDatos)
+    if (m_ocupado || !m_mfgDatos)
         return;
     PendingEvents::process();
-    if (!mfgDatos || mfgDatos->mouseRow() != 0 || mfgDatos->mouseCol() <= 0
-        || mfgDatos->mousePointer() != FlexGrid::Pointer::Custom)
+    if (!m_mfgDatos || m_mfgDatos->mouseRow() != 0 || m_mfgDatos->mouseCol() <= 0
+        || m_mfgDatos->mousePointer() != FlexGrid::Pointer::Custom)
         return;
     const QScopedValueRollback<bool> ocupado(m_ocupado, true);
-    const int izquierda = mfgDatos->leftCol();
+    const int izquierda = m_mfgDatos->leftCol();
     frmWhile::instance().mostrar();
     PendingEvents::process();
     clsDatosBD& datos = datosBD();
-    QString campo = datos.getNombreCampo(mfgDatos->col() - 1);
+    QString campo = datos.getNombreCampo(m_mfgDatos->col() - 1);
     if (!campo.isEmpty()) {
         datos.setOrden(campo);
-        GridBinding::muestraDatos(datos, mfgDatos);
+        GridBinding::muestraDatos(datos, m_mfgDatos);
     }
     formateaGrid();
     frmWhile::instance().unload();
-    if (mfgDatos)
-        mfgDatos->setLeftCol(izquierda);
+    if (m_mfgDatos)
+        m_mfgDatos->setLeftCol(izquierda);
     if (datos.fallo())
         avisaConsultaFallida();
 }
 
 void clsGuia::mfgDatos_DblClick()
 {
-    if (m_ocupado || !mfgDatos)
+    if (m_ocupado || !m_mfgDatos)
         return;
-    if (mfgDatos->mouseRow() > 0 && mfgDatos->mouseCol() > 0)
+    if (m_mfgDatos->mouseRow() > 0 && m_mfgDatos->mouseCol() > 0)
         muestraFicha();
-    if (mfgDatos && mfgDatos->mouseCol() == 0 && mfgDatos->row() > 0)
-        cambiaMarca(mfgDatos->row());
+    if (m_mfgDatos && m_mfgDatos->mouseCol() == 0 && m_mfgDatos->row() > 0)
+        cambiaMarca(m_mfgDatos->row());
 }
 
 void clsGuia::txtBusqueda_Change()
 {
-    if (m_ocupado || !mfgDatos || !txtBusqueda)
+    if (m_ocupado || !m_mfgDatos || !m_txtBusqueda)
         return;
-    const QString t = txtBusqueda->text();
+    const QString t = m_txtBusqueda->text();
     clsDatosBD& datos = datosBD();
     int p = 0;
     if (t.isEmpty())
         p = datos.muevePrimero() ? 1 : 0;
     else
         p = datos.getPosicionBusqueda(clsDatosBD::criterioComienzaPor(kCampoNombre, t));
-    if (p > 0 && p < mfgDatos->rows()) {
-        mfgDatos->setTopRow(p);
-        mfgDatos->setRow(p);
+    if (p > 0 && p < m_mfgDatos->rows()) {
+        m_mfgDatos->setTopRow(p);
+        m_mfgDatos->setRow(p);
     }
 }

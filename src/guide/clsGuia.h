@@ -10,7 +10,7 @@
 #include <QString>
 #include <memory>
 
-class ExploradorDocumentos;
+class DocumentExplorer;
 class FlexGrid;
 class PictureBox;
 class QLabel;
@@ -30,6 +30,8 @@ public:
     // What setDatosGrid returns for a query that failed (already said to the user): not a count,
     // so the navigation neither undoes nor takes it for an empty result.
     static constexpr int kConsultaFallida = Pantalla::kConsultaFallida;
+    // The guide's type while it shows every company (muestraDatos, getTipo).
+    static constexpr int kTodas = 1;
 
     clsGuia();
     ~clsGuia() override;
@@ -38,17 +40,17 @@ public:
     void PintaSubMenu();
     void muestraDatos(int tipo) override;
     int setDatosGrid(const QString& sql, const QString& titulo) override;
-    int getTipo() const { return tipoGuia; }
+    int getTipo() const { return m_tipoGuia; }
     // False when there is no earlier query to go back to. When the earlier query fails to run again,
     // that is said and the guide stays on the rows, count and caption it shows (true).
     bool deshacer() override;
-    void setTipo(int tipo) { tipoGuia = tipo; }
+    void setTipo(int tipo) { m_tipoGuia = tipo; }
     void MarcaFilasSeleccionadas();
     bool esGuia() const override { return true; }
 
     // The caption of the companies shown (the listing's title) and the current sector index.
-    QString getTitulo() const { return tituloGuia; }
-    int getSector() const { return sectorActual; }
+    QString getTitulo() const { return m_tituloGuia; }
+    int getSector() const { return m_sectorActual; }
 
 private:
     void creaControles();
@@ -89,21 +91,21 @@ private:
     void mfgDatos_DblClick();
     void txtBusqueda_Change();
 
-    QPointer<PictureBox> pantalla;
-    std::unique_ptr<ExploradorDocumentos> m_explorador;
+    QPointer<PictureBox> m_pantalla;
+    std::unique_ptr<DocumentExplorer> m_explorador;
     std::unique_ptr<GuideToolbar> m_barra;
     std::unique_ptr<SectorMenu> m_sectores;
-    QPointer<FlexGrid> mfgDatos;
-    QPointer<QLineEdit> txtBusqueda;
-    QPointer<QLabel> lblMail;
-    QPointer<QLabel> lblBusqueda;
-    QPointer<QLabel> lblTitulo;
-    QPointer<QLabel> lblCabecera;
-    QPointer<QLabel> lblRegistros;
+    QPointer<FlexGrid> m_mfgDatos;
+    QPointer<QLineEdit> m_txtBusqueda;
+    QPointer<QLabel> m_lblMail;
+    QPointer<QLabel> m_lblBusqueda;
+    QPointer<QLabel> m_lblTitulo;
+    QPointer<QLabel> m_lblCabecera;
+    QPointer<QLabel> m_lblRegistros;
     std::unique_ptr<clsDatosBD> m_datosBD;
-    int tipoGuia = 0;
-    QString tituloGuia;
-    int sectorActual = 0;
+    int m_tipoGuia = 0;
+    QString m_tituloGuia;
+    int m_sectorActual = 0;
 
     CaptionHistory m_titulos;
     // Set while a fill, sort or mark runs: a grid event arriving meanwhile is not acted on.

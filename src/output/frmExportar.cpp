@@ -47,10 +47,10 @@ frmExportar::frmExportar(QWidget* parent)
     setWindowModality(Qt::WindowModal);
 
     const QFont cursiva = Fonts::font(QStringLiteral("Arial"), 8.25, false, true);
-    Label4 = rotulo(this, QStringLiteral("Label4"), QStringLiteral("Se va a exportar:"), cursiva);
-    Twips::place(Label4, 120, 630, 1335, 255);
-    Label5 = rotulo(this, QStringLiteral("Label5"), QString(), cursiva);
-    Twips::move(Label5, 1440, 630);
+    m_Label4 = rotulo(this, QStringLiteral("Label4"), QStringLiteral("Se va a exportar:"), cursiva);
+    Twips::place(m_Label4, 120, 630, 1335, 255);
+    m_Label5 = rotulo(this, QStringLiteral("Label5"), QString(), cursiva);
+    Twips::move(m_Label5, 1440, 630);
 
     const struct
     {
@@ -79,9 +79,9 @@ frmExportar::frmExportar(QWidget* parent)
                            "rgb(150, 150, 150); }"));
         Twips::place(boton, 1440, opciones[i].top, 570, opciones[i].height);
         grupo->addButton(boton, i);
-        optOpcion[size_t(i)] = boton;
+        m_optOpcion[size_t(i)] = boton;
     }
-    optOpcion[1]->setChecked(true);
+    m_optOpcion[1]->setChecked(true);
 
     const QFont negrita = Fonts::font(QStringLiteral("Arial"), 9, true);
     const struct
@@ -92,25 +92,25 @@ frmExportar::frmExportar(QWidget* parent)
     } rotulos[3] = {
         {"Microsoft Excel", 1320, 1455}, {"Microsoft Word", 2040, 1455}, {"Documento de Texto", 2760, 1815}};
     for (int i = 0; i < 3; ++i) {
-        Label2[size_t(i)] = rotulo(
+        m_Label2[size_t(i)] = rotulo(
             this, QStringLiteral("Label2_%1").arg(i), QString::fromLatin1(rotulos[i].texto), negrita);
-        Twips::place(Label2[size_t(i)], 2160, rotulos[i].top, rotulos[i].width, 255);
+        Twips::place(m_Label2[size_t(i)], 2160, rotulos[i].top, rotulos[i].width, 255);
     }
 }
 
 int frmExportar::getPulsado() const
 {
-    if (optOpcion[0]->isChecked())
+    if (m_optOpcion[0]->isChecked())
         return 1;
-    if (optOpcion[1]->isChecked())
+    if (m_optOpcion[1]->isChecked())
         return 0;
     return 2;
 }
 
 void frmExportar::setRegistros(const QString& texto)
 {
-    Label5->setText(texto);
-    Label5->adjustSize();
+    m_Label5->setText(texto);
+    m_Label5->adjustSize();
 }
 
 void frmExportar::keyPressEvent(QKeyEvent* event)

@@ -31,10 +31,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QLabel* Label4 = nullptr;
-    QLabel* Label5 = nullptr;
+    QLabel* m_Label4 = nullptr; // "Se va a exportar:"
+    QLabel* m_Label5 = nullptr; // how many records, beside m_Label4
     // 0 text, 1 spreadsheet, 2 document.
-    std::array<QToolButton*, 3> optOpcion {};
+    std::array<QToolButton*, 3> m_optOpcion {};
     // The captions beside the buttons: 0 spreadsheet, 1 document, 2 text.
-    std::array<QLabel*, 3> Label2 {};
+    std::array<QLabel*, 3> m_Label2 {};
 };

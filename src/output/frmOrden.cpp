@@ -20,7 +20,7 @@ const QString kFondo = QStringLiteral("FONDO_ORDENAR");
 // The frame's caption sits above its first row: the frame starts that much higher.
 constexpr int kTituloMarco = 8;
 
-struct Opcion
+struct FieldButton
 {
     const char* rotulo;
     int posicion;
@@ -29,7 +29,7 @@ struct Opcion
 };
 
 // In index order; on screen they read row by row: Empresa, Actividad, CIF / Comunidad, ...
-constexpr Opcion kCampos[frmOrden::kOpciones] = {
+constexpr FieldButton kCampos[frmOrden::kOpciones] = {
     {"Empresa", 2, 120, 120},
     {"Actividad", 3, 1440, 120},
     {"Direccion", 8, 120, 1080},
@@ -65,22 +65,22 @@ frmOrden::frmOrden(QWidget* parent)
     // Modal to the menu form only: the help window stays usable beside it.
     setWindowModality(Qt::WindowModal);
 
-    Frame1 = new QGroupBox(QStringLiteral("Elija campo por el que ordenar"), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setFont(Fonts::font(QStringLiteral("Arial"), 9, false, true));
-    Frame1->setGeometry(Twips::toPixels(360), Twips::toPixels(1080) - kTituloMarco, Twips::toPixels(3975),
+    m_Frame1 = new QGroupBox(QStringLiteral("Elija campo por el que ordenar"), this);
+    m_Frame1->setObjectName(QStringLiteral("Frame1"));
+    m_Frame1->setFont(Fonts::font(QStringLiteral("Arial"), 9, false, true));
+    m_Frame1->setGeometry(Twips::toPixels(360), Twips::toPixels(1080) - kTituloMarco, Twips::toPixels(3975),
         Twips::toPixels(2055) + kTituloMarco);
-    Frame1->setStyleSheet(QStringLiteral(
+    m_Frame1->setStyleSheet(QStringLiteral(
         "QGroupBox { background-color: rgb(246, 243, 236); border: 1px solid rgb(128, 128, 128);"
         " margin-top: %1px; }"
         "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 3px; }")
-                              .arg(kTituloMarco));
+                                .arg(kTituloMarco));
 
     m_grupo = new QButtonGroup(this);
     m_grupo->setExclusive(true);
     const QFont letra = Fonts::font(QStringLiteral("Arial"), 9);
     for (int i = 0; i < kOpciones; ++i) {
-        auto* opcion = new QPushButton(QString::fromUtf8(kCampos[i].rotulo), Frame1);
+        auto* opcion = new QPushButton(QString::fromUtf8(kCampos[i].rotulo), m_Frame1);
         opcion->setObjectName(QStringLiteral("optCampo%1").arg(i));
         opcion->setProperty("Tag", QString::number(kCampos[i].posicion));
         opcion->setCheckable(true);
@@ -97,39 +97,39 @@ frmOrden::frmOrden(QWidget* parent)
         Twips::place(opcion, kCampos[i].left, kCampos[i].top, 1215, 375);
         opcion->move(opcion->x(), opcion->y() + kTituloMarco);
         m_grupo->addButton(opcion, i);
-        optCampo[size_t(i)] = opcion;
+        m_optCampo[size_t(i)] = opcion;
     }
-    optCampo[0]->setChecked(true);
+    m_optCampo[0]->setChecked(true);
 
     for (int i = 0; i < 2; ++i) {
         auto* imagen = new ImageButton(this);
         imagen->setObjectName(QStringLiteral("imgOrden%1").arg(i));
         Twips::move(imagen, 4680, i == 0 ? 1320 : 2280);
         connect(imagen, &ImageButton::clicked, this, [this, i] { imgOrden_Click(i); });
-        imgOrden[size_t(i)] = imagen;
+        m_imgOrden[size_t(i)] = imagen;
     }
     ponCaras(0);
 }
 
 void frmOrden::ponCaras(int orden)
 {
-    imgOrden[0]->setPicture(orden == 0 ? QStringLiteral("MASCENDENTE") : QStringLiteral("ASCENDENTE"));
-    imgOrden[1]->setPicture(orden == 0 ? QStringLiteral("DESCENDENTE") : QStringLiteral("MDESCENDENTE"));
+    m_imgOrden[0]->setPicture(orden == 0 ? QStringLiteral("MASCENDENTE") : QStringLiteral("ASCENDENTE"));
+    m_imgOrden[1]->setPicture(orden == 0 ? QStringLiteral("DESCENDENTE") : QStringLiteral("MDESCENDENTE"));
 }
 
 void frmOrden::setPulsado(int numero, int orden)
 {
     int elegida = numero < 0 ? 0 : -1;
     for (int i = 0; i < kOpciones && elegida < 0; ++i) {
-        if (optCampo[size_t(i)]->property("Tag").toString().toInt() == numero)
+        if (m_optCampo[size_t(i)]->property("Tag").toString().toInt() == numero)
             elegida = i;
     }
     if (elegida >= 0) {
-        optCampo[size_t(elegida)]->setChecked(true);
+        m_optCampo[size_t(elegida)]->setChecked(true);
     } else {
         // An order no option stands for: nothing chosen rather than a field the list is not sorted by.
         m_grupo->setExclusive(false);
-        for (QPushButton* opcion : optCampo)
+        for (QPushButton* opcion : m_optCampo)
             opcion->setChecked(false);
         m_grupo->setExclusive(true);
     }
@@ -141,7 +141,7 @@ void frmOrden::setPulsado(int numero, int orden)
 
 int frmOrden::getCampoPulsado() const
 {
-    for (const QPushButton* opcion : optCampo) {
+    for (const QPushButton* opcion : m_optCampo) {
         if (opcion->isChecked())
             return opcion->property("Tag").toString().toInt();
     }

@@ -40,9 +40,9 @@ protected:
 private:
     void ponCaras(int orden);
 
-    QGroupBox* Frame1 = nullptr;
-    std::array<QPushButton*, kOpciones> optCampo {};
+    QGroupBox* m_Frame1 = nullptr; // "Elija campo por el que ordenar", holding m_optCampo
+    std::array<QPushButton*, kOpciones> m_optCampo {};
     QButtonGroup* m_grupo = nullptr;
-    std::array<ImageButton*, 2> imgOrden {};
+    std::array<ImageButton*, 2> m_imgOrden {};
     int m_sentido = 0;
 };

@@ -36,9 +36,9 @@ private:
     void Combo2_Click();
     void Combo1_Click();
 
-    QLabel* Label2 = nullptr;
-    QComboBox* Combo2 = nullptr; // salutation
-    QComboBox* Combo1 = nullptr; // job title
-    QLineEdit* txtAtt = nullptr; // free text
+    QLabel* m_Label2 = nullptr; // "A la atención de:"
+    QComboBox* m_Combo2 = nullptr; // salutation
+    QComboBox* m_Combo1 = nullptr; // job title
+    QLineEdit* m_txtAtt = nullptr; // free text
     bool m_contactos = false;
 };

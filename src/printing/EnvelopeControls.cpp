@@ -26,50 +26,50 @@ EnvelopeControls::EnvelopeControls(QWidget* parent)
 {
     setObjectName(QStringLiteral("controlesSobre"));
     setFont(Fonts::font(QStringLiteral("Arial"), 8));
-    txtSobreAlto = new QLineEdit(this);
-    txtSobreAlto->setObjectName(QStringLiteral("txtSobreAlto"));
-    txtSobreAncho = new QLineEdit(this);
-    txtSobreAncho->setObjectName(QStringLiteral("txtSobreAncho"));
-    cboSobreTipo = new QComboBox(this);
-    cboSobreTipo->setObjectName(QStringLiteral("cboSobreTipo"));
-    cboSobreLetra = new QComboBox(this);
-    cboSobreLetra->setObjectName(QStringLiteral("cboSobreLetra"));
+    m_txtSobreAlto = new QLineEdit(this);
+    m_txtSobreAlto->setObjectName(QStringLiteral("txtSobreAlto"));
+    m_txtSobreAncho = new QLineEdit(this);
+    m_txtSobreAncho->setObjectName(QStringLiteral("txtSobreAncho"));
+    m_cboSobreTipo = new QComboBox(this);
+    m_cboSobreTipo->setObjectName(QStringLiteral("cboSobreTipo"));
+    m_cboSobreLetra = new QComboBox(this);
+    m_cboSobreLetra->setObjectName(QStringLiteral("cboSobreLetra"));
 
     auto* layout = new QHBoxLayout(this);
     // The frame's height holds one row of controls under its caption.
     layout->setContentsMargins(2, 0, 2, 0);
     layout->setSpacing(2);
     layout->addWidget(rotulo(QStringLiteral("Alto:"), this));
-    layout->addWidget(txtSobreAlto);
+    layout->addWidget(m_txtSobreAlto);
     layout->addWidget(rotulo(QStringLiteral("mm"), this));
     layout->addWidget(rotulo(QStringLiteral("Ancho:"), this));
-    layout->addWidget(txtSobreAncho);
+    layout->addWidget(m_txtSobreAncho);
     layout->addWidget(rotulo(QStringLiteral("mm"), this));
     layout->addWidget(rotulo(QStringLiteral("Sobre:"), this));
-    layout->addWidget(cboSobreTipo);
+    layout->addWidget(m_cboSobreTipo);
     layout->addWidget(rotulo(QStringLiteral("T. Letra:"), this));
-    layout->addWidget(cboSobreLetra);
+    layout->addWidget(m_cboSobreLetra);
 
-    for (QLineEdit* box : {txtSobreAlto, txtSobreAncho}) {
+    for (QLineEdit* box : {m_txtSobreAlto, m_txtSobreAncho}) {
         box->setFont(Fonts::font(QStringLiteral("Arial"), 8));
         box->setMaxLength(3);
         box->setFixedWidth(30);
         box->installEventFilter(this);
     }
     // The frame is narrow: each list is as wide as its longest entry, no wider.
-    cboSobreTipo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    cboSobreLetra->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_cboSobreTipo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_cboSobreLetra->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     for (const EnvelopeType& type : EnvelopeGeometry::tipos())
-        cboSobreTipo->addItem(type.caption);
+        m_cboSobreTipo->addItem(type.caption);
     for (int size = EnvelopeSettings::kMinFuente; size <= EnvelopeSettings::kMaxFuente; ++size)
-        cboSobreLetra->addItem(QString::number(size));
+        m_cboSobreLetra->addItem(QString::number(size));
 
-    connect(txtSobreAlto, &QLineEdit::textChanged, this,
-        [this] { limitaTamano(txtSobreAlto, EnvelopeGeometry::kMaxAltoMm); });
-    connect(txtSobreAncho, &QLineEdit::textChanged, this,
-        [this] { limitaTamano(txtSobreAncho, EnvelopeGeometry::kMaxAnchoMm); });
-    connect(cboSobreTipo, &QComboBox::activated, this, &EnvelopeControls::cboSobreTipo_Click);
-    connect(cboSobreLetra, &QComboBox::activated, this, &EnvelopeControls::cboSobreLetra_Click);
+    connect(m_txtSobreAlto, &QLineEdit::textChanged, this,
+        [this] { limitaTamano(m_txtSobreAlto, EnvelopeGeometry::kMaxAltoMm); });
+    connect(m_txtSobreAncho, &QLineEdit::textChanged, this,
+        [this] { limitaTamano(m_txtSobreAncho, EnvelopeGeometry::kMaxAnchoMm); });
+    connect(m_cboSobreTipo, &QComboBox::activated, this, &EnvelopeControls::cboSobreTipo_Click);
+    connect(m_cboSobreLetra, &QComboBox::activated, this, &EnvelopeControls::cboSobreLetra_Click);
 
     configSobres(0, 0, 0, m_job.tamLetra);
 }
@@ -85,10 +85,10 @@ void EnvelopeControls::configSobres(int tipoSobre, int anchoMm, int altoMm, int 
     }
     if (tamLetra >= EnvelopeSettings::kMinFuente && tamLetra <= EnvelopeSettings::kMaxFuente)
         m_job.tamLetra = tamLetra;
-    const QSignalBlocker blockTipo(cboSobreTipo);
-    const QSignalBlocker blockLetra(cboSobreLetra);
-    cboSobreTipo->setCurrentIndex(m_job.sobre.tipo());
-    cboSobreLetra->setCurrentIndex(m_job.tamLetra - EnvelopeSettings::kMinFuente);
+    const QSignalBlocker blockTipo(m_cboSobreTipo);
+    const QSignalBlocker blockLetra(m_cboSobreLetra);
+    m_cboSobreTipo->setCurrentIndex(m_job.sobre.tipo());
+    m_cboSobreLetra->setCurrentIndex(m_job.tamLetra - EnvelopeSettings::kMinFuente);
     muestraTamano();
 }
 
@@ -113,11 +113,11 @@ void EnvelopeControls::cboSobreLetra_Click(int index)
 
 void EnvelopeControls::muestraTamano()
 {
-    txtSobreAlto->setText(QString::number(m_job.sobre.altoMm()));
-    txtSobreAncho->setText(QString::number(m_job.sobre.anchoMm()));
+    m_txtSobreAlto->setText(QString::number(m_job.sobre.altoMm()));
+    m_txtSobreAncho->setText(QString::number(m_job.sobre.anchoMm()));
     const bool libre = m_job.sobre.tamanoLibre();
-    txtSobreAlto->setReadOnly(!libre);
-    txtSobreAncho->setReadOnly(!libre);
+    m_txtSobreAlto->setReadOnly(!libre);
+    m_txtSobreAncho->setReadOnly(!libre);
 }
 
 void EnvelopeControls::limitaTamano(QLineEdit* box, int limite)
@@ -131,7 +131,7 @@ void EnvelopeControls::limitaTamano(QLineEdit* box, int limite)
 void EnvelopeControls::aplicaTamano(QLineEdit* box)
 {
     const int mm = EnvelopeGeometry::leeMm(box->text());
-    const bool alto = box == txtSobreAlto;
+    const bool alto = box == m_txtSobreAlto;
     const int antes = alto ? m_job.sobre.altoMm() : m_job.sobre.anchoMm();
     const bool tomado = mm != antes && (alto ? m_job.sobre.setAltoMm(mm) : m_job.sobre.setAnchoMm(mm));
     // An empty, zero or unreadable box shows the size the envelope keeps.

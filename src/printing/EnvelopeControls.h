@@ -43,9 +43,9 @@ private:
     void aplicaTamano(QLineEdit* box);
     void muestraTamano();
 
-    QLineEdit* txtSobreAlto = nullptr;
-    QLineEdit* txtSobreAncho = nullptr;
-    QComboBox* cboSobreTipo = nullptr;
-    QComboBox* cboSobreLetra = nullptr;
+    QLineEdit* m_txtSobreAlto = nullptr;
+    QLineEdit* m_txtSobreAncho = nullptr;
+    QComboBox* m_cboSobreTipo = nullptr;
+    QComboBox* m_cboSobreLetra = nullptr;
     EnvelopeJob m_job;
 };

@@ -2,8 +2,8 @@
 
 #include "platform/ui/DialogService.h"
 #include "printing/AttentionControls.h"
-#include "printing/LanzadorImpresion.h"
 #include "printing/PreviewPanels.h"
+#include "printing/PrintLaunch.h"
 #include "printing/labels/LabelDocument.h"
 #include "printing/preview/frmVPreliminar.h"
 
@@ -11,9 +11,9 @@
 
 bool clsEtiquetas::Muestra(Recordset* rs)
 {
-    if (!LanzadorImpresion::hayEmpresas(rs, QStringLiteral("No hay empresas que mostrar en las etiquetas")))
+    if (!PrintLaunch::hasCompanies(rs, QStringLiteral("No hay empresas que mostrar en las etiquetas")))
         return false;
-    if (!LanzadorImpresion::hayImpresora())
+    if (!PrintLaunch::printerInstalled())
         return false;
     leeConfiguracion();
     return abreVistaPrevia(*rs);

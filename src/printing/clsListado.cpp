@@ -5,9 +5,9 @@
 #include "platform/ui/DialogService.h"
 #include "platform/ui/PendingEvents.h"
 #include "printing/CompanyReport.h"
-#include "printing/LanzadorImpresion.h"
-#include "printing/ListadoSettings.h"
 #include "printing/ListingDocument.h"
+#include "printing/ListingSettings.h"
+#include "printing/PrintLaunch.h"
 #include "printing/preview/frmVPreliminar.h"
 
 #include <QImage>
@@ -20,14 +20,14 @@ clsListado::clsListado()
 
 FieldChoice clsListado::leeCampos() const
 {
-    return ListadoSettings::read(ListadoSettings::path());
+    return ListingSettings::read(ListingSettings::path());
 }
 
 bool clsListado::Muestra(Recordset* rs, const QString& criterio)
 {
-    if (!LanzadorImpresion::hayEmpresas(rs, QStringLiteral("No hay empresas que mostrar en el listado")))
+    if (!PrintLaunch::hasCompanies(rs, QStringLiteral("No hay empresas que mostrar en el listado")))
         return false;
-    if (!LanzadorImpresion::hayImpresora())
+    if (!PrintLaunch::printerInstalled())
         return false;
     PendingEvents::process();
     const FieldChoice campos = leeCampos();

@@ -5,8 +5,8 @@
 #include "platform/ui/DialogService.h"
 #include "printing/AttentionControls.h"
 #include "printing/EnvelopeControls.h"
-#include "printing/LanzadorImpresion.h"
 #include "printing/PreviewPanels.h"
+#include "printing/PrintLaunch.h"
 #include "printing/envelopes/EnvelopeDocument.h"
 #include "printing/preview/frmVPreliminar.h"
 
@@ -20,7 +20,7 @@ bool clsSobres::Muestra(Recordset* rs, int fila)
             DialogService::Buttons::Ok, DialogService::Icon::Information);
         return false;
     }
-    if (!LanzadorImpresion::hayImpresora())
+    if (!PrintLaunch::printerInstalled())
         return false;
     try {
         rs->setAbsolutePosition(fila);

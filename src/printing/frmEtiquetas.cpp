@@ -57,11 +57,11 @@ frmEtiquetas::frmEtiquetas(QWidget* parent)
     rotulo(this, QStringLiteral("Segunda columna etiquetas:"), 360, 2100, 2400);
     rotulo(this, QStringLiteral("Tamaño de la letra:"), 360, 2460, 2400);
 
-    txtIzq = new QLineEdit(this);
-    txtSup = new QLineEdit(this);
-    txtSep = new QLineEdit(this);
-    txtSeg = new QLineEdit(this);
-    m_cajas = {txtIzq, txtSup, txtSep, txtSeg};
+    m_txtIzq = new QLineEdit(this);
+    m_txtSup = new QLineEdit(this);
+    m_txtSep = new QLineEdit(this);
+    m_txtSeg = new QLineEdit(this);
+    m_cajas = {m_txtIzq, m_txtSup, m_txtSep, m_txtSeg};
     const std::array<const char*, 4> nombres {"txtIzq", "txtSup", "txtSep", "txtSeg"};
     const std::array<int, 4> arriba {510, 870, 1710, 2070};
     for (size_t i = 0; i < m_cajas.size(); ++i) {
@@ -75,31 +75,31 @@ frmEtiquetas::frmEtiquetas(QWidget* parent)
         connect(box, &QLineEdit::textChanged, this, [this, box] { aplicaLimite(box); });
     }
 
-    cboLetra = new QComboBox(this);
-    cboLetra->setObjectName(QStringLiteral("cboLetra"));
-    cboLetra->setFont(Fonts::font(QStringLiteral("Arial"), 9));
-    cboLetra->addItems({QStringLiteral("8"), QStringLiteral("9"), QStringLiteral("10")});
-    cboLetra->setCursor(Qt::PointingHandCursor);
-    cboLetra->installEventFilter(this);
-    Twips::place(cboLetra, 2880, 2430, 900, 315);
+    m_cboLetra = new QComboBox(this);
+    m_cboLetra->setObjectName(QStringLiteral("cboLetra"));
+    m_cboLetra->setFont(Fonts::font(QStringLiteral("Arial"), 9));
+    m_cboLetra->addItems({QStringLiteral("8"), QStringLiteral("9"), QStringLiteral("10")});
+    m_cboLetra->setCursor(Qt::PointingHandCursor);
+    m_cboLetra->installEventFilter(this);
+    Twips::place(m_cboLetra, 2880, 2430, 900, 315);
 
-    Label8 = rotulo(this, QStringLiteral("Restaurar"), 360, 3000, 1200);
-    Label8->setObjectName(QStringLiteral("Label8"));
-    Label8->setCursor(Qt::PointingHandCursor);
-    Label8->setMouseTracking(true);
-    Label8->installEventFilter(this);
+    m_Label8 = rotulo(this, QStringLiteral("Restaurar"), 360, 3000, 1200);
+    m_Label8->setObjectName(QStringLiteral("Label8"));
+    m_Label8->setCursor(Qt::PointingHandCursor);
+    m_Label8->setMouseTracking(true);
+    m_Label8->installEventFilter(this);
 
-    imgAceptar = new ImageButton(this);
-    imgAceptar->setObjectName(QStringLiteral("imgAceptar"));
-    imgAceptar->setPicture(QStringLiteral("ACEPTAR"));
-    imgCancelar = new ImageButton(this);
-    imgCancelar->setObjectName(QStringLiteral("imgCancelar"));
-    imgCancelar->setPicture(QStringLiteral("CANCELAR"));
-    Twips::move(imgCancelar, 5190 - 300 - Twips::width(imgCancelar), 4200 - 750);
-    Twips::move(imgAceptar, Twips::left(imgCancelar) - 200 - Twips::width(imgAceptar), 4200 - 750);
-    connect(imgAceptar, &ImageButton::released, this, &frmEtiquetas::guardaConfiguracion);
-    connect(imgCancelar, &ImageButton::released, this, &frmEtiquetas::cancela);
-    for (ImageButton* boton : {imgAceptar, imgCancelar})
+    m_imgAceptar = new ImageButton(this);
+    m_imgAceptar->setObjectName(QStringLiteral("imgAceptar"));
+    m_imgAceptar->setPicture(QStringLiteral("ACEPTAR"));
+    m_imgCancelar = new ImageButton(this);
+    m_imgCancelar->setObjectName(QStringLiteral("imgCancelar"));
+    m_imgCancelar->setPicture(QStringLiteral("CANCELAR"));
+    Twips::move(m_imgCancelar, 5190 - 300 - Twips::width(m_imgCancelar), 4200 - 750);
+    Twips::move(m_imgAceptar, Twips::left(m_imgCancelar) - 200 - Twips::width(m_imgAceptar), 4200 - 750);
+    connect(m_imgAceptar, &ImageButton::released, this, &frmEtiquetas::guardaConfiguracion);
+    connect(m_imgCancelar, &ImageButton::released, this, &frmEtiquetas::cancela);
+    for (ImageButton* boton : {m_imgAceptar, m_imgCancelar})
         connect(boton, &ImageButton::mouseMoved, boton, &ImageButton::showRollover);
 
     cargaConfiguracion();
@@ -113,11 +113,11 @@ void frmEtiquetas::setCampos(QMap<QString, QString>& campos)
 void frmEtiquetas::cargaConfiguracion()
 {
     const LabelSettings settings = LabelSettings::read();
-    txtIzq->setText(SettingsFile::fromNumber(settings.izquierdo, 1));
-    txtSup->setText(SettingsFile::fromNumber(settings.superior, 1));
-    txtSep->setText(SettingsFile::fromNumber(settings.separacion, 1));
-    txtSeg->setText(SettingsFile::fromNumber(settings.segunda, 1));
-    cboLetra->setCurrentIndex(settings.fuente - 8);
+    m_txtIzq->setText(SettingsFile::fromNumber(settings.izquierdo, 1));
+    m_txtSup->setText(SettingsFile::fromNumber(settings.superior, 1));
+    m_txtSep->setText(SettingsFile::fromNumber(settings.separacion, 1));
+    m_txtSeg->setText(SettingsFile::fromNumber(settings.segunda, 1));
+    m_cboLetra->setCurrentIndex(settings.fuente - 8);
 }
 
 void frmEtiquetas::guardaConfiguracion()
@@ -126,11 +126,11 @@ void frmEtiquetas::guardaConfiguracion()
     for (QLineEdit* box : m_cajas)
         completa(box);
     const QMap<QString, QString> valores {
-        {QStringLiteral("MI"), txtIzq->text()},
-        {QStringLiteral("MS"), txtSup->text()},
-        {QStringLiteral("SE"), txtSep->text()},
-        {QStringLiteral("SC"), txtSeg->text()},
-        {QStringLiteral("LE"), cboLetra->currentText()},
+        {QStringLiteral("MI"), m_txtIzq->text()},
+        {QStringLiteral("MS"), m_txtSup->text()},
+        {QStringLiteral("SE"), m_txtSep->text()},
+        {QStringLiteral("SC"), m_txtSeg->text()},
+        {QStringLiteral("LE"), m_cboLetra->currentText()},
     };
     const LabelSettings settings = *LabelSettings::fromCampos(valores, LabelSettings());
     QString error;
@@ -152,14 +152,14 @@ void frmEtiquetas::restaura()
 {
     for (QLineEdit* box : m_cajas)
         box->setText(LabelBoxRules::defecto(regla(box)));
-    cboLetra->setCurrentIndex(0);
+    m_cboLetra->setCurrentIndex(0);
 }
 
 void frmEtiquetas::restauraBotones()
 {
-    imgAceptar->showNormal();
-    imgCancelar->showNormal();
-    colorea(Label8, kBlanco);
+    m_imgAceptar->showNormal();
+    m_imgCancelar->showNormal();
+    colorea(m_Label8, kBlanco);
 }
 
 bool frmEtiquetas::teclaDelFormulario(int tecla)
@@ -179,11 +179,11 @@ bool frmEtiquetas::teclaDelFormulario(int tecla)
 
 LabelBoxRules::Box frmEtiquetas::regla(const QLineEdit* box) const
 {
-    if (box == txtIzq)
+    if (box == m_txtIzq)
         return LabelBoxRules::Box::Izquierdo;
-    if (box == txtSup)
+    if (box == m_txtSup)
         return LabelBoxRules::Box::Superior;
-    if (box == txtSep)
+    if (box == m_txtSep)
         return LabelBoxRules::Box::Separacion;
     return LabelBoxRules::Box::Segunda;
 }
@@ -233,11 +233,11 @@ bool frmEtiquetas::eventFilter(QObject* watched, QEvent* event)
             completa(box);
         break;
     case QEvent::MouseMove:
-        if (watched == Label8)
-            colorea(Label8, kRojo);
+        if (watched == m_Label8)
+            colorea(m_Label8, kRojo);
         break;
     case QEvent::MouseButtonRelease:
-        if (watched == Label8) {
+        if (watched == m_Label8) {
             restaura();
             return true;
         }

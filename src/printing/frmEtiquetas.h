@@ -44,14 +44,14 @@ private:
     void completa(QLineEdit* box);
     LabelBoxRules::Box regla(const QLineEdit* box) const;
 
-    QLineEdit* txtIzq = nullptr;
-    QLineEdit* txtSup = nullptr;
-    QLineEdit* txtSep = nullptr;
-    QLineEdit* txtSeg = nullptr;
-    QComboBox* cboLetra = nullptr;
-    QLabel* Label8 = nullptr; // "Restaurar"
-    ImageButton* imgAceptar = nullptr;
-    ImageButton* imgCancelar = nullptr;
+    QLineEdit* m_txtIzq = nullptr;
+    QLineEdit* m_txtSup = nullptr;
+    QLineEdit* m_txtSep = nullptr;
+    QLineEdit* m_txtSeg = nullptr;
+    QComboBox* m_cboLetra = nullptr;
+    QLabel* m_Label8 = nullptr; // "Restaurar"
+    ImageButton* m_imgAceptar = nullptr;
+    ImageButton* m_imgCancelar = nullptr;
     std::array<QLineEdit*, 4> m_cajas {};
     QMap<QString, QString>* m_campos = nullptr;
 };

@@ -7,7 +7,7 @@
 #include "platform/ui/PictureCheckBox.h"
 #include "platform/ui/Twips.h"
 #include "platform/ui/WindowBehaviour.h"
-#include "printing/ListadoSettings.h"
+#include "printing/ListingSettings.h"
 #include "resources/Pictures.h"
 
 #include <QKeyEvent>
@@ -37,7 +37,7 @@ frmListado::frmListado(QWidget* parent)
     setFixedSize(Twips::toPixels(kAncho), Twips::toPixels(kAlto));
     setMouseTracking(true);
 
-    const QList<ListadoSettings::Entry>& entradas = ListadoSettings::entries();
+    const QList<ListingSettings::Entry>& entradas = ListingSettings::entries();
     for (int fila = 0; fila < 7; ++fila) {
         for (int columna = 0; columna < 3; ++columna) {
             const int i = kOrden[fila][columna];
@@ -54,14 +54,14 @@ frmListado::frmListado(QWidget* parent)
             m_lblCampo[size_t(i)] = rotulo;
         }
     }
-    imgAceptar = new ImageButton(this);
-    imgAceptar->setObjectName(QStringLiteral("imgAceptar"));
-    imgCancelar = new ImageButton(this);
-    imgCancelar->setObjectName(QStringLiteral("imgCancelar"));
-    for (ImageButton* boton : {imgAceptar, imgCancelar})
+    m_imgAceptar = new ImageButton(this);
+    m_imgAceptar->setObjectName(QStringLiteral("imgAceptar"));
+    m_imgCancelar = new ImageButton(this);
+    m_imgCancelar->setObjectName(QStringLiteral("imgCancelar"));
+    for (ImageButton* boton : {m_imgAceptar, m_imgCancelar})
         connect(boton, &ImageButton::mouseMoved, boton, &ImageButton::showRollover);
-    connect(imgAceptar, &ImageButton::clicked, this, &frmListado::imgAceptar_Click);
-    connect(imgCancelar, &ImageButton::clicked, this, &frmListado::imgCancelar_Click);
+    connect(m_imgAceptar, &ImageButton::clicked, this, &frmListado::imgAceptar_Click);
+    connect(m_imgCancelar, &ImageButton::clicked, this, &frmListado::imgCancelar_Click);
     Form_Load();
 }
 
@@ -78,20 +78,20 @@ std::optional<FieldChoice> frmListado::eligeCampos(QWidget* parent)
 
 void frmListado::Form_Load()
 {
-    imgCancelar->setPicture(QStringLiteral("CANCELAR"));
-    imgAceptar->setPicture(QStringLiteral("ACEPTAR"));
+    m_imgCancelar->setPicture(QStringLiteral("CANCELAR"));
+    m_imgAceptar->setPicture(QStringLiteral("ACEPTAR"));
     const int top = kAlto - 750;
-    const int cancelLeft = kAncho - (550 + Twips::width(imgCancelar));
-    Twips::move(imgCancelar, cancelLeft, top);
-    Twips::move(imgAceptar, cancelLeft - (300 + Twips::width(imgAceptar)), top);
+    const int cancelLeft = kAncho - (550 + Twips::width(m_imgCancelar));
+    Twips::move(m_imgCancelar, cancelLeft, top);
+    Twips::move(m_imgAceptar, cancelLeft - (300 + Twips::width(m_imgAceptar)), top);
     cargaCampos();
 }
 
 void frmListado::cargaCampos()
 {
     // Read as the launcher reads it, so the boxes show what the listing prints.
-    const FieldChoice leidos = ListadoSettings::read(ListadoSettings::path());
-    const QList<ListadoSettings::Entry>& entradas = ListadoSettings::entries();
+    const FieldChoice leidos = ListingSettings::read(ListingSettings::path());
+    const QList<ListingSettings::Entry>& entradas = ListingSettings::entries();
     for (int i = 0; i < entradas.size(); ++i)
         m_chkCampo[size_t(i)]->setChecked(
             ReportFields::isChosen(leidos, QString::fromLatin1(entradas.at(i).fieldKey)));
@@ -100,7 +100,7 @@ void frmListado::cargaCampos()
 FieldChoice frmListado::estado() const
 {
     FieldChoice campos;
-    const QList<ListadoSettings::Entry>& entradas = ListadoSettings::entries();
+    const QList<ListingSettings::Entry>& entradas = ListingSettings::entries();
     for (int i = 0; i < entradas.size(); ++i)
         campos.insert(
             QString::fromLatin1(entradas.at(i).fieldKey), m_chkCampo[size_t(i)]->isChecked() ? 1 : 0);
@@ -124,7 +124,7 @@ FieldChoice& frmListado::getCampos()
 
 bool frmListado::grabaDatos()
 {
-    const bool escrito = ListadoSettings::write(ListadoSettings::path(), estado());
+    const bool escrito = ListingSettings::write(ListingSettings::path(), estado());
     PendingEvents::process();
     return escrito;
 }
@@ -161,8 +161,8 @@ void frmListado::keyPressEvent(QKeyEvent* event)
 
 void frmListado::mouseMoveEvent(QMouseEvent* event)
 {
-    imgCancelar->showNormal();
-    imgAceptar->showNormal();
+    m_imgCancelar->showNormal();
+    m_imgAceptar->showNormal();
     QDialog::mouseMoveEvent(event);
 }
 

@@ -45,8 +45,8 @@ private:
 
     std::array<PictureCheckBox*, 21> m_chkCampo {};
     std::array<QLabel*, 21> m_lblCampo {};
-    ImageButton* imgAceptar = nullptr;
-    ImageButton* imgCancelar = nullptr;
+    ImageButton* m_imgAceptar = nullptr;
+    ImageButton* m_imgCancelar = nullptr;
     FieldChoice m_propios;
     FieldChoice* m_campos = &m_propios;
 };

@@ -64,7 +64,7 @@ Calculator::Calculator()
     : QWidget(nullptr,
         Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
             | Qt::MSWindowsFixedSizeDialogHint)
-    , Readout(new QLabel(this))
+    , m_Readout(new QLabel(this))
 {
     setObjectName(QStringLiteral("Calculator"));
     setWindowTitle(QStringLiteral("Calculadora KORVAN"));
@@ -74,39 +74,39 @@ Calculator::Calculator()
     setFixedSize(Twips::toPixels(2520), Twips::toPixels(2550));
     setFocusPolicy(Qt::StrongFocus);
 
-    Readout->setObjectName(QStringLiteral("Readout"));
-    Readout->setTextFormat(Qt::PlainText);
-    Readout->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Readout->setAutoFillBackground(true);
-    colores(Readout, Qt::white, Qt::black);
-    Readout->setMargin(2);
-    Twips::place(Readout, 120, 120, 2295, 375);
+    m_Readout->setObjectName(QStringLiteral("Readout"));
+    m_Readout->setTextFormat(Qt::PlainText);
+    m_Readout->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_Readout->setAutoFillBackground(true);
+    colores(m_Readout, Qt::white, Qt::black);
+    m_Readout->setMargin(2);
+    Twips::place(m_Readout, 120, 120, 2295, 375);
 
-    lblConvert[1] = tecla(QStringLiteral("lblConvert_1"), QStringLiteral("Pts"), 120, 600, 1095, 300);
-    lblConvert[0] = tecla(QStringLiteral("lblConvert_0"), QStringLiteral("Euros"), 1320, 600, 1095, 315);
+    m_lblConvert[1] = tecla(QStringLiteral("lblConvert_1"), QStringLiteral("Pts"), 120, 600, 1095, 300);
+    m_lblConvert[0] = tecla(QStringLiteral("lblConvert_0"), QStringLiteral("Euros"), 1320, 600, 1095, 315);
     // The "Pts" key starts in the window colour; its first release turns it white like the others.
-    colores(lblConvert[1], kTecla, QApplication::palette().color(QPalette::Base));
+    colores(m_lblConvert[1], kTecla, QApplication::palette().color(QPalette::Base));
 
-    struct Posicion
+    struct Place
     {
         int left;
         int top;
     };
-    const Posicion digitos[10] = {{120, 2160}, {120, 1800}, {600, 1800}, {1080, 1800}, {120, 1440},
-        {600, 1440}, {1080, 1440}, {120, 1080}, {600, 1080}, {1080, 1080}};
+    const Place digitos[10] = {{120, 2160}, {120, 1800}, {600, 1800}, {1080, 1800}, {120, 1440}, {600, 1440},
+        {1080, 1440}, {120, 1080}, {600, 1080}, {1080, 1080}};
     for (int d = 0; d < 10; ++d) {
-        lblNumber[d] = tecla(QStringLiteral("lblNumber_%1").arg(d), QString::number(d), digitos[d].left,
+        m_lblNumber[d] = tecla(QStringLiteral("lblNumber_%1").arg(d), QString::number(d), digitos[d].left,
             digitos[d].top, d == 0 ? 855 : 375);
     }
-    const Posicion operadores[5] = {{2040, 1800}, {1560, 1440}, {1560, 1800}, {2040, 1440}, {1560, 2160}};
+    const Place operadores[5] = {{2040, 1800}, {1560, 1440}, {1560, 1800}, {2040, 1440}, {1560, 2160}};
     for (int i = 0; i < 5; ++i) {
-        lblOperator[i] = tecla(QStringLiteral("lblOperator_%1").arg(i), QString(QLatin1Char(kOperadores[i])),
-            operadores[i].left, operadores[i].top);
+        m_lblOperator[i] = tecla(QStringLiteral("lblOperator_%1").arg(i),
+            QString(QLatin1Char(kOperadores[i])), operadores[i].left, operadores[i].top);
     }
-    lblCancel = tecla(QStringLiteral("lblCancel"), QStringLiteral("C"), 1560, 1080);
-    lblCancelEntry = tecla(QStringLiteral("lblCancelEntry"), QStringLiteral("CE"), 2040, 1080);
-    lblDecimal = tecla(QStringLiteral("lblDecimal"), QStringLiteral("."), 1080, 2160);
-    lblPercent = tecla(QStringLiteral("lblPercent"), QStringLiteral("%"), 2040, 2160);
+    m_lblCancel = tecla(QStringLiteral("lblCancel"), QStringLiteral("C"), 1560, 1080);
+    m_lblCancelEntry = tecla(QStringLiteral("lblCancelEntry"), QStringLiteral("CE"), 2040, 1080);
+    m_lblDecimal = tecla(QStringLiteral("lblDecimal"), QStringLiteral("."), 1080, 2160);
+    m_lblPercent = tecla(QStringLiteral("lblPercent"), QStringLiteral("%"), 2040, 2160);
 
     Form_Load();
 }
@@ -148,7 +148,7 @@ void Calculator::showEvent(QShowEvent* event)
 
 QString Calculator::display() const
 {
-    return Readout->text();
+    return m_Readout->text();
 }
 
 void Calculator::pulsa(ActiveLabel* key)
@@ -169,11 +169,11 @@ void Calculator::suelta(ActiveLabel* key)
 void Calculator::actua(ActiveLabel* key)
 {
     for (int d = 0; d < 10; ++d) {
-        if (key == lblNumber[d])
+        if (key == m_lblNumber[d])
             m_engine.pressDigit(d);
     }
     for (int i = 0; i < 5; ++i) {
-        if (key != lblOperator[i])
+        if (key != m_lblOperator[i])
             continue;
         if (m_engine.pressOperator(QLatin1Char(kOperadores[i]))
             == CalculatorEngine::Outcome::DivisionByZero) {
@@ -182,17 +182,17 @@ void Calculator::actua(ActiveLabel* key)
                 this);
         }
     }
-    if (key == lblConvert[0])
+    if (key == m_lblConvert[0])
         m_engine.toEuros();
-    else if (key == lblConvert[1])
+    else if (key == m_lblConvert[1])
         m_engine.toPesetas();
-    else if (key == lblDecimal)
+    else if (key == m_lblDecimal)
         m_engine.pressDecimal();
-    else if (key == lblPercent)
+    else if (key == m_lblPercent)
         m_engine.pressPercent();
-    else if (key == lblCancelEntry)
+    else if (key == m_lblCancelEntry)
         m_engine.cancelEntry();
-    else if (key == lblCancel)
+    else if (key == m_lblCancel)
         m_engine.cancel();
     refresca();
 }
@@ -202,11 +202,11 @@ void Calculator::refresca()
     const QString text = m_engine.display();
     // A long result is written smaller rather than cut.
     QFont f = Fonts::font(QStringLiteral("Arial"), 11.25, true);
-    const int room = Readout->contentsRect().width() - 2;
+    const int room = m_Readout->contentsRect().width() - 2;
     while (f.pointSizeF() > 6 && QFontMetrics(f).horizontalAdvance(text) > room)
         f.setPointSizeF(f.pointSizeF() - 0.75);
-    Readout->setFont(f);
-    Readout->setText(text);
+    m_Readout->setFont(f);
+    m_Readout->setText(text);
 }
 
 void Calculator::keyPressEvent(QKeyEvent* event)
@@ -215,13 +215,13 @@ void Calculator::keyPressEvent(QKeyEvent* event)
     const QString typed = event->text();
     const QChar c = typed.isEmpty() ? QChar() : typed.at(0);
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        key = lblOperator[4];
+        key = m_lblOperator[4];
     else if (c.isDigit() && c.digitValue() >= 0 && c.digitValue() <= 9)
-        key = lblNumber[c.digitValue()];
+        key = m_lblNumber[c.digitValue()];
     else if (c == QLatin1Char('.') || c == QLatin1Char(','))
-        key = lblDecimal;
+        key = m_lblDecimal;
     else if (const qsizetype op = QStringLiteral("/+*-").indexOf(c); !c.isNull() && op >= 0)
-        key = lblOperator[op];
+        key = m_lblOperator[op];
     if (!key) {
         QWidget::keyPressEvent(event);
         return;

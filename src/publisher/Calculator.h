@@ -38,12 +38,12 @@ private:
     void refresca();
 
     CalculatorEngine m_engine;
-    QLabel* Readout;
-    ActiveLabel* lblNumber[10] = {};
-    ActiveLabel* lblOperator[5] = {};
-    ActiveLabel* lblConvert[2] = {};
-    ActiveLabel* lblDecimal;
-    ActiveLabel* lblPercent;
-    ActiveLabel* lblCancel;
-    ActiveLabel* lblCancelEntry;
+    QLabel* m_Readout;
+    ActiveLabel* m_lblNumber[10] = {};
+    ActiveLabel* m_lblOperator[5] = {};
+    ActiveLabel* m_lblConvert[2] = {};
+    ActiveLabel* m_lblDecimal;
+    ActiveLabel* m_lblPercent;
+    ActiveLabel* m_lblCancel;
+    ActiveLabel* m_lblCancelEntry;
 };

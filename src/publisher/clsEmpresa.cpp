@@ -37,7 +37,7 @@ const QColor kAzul(0, 0, 255);
 const QColor kGranate(147, 51, 51);
 
 // The sizes that differ between the small ("800") layout and the others.
-struct Medidas
+struct Metrics
 {
     double titulo;
     int tituloLeft;
@@ -54,10 +54,10 @@ struct Medidas
     int textoPieTop;
 };
 
-const Medidas kChica {14, 6700, 7.1, 8, 800, 7, 8, 0, 9600, 450, 500, 1000, 2700};
-const Medidas kGrande {18, 9000, 10, 10, 1100, 8, 10, 9, 12600, 550, 700, 1300, 3000};
+const Metrics kChica {14, 6700, 7.1, 8, 800, 7, 8, 0, 9600, 450, 500, 1000, 2700};
+const Metrics kGrande {18, 9000, 10, 10, 1100, 8, 10, 9, 12600, 550, 700, 1300, 3000};
 
-const Medidas& medidas()
+const Metrics& medidas()
 {
     return gVentanas().getResolucion() == 2 ? kChica : kGrande;
 }
@@ -102,56 +102,60 @@ clsEmpresa::clsEmpresa()
 {
     BusyPointer::Scope ocupado;
     QWidget* form = gFormMenu.data();
-    pantalla = ControlRegistry::add<PictureBox>(form, QStringLiteral("empresa"));
-    lblSiguiente = ControlRegistry::add<ActiveLabel>(form, QStringLiteral("siguiente"));
-    lblAnterior = ControlRegistry::add<ActiveLabel>(form, QStringLiteral("anterior"));
-    imgSiguiente = ControlRegistry::add<ImageButton>(form, QStringLiteral("iSiguiente"));
-    imgAnterior = ControlRegistry::add<ImageButton>(form, QStringLiteral("iAnterior"));
-    titulo = ControlRegistry::add<QLabel>(form, QStringLiteral("titulo"), pantalla);
-    texto = ControlRegistry::add<QLabel>(form, QStringLiteral("texto"), pantalla);
-    textoPie = ControlRegistry::add<QLabel>(form, QStringLiteral("textoPie"), pantalla);
-    ultimo1 = ControlRegistry::add<QLabel>(form, QStringLiteral("ultimo1"), pantalla);
-    ultimo2 = ControlRegistry::add<QLabel>(form, QStringLiteral("ultimo2"), pantalla);
-    lblWeb = ControlRegistry::add<ActiveLabel>(form, QStringLiteral("web"), pantalla);
-    lblMail1 = ControlRegistry::add<ActiveLabel>(form, QStringLiteral("mail1"), pantalla);
-    lblMail2 = ControlRegistry::add<ActiveLabel>(form, QStringLiteral("mail2"), pantalla);
-    lblPersona = ControlRegistry::add<QLabel>(form, QStringLiteral("lblPersona"), pantalla);
-    lblBienvenidos = ControlRegistry::add<QLabel>(form, QStringLiteral("lblBienvenidos"));
+    m_pantalla = ControlRegistry::add<PictureBox>(form, QStringLiteral("empresa"));
+    m_lblSiguiente = ControlRegistry::add<ActiveLabel>(form, QStringLiteral("siguiente"));
+    m_lblAnterior = ControlRegistry::add<ActiveLabel>(form, QStringLiteral("anterior"));
+    m_imgSiguiente = ControlRegistry::add<ImageButton>(form, QStringLiteral("iSiguiente"));
+    m_imgAnterior = ControlRegistry::add<ImageButton>(form, QStringLiteral("iAnterior"));
+    m_titulo = ControlRegistry::add<QLabel>(form, QStringLiteral("titulo"), m_pantalla);
+    m_texto = ControlRegistry::add<QLabel>(form, QStringLiteral("texto"), m_pantalla);
+    m_textoPie = ControlRegistry::add<QLabel>(form, QStringLiteral("textoPie"), m_pantalla);
+    m_ultimo1 = ControlRegistry::add<QLabel>(form, QStringLiteral("ultimo1"), m_pantalla);
+    m_ultimo2 = ControlRegistry::add<QLabel>(form, QStringLiteral("ultimo2"), m_pantalla);
+    m_lblWeb = ControlRegistry::add<ActiveLabel>(form, QStringLiteral("web"), m_pantalla);
+    m_lblMail1 = ControlRegistry::add<ActiveLabel>(form, QStringLiteral("mail1"), m_pantalla);
+    m_lblMail2 = ControlRegistry::add<ActiveLabel>(form, QStringLiteral("mail2"), m_pantalla);
+    m_lblPersona = ControlRegistry::add<QLabel>(form, QStringLiteral("lblPersona"), m_pantalla);
+    m_lblBienvenidos = ControlRegistry::add<QLabel>(form, QStringLiteral("lblBienvenidos"));
 
-    if (lblSiguiente)
-        QObject::connect(lblSiguiente, &ActiveLabel::clicked, &m_contexto, [this] { lblSiguiente_Click(); });
-    if (lblAnterior)
-        QObject::connect(lblAnterior, &ActiveLabel::clicked, &m_contexto, [this] { lblAnterior_Click(); });
-    if (imgSiguiente) {
-        QObject::connect(imgSiguiente, &ImageButton::released, &m_contexto, [this] { lblSiguiente_Click(); });
-        QObject::connect(imgSiguiente, &ImageButton::mouseMoved, &m_contexto, [this] {
-            if (imgSiguiente)
-                imgSiguiente->showRollover();
+    if (m_lblSiguiente)
+        QObject::connect(
+            m_lblSiguiente, &ActiveLabel::clicked, &m_contexto, [this] { lblSiguiente_Click(); });
+    if (m_lblAnterior)
+        QObject::connect(m_lblAnterior, &ActiveLabel::clicked, &m_contexto, [this] { lblAnterior_Click(); });
+    if (m_imgSiguiente) {
+        QObject::connect(
+            m_imgSiguiente, &ImageButton::released, &m_contexto, [this] { lblSiguiente_Click(); });
+        QObject::connect(m_imgSiguiente, &ImageButton::mouseMoved, &m_contexto, [this] {
+            if (m_imgSiguiente)
+                m_imgSiguiente->showRollover();
         });
     }
-    if (imgAnterior) {
-        QObject::connect(imgAnterior, &ImageButton::released, &m_contexto, [this] { lblAnterior_Click(); });
-        QObject::connect(imgAnterior, &ImageButton::mouseMoved, &m_contexto, [this] {
-            if (imgAnterior)
-                imgAnterior->showRollover();
+    if (m_imgAnterior) {
+        QObject::connect(m_imgAnterior, &ImageButton::released, &m_contexto, [this] { lblAnterior_Click(); });
+        QObject::connect(m_imgAnterior, &ImageButton::mouseMoved, &m_contexto, [this] {
+            if (m_imgAnterior)
+                m_imgAnterior->showRollover();
         });
     }
-    if (lblWeb)
-        QObject::connect(lblWeb, &ActiveLabel::clicked, &m_contexto, [this] { lblWeb_Click(); });
-    if (lblMail1)
-        QObject::connect(lblMail1, &ActiveLabel::clicked, &m_contexto, [this] { lblMail_Click(lblMail1); });
-    if (lblMail2)
-        QObject::connect(lblMail2, &ActiveLabel::clicked, &m_contexto, [this] { lblMail_Click(lblMail2); });
+    if (m_lblWeb)
+        QObject::connect(m_lblWeb, &ActiveLabel::clicked, &m_contexto, [this] { lblWeb_Click(); });
+    if (m_lblMail1)
+        QObject::connect(
+            m_lblMail1, &ActiveLabel::clicked, &m_contexto, [this] { lblMail_Click(m_lblMail1); });
+    if (m_lblMail2)
+        QObject::connect(
+            m_lblMail2, &ActiveLabel::clicked, &m_contexto, [this] { lblMail_Click(m_lblMail2); });
 
-    if (pantalla) {
-        gVentanas().colocaPantalla(pantalla);
+    if (m_pantalla) {
+        gVentanas().colocaPantalla(m_pantalla);
         // Only the menu form's own background puts the arrows' faces back, not the page.
-        pantalla->setAttribute(Qt::WA_NoMousePropagation);
+        m_pantalla->setAttribute(Qt::WA_NoMousePropagation);
     }
     pintaPantalla();
-    if (pantalla) {
-        pantalla->setBackColor(kPagina);
-        pantalla->show();
+    if (m_pantalla) {
+        m_pantalla->setBackColor(kPagina);
+        m_pantalla->show();
     }
 }
 
@@ -162,125 +166,125 @@ clsEmpresa::~clsEmpresa()
     for (const char* nombre :
         {"texto", "empresa", "siguiente", "anterior", "isiguiente", "ianterior", "lblBienvenidos"})
         ControlRegistry::remove(form, QString::fromLatin1(nombre));
-    texto = nullptr;
-    pantalla = nullptr;
+    m_texto = nullptr;
+    m_pantalla = nullptr;
     PendingEvents::process();
 }
 
 void clsEmpresa::Desmarcar()
 {
-    if (imgSiguiente && imgSiguiente->isEnabled())
-        imgSiguiente->setPicture(QStringLiteral("SIGUIENTE2"));
-    if (imgAnterior && imgAnterior->isEnabled())
-        imgAnterior->setPicture(QStringLiteral("ANTERIOR2"));
+    if (m_imgSiguiente && m_imgSiguiente->isEnabled())
+        m_imgSiguiente->setPicture(QStringLiteral("SIGUIENTE2"));
+    if (m_imgAnterior && m_imgAnterior->isEnabled())
+        m_imgAnterior->setPicture(QStringLiteral("ANTERIOR2"));
 }
 
 void clsEmpresa::pintaPantalla()
 {
-    const Medidas& m = medidas();
+    const Metrics& m = medidas();
     const QString arial = QStringLiteral("Arial");
-    const int panelTop = pantalla ? Twips::top(pantalla) : 0;
-    const int panelWidth = pantalla ? Twips::width(pantalla) : 0;
-    const int panelHeight = pantalla ? Twips::height(pantalla) : 0;
+    const int panelTop = m_pantalla ? Twips::top(m_pantalla) : 0;
+    const int panelWidth = m_pantalla ? Twips::width(m_pantalla) : 0;
+    const int panelHeight = m_pantalla ? Twips::height(m_pantalla) : 0;
 
-    setFont(titulo, arial, m.titulo);
-    setFont(texto, arial, m.texto);
-    setFontSize(textoPie, m.textoPie);
-    setFont(ultimo1, arial, m.enlaces, false, true);
-    setFont(ultimo2, arial, m.enlaces, false, true);
-    setFont(lblWeb, arial, m.enlaces, false, false, true);
-    setFont(lblMail1, arial, m.enlaces, false, false, true);
-    setFont(lblPersona, arial, m.persona);
-    setFont(lblMail2, arial, m.persona, false, false, true);
-    for (QLabel* pagina : {static_cast<QLabel*>(lblAnterior), static_cast<QLabel*>(lblSiguiente)}) {
+    setFont(m_titulo, arial, m.titulo);
+    setFont(m_texto, arial, m.texto);
+    setFontSize(m_textoPie, m.textoPie);
+    setFont(m_ultimo1, arial, m.enlaces, false, true);
+    setFont(m_ultimo2, arial, m.enlaces, false, true);
+    setFont(m_lblWeb, arial, m.enlaces, false, false, true);
+    setFont(m_lblMail1, arial, m.enlaces, false, false, true);
+    setFont(m_lblPersona, arial, m.persona);
+    setFont(m_lblMail2, arial, m.persona, false, false, true);
+    for (QLabel* pagina : {static_cast<QLabel*>(m_lblAnterior), static_cast<QLabel*>(m_lblSiguiente)}) {
         if (pagina)
             setFont(pagina, arial, m.paginas > 0 ? m.paginas : pagina->font().pointSizeF());
     }
 
     const int paginasTop = panelTop + panelHeight + m.bajoPanel;
-    etiqueta(lblAnterior, QStringLiteral("Anterior"), m.anteriorLeft, paginasTop, Qt::black);
-    if (lblAnterior) {
-        lblAnterior->setCursor(Pictures::handCursor());
-        lblAnterior->setEnabled(false);
-        lblAnterior->show();
+    etiqueta(m_lblAnterior, QStringLiteral("Anterior"), m.anteriorLeft, paginasTop, Qt::black);
+    if (m_lblAnterior) {
+        m_lblAnterior->setCursor(Pictures::handCursor());
+        m_lblAnterior->setEnabled(false);
+        m_lblAnterior->show();
     }
-    etiqueta(lblSiguiente, QStringLiteral("Siguiente"), derecha(lblAnterior) + m.entreEtiquetas, paginasTop,
-        Qt::black);
-    if (lblSiguiente) {
-        lblSiguiente->setCursor(Pictures::handCursor());
-        lblSiguiente->setEnabled(true);
-        lblSiguiente->show();
-    }
-
-    if (imgSiguiente) {
-        imgSiguiente->setPicture(QStringLiteral("SIGUIENTE2"));
-        sobreEtiqueta(imgSiguiente, lblSiguiente);
-        imgSiguiente->show();
-        imgSiguiente->raise();
-        imgSiguiente->setToolTip(QStringLiteral("Pasa a la página siguiente"));
-    }
-    if (imgAnterior) {
-        imgAnterior->setPicture(QStringLiteral("ANTERIOR2"));
-        imgAnterior->setEnabled(false);
-        sobreEtiqueta(imgAnterior, lblAnterior);
-        imgAnterior->show();
-        imgAnterior->raise();
-        imgAnterior->setToolTip(QStringLiteral("Vuelve a la página anterior"));
+    etiqueta(m_lblSiguiente, QStringLiteral("Siguiente"), derecha(m_lblAnterior) + m.entreEtiquetas,
+        paginasTop, Qt::black);
+    if (m_lblSiguiente) {
+        m_lblSiguiente->setCursor(Pictures::handCursor());
+        m_lblSiguiente->setEnabled(true);
+        m_lblSiguiente->show();
     }
 
-    etiqueta(titulo, kTitulo, m.tituloLeft, 300, kGranate);
-    if (titulo)
-        titulo->show();
+    if (m_imgSiguiente) {
+        m_imgSiguiente->setPicture(QStringLiteral("SIGUIENTE2"));
+        sobreEtiqueta(m_imgSiguiente, m_lblSiguiente);
+        m_imgSiguiente->show();
+        m_imgSiguiente->raise();
+        m_imgSiguiente->setToolTip(QStringLiteral("Pasa a la página siguiente"));
+    }
+    if (m_imgAnterior) {
+        m_imgAnterior->setPicture(QStringLiteral("ANTERIOR2"));
+        m_imgAnterior->setEnabled(false);
+        sobreEtiqueta(m_imgAnterior, m_lblAnterior);
+        m_imgAnterior->show();
+        m_imgAnterior->raise();
+        m_imgAnterior->setToolTip(QStringLiteral("Vuelve a la página anterior"));
+    }
 
-    if (texto) {
-        texto->setTextFormat(Qt::PlainText);
-        texto->setWordWrap(true);
-        texto->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        texto->setText(mnemonicText(parrafos({101, 102, 103, 104})));
-        setTextColor(texto, Qt::black);
-        Twips::place(texto, 400, (titulo ? Twips::top(titulo) : 300) + 700, panelWidth - 800,
+    etiqueta(m_titulo, kTitulo, m.tituloLeft, 300, kGranate);
+    if (m_titulo)
+        m_titulo->show();
+
+    if (m_texto) {
+        m_texto->setTextFormat(Qt::PlainText);
+        m_texto->setWordWrap(true);
+        m_texto->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        m_texto->setText(mnemonicText(parrafos({101, 102, 103, 104})));
+        setTextColor(m_texto, Qt::black);
+        Twips::place(m_texto, 400, (m_titulo ? Twips::top(m_titulo) : 300) + 700, panelWidth - 800,
             panelHeight - m.margenTexto);
-        texto->show();
+        m_texto->show();
     }
 
-    if (textoPie) {
-        textoPie->setTextFormat(Qt::PlainText);
-        textoPie->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        textoPie->setText(kDireccion + QLatin1Char('\n') + kCiudad + QLatin1Char('\n') + kCentralita);
-        setTextColor(textoPie, kAzul);
-        Twips::place(textoPie, 100, 0, panelWidth - 200, m.textoPieHeight);
+    if (m_textoPie) {
+        m_textoPie->setTextFormat(Qt::PlainText);
+        m_textoPie->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        m_textoPie->setText(kDireccion + QLatin1Char('\n') + kCiudad + QLatin1Char('\n') + kCentralita);
+        setTextColor(m_textoPie, kAzul);
+        Twips::place(m_textoPie, 100, 0, panelWidth - 200, m.textoPieHeight);
         // Its lines are centred: sized to its text, the block stays centred where it was laid out.
         const int centro = 100 + (panelWidth - 200) / 2;
-        sizeToText(textoPie);
-        const int textoBottom = texto ? Twips::top(texto) + Twips::height(texto) : 0;
-        Twips::move(textoPie, centro - Twips::width(textoPie) / 2, textoBottom + 100);
-        textoPie->hide();
+        sizeToText(m_textoPie);
+        const int textoBottom = m_texto ? Twips::top(m_texto) + Twips::height(m_texto) : 0;
+        Twips::move(m_textoPie, centro - Twips::width(m_textoPie) / 2, textoBottom + 100);
+        m_textoPie->hide();
     }
 
-    etiqueta(lblPersona, kPersona, 400, panelHeight - 700, Qt::black);
-    if (lblPersona) {
-        lblPersona->setCursor(Pictures::handCursor());
-        lblPersona->hide();
+    etiqueta(m_lblPersona, kPersona, 400, panelHeight - 700, Qt::black);
+    if (m_lblPersona) {
+        m_lblPersona->setCursor(Pictures::handCursor());
+        m_lblPersona->hide();
     }
-    etiqueta(lblMail2, kMailPersona, (lblPersona ? Twips::width(lblPersona) : 0) + 450,
-        lblPersona ? Twips::top(lblPersona) : panelHeight - 700, kAzul);
-    if (lblMail2) {
-        lblMail2->setCursor(Pictures::handCursor());
-        lblMail2->hide();
+    etiqueta(m_lblMail2, kMailPersona, (m_lblPersona ? Twips::width(m_lblPersona) : 0) + 450,
+        m_lblPersona ? Twips::top(m_lblPersona) : panelHeight - 700, kAzul);
+    if (m_lblMail2) {
+        m_lblMail2->setCursor(Pictures::handCursor());
+        m_lblMail2->hide();
     }
 
     const int lineaTop = panelHeight - 400;
-    etiqueta(ultimo1, QStringLiteral("También nos tiene en internet  "), 400, lineaTop, Qt::black);
-    etiqueta(lblWeb, kWeb, derecha(ultimo1), lineaTop, kAzul);
-    etiqueta(ultimo2, QStringLiteral(" y sus opiniones las puede enviar a  "), derecha(lblWeb), lineaTop,
+    etiqueta(m_ultimo1, QStringLiteral("También nos tiene en internet  "), 400, lineaTop, Qt::black);
+    etiqueta(m_lblWeb, kWeb, derecha(m_ultimo1), lineaTop, kAzul);
+    etiqueta(m_ultimo2, QStringLiteral(" y sus opiniones las puede enviar a  "), derecha(m_lblWeb), lineaTop,
         Qt::black);
-    etiqueta(lblMail1, kMail, derecha(ultimo2), lineaTop, kAzul);
-    for (QLabel* enlace : {static_cast<QLabel*>(lblWeb), static_cast<QLabel*>(lblMail1)}) {
+    etiqueta(m_lblMail1, kMail, derecha(m_ultimo2), lineaTop, kAzul);
+    for (QLabel* enlace : {static_cast<QLabel*>(m_lblWeb), static_cast<QLabel*>(m_lblMail1)}) {
         if (enlace)
             enlace->setCursor(Pictures::handCursor());
     }
-    for (QLabel* oculta :
-        {ultimo1.data(), static_cast<QLabel*>(lblWeb), ultimo2.data(), static_cast<QLabel*>(lblMail1)}) {
+    for (QLabel* oculta : {m_ultimo1.data(), static_cast<QLabel*>(m_lblWeb), m_ultimo2.data(),
+             static_cast<QLabel*>(m_lblMail1)}) {
         if (oculta)
             oculta->hide();
     }
@@ -289,57 +293,57 @@ void clsEmpresa::pintaPantalla()
 
     if (QWidget* form = gFormMenu.data())
         form->show();
-    if (lblBienvenidos) {
-        setFont(lblBienvenidos, arial, 16, true);
-        etiqueta(lblBienvenidos, QStringLiteral("KORVAN le da la bienvenida"), 900, titleTop(gFormMenu),
+    if (m_lblBienvenidos) {
+        setFont(m_lblBienvenidos, arial, 16, true);
+        etiqueta(m_lblBienvenidos, QStringLiteral("KORVAN le da la bienvenida"), 900, titleTop(gFormMenu),
             Qt::black);
-        lblBienvenidos->show();
+        m_lblBienvenidos->show();
     }
 }
 
 void clsEmpresa::lblSiguiente_Click()
 {
-    if (lblSiguiente)
-        lblSiguiente->setEnabled(false);
-    if (imgSiguiente)
-        imgSiguiente->setEnabled(false);
-    if (lblAnterior)
-        lblAnterior->setEnabled(true);
-    if (titulo)
-        titulo->hide();
-    if (texto) {
-        texto->setText(mnemonicText(StringTable::text(105) + kSalto + kParrafo + StringTable::text(106)));
-        Twips::move(texto, Twips::left(texto), 400);
+    if (m_lblSiguiente)
+        m_lblSiguiente->setEnabled(false);
+    if (m_imgSiguiente)
+        m_imgSiguiente->setEnabled(false);
+    if (m_lblAnterior)
+        m_lblAnterior->setEnabled(true);
+    if (m_titulo)
+        m_titulo->hide();
+    if (m_texto) {
+        m_texto->setText(mnemonicText(StringTable::text(105) + kSalto + kParrafo + StringTable::text(106)));
+        Twips::move(m_texto, Twips::left(m_texto), 400);
     }
-    if (textoPie) {
-        textoPie->show();
-        Twips::move(textoPie, Twips::left(textoPie), medidas().textoPieTop);
+    if (m_textoPie) {
+        m_textoPie->show();
+        Twips::move(m_textoPie, Twips::left(m_textoPie), medidas().textoPieTop);
     }
-    for (QWidget* contacto :
-        {static_cast<QWidget*>(lblPersona), static_cast<QWidget*>(lblWeb), static_cast<QWidget*>(lblMail1),
-            static_cast<QWidget*>(ultimo1), static_cast<QWidget*>(ultimo2)}) {
+    for (QWidget* contacto : {static_cast<QWidget*>(m_lblPersona), static_cast<QWidget*>(m_lblWeb),
+             static_cast<QWidget*>(m_lblMail1), static_cast<QWidget*>(m_ultimo1),
+             static_cast<QWidget*>(m_ultimo2)}) {
         if (contacto)
             contacto->show();
     }
     // Her address follows her name where the address block leaves it room.
-    if (lblMail2 && !(textoPie && lblMail2->geometry().intersects(textoPie->geometry())))
-        lblMail2->show();
-    if (imgSiguiente)
-        imgSiguiente->setPicture(QStringLiteral("SIGUIENTE2"));
-    if (imgAnterior) {
-        imgAnterior->setPicture(QStringLiteral("ANTERIOR2"));
-        imgAnterior->setEnabled(true);
+    if (m_lblMail2 && !(m_textoPie && m_lblMail2->geometry().intersects(m_textoPie->geometry())))
+        m_lblMail2->show();
+    if (m_imgSiguiente)
+        m_imgSiguiente->setPicture(QStringLiteral("SIGUIENTE2"));
+    if (m_imgAnterior) {
+        m_imgAnterior->setPicture(QStringLiteral("ANTERIOR2"));
+        m_imgAnterior->setEnabled(true);
     }
 }
 
 void clsEmpresa::lblAnterior_Click()
 {
-    if (imgSiguiente) {
-        imgSiguiente->setEnabled(true);
-        imgSiguiente->setPicture(QStringLiteral("SIGUIENTE2"));
+    if (m_imgSiguiente) {
+        m_imgSiguiente->setEnabled(true);
+        m_imgSiguiente->setPicture(QStringLiteral("SIGUIENTE2"));
     }
-    if (imgAnterior)
-        imgAnterior->setPicture(QStringLiteral("ANTERIOR2"));
+    if (m_imgAnterior)
+        m_imgAnterior->setPicture(QStringLiteral("ANTERIOR2"));
     pintaPantalla();
 }
 
@@ -347,7 +351,7 @@ void clsEmpresa::lblWeb_Click()
 {
     BusyPointer::Scope ocupado;
     clsWeb web;
-    QString direccion = lblWeb ? lblWeb->text() : QString();
+    QString direccion = m_lblWeb ? m_lblWeb->text() : QString();
     web.AbreHttp(direccion);
     PendingEvents::process();
 }

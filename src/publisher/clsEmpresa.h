@@ -34,19 +34,19 @@ private:
     // Connections end with the screen, before the form deletes the removed controls.
     QObject m_contexto;
 
-    QPointer<PictureBox> pantalla;
-    QPointer<ActiveLabel> lblSiguiente;
-    QPointer<ActiveLabel> lblAnterior;
-    QPointer<ImageButton> imgSiguiente;
-    QPointer<ImageButton> imgAnterior;
-    QPointer<QLabel> titulo;
-    QPointer<QLabel> texto;
-    QPointer<QLabel> textoPie;
-    QPointer<QLabel> ultimo1;
-    QPointer<QLabel> ultimo2;
-    QPointer<ActiveLabel> lblWeb;
-    QPointer<ActiveLabel> lblMail1;
-    QPointer<ActiveLabel> lblMail2;
-    QPointer<QLabel> lblPersona;
-    QPointer<QLabel> lblBienvenidos;
+    QPointer<PictureBox> m_pantalla;
+    QPointer<ActiveLabel> m_lblSiguiente;
+    QPointer<ActiveLabel> m_lblAnterior;
+    QPointer<ImageButton> m_imgSiguiente;
+    QPointer<ImageButton> m_imgAnterior;
+    QPointer<QLabel> m_titulo;
+    QPointer<QLabel> m_texto;
+    QPointer<QLabel> m_textoPie;
+    QPointer<QLabel> m_ultimo1; // the bottom line's words before the web address
+    QPointer<QLabel> m_ultimo2; // its words between the web address and the mail address
+    QPointer<ActiveLabel> m_lblWeb;
+    QPointer<ActiveLabel> m_lblMail1; // the mail address on the bottom line
+    QPointer<ActiveLabel> m_lblMail2; // the contact person's mail address, beside m_lblPersona
+    QPointer<QLabel> m_lblPersona;
+    QPointer<QLabel> m_lblBienvenidos;
 };

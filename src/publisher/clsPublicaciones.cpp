@@ -30,7 +30,7 @@ const QString kMailPedidos = QStringLiteral("pedidos@korvan.example.es");
 const QString kTelefono = QStringLiteral(" o al teléfono 91 555 23 41");
 const QString kRevistaPdf = QStringLiteral("\\revistas\\Sendavo.pdf");
 
-struct Ficha
+struct PublicationPage
 {
     const char* grande800;
     const char* grande1024;
@@ -38,7 +38,7 @@ struct Ficha
 };
 
 // Indexed by clsPublicaciones::Publicacion.
-const Ficha kFichas[] = {
+const PublicationPage kFichas[] = {
     {"\\images\\ostralin800.jpg", "\\images\\ostralin1024.jpg",
         {"Publicación Anual.",
             "Detallistas, centrales de compra, autoservicios mayoristas y puntos de venta de toda España, "
@@ -172,56 +172,56 @@ clsPublicaciones::clsPublicaciones()
     BusyPointer::Scope ocupado;
     PendingEvents::process();
     QWidget* form = gFormMenu.data();
-    pantalla = ControlRegistry::add<PictureBox>(form, QStringLiteral("publicaciones"));
-    imgOstralin = ControlRegistry::add<ActiveLabel>(form, QStringLiteral("ostralin"), pantalla);
-    imgPelvarin = ControlRegistry::add<ActiveLabel>(form, QStringLiteral("guia"), pantalla);
-    imgRasmelin = ControlRegistry::add<ActiveLabel>(form, QStringLiteral("rasmelin"), pantalla);
-    imgRevista = ControlRegistry::add<ActiveLabel>(form, QStringLiteral("revista"), pantalla);
-    imgTamberlo = ControlRegistry::add<ActiveLabel>(form, QStringLiteral("tamberlo"), pantalla);
-    imgLibro = ControlRegistry::add<ActiveLabel>(form, QStringLiteral("libro"), pantalla);
-    texto = ControlRegistry::add<QLabel>(form, QStringLiteral("texto"), pantalla);
-    lblMail = ControlRegistry::add<ActiveLabel>(form, QStringLiteral("mail"), pantalla);
-    lostralin = ControlRegistry::add<QLabel>(form, QStringLiteral("lostralin"), pantalla);
-    lpelvarin = ControlRegistry::add<QLabel>(form, QStringLiteral("lpelvarin"), pantalla);
-    lrasmelin = ControlRegistry::add<QLabel>(form, QStringLiteral("lrasmelin"), pantalla);
-    lrevista = ControlRegistry::add<QLabel>(form, QStringLiteral("lrevista"), pantalla);
-    ltamberlo = ControlRegistry::add<QLabel>(form, QStringLiteral("ltamberlo"), pantalla);
-    llibro = ControlRegistry::add<QLabel>(form, QStringLiteral("llibro"), pantalla);
-    revistagrande = ControlRegistry::add<QLabel>(form, QStringLiteral("revistagrande"), pantalla);
-    titulo = ControlRegistry::add<QLabel>(form, QStringLiteral("titulo"), pantalla);
-    titulo2 = ControlRegistry::add<QLabel>(form, QStringLiteral("titulo2"), pantalla);
-    lblRevistaPDF = ControlRegistry::add<ActiveLabel>(form, QStringLiteral("lrevistapdf"), pantalla);
-    lblTamberloPDF = ControlRegistry::add<ActiveLabel>(form, QStringLiteral("ltamberlopdf"), pantalla);
-    lblBienvenidos = ControlRegistry::add<QLabel>(form, QStringLiteral("lblBienvenidos"));
+    m_pantalla = ControlRegistry::add<PictureBox>(form, QStringLiteral("publicaciones"));
+    m_imgOstralin = ControlRegistry::add<ActiveLabel>(form, QStringLiteral("ostralin"), m_pantalla);
+    m_imgPelvarin = ControlRegistry::add<ActiveLabel>(form, QStringLiteral("guia"), m_pantalla);
+    m_imgRasmelin = ControlRegistry::add<ActiveLabel>(form, QStringLiteral("rasmelin"), m_pantalla);
+    m_imgRevista = ControlRegistry::add<ActiveLabel>(form, QStringLiteral("revista"), m_pantalla);
+    m_imgTamberlo = ControlRegistry::add<ActiveLabel>(form, QStringLiteral("tamberlo"), m_pantalla);
+    m_imgLibro = ControlRegistry::add<ActiveLabel>(form, QStringLiteral("libro"), m_pantalla);
+    m_texto = ControlRegistry::add<QLabel>(form, QStringLiteral("texto"), m_pantalla);
+    m_lblMail = ControlRegistry::add<ActiveLabel>(form, QStringLiteral("mail"), m_pantalla);
+    m_lostralin = ControlRegistry::add<QLabel>(form, QStringLiteral("lostralin"), m_pantalla);
+    m_lpelvarin = ControlRegistry::add<QLabel>(form, QStringLiteral("lpelvarin"), m_pantalla);
+    m_lrasmelin = ControlRegistry::add<QLabel>(form, QStringLiteral("lrasmelin"), m_pantalla);
+    m_lrevista = ControlRegistry::add<QLabel>(form, QStringLiteral("lrevista"), m_pantalla);
+    m_ltamberlo = ControlRegistry::add<QLabel>(form, QStringLiteral("ltamberlo"), m_pantalla);
+    m_llibro = ControlRegistry::add<QLabel>(form, QStringLiteral("llibro"), m_pantalla);
+    m_revistagrande = ControlRegistry::add<QLabel>(form, QStringLiteral("revistagrande"), m_pantalla);
+    m_titulo = ControlRegistry::add<QLabel>(form, QStringLiteral("titulo"), m_pantalla);
+    m_titulo2 = ControlRegistry::add<QLabel>(form, QStringLiteral("titulo2"), m_pantalla);
+    m_lblRevistaPDF = ControlRegistry::add<ActiveLabel>(form, QStringLiteral("lrevistapdf"), m_pantalla);
+    m_lblTamberloPDF = ControlRegistry::add<ActiveLabel>(form, QStringLiteral("ltamberlopdf"), m_pantalla);
+    m_lblBienvenidos = ControlRegistry::add<QLabel>(form, QStringLiteral("lblBienvenidos"));
 
-    const std::pair<ActiveLabel*, Publicacion> miniaturas[]
-        = {{imgOstralin, Ostralin}, {imgPelvarin, Pelvarin}, {imgRasmelin, Rasmelin}, {imgRevista, Sendavo}};
+    const std::pair<ActiveLabel*, Publicacion> miniaturas[] = {{m_imgOstralin, Ostralin},
+        {m_imgPelvarin, Pelvarin}, {m_imgRasmelin, Rasmelin}, {m_imgRevista, Sendavo}};
     for (const auto& [imagen, publicacion] : miniaturas) {
         if (imagen) {
             QObject::connect(imagen, &ActiveLabel::mouseMoved, &m_contexto,
                 [this, p = publicacion] { muestraPublicacion(p); });
         }
     }
-    if (pantalla) {
-        QObject::connect(pantalla, &PictureBox::mouseMoved, &m_contexto, [this] { pantalla_MouseMove(); });
+    if (m_pantalla) {
+        QObject::connect(m_pantalla, &PictureBox::mouseMoved, &m_contexto, [this] { pantalla_MouseMove(); });
         // The page's own background is this screen's, not the menu form's.
-        pantalla->setAttribute(Qt::WA_NoMousePropagation);
+        m_pantalla->setAttribute(Qt::WA_NoMousePropagation);
     }
-    if (lblRevistaPDF)
+    if (m_lblRevistaPDF)
         QObject::connect(
-            lblRevistaPDF, &ActiveLabel::released, &m_contexto, [this] { lblRevistaPDF_MouseUp(); });
-    if (lblMail)
-        QObject::connect(lblMail, &ActiveLabel::clicked, &m_contexto, [this] { lblMail_Click(); });
+            m_lblRevistaPDF, &ActiveLabel::released, &m_contexto, [this] { lblRevistaPDF_MouseUp(); });
+    if (m_lblMail)
+        QObject::connect(m_lblMail, &ActiveLabel::clicked, &m_contexto, [this] { lblMail_Click(); });
 
-    gVentanas().colocaPantalla(pantalla);
+    gVentanas().colocaPantalla(m_pantalla);
     pintaContacto();
     if (chica())
         pintaPantalla800();
     else
         pintaPantalla();
-    if (pantalla) {
-        pantalla->setBackColor(kPagina);
-        pantalla->show();
+    if (m_pantalla) {
+        m_pantalla->setBackColor(kPagina);
+        m_pantalla->show();
     }
 }
 
@@ -234,7 +234,7 @@ clsPublicaciones::~clsPublicaciones()
 
 void clsPublicaciones::pintaContacto()
 {
-    const int top = (pantalla ? Twips::height(pantalla) : 0) - 400;
+    const int top = (m_pantalla ? Twips::height(m_pantalla) : 0) - 400;
     int left = 100;
     const auto pieza = [&left, top](QLabel* label, const QString& caption, bool enlace) {
         if (!label)
@@ -251,40 +251,40 @@ void clsPublicaciones::pintaContacto()
         label->show();
         left = Twips::left(label) + Twips::width(label);
     };
-    pieza(titulo, QStringLiteral("Para más información contactar con "), false);
-    pieza(lblMail, kMailPedidos, true);
-    pieza(titulo2, kTelefono, false);
+    pieza(m_titulo, QStringLiteral("Para más información contactar con "), false);
+    pieza(m_lblMail, kMailPedidos, true);
+    pieza(m_titulo2, kTelefono, false);
 }
 
 void clsPublicaciones::pintaPantalla()
 {
-    miniatura(imgOstralin, "\\images\\ostralin00.jpg", 800, 500);
-    if (lblBienvenidos) {
-        setFont(lblBienvenidos, QStringLiteral("Arial"), 16, true);
-        lblBienvenidos->setText(QStringLiteral("Nuestras publicaciones"));
-        setTextColor(lblBienvenidos, Qt::black);
-        sizeToText(lblBienvenidos);
-        Twips::move(lblBienvenidos, 900, titleTop(gFormMenu));
-        lblBienvenidos->show();
+    miniatura(m_imgOstralin, "\\images\\ostralin00.jpg", 800, 500);
+    if (m_lblBienvenidos) {
+        setFont(m_lblBienvenidos, QStringLiteral("Arial"), 16, true);
+        m_lblBienvenidos->setText(QStringLiteral("Nuestras publicaciones"));
+        setTextColor(m_lblBienvenidos, Qt::black);
+        sizeToText(m_lblBienvenidos);
+        Twips::move(m_lblBienvenidos, 900, titleTop(gFormMenu));
+        m_lblBienvenidos->show();
     }
-    rotulo(lostralin, imgOstralin, 200, 2600, 1000, 10, true, QStringLiteral("Ostralin"));
-    miniatura(imgPelvarin, "\\images\\pelvarin00.jpg", 800, 2500);
-    rotulo(lpelvarin, imgPelvarin, 200, 2600, 1000, 10, true, QStringLiteral("Pelvarin"));
-    miniatura(imgRasmelin, "\\images\\rasmelin00.jpg", 4000, 2500);
-    rotulo(lrasmelin, imgRasmelin, 200, 2600, 1000, 10, true, QStringLiteral("Rasmelin"));
-    miniatura(imgRevista, "\\images\\sendavo00.jpg", 4000, 500);
-    rotulo(lrevista, imgRevista, 200, 2600, 300, 10, true, QStringLiteral("Sendavo"));
-    enlacePdf(lblRevistaPDF, imgRevista, 200, (imgRevista ? Twips::top(imgRevista) : 500) + 350, 9,
+    rotulo(m_lostralin, m_imgOstralin, 200, 2600, 1000, 10, true, QStringLiteral("Ostralin"));
+    miniatura(m_imgPelvarin, "\\images\\pelvarin00.jpg", 800, 2500);
+    rotulo(m_lpelvarin, m_imgPelvarin, 200, 2600, 1000, 10, true, QStringLiteral("Pelvarin"));
+    miniatura(m_imgRasmelin, "\\images\\rasmelin00.jpg", 4000, 2500);
+    rotulo(m_lrasmelin, m_imgRasmelin, 200, 2600, 1000, 10, true, QStringLiteral("Rasmelin"));
+    miniatura(m_imgRevista, "\\images\\sendavo00.jpg", 4000, 500);
+    rotulo(m_lrevista, m_imgRevista, 200, 2600, 300, 10, true, QStringLiteral("Sendavo"));
+    enlacePdf(m_lblRevistaPDF, m_imgRevista, 200, (m_imgRevista ? Twips::top(m_imgRevista) : 500) + 350, 9,
         QStringLiteral("(Ver número en PDF)"));
-    if (revistagrande) {
-        borde(revistagrande, false);
-        cargaImagen(revistagrande, QStringLiteral("\\images\\logo_nuevo.jpg"));
-        Twips::move(revistagrande, 8100, 500);
-        revistagrande->show();
+    if (m_revistagrande) {
+        borde(m_revistagrande, false);
+        cargaImagen(m_revistagrande, QStringLiteral("\\images\\logo_nuevo.jpg"));
+        Twips::move(m_revistagrande, 8100, 500);
+        m_revistagrande->show();
     }
-    cajaTexto(texto, 11000, 500, 3900, 4600, 11, true);
+    cajaTexto(m_texto, 11000, 500, 3900, 4600, 11, true);
     // A title's box may reach the next column: the thumbnails stay on top, so the pointer finds them.
-    for (QWidget* imagen : {imgOstralin, imgPelvarin, imgRasmelin, imgRevista}) {
+    for (QWidget* imagen : {m_imgOstralin, m_imgPelvarin, m_imgRasmelin, m_imgRevista}) {
         if (imagen)
             imagen->raise();
     }
@@ -294,34 +294,34 @@ void clsPublicaciones::pintaPantalla()
 void clsPublicaciones::pintaPantalla800()
 {
     // A picture that cannot be read leaves its place empty; the rest of the page is still laid out.
-    if (lblBienvenidos) {
-        setFont(lblBienvenidos, QStringLiteral("Arial"), 16, true);
-        lblBienvenidos->setText(QStringLiteral("Principales publicaciones disponibles"));
-        lblBienvenidos->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        setTextColor(lblBienvenidos, Qt::black);
+    if (m_lblBienvenidos) {
+        setFont(m_lblBienvenidos, QStringLiteral("Arial"), 16, true);
+        m_lblBienvenidos->setText(QStringLiteral("Principales publicaciones disponibles"));
+        m_lblBienvenidos->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        setTextColor(m_lblBienvenidos, Qt::black);
         // At this resolution the host is always "frmMenu": its name is not looked at.
-        const int alto = Twips::fromPixels(lblBienvenidos->sizeHint().height());
-        Twips::place(lblBienvenidos, 250, formHeight(gFormMenu) - 450, 7000, alto);
-        lblBienvenidos->show();
+        const int alto = Twips::fromPixels(m_lblBienvenidos->sizeHint().height());
+        Twips::place(m_lblBienvenidos, 250, formHeight(gFormMenu) - 450, 7000, alto);
+        m_lblBienvenidos->show();
     }
-    miniatura(imgOstralin, "\\images\\ostralin00.jpg", 600, 200);
-    rotulo(lostralin, imgOstralin, 100, 1300, 1000, 8, false, QStringLiteral("Ostralin"));
-    miniatura(imgPelvarin, "\\images\\pelvarin00.jpg", 600, 1900);
-    rotulo(lpelvarin, imgPelvarin, 100, 1300, 1000, 8, false, QStringLiteral("Quorvel"));
-    miniatura(imgRasmelin, "\\images\\rasmelin00.jpg", 3000, 200);
-    rotulo(lrasmelin, imgRasmelin, 100, 1300, 1000, 8, false, QStringLiteral("Rasmelin"));
-    miniatura(imgRevista, "\\images\\sendavo00.jpg", 3000, 1900);
-    rotulo(lrevista, imgRevista, 100, 1300, 550, 8, false, QStringLiteral("Sendavo"));
-    enlacePdf(lblRevistaPDF, imgRevista, 100, (lrevista ? Twips::top(lrevista) : 1900) + 550, 8,
+    miniatura(m_imgOstralin, "\\images\\ostralin00.jpg", 600, 200);
+    rotulo(m_lostralin, m_imgOstralin, 100, 1300, 1000, 8, false, QStringLiteral("Ostralin"));
+    miniatura(m_imgPelvarin, "\\images\\pelvarin00.jpg", 600, 1900);
+    rotulo(m_lpelvarin, m_imgPelvarin, 100, 1300, 1000, 8, false, QStringLiteral("Quorvel"));
+    miniatura(m_imgRasmelin, "\\images\\rasmelin00.jpg", 3000, 200);
+    rotulo(m_lrasmelin, m_imgRasmelin, 100, 1300, 1000, 8, false, QStringLiteral("Rasmelin"));
+    miniatura(m_imgRevista, "\\images\\sendavo00.jpg", 3000, 1900);
+    rotulo(m_lrevista, m_imgRevista, 100, 1300, 550, 8, false, QStringLiteral("Sendavo"));
+    enlacePdf(m_lblRevistaPDF, m_imgRevista, 100, (m_lrevista ? Twips::top(m_lrevista) : 1900) + 550, 8,
         QStringLiteral("(Ver revista)"));
-    if (revistagrande) {
-        borde(revistagrande, false);
-        cargaImagen(revistagrande, QStringLiteral("\\images\\logo_nuevo800.jpg"));
-        Twips::move(revistagrande, 6000, 300);
-        revistagrande->show();
+    if (m_revistagrande) {
+        borde(m_revistagrande, false);
+        cargaImagen(m_revistagrande, QStringLiteral("\\images\\logo_nuevo800.jpg"));
+        Twips::move(m_revistagrande, 6000, 300);
+        m_revistagrande->show();
     }
-    cajaTexto(texto, 8000, 320, 3500, 3000, 9, false);
-    for (QWidget* imagen : {imgOstralin, imgPelvarin, imgRasmelin, imgRevista}) {
+    cajaTexto(m_texto, 8000, 320, 3500, 3000, 9, false);
+    for (QWidget* imagen : {m_imgOstralin, m_imgPelvarin, m_imgRasmelin, m_imgRevista}) {
         if (imagen)
             imagen->raise();
     }
@@ -330,20 +330,20 @@ void clsPublicaciones::pintaPantalla800()
 
 void clsPublicaciones::muestraPublicacion(Publicacion publicacion)
 {
-    if (texto)
-        texto->setText(descripcion(publicacion));
-    const Ficha& ficha = kFichas[publicacion];
-    cargaImagen(revistagrande, QString::fromLatin1(chica() ? ficha.grande800 : ficha.grande1024));
-    borde(revistagrande, true);
+    if (m_texto)
+        m_texto->setText(descripcion(publicacion));
+    const PublicationPage& ficha = kFichas[publicacion];
+    cargaImagen(m_revistagrande, QString::fromLatin1(chica() ? ficha.grande800 : ficha.grande1024));
+    borde(m_revistagrande, true);
 }
 
 void clsPublicaciones::pantalla_MouseMove()
 {
-    if (texto)
-        texto->setText(QString());
-    cargaImagen(revistagrande,
+    if (m_texto)
+        m_texto->setText(QString());
+    cargaImagen(m_revistagrande,
         chica() ? QStringLiteral("\\images\\logo_nuevo800.jpg") : QStringLiteral("\\images\\logo_nuevo.jpg"));
-    borde(revistagrande, false);
+    borde(m_revistagrande, false);
 }
 
 void clsPublicaciones::lblRevistaPDF_MouseUp()
@@ -364,6 +364,6 @@ void clsPublicaciones::lblMail_Click()
     BusyPointer::Scope ocupado;
     clsWeb web;
     // A copy: the "mailto:" the opener adds never reaches the label.
-    QString destino = lblMail ? lblMail->text() : QString();
+    QString destino = m_lblMail ? m_lblMail->text() : QString();
     web.AbreMail(destino);
 }

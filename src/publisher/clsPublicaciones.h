@@ -34,25 +34,25 @@ private:
 
     QObject m_contexto;
 
-    QPointer<PictureBox> pantalla;
-    QPointer<ActiveLabel> imgOstralin;
-    QPointer<ActiveLabel> imgPelvarin;
-    QPointer<ActiveLabel> imgRasmelin;
-    QPointer<ActiveLabel> imgRevista;
-    QPointer<ActiveLabel> imgTamberlo;
-    QPointer<ActiveLabel> imgLibro;
-    QPointer<QLabel> texto;
-    QPointer<ActiveLabel> lblMail;
-    QPointer<QLabel> lostralin;
-    QPointer<QLabel> lpelvarin;
-    QPointer<QLabel> lrasmelin;
-    QPointer<QLabel> lrevista;
-    QPointer<QLabel> ltamberlo;
-    QPointer<QLabel> llibro;
-    QPointer<QLabel> revistagrande;
-    QPointer<QLabel> titulo;
-    QPointer<QLabel> titulo2;
-    QPointer<ActiveLabel> lblRevistaPDF;
-    QPointer<ActiveLabel> lblTamberloPDF;
-    QPointer<QLabel> lblBienvenidos;
+    QPointer<PictureBox> m_pantalla;
+    QPointer<ActiveLabel> m_imgOstralin;
+    QPointer<ActiveLabel> m_imgPelvarin;
+    QPointer<ActiveLabel> m_imgRasmelin;
+    QPointer<ActiveLabel> m_imgRevista;
+    QPointer<ActiveLabel> m_imgTamberlo;
+    QPointer<ActiveLabel> m_imgLibro;
+    QPointer<QLabel> m_texto;
+    QPointer<ActiveLabel> m_lblMail;
+    QPointer<QLabel> m_lostralin;
+    QPointer<QLabel> m_lpelvarin;
+    QPointer<QLabel> m_lrasmelin;
+    QPointer<QLabel> m_lrevista;
+    QPointer<QLabel> m_ltamberlo;
+    QPointer<QLabel> m_llibro;
+    QPointer<QLabel> m_revistagrande;
+    QPointer<QLabel> m_titulo;
+    QPointer<QLabel> m_titulo2; // the contact line's telephone, after m_lblMail
+    QPointer<ActiveLabel> m_lblRevistaPDF;
+    QPointer<ActiveLabel> m_lblTamberloPDF;
+    QPointer<QLabel> m_lblBienvenidos;
 };

@@ -47,24 +47,24 @@ clsRanking::clsRanking()
 {
     BusyPointer::Scope ocupado;
     QWidget* form = gFormMenu.data();
-    pantalla = ControlRegistry::add<PictureBox>(form, QStringLiteral("pantalla"));
-    lblGrupo = ControlRegistry::add<ActiveLabel>(form, QStringLiteral("grupo"));
-    lblRanking = ControlRegistry::add<ActiveLabel>(form, QStringLiteral("ranking"));
-    imgGrupo = ControlRegistry::add<ImageButton>(form, QStringLiteral("iGrupo"));
-    imgRanking = ControlRegistry::add<ImageButton>(form, QStringLiteral("iRanking"));
-    lblBienvenidos = ControlRegistry::add<QLabel>(form, QStringLiteral("lblBienvenidos"));
+    m_pantalla = ControlRegistry::add<PictureBox>(form, QStringLiteral("pantalla"));
+    m_lblGrupo = ControlRegistry::add<ActiveLabel>(form, QStringLiteral("grupo"));
+    m_lblRanking = ControlRegistry::add<ActiveLabel>(form, QStringLiteral("ranking"));
+    m_imgGrupo = ControlRegistry::add<ImageButton>(form, QStringLiteral("iGrupo"));
+    m_imgRanking = ControlRegistry::add<ImageButton>(form, QStringLiteral("iRanking"));
+    m_lblBienvenidos = ControlRegistry::add<QLabel>(form, QStringLiteral("lblBienvenidos"));
 
-    gVentanas().colocaPantalla(pantalla);
+    gVentanas().colocaPantalla(m_pantalla);
     PendingEvents::process();
     pintaPantalla();
-    if (pantalla) {
-        pantalla->setBackColor(kPagina);
-        pantalla->show();
+    if (m_pantalla) {
+        m_pantalla->setBackColor(kPagina);
+        m_pantalla->show();
     }
     PendingEvents::process();
     // The movie mode they would switch to is never offered.
-    for (QWidget* modo : {static_cast<QWidget*>(imgGrupo), static_cast<QWidget*>(imgRanking),
-             static_cast<QWidget*>(lblGrupo), static_cast<QWidget*>(lblRanking)}) {
+    for (QWidget* modo : {static_cast<QWidget*>(m_imgGrupo), static_cast<QWidget*>(m_imgRanking),
+             static_cast<QWidget*>(m_lblGrupo), static_cast<QWidget*>(m_lblRanking)}) {
         if (modo)
             modo->hide();
     }
@@ -88,50 +88,50 @@ void clsRanking::pintaPantalla()
 {
     const bool chica = gVentanas().getResolucion() == 2;
 
-    if (lblBienvenidos) {
-        setFont(lblBienvenidos, QStringLiteral("Arial"), 16, true);
-        lblBienvenidos->setText(QStringLiteral("Todas las estadísticas a su alcance"));
-        setTextColor(lblBienvenidos, Qt::black);
-        sizeToText(lblBienvenidos);
-        Twips::move(lblBienvenidos, 900, titleTop(gFormMenu));
-        lblBienvenidos->show();
+    if (m_lblBienvenidos) {
+        setFont(m_lblBienvenidos, QStringLiteral("Arial"), 16, true);
+        m_lblBienvenidos->setText(QStringLiteral("Todas las estadísticas a su alcance"));
+        setTextColor(m_lblBienvenidos, Qt::black);
+        sizeToText(m_lblBienvenidos);
+        Twips::move(m_lblBienvenidos, 900, titleTop(gFormMenu));
+        m_lblBienvenidos->show();
     }
 
     const int bajoPanel
-        = (pantalla ? Twips::top(pantalla) + Twips::height(pantalla) : 0) + (chica ? 550 : 600);
-    if (lblGrupo) {
-        setFont(lblGrupo, QStringLiteral("Arial"), 9, true);
-        lblGrupo->setText(QStringLiteral("Participación por sector"));
-        setTextColor(lblGrupo, bgrColor(0xFF0000));
-        sizeToText(lblGrupo);
-        Twips::move(lblGrupo, chica ? 3060 : 3900, bajoPanel);
-        lblGrupo->setCursor(Pictures::handCursor());
-        lblGrupo->show();
+        = (m_pantalla ? Twips::top(m_pantalla) + Twips::height(m_pantalla) : 0) + (chica ? 550 : 600);
+    if (m_lblGrupo) {
+        setFont(m_lblGrupo, QStringLiteral("Arial"), 9, true);
+        m_lblGrupo->setText(QStringLiteral("Participación por sector"));
+        setTextColor(m_lblGrupo, bgrColor(0xFF0000));
+        sizeToText(m_lblGrupo);
+        Twips::move(m_lblGrupo, chica ? 3060 : 3900, bajoPanel);
+        m_lblGrupo->setCursor(Pictures::handCursor());
+        m_lblGrupo->show();
     }
-    if (lblRanking) {
-        setFont(lblRanking, QStringLiteral("Arial"), 9);
-        lblRanking->setText(QStringLiteral("Ranking"));
-        setTextColor(lblRanking, Qt::black);
-        sizeToText(lblRanking);
-        const int derechaGrupo = lblGrupo ? Twips::left(lblGrupo) + Twips::width(lblGrupo) : 0;
-        Twips::move(lblRanking, derechaGrupo + (chica ? 500 : 800), bajoPanel);
-        lblRanking->setCursor(Pictures::handCursor());
-        lblRanking->show();
+    if (m_lblRanking) {
+        setFont(m_lblRanking, QStringLiteral("Arial"), 9);
+        m_lblRanking->setText(QStringLiteral("Ranking"));
+        setTextColor(m_lblRanking, Qt::black);
+        sizeToText(m_lblRanking);
+        const int derechaGrupo = m_lblGrupo ? Twips::left(m_lblGrupo) + Twips::width(m_lblGrupo) : 0;
+        Twips::move(m_lblRanking, derechaGrupo + (chica ? 500 : 800), bajoPanel);
+        m_lblRanking->setCursor(Pictures::handCursor());
+        m_lblRanking->show();
     }
-    if (imgGrupo) {
-        imgGrupo->setPicture(QStringLiteral("GRUPO"));
-        imgGrupo->setToolTip(QStringLiteral("Muestra la distribucion por autonomias y el desplegable"));
-        sobreEtiqueta(imgGrupo, lblGrupo);
-        imgGrupo->show();
+    if (m_imgGrupo) {
+        m_imgGrupo->setPicture(QStringLiteral("GRUPO"));
+        m_imgGrupo->setToolTip(QStringLiteral("Muestra la distribucion por autonomias y el desplegable"));
+        sobreEtiqueta(m_imgGrupo, m_lblGrupo);
+        m_imgGrupo->show();
     }
-    if (imgRanking) {
-        imgRanking->setPicture(QStringLiteral("RANKING"));
-        imgRanking->setToolTip(QStringLiteral("Muestra los rankings de las empresas"));
-        sobreEtiqueta(imgRanking, lblRanking);
-        imgRanking->show();
+    if (m_imgRanking) {
+        m_imgRanking->setPicture(QStringLiteral("RANKING"));
+        m_imgRanking->setToolTip(QStringLiteral("Muestra los rankings de las empresas"));
+        sobreEtiqueta(m_imgRanking, m_lblRanking);
+        m_imgRanking->show();
     }
 
-    const QRect lugar = pantalla ? pantalla->geometry() : QRect();
+    const QRect lugar = m_pantalla ? m_pantalla->geometry() : QRect();
     FlashMovie* movie = pelicula();
     if (movie) {
         movie->setGeometry(lugar);
@@ -155,8 +155,8 @@ void clsRanking::pintaPantalla()
 
 void clsRanking::Desmarcar()
 {
-    if (imgRanking)
-        imgRanking->setPicture(QStringLiteral("RANKING"));
-    if (imgGrupo)
-        imgGrupo->setPicture(QStringLiteral("GRUPO"));
+    if (m_imgRanking)
+        m_imgRanking->setPicture(QStringLiteral("RANKING"));
+    if (m_imgGrupo)
+        m_imgGrupo->setPicture(QStringLiteral("GRUPO"));
 }

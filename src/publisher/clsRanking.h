@@ -25,10 +25,10 @@ public:
 private:
     void pintaPantalla();
 
-    QPointer<QLabel> lblBienvenidos;
-    QPointer<PictureBox> pantalla;
-    QPointer<ActiveLabel> lblGrupo;
-    QPointer<ActiveLabel> lblRanking;
-    QPointer<ImageButton> imgGrupo;
-    QPointer<ImageButton> imgRanking;
+    QPointer<QLabel> m_lblBienvenidos;
+    QPointer<PictureBox> m_pantalla;
+    QPointer<ActiveLabel> m_lblGrupo;
+    QPointer<ActiveLabel> m_lblRanking;
+    QPointer<ImageButton> m_imgGrupo;
+    QPointer<ImageButton> m_imgRanking;
 };

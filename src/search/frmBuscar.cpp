@@ -114,67 +114,67 @@ frmBuscar::frmBuscar()
 {
     // Before any control exists: the helper looks among the form's children for its own filter.
     WindowBehaviour::makeDraggable(this);
-    txtNombre = new QLineEdit(this);
-    Check1 = new QCheckBox(QStringLiteral("Buscar palabra exacta"), this);
-    Combo1 = new QComboBox(this);
-    Combo2 = new QComboBox(this);
-    Combo3 = new QComboBox(this);
-    Combo4 = new QComboBox(this);
-    Combo5 = new QComboBox(this);
-    Check2 = new QCheckBox(QStringLiteral("Sólo seleccionadas"), this);
-    imgAyuda = new ImageButton(this);
-    imgAceptar = new ImageButton(this);
-    imgCancelar = new ImageButton(this);
+    m_txtNombre = new QLineEdit(this);
+    m_Check1 = new QCheckBox(QStringLiteral("Buscar palabra exacta"), this);
+    m_Combo1 = new QComboBox(this);
+    m_Combo2 = new QComboBox(this);
+    m_Combo3 = new QComboBox(this);
+    m_Combo4 = new QComboBox(this);
+    m_Combo5 = new QComboBox(this);
+    m_Check2 = new QCheckBox(QStringLiteral("Sólo seleccionadas"), this);
+    m_imgAyuda = new ImageButton(this);
+    m_imgAceptar = new ImageButton(this);
+    m_imgCancelar = new ImageButton(this);
 
     setObjectName(QStringLiteral("frmBuscar"));
     setWindowTitle(QStringLiteral("Buscar"));
     setFixedSize(Twips::toPixels(7335), Twips::toPixels(5985));
     setMouseTracking(true);
 
-    struct Rotulo
+    struct Caption
     {
         const char* texto;
         int left, top, width;
     };
-    static const Rotulo rotulos[] = {{"Comunidad:", 1080, 2700, 1335}, {"Provincia:", 1080, 3165, 1095},
+    static const Caption rotulos[] = {{"Comunidad:", 1080, 2700, 1335}, {"Provincia:", 1080, 3165, 1095},
         {"Localidad:", 1080, 3630, 1095}, {"Empresa:", 1080, 1365, 1095}, {"Actividad:", 1080, 4095, 1095},
         {"Sector:", 1080, 2280, 1335}};
-    for (size_t i = 0; i < Label1.size(); ++i) {
+    for (size_t i = 0; i < m_Label1.size(); ++i) {
         auto* label = new QLabel(QString::fromUtf8(rotulos[i].texto), this);
         label->setObjectName(QStringLiteral("Label1_%1").arg(i));
         label->setFont(Fonts::font(QStringLiteral("Arial"), 11.25));
         colorea(label, Qt::transparent, Qt::black);
         Twips::place(label, rotulos[i].left, rotulos[i].top, rotulos[i].width, 255);
-        Label1[i] = label;
+        m_Label1[i] = label;
     }
 
     const QColor fondoCampo = bgrColor(0xC0E0FF);
     const QColor textoCampo = bgrColor(0x000080);
-    txtNombre->setObjectName(QStringLiteral("txtNombre"));
-    txtNombre->setFont(Fonts::font(QStringLiteral("Arial"), 9));
-    colorea(txtNombre, fondoCampo, textoCampo);
-    Twips::place(txtNombre, 3120, 1320, 3015, 330);
+    m_txtNombre->setObjectName(QStringLiteral("txtNombre"));
+    m_txtNombre->setFont(Fonts::font(QStringLiteral("Arial"), 9));
+    colorea(m_txtNombre, fondoCampo, textoCampo);
+    Twips::place(m_txtNombre, 3120, 1320, 3015, 330);
 
-    Check1->setObjectName(QStringLiteral("Check1"));
-    Check1->setFont(Fonts::font(QStringLiteral("Arial"), 9));
-    Check1->setAutoFillBackground(true);
-    colorea(Check1, bgrColor(0xECF3F6), Qt::black);
-    Check1->setEnabled(false);
-    Twips::place(Check1, 3480, 1680, 2175, 255);
+    m_Check1->setObjectName(QStringLiteral("Check1"));
+    m_Check1->setFont(Fonts::font(QStringLiteral("Arial"), 9));
+    m_Check1->setAutoFillBackground(true);
+    colorea(m_Check1, bgrColor(0xECF3F6), Qt::black);
+    m_Check1->setEnabled(false);
+    Twips::place(m_Check1, 3480, 1680, 2175, 255);
 
-    Check2->setObjectName(QStringLiteral("Check2"));
-    Check2->setFont(Fonts::font(QStringLiteral("Arial"), 9));
-    Check2->setAutoFillBackground(true);
-    colorea(Check2, kFondo, Qt::black);
-    Twips::place(Check2, 1050, 4650, 2175, 255);
+    m_Check2->setObjectName(QStringLiteral("Check2"));
+    m_Check2->setFont(Fonts::font(QStringLiteral("Arial"), 9));
+    m_Check2->setAutoFillBackground(true);
+    colorea(m_Check2, kFondo, Qt::black);
+    Twips::place(m_Check2, 1050, 4650, 2175, 255);
 
     const struct
     {
         QComboBox* lista;
         const char* nombre;
         int top;
-    } listas[] = {{Combo1, "Combo1", 2640}, {Combo2, "Combo2", 3120}, {Combo3, "Combo3", 3600},
-        {Combo4, "Combo4", 4080}, {Combo5, "Combo5", 2160}};
+    } listas[] = {{m_Combo1, "Combo1", 2640}, {m_Combo2, "Combo2", 3120}, {m_Combo3, "Combo3", 3600},
+        {m_Combo4, "Combo4", 4080}, {m_Combo5, "Combo5", 2160}};
     for (const auto& l : listas) {
         l.lista->setObjectName(QLatin1String(l.nombre));
         l.lista->setFont(Fonts::font(QStringLiteral("MS Sans Serif"), 8.25));
@@ -182,46 +182,46 @@ frmBuscar::frmBuscar()
         Twips::place(l.lista, 3120, l.top, 3015, 315);
     }
 
-    imgAyuda->setObjectName(QStringLiteral("imgAyuda"));
-    imgAceptar->setObjectName(QStringLiteral("imgAceptar"));
-    imgCancelar->setObjectName(QStringLiteral("imgCancelar"));
-    Twips::move(imgAyuda, 360, 5355);
-    Twips::move(imgAceptar, 5760, 5355);
-    Twips::move(imgCancelar, 6600, 5355);
+    m_imgAyuda->setObjectName(QStringLiteral("imgAyuda"));
+    m_imgAceptar->setObjectName(QStringLiteral("imgAceptar"));
+    m_imgCancelar->setObjectName(QStringLiteral("imgCancelar"));
+    Twips::move(m_imgAyuda, 360, 5355);
+    Twips::move(m_imgAceptar, 5760, 5355);
+    Twips::move(m_imgCancelar, 6600, 5355);
 
-    setTabOrder(txtNombre, Check1);
-    setTabOrder(Check1, Combo1);
-    setTabOrder(Combo1, Combo2);
-    setTabOrder(Combo2, Combo3);
-    setTabOrder(Combo3, Combo4);
-    setTabOrder(Combo4, Combo5);
-    setTabOrder(Combo5, Check2);
+    setTabOrder(m_txtNombre, m_Check1);
+    setTabOrder(m_Check1, m_Combo1);
+    setTabOrder(m_Combo1, m_Combo2);
+    setTabOrder(m_Combo2, m_Combo3);
+    setTabOrder(m_Combo3, m_Combo4);
+    setTabOrder(m_Combo4, m_Combo5);
+    setTabOrder(m_Combo5, m_Check2);
 
     // The form sees every key before the control that has the focus.
-    for (QWidget* control :
-        std::initializer_list<QWidget*> {txtNombre, Check1, Combo1, Combo2, Combo3, Combo4, Combo5, Check2})
+    for (QWidget* control : std::initializer_list<QWidget*> {
+             m_txtNombre, m_Check1, m_Combo1, m_Combo2, m_Combo3, m_Combo4, m_Combo5, m_Check2})
         control->installEventFilter(this);
 
-    connect(txtNombre, &QLineEdit::textChanged, this,
-        [this](const QString& texto) { Check1->setEnabled(!texto.isEmpty()); });
+    connect(m_txtNombre, &QLineEdit::textChanged, this,
+        [this](const QString& texto) { m_Check1->setEnabled(!texto.isEmpty()); });
     // Only a choice made by the user sets off the cascade; refilling a list does not.
-    connect(Combo5, &QComboBox::activated, this, &frmBuscar::Combo5_Click);
-    connect(Combo1, &QComboBox::activated, this, &frmBuscar::Combo1_Click);
-    connect(Combo2, &QComboBox::activated, this, &frmBuscar::Combo2_Click);
-    connect(Combo3, &QComboBox::activated, this, &frmBuscar::Combo3_Click);
+    connect(m_Combo5, &QComboBox::activated, this, &frmBuscar::Combo5_Click);
+    connect(m_Combo1, &QComboBox::activated, this, &frmBuscar::Combo1_Click);
+    connect(m_Combo2, &QComboBox::activated, this, &frmBuscar::Combo2_Click);
+    connect(m_Combo3, &QComboBox::activated, this, &frmBuscar::Combo3_Click);
 
-    connect(imgAceptar, &ImageButton::released, this, &frmBuscar::imgAceptar_MouseUp);
-    connect(imgCancelar, &ImageButton::released, this, &frmBuscar::imgCancelar_MouseUp);
-    connect(imgAyuda, &ImageButton::released, this, &frmBuscar::imgAyuda_MouseUp);
-    for (ImageButton* boton : {imgAyuda, imgAceptar, imgCancelar})
+    connect(m_imgAceptar, &ImageButton::released, this, &frmBuscar::imgAceptar_MouseUp);
+    connect(m_imgCancelar, &ImageButton::released, this, &frmBuscar::imgCancelar_MouseUp);
+    connect(m_imgAyuda, &ImageButton::released, this, &frmBuscar::imgAyuda_MouseUp);
+    for (ImageButton* boton : {m_imgAyuda, m_imgAceptar, m_imgCancelar})
         connect(boton, &ImageButton::mouseMoved, boton, &ImageButton::showRollover);
 }
 
 void frmBuscar::Form_Load()
 {
-    imgAceptar->setPicture(QStringLiteral("ACEPTAR"));
-    imgCancelar->setPicture(QStringLiteral("CANCELAR"));
-    imgAyuda->setPicture(QStringLiteral("AYUDA2"));
+    m_imgAceptar->setPicture(QStringLiteral("ACEPTAR"));
+    m_imgCancelar->setPicture(QStringLiteral("CANCELAR"));
+    m_imgAyuda->setPicture(QStringLiteral("AYUDA2"));
     RellenaSector();
     rellenaAutonomia();
     rellenaProvincia();
@@ -231,69 +231,69 @@ void frmBuscar::Form_Load()
 
 void frmBuscar::Form_Activate()
 {
-    Check1->setEnabled(!txtNombre->text().isEmpty());
+    m_Check1->setEnabled(!m_txtNombre->text().isEmpty());
     if (isVisible())
-        txtNombre->setFocus();
+        m_txtNombre->setFocus();
 }
 
-CriteriosBusqueda frmBuscar::criterios() const
+SearchCriteria frmBuscar::criterios() const
 {
-    CriteriosBusqueda c;
-    c.nombre = txtNombre->text();
-    c.palabraExacta = Check1->isChecked();
-    c.sector = Combo5->currentText();
-    c.autonomia = Combo1->currentText();
-    c.provincia = Combo2->currentText();
-    c.poblacion = Combo3->currentText();
-    c.actividad = Combo4->currentText();
-    c.soloSeleccionadas = Check2->isChecked();
+    SearchCriteria c;
+    c.nombre = m_txtNombre->text();
+    c.palabraExacta = m_Check1->isChecked();
+    c.sector = m_Combo5->currentText();
+    c.autonomia = m_Combo1->currentText();
+    c.provincia = m_Combo2->currentText();
+    c.poblacion = m_Combo3->currentText();
+    c.actividad = m_Combo4->currentText();
+    c.soloSeleccionadas = m_Check2->isChecked();
     return c;
 }
 
 void frmBuscar::RellenaSector()
 {
-    Combo5->clear();
-    Combo5->addItem(QString());
-    Combo5->addItems(listaOrdenada(gSectores));
+    m_Combo5->clear();
+    m_Combo5->addItem(QString());
+    m_Combo5->addItems(listaOrdenada(gSectores));
 }
 
 void frmBuscar::rellenaAutonomia()
 {
     const BusyPointer::Scope reloj;
-    Combo1->clear();
-    Combo1->addItem(QString());
-    if (Combo5->currentText().isEmpty())
-        Combo1->addItems(listaOrdenada(gAutonomias));
+    m_Combo1->clear();
+    m_Combo1->addItem(QString());
+    if (m_Combo5->currentText().isEmpty())
+        m_Combo1->addItems(listaOrdenada(gAutonomias));
     else
-        rellenaLista(Combo1, criterios().consultaLista(CriteriosBusqueda::Lista::Autonomia));
+        rellenaLista(m_Combo1, criterios().consultaLista(SearchCriteria::List::Autonomia));
 }
 
 void frmBuscar::rellenaProvincia()
 {
     const BusyPointer::Scope reloj;
-    Combo2->clear();
-    Combo2->addItem(QString());
+    m_Combo2->clear();
+    m_Combo2->addItem(QString());
     PendingEvents::process();
-    rellenaLista(Combo2, criterios().consultaLista(CriteriosBusqueda::Lista::Provincia));
+    rellenaLista(m_Combo2, criterios().consultaLista(SearchCriteria::List::Provincia));
     PendingEvents::process();
 }
 
 void frmBuscar::rellenaPoblacion()
 {
     const BusyPointer::Scope reloj;
-    Combo3->clear();
-    Combo3->addItem(QString());
-    rellenaLista(Combo3, criterios().consultaLista(CriteriosBusqueda::Lista::Poblacion));
+    m_Combo3->clear();
+    m_Combo3->addItem(QString());
+    rellenaLista(m_Combo3, criterios().consultaLista(SearchCriteria::List::Poblacion));
     PendingEvents::process();
 }
 
 void frmBuscar::rellenaActividad()
 {
     const BusyPointer::Scope reloj;
-    Combo4->clear();
-    Combo4->addItem(QString());
+    m_Combo4->clear();
+    m_Combo4->addItem(QString());
     PendingEvents::process();
-    rellenaLista(Combo4, criterios().consultaLista(CriteriosBusqueda::Lista::Actividad));
+    rellenaLista(m_Combo4, criterios().consultaLista(SearchCriteria::List::Actividad));
     PendingEvents::process();
 }
 
@@ -347,7 +347,7 @@ void frmBuscar::imgAceptar_MouseUp()
         return;
     const QScopedValueRollback<bool> aceptando(m_aceptando, true);
     PendingEvents::process();
-    const CriteriosBusqueda c = criterios();
+    const SearchCriteria c = criterios();
     const QString sql = c.sql();
     const QString titulo = c.titulo();
     // Hidden, not closed: the criteria stay for the next search, and the modal showing ends.
@@ -368,7 +368,7 @@ void frmBuscar::imgAyuda_MouseUp()
 
 void frmBuscar::restauraBotones()
 {
-    for (ImageButton* boton : {imgAyuda, imgAceptar, imgCancelar})
+    for (ImageButton* boton : {m_imgAyuda, m_imgAceptar, m_imgCancelar})
         boton->showNormal();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "search/CriteriosBusqueda.h"
+#include "search/SearchCriteria.h"
 
 #include <QDialog>
 #include <array>
@@ -30,7 +30,7 @@ public:
     static void encolaGuion(std::function<void(frmBuscar&)> paso);
 
     // The criteria now on the form, as the accept action reads them.
-    CriteriosBusqueda criterios() const;
+    SearchCriteria criterios() const;
 
     void RellenaSector();
     // Accept and cancel, as their buttons and the Enter and Esc keys run them.
@@ -65,18 +65,18 @@ private:
     void Combo2_Click();
     void Combo3_Click();
 
-    std::array<QLabel*, 6> Label1 {};
-    QLineEdit* txtNombre = nullptr;
-    QCheckBox* Check1 = nullptr;
-    QComboBox* Combo1 = nullptr;
-    QComboBox* Combo2 = nullptr;
-    QComboBox* Combo3 = nullptr;
-    QComboBox* Combo4 = nullptr;
-    QComboBox* Combo5 = nullptr;
-    QCheckBox* Check2 = nullptr;
-    ImageButton* imgAyuda = nullptr;
-    ImageButton* imgAceptar = nullptr;
-    ImageButton* imgCancelar = nullptr;
+    std::array<QLabel*, 6> m_Label1 {}; // captions: region, province, town, company, activity, sector
+    QLineEdit* m_txtNombre = nullptr;
+    QCheckBox* m_Check1 = nullptr; // "Buscar palabra exacta"
+    QComboBox* m_Combo1 = nullptr; // regions
+    QComboBox* m_Combo2 = nullptr; // provinces
+    QComboBox* m_Combo3 = nullptr; // towns
+    QComboBox* m_Combo4 = nullptr; // activities
+    QComboBox* m_Combo5 = nullptr; // sectors
+    QCheckBox* m_Check2 = nullptr; // "Sólo seleccionadas"
+    ImageButton* m_imgAyuda = nullptr;
+    ImageButton* m_imgAceptar = nullptr;
+    ImageButton* m_imgCancelar = nullptr;
     bool m_centrado = false;
     bool m_aceptando = false;
 };

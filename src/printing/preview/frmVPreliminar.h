@@ -126,6 +126,6 @@ private:
     PreviewPageWidget* m_picTexto = nullptr;
     RulerStrip* m_picHScroll = nullptr;
     RulerStrip* m_picVScroll = nullptr;
-    QScrollBar* m_VScroll1 = nullptr;
-    QScrollBar* m_HScroll1 = nullptr;
+    QScrollBar* m_VScroll1 = nullptr; // scroll the page up and down in its frame
+    QScrollBar* m_HScroll1 = nullptr; // and across
 };

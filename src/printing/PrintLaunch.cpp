@@ -1,12 +1,12 @@
-#include "printing/LanzadorImpresion.h"
+#include "printing/PrintLaunch.h"
 
 #include "platform/db/Recordset.h"
 #include "platform/print/PrinterCheck.h"
 #include "platform/ui/DialogService.h"
 
-namespace LanzadorImpresion {
+namespace PrintLaunch {
 
-bool hayImpresora()
+bool printerInstalled()
 {
     if (PrinterCheck::isInstalled())
         return true;
@@ -16,7 +16,7 @@ bool hayImpresora()
     return false;
 }
 
-bool hayEmpresas(Recordset* rs, const QString& mensaje)
+bool hasCompanies(Recordset* rs, const QString& mensaje)
 {
     if (rs && rs->isOpen() && rs->recordCount() > 0)
         return true;
@@ -24,4 +24,4 @@ bool hayEmpresas(Recordset* rs, const QString& mensaje)
     return false;
 }
 
-} // namespace LanzadorImpresion
+} // namespace PrintLaunch

@@ -1,4 +1,4 @@
-#include "guide/ExploradorDocumentos.h"
+#include "guide/DocumentExplorer.h"
 
 #include "core/AppPaths.h"
 #include "guide/GuideLayout.h"
@@ -23,40 +23,40 @@ namespace {
 
 const QColor kPagina = bgrColor(0xEAF3F6);
 
-// Control creation order, by Arbol.
-const int kCreation[] = {ExploradorDocumentos::Distribuidores, ExploradorDocumentos::Equipamientos,
-    ExploradorDocumentos::Catering, ExploradorDocumentos::Escuelas, ExploradorDocumentos::Franquicias,
-    ExploradorDocumentos::Hoteles, ExploradorDocumentos::Principales, ExploradorDocumentos::Vending};
+// Control creation order, by Tree.
+const int kCreation[] = {DocumentExplorer::Distribuidores, DocumentExplorer::Equipamientos,
+    DocumentExplorer::Catering, DocumentExplorer::Escuelas, DocumentExplorer::Franquicias,
+    DocumentExplorer::Hoteles, DocumentExplorer::Principales, DocumentExplorer::Vending};
 
 } // namespace
 
-ExploradorDocumentos::ExploradorDocumentos(QWidget* form)
+DocumentExplorer::DocumentExplorer(QWidget* form)
     : m_form(form)
 {
     m_pagina = ControlRegistry::add<PictureBox>(form, QStringLiteral("exploradorficheros"));
     for (int i : kCreation)
         m_arboles[size_t(i)]
-            = ControlRegistry::add<QTreeWidget>(form, QString::fromLatin1(kCarpetas[i].control), m_pagina);
+            = ControlRegistry::add<QTreeWidget>(form, QString::fromLatin1(kFolders[i].control), m_pagina);
     m_aviso = ControlRegistry::add<QLabel>(form, QStringLiteral("aviso"), m_pagina);
 }
 
-ExploradorDocumentos::~ExploradorDocumentos()
+DocumentExplorer::~DocumentExplorer()
 {
     // The trees and the hint line go with their page.
     ControlRegistry::remove(m_form, m_pagina.data());
 }
 
-PictureBox* ExploradorDocumentos::pagina() const
+PictureBox* DocumentExplorer::pagina() const
 {
     return m_pagina;
 }
 
-bool ExploradorDocumentos::visible() const
+bool DocumentExplorer::visible() const
 {
     return m_pagina && !m_pagina->isHidden();
 }
 
-void ExploradorDocumentos::carga(int codigo, const QString& rutaApp)
+void DocumentExplorer::carga(int codigo, const QString& rutaApp)
 {
     m_rutaApp = rutaApp;
     if (m_aviso) {
@@ -71,7 +71,7 @@ void ExploradorDocumentos::carga(int codigo, const QString& rutaApp)
         }
     }
     const int alto = m_pagina ? Twips::height(m_pagina) : 0;
-    for (int i = 0; i < kArboles; ++i) {
+    for (int i = 0; i < kTrees; ++i) {
         QTreeWidget* t = m_arboles[size_t(i)];
         if (!t)
             continue;
@@ -86,18 +86,18 @@ void ExploradorDocumentos::carga(int codigo, const QString& rutaApp)
         t->setPalette(pal);
         t->show();
         // A missing folder or an unreadable file leaves that tree or item out; the others go on.
-        auto* raiz = new QTreeWidgetItem(t, QStringList(QString::fromLatin1(kCarpetas[i].raiz)));
+        auto* raiz = new QTreeWidgetItem(t, QStringList(QString::fromLatin1(kFolders[i].raiz)));
         raiz->setIcon(0, QIcon(Pictures::get(QStringLiteral("CARPETA"))));
         raiz->setData(0, Qt::UserRole, QString());
         raiz->setExpanded(true);
-        cargaFicherosCarpeta(AppPaths::localPath(rutaApp + QString::fromLatin1(kCarpetas[i].ruta)), raiz);
+        cargaFicherosCarpeta(AppPaths::localPath(rutaApp + QString::fromLatin1(kFolders[i].ruta)), raiz);
         raiz->setExpanded(true);
         connect(t, &QTreeWidget::itemDoubleClicked, this,
             [this, i](QTreeWidgetItem* item) { abreDocumento(i, item); });
     }
 }
 
-void ExploradorDocumentos::cargaFicherosCarpeta(const QString& carpeta, QTreeWidgetItem* padre)
+void DocumentExplorer::cargaFicherosCarpeta(const QString& carpeta, QTreeWidgetItem* padre)
 {
     for (const QString& nombre : ficheros(carpeta)) {
         auto* hoja = new QTreeWidgetItem(padre, QStringList(textoVisible(nombre)));
@@ -106,20 +106,20 @@ void ExploradorDocumentos::cargaFicherosCarpeta(const QString& carpeta, QTreeWid
     }
 }
 
-void ExploradorDocumentos::abreDocumento(int arbol, QTreeWidgetItem* item)
+void DocumentExplorer::abreDocumento(int arbol, QTreeWidgetItem* item)
 {
     // Nothing chosen, or the folder itself: nothing to open.
-    if (!item || !item->parent() || arbol < 0 || arbol >= kArboles)
+    if (!item || !item->parent() || arbol < 0 || arbol >= kTrees)
         return;
     const QString nombre = item->data(0, Qt::UserRole).toString();
     const QString ruta = AppPaths::localPath(
-        m_rutaApp + QString::fromLatin1(kCarpetas[arbol].ruta) + QLatin1Char('\\') + nombre);
+        m_rutaApp + QString::fromLatin1(kFolders[arbol].ruta) + QLatin1Char('\\') + nombre);
     if (!DesktopOpener::openDocument(ruta))
         DialogService::message(QStringLiteral("No se ha podido abrir el documento %1").arg(nombre),
             DialogService::Buttons::Ok, DialogService::Icon::Exclamation);
 }
 
-QString ExploradorDocumentos::textoVisible(const QString& nombre)
+QString DocumentExplorer::textoVisible(const QString& nombre)
 {
     QString texto = nombre.toUpper();
     for (const char* extension : {".XLSX", ".XLS", ".PDF"})
@@ -127,7 +127,7 @@ QString ExploradorDocumentos::textoVisible(const QString& nombre)
     return texto;
 }
 
-QString ExploradorDocumentos::imagen(const QString& nombre)
+QString DocumentExplorer::imagen(const QString& nombre)
 {
     const QString minusculas = nombre.toLower();
     if (minusculas.endsWith(QLatin1String(".xls")) || minusculas.endsWith(QLatin1String(".xlsx")))
@@ -137,14 +137,14 @@ QString ExploradorDocumentos::imagen(const QString& nombre)
     return QStringLiteral("pdf");
 }
 
-QString ExploradorDocumentos::picture(const QString& imagen)
+QString DocumentExplorer::picture(const QString& imagen)
 {
     if (imagen == QLatin1String("carpeta"))
         return QStringLiteral("CARPETA");
     return imagen.toUpper();
 }
 
-QStringList ExploradorDocumentos::ficheros(const QString& carpeta)
+QStringList DocumentExplorer::ficheros(const QString& carpeta)
 {
     QStringList nombres = QDir(carpeta).entryList(QDir::Files, QDir::NoSort);
     std::sort(nombres.begin(), nombres.end(),

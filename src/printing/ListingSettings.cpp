@@ -1,11 +1,11 @@
-#include "printing/ListadoSettings.h"
+#include "printing/ListingSettings.h"
 
 #include "core/AppPaths.h"
 #include "core/SettingsFile.h"
 
 #include <cmath>
 
-namespace ListadoSettings {
+namespace ListingSettings {
 namespace {
 const QString kSection = QStringLiteral("#CAMPOS");
 }
@@ -79,4 +79,4 @@ bool write(const QString& filePath, const FieldChoice& choice)
     return SettingsFile::save(filePath, lines(choice));
 }
 
-} // namespace ListadoSettings
+} // namespace ListingSettings

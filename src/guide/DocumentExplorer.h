@@ -14,12 +14,12 @@ class QWidget;
 
 // The guide's second view: the documents filed for the sectors, one tree per folder inside the page
 // "exploradorficheros", opened with a double-click.
-class ExploradorDocumentos : public QObject
+class DocumentExplorer : public QObject
 {
     Q_OBJECT
 public:
     // The trees in the order they are filled.
-    enum Arbol {
+    enum Tree {
         Distribuidores,
         Principales,
         Catering,
@@ -29,17 +29,17 @@ public:
         Escuelas,
         Equipamientos
     };
-    static constexpr int kArboles = 8;
+    static constexpr int kTrees = 8;
 
-    struct Carpeta
+    struct Folder
     {
         const char* raiz; // the tree's root node
         const char* ruta; // under the program's folder
         const char* control; // the tree's name on the form
     };
 
-    // By Arbol.
-    static constexpr Carpeta kCarpetas[kArboles] = {
+    // By Tree.
+    static constexpr Folder kFolders[kTrees] = {
         {"Distribuidores", "\\DATA\\Files\\Distribuidores", "arboldistri"},
         {"Principales", "\\DATA\\Files\\40 principales", "arbolprinci"},
         {"Catering", "\\DATA\\Files\\Catering", "arbolcatering"},
@@ -51,8 +51,8 @@ public:
     };
 
     // Builds the page, its trees and its hint line by name on the form.
-    explicit ExploradorDocumentos(QWidget* form);
-    ~ExploradorDocumentos() override;
+    explicit DocumentExplorer(QWidget* form);
+    ~DocumentExplorer() override;
 
     PictureBox* pagina() const;
     // Places the trees and lists each folder under the program's folder `rutaApp`, once.
@@ -75,7 +75,7 @@ private:
 
     QPointer<QWidget> m_form;
     QPointer<PictureBox> m_pagina;
-    std::array<QPointer<QTreeWidget>, kArboles> m_arboles;
+    std::array<QPointer<QTreeWidget>, kTrees> m_arboles;
     QPointer<QLabel> m_aviso;
     QString m_rutaApp;
 };

@@ -4,10 +4,10 @@
 
 // What the search form asks for, and the texts made from it: the companies' query with the caption
 // that describes it, and the queries that fill the criteria lists. Values go into the SQL as literals.
-struct CriteriosBusqueda
+struct SearchCriteria
 {
     // The lists filled from the database, from the choices above them.
-    enum class Lista { Autonomia, Provincia, Poblacion, Actividad };
+    enum class List { Autonomia, Provincia, Poblacion, Actividad };
 
     QString nombre; // as typed, not trimmed
     bool palabraExacta = false;
@@ -24,5 +24,5 @@ struct CriteriosBusqueda
     QString titulo() const;
     // The distinct values of the list's column, in Spanish order; empty for the region list while no
     // sector is chosen, which comes from the start-up list instead.
-    QString consultaLista(Lista lista) const;
+    QString consultaLista(List lista) const;
 };

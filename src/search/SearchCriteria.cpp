@@ -1,4 +1,4 @@
-#include "search/CriteriosBusqueda.h"
+#include "search/SearchCriteria.h"
 
 #include "platform/db/SqlText.h"
 
@@ -33,7 +33,7 @@ QString consultaDistinta(const char* base, const QString& condiciones)
 
 } // namespace
 
-QString CriteriosBusqueda::sql() const
+QString SearchCriteria::sql() const
 {
     QString condiciones;
     const QString& t = nombre;
@@ -63,7 +63,7 @@ QString CriteriosBusqueda::sql() const
     return conWhere(kSelect, condiciones);
 }
 
-QString CriteriosBusqueda::titulo() const
+QString SearchCriteria::titulo() const
 {
     QString titulo;
     const QString& t = nombre;
@@ -94,25 +94,25 @@ QString CriteriosBusqueda::titulo() const
     return titulo;
 }
 
-QString CriteriosBusqueda::consultaLista(Lista lista) const
+QString SearchCriteria::consultaLista(List lista) const
 {
     QString condiciones;
     switch (lista) {
-    case Lista::Autonomia:
+    case List::Autonomia:
         if (sector.isEmpty())
             return {};
         return QStringLiteral("SELECT DISTINCT(autonomia) FROM tbl_empresas WHERE sector=")
             + SqlText::literal(sector) + QStringLiteral(" ORDER BY 1");
-    case Lista::Provincia:
+    case List::Provincia:
         anade(condiciones, " AND Sector=", sector);
         anade(condiciones, " AND Autonomia=", autonomia);
         return consultaDistinta("SELECT distinct(provincia) FROM tbl_empresas", condiciones);
-    case Lista::Poblacion:
+    case List::Poblacion:
         anade(condiciones, " AND Sector=", sector);
         anade(condiciones, " AND Autonomia=", autonomia);
         anade(condiciones, " AND Provincia=", provincia);
         return consultaDistinta("SELECT distinct(poblacion) FROM tbl_empresas", condiciones);
-    case Lista::Actividad:
+    case List::Actividad:
         anade(condiciones, " AND Sector=", sector);
         anade(condiciones, " AND Autonomia=", autonomia);
         anade(condiciones, " AND Provincia=", provincia);

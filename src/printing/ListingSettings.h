@@ -8,7 +8,7 @@
 // "\Listado.ini": the listing's field choice, one "Key=0|1" line per field under "#Campos". The
 // launcher and the field chooser read it by key through here, so they always agree; a missing or
 // broken file, section or line falls back to the default of each field it fails to give.
-namespace ListadoSettings {
+namespace ListingSettings {
 
 // One line of the file, in the order the file and the chooser's boxes follow.
 struct Entry
@@ -29,4 +29,4 @@ QStringList lines(const FieldChoice& choice);
 // False when the file could not be written; the old one is then left as it was.
 bool write(const QString& filePath, const FieldChoice& choice);
 
-} // namespace ListadoSettings
+} // namespace ListingSettings

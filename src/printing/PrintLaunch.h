@@ -5,12 +5,12 @@
 class Recordset;
 
 // The checks every printing launcher makes before it opens the print preview.
-namespace LanzadorImpresion {
+namespace PrintLaunch {
 
 // True when a printer is installed; otherwise says so and returns false.
-bool hayImpresora();
+bool printerInstalled();
 
 // True when `rs` holds companies; otherwise shows `mensaje` and returns false.
-bool hayEmpresas(Recordset* rs, const QString& mensaje);
+bool hasCompanies(Recordset* rs, const QString& mensaje);
 
-} // namespace LanzadorImpresion
+} // namespace PrintLaunch
