@@ -67,8 +67,9 @@ void Connection::open(const QString& connectionString)
         throw error;
     }
     sqlite3_busy_timeout(db, 2000);
-    // Sorting a whole directory by name must stay in memory, not spill to temporary files.
-    sqlite3_exec(db, "PRAGMA cache_size = -65536; PRAGMA temp_store = MEMORY", nullptr, nullptr, nullptr);
+    // The snapshot holds what was read, so pages need not stay cached after a scan; a sort's
+    // overflow stays in memory rather than in temporary files.
+    sqlite3_exec(db, "PRAGMA cache_size = -16384; PRAGMA temp_store = MEMORY", nullptr, nullptr, nullptr);
     m_db = db;
     m_path = path;
 }
