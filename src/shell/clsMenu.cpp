@@ -44,14 +44,14 @@ void clsMenu::registraBuscador(std::function<void()> muestraBuscador)
 
 void clsMenu::Desmacar()
 {
-    if (pantallaActual)
-        pantallaActual->Desmarcar();
+    if (m_pantallaActual)
+        m_pantallaActual->Desmarcar();
 }
 
 void clsMenu::liberaPantalla()
 {
     QScopedValueRollback<bool> ocupado(m_ocupado, true);
-    pantallaActual.reset();
+    m_pantallaActual.reset();
 }
 
 void clsMenu::creaPantalla(int opcion)
@@ -59,7 +59,7 @@ void clsMenu::creaPantalla(int opcion)
     QScopedValueRollback<bool> ocupado(m_ocupado, true);
     const auto it = fabricas().find(opcion);
     if (it != fabricas().end() && it->second)
-        pantallaActual = it->second();
+        m_pantallaActual = it->second();
 }
 
 void clsMenu::muestraBuscador()
@@ -80,60 +80,60 @@ void clsMenu::Muestra(int opcion)
 {
     if (m_ocupado)
         return;
-    ultimaOpcion = opcion;
+    m_ultimaOpcion = opcion;
     PendingEvents::process();
-    web.cierraVentana();
+    m_web.cierraVentana();
     if (opcion >= 0 && opcion <= 3)
         liberaPantalla();
     switch (opcion) {
     case 0:
     case 2:
     case 3:
-        tipo = opcion;
+        m_tipo = opcion;
         PendingEvents::process();
         creaPantalla(opcion);
         PendingEvents::process();
         break;
     case 1: {
-        tipo = 1;
+        m_tipo = 1;
         PendingEvents::process();
         QScopedValueRollback<bool> ocupado(m_ocupado, true);
         creaPantalla(1);
-        if (pantallaActual)
-            pantallaActual->muestraDatos(1);
+        if (m_pantallaActual)
+            m_pantallaActual->muestraDatos(1);
         PendingEvents::process();
         break;
     }
     case 4:
         PendingEvents::process();
         muestraBuscador();
-        if (pantallaActual && pantallaActual->esGuia())
+        if (m_pantallaActual && m_pantallaActual->esGuia())
             setTipo(1);
         break;
     case 5:
-        web.AbreEnVentana(gRutaApp + QStringLiteral("\\DATA\\AYUDA\\index.html"));
+        m_web.AbreEnVentana(gRutaApp + QStringLiteral("\\DATA\\AYUDA\\index.html"));
         PendingEvents::process();
         break;
     default:
         break;
     }
-    setTipo(tipo);
+    setTipo(m_tipo);
 }
 
 void clsMenu::muestraGuiaSQL(const QString& sql, const QString& titulo)
 {
     if (m_ocupado)
         return;
-    const bool nueva = !pantallaActual || !pantallaActual->esGuia();
-    const int anterior = tipo;
+    const bool nueva = !m_pantallaActual || !m_pantallaActual->esGuia();
+    const int anterior = m_tipo;
     if (nueva) {
         liberaPantalla();
         PendingEvents::process();
         creaPantalla(1);
     }
-    if (!pantallaActual)
+    if (!m_pantallaActual)
         return;
-    const int n = pantallaActual->setDatosGrid(sql, titulo);
+    const int n = m_pantallaActual->setDatosGrid(sql, titulo);
     if (n == Pantalla::kConsultaFallida && nueva) {
         // Already said why; a guide made for this search has nothing to show: the screen the search
         // started from comes back.
@@ -145,7 +145,7 @@ void clsMenu::muestraGuiaSQL(const QString& sql, const QString& titulo)
     }
     if (n != 0)
         return;
-    if (!pantallaActual->deshacer()) {
+    if (!m_pantallaActual->deshacer()) {
         liberaPantalla();
         setTipo(4);
     }
@@ -163,13 +163,13 @@ void clsMenu::muestraGuiaSQL(const QString& sql, const QString& titulo)
 
 void clsMenu::setTipo(int nuevo)
 {
-    tipo = nuevo;
-    if (tipo < 0 || tipo > 3)
+    m_tipo = nuevo;
+    if (m_tipo < 0 || m_tipo > 3)
         return;
     static const char* const nombres[] = {"EMPRESA", "GUIA", "RANKING", "PUBLI"};
     const bool pequena = gVentanas().getResolucion() == 2;
     const QString nombre
-        = QString::fromLatin1(nombres[tipo]) + (pequena ? QStringLiteral("800") : QStringLiteral("1024"));
+        = QString::fromLatin1(nombres[m_tipo]) + (pequena ? QStringLiteral("800") : QStringLiteral("1024"));
     if (auto* status = gFormMenu ? gFormMenu->findChild<QLabel*>(QStringLiteral("imgStatus")) : nullptr) {
         const QPixmap imagen = Pictures::get(nombre);
         status->setPixmap(imagen);

@@ -29,22 +29,22 @@ public:
     void Desmacar();
     void Muestra(int opcion);
     void muestraGuiaSQL(const QString& sql, const QString& titulo);
-    int getTipo() const { return tipo; }
+    int getTipo() const { return m_tipo; }
     void setTipo(int nuevo);
     void reinicia();
 
-    Pantalla* pantalla() const { return pantallaActual.get(); }
-    clsWeb& ayuda() { return web; }
+    Pantalla* pantalla() const { return m_pantallaActual.get(); }
+    clsWeb& ayuda() { return m_web; }
 
 private:
     void liberaPantalla();
     void creaPantalla(int opcion);
     void muestraBuscador();
 
-    int ultimaOpcion = 0;
-    std::unique_ptr<Pantalla> pantallaActual;
-    int tipo = 0;
-    clsWeb web;
+    int m_ultimaOpcion = 0;
+    std::unique_ptr<Pantalla> m_pantallaActual;
+    int m_tipo = 0;
+    clsWeb m_web;
     // Set while a screen is built or torn down: a click arriving meanwhile is not acted on.
     bool m_ocupado = false;
     bool m_enBusqueda = false;

@@ -23,5 +23,5 @@ public:
     frmAyudaGrande* ventana() const;
 
 private:
-    QPointer<frmAyudaGrande> ventanaAyuda;
+    QPointer<frmAyudaGrande> m_ventanaAyuda;
 };
