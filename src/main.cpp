@@ -5,7 +5,7 @@
 #include "publisher/clsPublicaciones.h"
 #include "publisher/clsRanking.h"
 #include "search/frmBuscar.h"
-#include "shell/Aplicacion.h"
+#include "shell/Application.h"
 #include "shell/MenuForm.h"
 #include "shell/clsMenu.h"
 #include "shell/mdMain.h"
@@ -14,7 +14,7 @@
 
 int main(int argc, char* argv[])
 {
-    Aplicacion app(argc, argv);
+    Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarvesa 2010"));
     QApplication::setOrganizationName(QStringLiteral("KORVAN"));
     QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));

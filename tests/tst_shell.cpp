@@ -8,7 +8,7 @@
 #include "platform/ui/ImageButton.h"
 #include "platform/ui/PictureBox.h"
 #include "platform/ui/Twips.h"
-#include "shell/Aplicacion.h"
+#include "shell/Application.h"
 #include "shell/clsResolucion.h"
 #include "shell/clsVentanas.h"
 #include "shell/clsWeb.h"
@@ -290,7 +290,7 @@ private Q_SLOTS:
 
 int main(int argc, char* argv[])
 {
-    Aplicacion app(argc, argv);
+    Application app(argc, argv);
     TestShell test;
     return QTest::qExec(&test, argc, argv);
 }

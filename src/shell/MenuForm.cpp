@@ -30,12 +30,12 @@ namespace {
 
 const char* const kNombresBoton[MenuForm::kBotones] = {"EMPRESA", "GUIA", "RANKING", "PUBLI", "BUSCAR"};
 
-struct Pagina
+struct Page
 {
     const char* titulo;
     const char* ruta;
 };
-const Pagina kRanking[5] = {
+const Page kRanking[5] = {
     {"Catering", "\\DATA\\RANKING\\Catering.html"},
     {"Equipamiento", "\\DATA\\RANKING\\Equipamientos.html"},
     {"Distribución", "\\DATA\\RANKING\\Distribucion.html"},
