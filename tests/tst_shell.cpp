@@ -216,8 +216,7 @@ private Q_SLOTS:
         QCOMPARE(destino, QStringLiteral("mailto:info@x.es"));
         QVERIFY(DialogService::shown().isEmpty());
 
-        QString url = QStringLiteral("www.x.es");
-        QVERIFY(!web.AbreHttp(url));
+        QVERIFY(!web.AbreHttp(QStringLiteral("www.x.es")));
         QCOMPARE(DialogService::shown().size(), 1);
         QCOMPARE(DialogService::shown().first().icon, DialogService::Icon::Exclamation);
         DesktopOpener::setHandler({});

@@ -347,8 +347,7 @@ void clsEmpresa::lblWeb_Click()
 {
     BusyPointer::Scope ocupado;
     clsWeb web;
-    QString direccion = lblWeb ? lblWeb->text() : QString();
-    web.AbreHttp(direccion);
+    web.AbreHttp(lblWeb ? lblWeb->text() : QString());
     PendingEvents::process();
 }
 

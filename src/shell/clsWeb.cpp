@@ -8,7 +8,7 @@
 
 #include <QCoreApplication>
 
-bool clsWeb::AbreHttp(QString& url)
+bool clsWeb::AbreHttp(const QString& url)
 {
     const bool abierta = url.contains(QLatin1String("mailto:"), Qt::CaseInsensitive)
         ? DesktopOpener::openMail(url)
