@@ -71,14 +71,19 @@ private:
     bool m_pieColocado = false;
     QMargins m_marco;
     QPixmap m_fondo;
+    // The screen buttons, one per screen in the screens' order, the search last.
     ImageButton* m_imgMenu[kBotones] = {};
+    // The picture naming the screen shown.
     QLabel* m_imgStatus;
     ImageButton* m_imgAyuda;
     ImageButton* m_imgSalir;
+    // The calculator's hot spot, over the background's calculator.
     ImageButton* m_imgCalc;
+    // The ranking panel: one option per sector, the chosen sector's ranking page, its print button.
     PictureBox* m_picRanking;
     QRadioButton* m_optRanking[5] = {};
     QTextBrowser* m_WebRanking;
     ImageButton* m_imgImprime;
+    // The rankings screen's animation.
     FlashMovie* m_flashRanking;
 };

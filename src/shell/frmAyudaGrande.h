@@ -22,6 +22,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The help page's browser, filling the window.
     QTextBrowser* m_WebBrowser1;
     QString m_pagina;
 };
