@@ -28,6 +28,7 @@
 
 namespace {
 
+// In the order of the menu's options (Screen).
 const char* const kNombresBoton[MenuForm::kBotones] = {"EMPRESA", "GUIA", "RANKING", "PUBLI", "BUSCAR"};
 
 struct Page
@@ -266,7 +267,7 @@ void MenuForm::Form_Load()
     m_imgCalc->setCursor(Pictures::handCursor());
     m_imgCalc->show();
 
-    imgMenu_Click(0);
+    imgMenu_Click(static_cast<int>(Screen::Company));
 }
 
 bool MenuForm::eventFilter(QObject* watched, QEvent* event)
@@ -315,8 +316,9 @@ void MenuForm::paintEvent(QPaintEvent*)
 
 void MenuForm::imgMenu_Click(int indice)
 {
+    // The buttons stand in the order of the menu's options.
     if (indice >= 0 && indice < kBotones)
-        gMenu().Muestra(indice);
+        gMenu().Muestra(static_cast<Screen>(indice));
     PendingEvents::process();
 }
 
@@ -338,7 +340,7 @@ void MenuForm::imgMenu_MouseMove(int indice)
 
 void MenuForm::imgAyuda_MouseUp()
 {
-    gMenu().Muestra(5);
+    gMenu().Muestra(Screen::Help);
 }
 
 void MenuForm::imgSalir_MouseUp()
@@ -375,7 +377,7 @@ void MenuForm::mouseMoveEvent(QMouseEvent* event)
     m_imgSalir->showPicture(cara(QStringLiteral("SALIR"), false));
     for (int i = 0; i < kBotones; ++i)
         m_imgMenu[i]->showPicture(cara(QString::fromLatin1(kNombresBoton[i]), false));
-    const int tipo = gMenu().getTipo();
+    const int tipo = static_cast<int>(gMenu().getTipo());
     if (tipo >= 0 && tipo < kBotones)
         m_imgMenu[tipo]->showPicture(cara(QString::fromLatin1(kNombresBoton[tipo]), true));
 }

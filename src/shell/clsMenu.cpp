@@ -13,9 +13,9 @@
 
 namespace {
 
-std::map<int, clsMenu::Fabrica>& fabricas()
+std::map<Screen, clsMenu::Fabrica>& fabricas()
 {
-    static std::map<int, clsMenu::Fabrica> f;
+    static std::map<Screen, clsMenu::Fabrica> f;
     return f;
 }
 
@@ -32,7 +32,7 @@ clsMenu::~clsMenu()
     liberaPantalla();
 }
 
-void clsMenu::registraPantalla(int opcion, Fabrica fabrica)
+void clsMenu::registraPantalla(Screen opcion, Fabrica fabrica)
 {
     fabricas()[opcion] = std::move(fabrica);
 }
@@ -54,7 +54,7 @@ void clsMenu::liberaPantalla()
     m_pantallaActual.reset();
 }
 
-void clsMenu::creaPantalla(int opcion)
+void clsMenu::creaPantalla(Screen opcion)
 {
     QScopedValueRollback<bool> ocupado(m_ocupado, true);
     const auto it = fabricas().find(opcion);
@@ -76,41 +76,42 @@ void clsMenu::muestraBuscador()
     m_enBusqueda = false;
 }
 
-void clsMenu::Muestra(int opcion)
+void clsMenu::Muestra(Screen opcion)
 {
     if (m_ocupado)
         return;
     m_ultimaOpcion = opcion;
     PendingEvents::process();
     m_web.cierraVentana();
-    if (opcion >= 0 && opcion <= 3)
+    if (isScreen(opcion))
         liberaPantalla();
     switch (opcion) {
-    case 0:
-    case 2:
-    case 3:
+    case Screen::Company:
+    case Screen::Rankings:
+    case Screen::Publications:
         m_tipo = opcion;
         PendingEvents::process();
         creaPantalla(opcion);
         PendingEvents::process();
         break;
-    case 1: {
-        m_tipo = 1;
+    case Screen::Guide: {
+        m_tipo = Screen::Guide;
         PendingEvents::process();
         QScopedValueRollback<bool> ocupado(m_ocupado, true);
-        creaPantalla(1);
+        creaPantalla(Screen::Guide);
+        // The guide's own type 1: all the companies.
         if (m_pantallaActual)
             m_pantallaActual->muestraDatos(1);
         PendingEvents::process();
         break;
     }
-    case 4:
+    case Screen::Search:
         PendingEvents::process();
         muestraBuscador();
         if (m_pantallaActual && m_pantallaActual->esGuia())
-            setTipo(1);
+            setTipo(Screen::Guide);
         break;
-    case 5:
+    case Screen::Help:
         m_web.AbreEnVentana(gRutaApp + QStringLiteral("\\DATA\\AYUDA\\index.html"));
         PendingEvents::process();
         break;
@@ -125,11 +126,11 @@ void clsMenu::muestraGuiaSQL(const QString& sql, const QString& titulo)
     if (m_ocupado)
         return;
     const bool nueva = !m_pantallaActual || !m_pantallaActual->esGuia();
-    const int anterior = m_tipo;
+    const Screen anterior = m_tipo;
     if (nueva) {
         liberaPantalla();
         PendingEvents::process();
-        creaPantalla(1);
+        creaPantalla(Screen::Guide);
     }
     if (!m_pantallaActual)
         return;
@@ -138,7 +139,7 @@ void clsMenu::muestraGuiaSQL(const QString& sql, const QString& titulo)
         // Already said why; a guide made for this search has nothing to show: the screen the search
         // started from comes back.
         liberaPantalla();
-        if (anterior >= 0 && anterior <= 3)
+        if (isScreen(anterior))
             creaPantalla(anterior);
         setTipo(anterior);
         return;
@@ -147,7 +148,7 @@ void clsMenu::muestraGuiaSQL(const QString& sql, const QString& titulo)
         return;
     if (!m_pantallaActual->deshacer()) {
         liberaPantalla();
-        setTipo(4);
+        setTipo(Screen::Search);
     }
     PendingEvents::process();
     const auto respuesta = DialogService::message(
@@ -161,15 +162,15 @@ void clsMenu::muestraGuiaSQL(const QString& sql, const QString& titulo)
     }
 }
 
-void clsMenu::setTipo(int nuevo)
+void clsMenu::setTipo(Screen nuevo)
 {
     m_tipo = nuevo;
-    if (m_tipo < 0 || m_tipo > 3)
+    if (!isScreen(m_tipo))
         return;
     static const char* const nombres[] = {"EMPRESA", "GUIA", "RANKING", "PUBLI"};
     const bool pequena = gVentanas().getResolucion() == 2;
-    const QString nombre
-        = QString::fromLatin1(nombres[m_tipo]) + (pequena ? QStringLiteral("800") : QStringLiteral("1024"));
+    const QString nombre = QString::fromLatin1(nombres[static_cast<int>(m_tipo)])
+        + (pequena ? QStringLiteral("800") : QStringLiteral("1024"));
     if (auto* status = gFormMenu ? gFormMenu->findChild<QLabel*>(QStringLiteral("imgStatus")) : nullptr) {
         const QPixmap imagen = Pictures::get(nombre);
         status->setPixmap(imagen);
