@@ -216,7 +216,7 @@ void measureGuide(int companies, const QString& folder)
     qputenv("TARVESA_PROGRAM_DIR", QFile::encodeName(folder));
     qputenv("TARVESA_SCREEN_WIDTH", "1024");
     DialogService::setScripted(true);
-    clsMenu::registraPantalla(1, [] { return std::make_unique<clsGuia>(); });
+    clsMenu::registraPantalla(Screen::Guide, [] { return std::make_unique<clsGuia>(); });
     mdMain::Main();
     gConexion().execute(QStringLiteral("UPDATE tbl_empresas SET seleccionada = (id_emp % 7 = 0)"));
     QApplication::processEvents();
@@ -225,7 +225,7 @@ void measureGuide(int companies, const QString& folder)
 
     const auto shownSql = [&] { return grid()->dataSource() ? grid()->dataSource()->source() : kSelect; };
     const double fromMenu = median(runs, [&] {
-        gMenu().Muestra(1);
+        gMenu().Muestra(Screen::Guide);
         QApplication::processEvents();
         grid()->repaint();
     });

@@ -5,7 +5,7 @@
 #include "publisher/clsPublicaciones.h"
 #include "publisher/clsRanking.h"
 #include "search/frmBuscar.h"
-#include "shell/Aplicacion.h"
+#include "shell/Application.h"
 #include "shell/MenuForm.h"
 #include "shell/clsMenu.h"
 #include "shell/mdMain.h"
@@ -14,15 +14,15 @@
 
 int main(int argc, char* argv[])
 {
-    Aplicacion app(argc, argv);
+    Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarvesa 2010"));
     QApplication::setOrganizationName(QStringLiteral("KORVAN"));
     QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
     Fonts::install();
-    clsMenu::registraPantalla(0, [] { return std::make_unique<clsEmpresa>(); });
-    clsMenu::registraPantalla(1, [] { return std::make_unique<clsGuia>(); });
-    clsMenu::registraPantalla(2, [] { return std::make_unique<clsRanking>(); });
-    clsMenu::registraPantalla(3, [] { return std::make_unique<clsPublicaciones>(); });
+    clsMenu::registraPantalla(Screen::Company, [] { return std::make_unique<clsEmpresa>(); });
+    clsMenu::registraPantalla(Screen::Guide, [] { return std::make_unique<clsGuia>(); });
+    clsMenu::registraPantalla(Screen::Rankings, [] { return std::make_unique<clsRanking>(); });
+    clsMenu::registraPantalla(Screen::Publications, [] { return std::make_unique<clsPublicaciones>(); });
     clsMenu::registraBuscador(&frmBuscar::Muestra);
     MenuForm::registraCalculadora(&Calculator::muestra);
     mdMain::Main();

@@ -224,7 +224,7 @@ private:
     void busca(std::function<void(frmBuscar&)> paso)
     {
         frmBuscar::encolaGuion(std::move(paso));
-        gMenu().Muestra(4);
+        gMenu().Muestra(Screen::Search);
     }
 
     QList<Empresa> donde(const std::function<bool(const Empresa&)>& cumple) const
@@ -259,8 +259,8 @@ private Q_SLOTS:
     {
         DialogService::setScripted(true);
         clsMenu::registraBuscador(&frmBuscar::Muestra);
-        clsMenu::registraPantalla(0, [] { return std::make_unique<PortadaDePrueba>(); });
-        clsMenu::registraPantalla(1, [] { return std::make_unique<GuiaDePrueba>(); });
+        clsMenu::registraPantalla(Screen::Company, [] { return std::make_unique<PortadaDePrueba>(); });
+        clsMenu::registraPantalla(Screen::Guide, [] { return std::make_unique<GuiaDePrueba>(); });
         arranca();
         m_todas = leeEmpresas(kSelect);
         QCOMPARE(
@@ -275,7 +275,7 @@ private Q_SLOTS:
 
     void cleanup()
     {
-        clsMenu::registraPantalla(1, [] { return std::make_unique<GuiaDePrueba>(); });
+        clsMenu::registraPantalla(Screen::Guide, [] { return std::make_unique<GuiaDePrueba>(); });
     }
 
     void cleanupTestCase()
@@ -548,7 +548,7 @@ private Q_SLOTS:
         QCOMPARE(
             g_guia.titulo, QStringLiteral("  Provincia: BARCELONA  Poblacion: L'HOSPITALET DE LLOBREGAT"));
         QVERIFY(DialogService::shown().isEmpty());
-        QCOMPARE(gMenu().getTipo(), 1);
+        QCOMPARE(gMenu().getTipo(), Screen::Guide);
     }
 
     void acentosYMayusculasEnUnaProvincia()
@@ -674,7 +674,7 @@ private Q_SLOTS:
         QCOMPARE(mostrado, 1);
         QCOMPARE(g_guia.sql, primera);
         QCOMPARE(g_guia.vivas, 1);
-        QCOMPARE(gMenu().getTipo(), 1);
+        QCOMPARE(gMenu().getTipo(), Screen::Guide);
         QCOMPARE(DialogService::shown().size(), 1);
         QCOMPARE(DialogService::shown().first().text,
             QStringLiteral(
@@ -693,7 +693,7 @@ private Q_SLOTS:
             ++mostrado;
             otraVez = f.criterios().nombre;
         });
-        gMenu().Muestra(4);
+        gMenu().Muestra(Screen::Search);
         QCOMPARE(mostrado, 3);
         QCOMPARE(otraVez, QStringLiteral("zzqxw"));
         QCOMPARE(DialogService::shown().size(), 1);
@@ -703,14 +703,14 @@ private Q_SLOTS:
     void desdeLasPaginasDeLaEditorial()
     {
         QCOMPARE(g_portadas, 1);
-        QCOMPARE(gMenu().getTipo(), 0);
+        QCOMPARE(gMenu().getTipo(), Screen::Company);
         busca([](frmBuscar& f) {
             QVERIFY(elige(control<QComboBox>(f, "Combo1"), QStringLiteral("Galicia")));
             QTest::mouseClick(control<ImageButton>(f, "imgAceptar"), Qt::LeftButton);
         });
         QCOMPARE(g_portadas, 0);
         QCOMPARE(g_guia.vivas, 1);
-        QCOMPARE(gMenu().getTipo(), 1);
+        QCOMPARE(gMenu().getTipo(), Screen::Guide);
         QCOMPARE(gFormMenu->findChild<QLabel*>(QStringLiteral("imgStatus"))->property("picture").toString(),
             QStringLiteral("GUIA1024"));
         QCOMPARE(g_guia.filas.size(),
@@ -871,19 +871,19 @@ private Q_SLOTS:
 
     void conLaGuia()
     {
-        clsMenu::registraPantalla(1, [] { return std::make_unique<clsGuia>(); });
+        clsMenu::registraPantalla(Screen::Guide, [] { return std::make_unique<clsGuia>(); });
         const QString pueblo = QStringLiteral("L'Hospitalet de Llobregat");
         const auto delPueblo = donde([&](const Empresa& e) { return igual(e.poblacion, pueblo); });
 
         // From the publisher pages: the search opens the guide on its companies.
-        QCOMPARE(gMenu().getTipo(), 0);
+        QCOMPARE(gMenu().getTipo(), Screen::Company);
         busca([&](frmBuscar& f) {
             QVERIFY(elige(control<QComboBox>(f, "Combo3"), pueblo));
             QTest::mouseClick(control<ImageButton>(f, "imgAceptar"), Qt::LeftButton);
         });
         auto* guia = dynamic_cast<clsGuia*>(gMenu().pantalla());
         QVERIFY(guia);
-        QCOMPARE(gMenu().getTipo(), 1);
+        QCOMPARE(gMenu().getTipo(), Screen::Guide);
         QCOMPARE(g_portadas, 0);
         auto* grid = TestInstallation::guideGrid();
         QVERIFY(grid);
@@ -900,7 +900,7 @@ private Q_SLOTS:
         QCOMPARE(gMenu().pantalla(), guia);
         QCOMPARE(grid->rows(), int(delPueblo.size()) + 1);
         QCOMPARE(guia->getTitulo(), QStringLiteral("  Poblacion: L'HOSPITALET DE LLOBREGAT"));
-        QCOMPARE(gMenu().getTipo(), 1);
+        QCOMPARE(gMenu().getTipo(), Screen::Guide);
         QCOMPARE(DialogService::shown().size(), 1);
         QCOMPARE(DialogService::shown().first().icon, DialogService::Icon::Exclamation);
 

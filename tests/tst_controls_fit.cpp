@@ -57,10 +57,10 @@ private Q_SLOTS:
     void initTestCase()
     {
         DialogService::setScripted(true);
-        clsMenu::registraPantalla(0, [] { return std::make_unique<clsEmpresa>(); });
-        clsMenu::registraPantalla(1, [] { return std::make_unique<clsGuia>(); });
-        clsMenu::registraPantalla(2, [] { return std::make_unique<clsRanking>(); });
-        clsMenu::registraPantalla(3, [] { return std::make_unique<clsPublicaciones>(); });
+        clsMenu::registraPantalla(Screen::Company, [] { return std::make_unique<clsEmpresa>(); });
+        clsMenu::registraPantalla(Screen::Guide, [] { return std::make_unique<clsGuia>(); });
+        clsMenu::registraPantalla(Screen::Rankings, [] { return std::make_unique<clsRanking>(); });
+        clsMenu::registraPantalla(Screen::Publications, [] { return std::make_unique<clsPublicaciones>(); });
     }
 
     void cleanupTestCase()
@@ -91,8 +91,8 @@ private Q_SLOTS:
             mdMain::Main();
             QVERIFY(gFormMenu);
         }
-        gMenu().Muestra(screen);
-        QCOMPARE(gMenu().getTipo(), screen);
+        gMenu().Muestra(Screen(screen));
+        QCOMPARE(gMenu().getTipo(), Screen(screen));
         QVERIFY(QTest::qWaitForWindowExposed(gFormMenu.data()));
         int walked = 0;
         const QStringList found = outside(gFormMenu.data(), walked);

@@ -99,7 +99,7 @@ private Q_SLOTS:
     {
         QVERIFY(m_carpeta.isValid());
         DialogService::setScripted(true);
-        clsMenu::registraPantalla(1, [] { return std::make_unique<clsGuia>(); });
+        clsMenu::registraPantalla(Screen::Guide, [] { return std::make_unique<clsGuia>(); });
         QVERIFY(TestInstallation::showGuide());
         QVERIFY(registros());
     }

@@ -178,7 +178,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         DialogService::setScripted(true);
-        clsMenu::registraPantalla(1, [] { return std::make_unique<clsGuia>(); });
+        clsMenu::registraPantalla(Screen::Guide, [] { return std::make_unique<clsGuia>(); });
     }
 
     void init()
@@ -488,7 +488,7 @@ private Q_SLOTS:
     void aFailedSearchFromAnotherScreenBringsThatScreenBack()
     {
         auto* estado = gFormMenu->findChild<QLabel*>(QStringLiteral("imgStatus"));
-        gMenu().Muestra(2);
+        gMenu().Muestra(Screen::Rankings);
         QVERIFY(!guia());
         const QVariant imagen = estado->property("picture");
         DialogService::clearShown();
@@ -820,11 +820,11 @@ private Q_SLOTS:
 
     void leavingTheGuideLeavesNothingAndComingBackBuildsItAgain()
     {
-        gMenu().Muestra(2);
+        gMenu().Muestra(Screen::Rankings);
         QVERIFY(!guia());
         for (const QString& nombre : kControles)
             QVERIFY2(!control(nombre), qPrintable(nombre));
-        gMenu().Muestra(1);
+        gMenu().Muestra(Screen::Guide);
         QVERIFY(guia());
         QCOMPARE(guia()->getSector(), GuideQueries::kNoSector);
         QCOMPARE(guia()->getTitulo(), QStringLiteral("Sector: Todos"));
@@ -834,15 +834,15 @@ private Q_SLOTS:
 
     void aGuideMissingAControlIsBuiltAndTornDown()
     {
-        gMenu().Muestra(2);
+        gMenu().Muestra(Screen::Rankings);
         auto* ajeno = ControlRegistry::add<QLineEdit>(gFormMenu, QStringLiteral("busqueda"));
         QVERIFY(ajeno);
-        gMenu().Muestra(1);
+        gMenu().Muestra(Screen::Guide);
         QVERIFY(guia());
         QCOMPARE(guideGrid()->rows(),
             TestInstallation::count(QStringLiteral("SELECT count(*) FROM tbl_empresas")) + 1);
         type(ajeno, QStringLiteral("hotel"));
-        gMenu().Muestra(2);
+        gMenu().Muestra(Screen::Rankings);
         for (const QString& nombre : kControles) {
             if (nombre != QLatin1String("busqueda"))
                 QVERIFY2(!control(nombre), qPrintable(nombre));

@@ -117,7 +117,7 @@ private:
         liberaGlobales();
         qputenv("TARVESA_SCREEN_WIDTH", "1024");
         mdMain::Main();
-        gMenu().Muestra(1);
+        gMenu().Muestra(Screen::Guide);
         QVERIFY(guia());
     }
 
@@ -125,7 +125,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         DialogService::setScripted(true);
-        clsMenu::registraPantalla(1, [] { return std::make_unique<clsGuia>(); });
+        clsMenu::registraPantalla(Screen::Guide, [] { return std::make_unique<clsGuia>(); });
     }
 
     void init()

@@ -225,7 +225,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         DialogService::setScripted(true);
-        clsMenu::registraPantalla(1, [] { return std::make_unique<clsGuia>(); });
+        clsMenu::registraPantalla(Screen::Guide, [] { return std::make_unique<clsGuia>(); });
         m_pdf = m_dir.filePath(QStringLiteral("listado.pdf"));
     }
 
@@ -236,7 +236,7 @@ private Q_SLOTS:
         QFile::remove(m_pdf);
         QFile::remove(ListingSettings::path());
         QVERIFY(TestInstallation::startProgram(1024));
-        gMenu().Muestra(1);
+        gMenu().Muestra(Screen::Guide);
         QVERIFY(guia());
         suelta(TestInstallation::control(kEscuelas));
         DialogService::clearShown();

@@ -44,7 +44,7 @@ public:
         ++g_registro.vivas;
         ++g_registro.creadas;
         // A click that arrives while a screen is built is not acted on.
-        gMenu().Muestra(3);
+        gMenu().Muestra(Screen::Publications);
     }
     ~PantallaDePrueba() override { --g_registro.vivas; }
     void Desmarcar() override { ++g_registro.desmarcadas; }
@@ -103,7 +103,7 @@ private Q_SLOTS:
         DialogService::setScripted(true);
         for (int opcion : {0, 1, 2, 3})
             clsMenu::registraPantalla(
-                opcion, [opcion] { return std::make_unique<PantallaDePrueba>(opcion == 1); });
+                Screen(opcion), [opcion] { return std::make_unique<PantallaDePrueba>(opcion == 1); });
     }
 
     void init()
@@ -152,7 +152,7 @@ private Q_SLOTS:
         QCOMPARE(m->boton(0)->face(), QStringLiteral("BOTON_REMPRESA") + suffix);
         QCOMPARE(m->boton(1)->face(), QStringLiteral("BOTON_GUIA") + suffix);
         QCOMPARE(m->boton(4)->face(), QStringLiteral("BOTON_BUSCAR") + suffix);
-        QCOMPARE(gMenu().getTipo(), 0);
+        QCOMPARE(gMenu().getTipo(), Screen::Company);
         QCOMPARE(g_registro.vivas, 1);
         // One row from left to right at the buttons' own widths.
         int left = firstLeft;
@@ -229,7 +229,7 @@ private Q_SLOTS:
     {
         arranca(1024);
         QTest::mouseClick(menu()->boton(2), Qt::LeftButton);
-        QCOMPARE(gMenu().getTipo(), 2);
+        QCOMPARE(gMenu().getTipo(), Screen::Rankings);
         QCOMPARE(g_registro.vivas, 1);
         QCOMPARE(g_registro.creadas, 2);
         QTest::mouseClick(menu()->boton(1), Qt::LeftButton);
@@ -246,7 +246,7 @@ private Q_SLOTS:
         DialogService::queueAnswer(DialogService::Answer::No);
         gMenu().muestraGuiaSQL(QStringLiteral("SELECT x"), QStringLiteral("  Empresa: *X*"));
         QCOMPARE(g_registro.vivas, 0);
-        QCOMPARE(gMenu().getTipo(), 4);
+        QCOMPARE(gMenu().getTipo(), Screen::Search);
         QCOMPARE(DialogService::shown().size(), 1);
         QCOMPARE(DialogService::shown().first().text,
             QStringLiteral(

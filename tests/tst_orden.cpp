@@ -95,7 +95,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         DialogService::setScripted(true);
-        clsMenu::registraPantalla(1, [] { return std::make_unique<clsGuia>(); });
+        clsMenu::registraPantalla(Screen::Guide, [] { return std::make_unique<clsGuia>(); });
     }
 
     void init()

@@ -155,9 +155,9 @@ private Q_SLOTS:
     {
         QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
         DialogService::setScripted(true);
-        clsMenu::registraPantalla(0, [] { return std::make_unique<clsEmpresa>(); });
-        clsMenu::registraPantalla(2, [] { return std::make_unique<clsRanking>(); });
-        clsMenu::registraPantalla(3, [] { return std::make_unique<clsPublicaciones>(); });
+        clsMenu::registraPantalla(Screen::Company, [] { return std::make_unique<clsEmpresa>(); });
+        clsMenu::registraPantalla(Screen::Rankings, [] { return std::make_unique<clsRanking>(); });
+        clsMenu::registraPantalla(Screen::Publications, [] { return std::make_unique<clsPublicaciones>(); });
         MenuForm::registraCalculadora(&Calculator::muestra);
     }
 

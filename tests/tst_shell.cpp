@@ -8,7 +8,7 @@
 #include "platform/ui/ImageButton.h"
 #include "platform/ui/PictureBox.h"
 #include "platform/ui/Twips.h"
-#include "shell/Aplicacion.h"
+#include "shell/Application.h"
 #include "shell/clsResolucion.h"
 #include "shell/clsVentanas.h"
 #include "shell/clsWeb.h"
@@ -216,8 +216,7 @@ private Q_SLOTS:
         QCOMPARE(destino, QStringLiteral("mailto:info@x.es"));
         QVERIFY(DialogService::shown().isEmpty());
 
-        QString url = QStringLiteral("www.x.es");
-        QVERIFY(!web.AbreHttp(url));
+        QVERIFY(!web.AbreHttp(QStringLiteral("www.x.es")));
         QCOMPARE(DialogService::shown().size(), 1);
         QCOMPARE(DialogService::shown().first().icon, DialogService::Icon::Exclamation);
         DesktopOpener::setHandler({});
@@ -290,7 +289,7 @@ private Q_SLOTS:
 
 int main(int argc, char* argv[])
 {
-    Aplicacion app(argc, argv);
+    Application app(argc, argv);
     TestShell test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -260,7 +260,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         DialogService::setScripted(true);
-        clsMenu::registraPantalla(1, [] { return std::make_unique<clsGuia>(); });
+        clsMenu::registraPantalla(Screen::Guide, [] { return std::make_unique<clsGuia>(); });
         m_pdf = m_dir.filePath(QStringLiteral("impreso.pdf"));
         Printers::setPdfOutput(m_pdf);
         PrinterCheck::setOverride(true);
@@ -276,7 +276,7 @@ private Q_SLOTS:
         liberaGlobales();
         qputenv("TARVESA_SCREEN_WIDTH", "1024");
         mdMain::Main();
-        gMenu().Muestra(1);
+        gMenu().Muestra(Screen::Guide);
         QVERIFY(grid());
     }
 

@@ -448,8 +448,7 @@ void FrmFicha::lblEmail_MouseUp()
 void FrmFicha::lblWeb_MouseUp()
 {
     clsWeb web;
-    QString direccion = m_valores[RecordCardLayout::Web]->text().toLower();
-    web.AbreHttp(direccion);
+    web.AbreHttp(m_valores[RecordCardLayout::Web]->text().toLower());
 }
 
 void FrmFicha::lblEmpresaLink_Click()

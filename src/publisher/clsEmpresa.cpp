@@ -351,8 +351,7 @@ void clsEmpresa::lblWeb_Click()
 {
     BusyPointer::Scope ocupado;
     clsWeb web;
-    QString direccion = m_lblWeb ? m_lblWeb->text() : QString();
-    web.AbreHttp(direccion);
+    web.AbreHttp(m_lblWeb ? m_lblWeb->text() : QString());
     PendingEvents::process();
 }
 

@@ -28,14 +28,15 @@
 
 namespace {
 
+// In the order of the menu's options (Screen).
 const char* const kNombresBoton[MenuForm::kBotones] = {"EMPRESA", "GUIA", "RANKING", "PUBLI", "BUSCAR"};
 
-struct Pagina
+struct Page
 {
     const char* titulo;
     const char* ruta;
 };
-const Pagina kRanking[5] = {
+const Page kRanking[5] = {
     {"Catering", "\\DATA\\RANKING\\Catering.html"},
     {"Equipamiento", "\\DATA\\RANKING\\Equipamientos.html"},
     {"Distribución", "\\DATA\\RANKING\\Distribucion.html"},
@@ -56,14 +57,14 @@ MenuForm::MenuForm(const QString& nombre, bool conBorde)
         conBorde ? (Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
             | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
                  : (Qt::Window | Qt::FramelessWindowHint))
-    , imgStatus(new QLabel(this))
-    , imgAyuda(new ImageButton(this))
-    , imgSalir(new ImageButton(this))
-    , imgCalc(new ImageButton(this))
-    , picRanking(new PictureBox(this))
-    , WebRanking(new QTextBrowser(picRanking))
-    , imgImprime(new ImageButton(picRanking))
-    , flashRanking(new FlashMovie(this))
+    , m_imgStatus(new QLabel(this))
+    , m_imgAyuda(new ImageButton(this))
+    , m_imgSalir(new ImageButton(this))
+    , m_imgCalc(new ImageButton(this))
+    , m_picRanking(new PictureBox(this))
+    , m_WebRanking(new QTextBrowser(m_picRanking))
+    , m_imgImprime(new ImageButton(m_picRanking))
+    , m_flashRanking(new FlashMovie(this))
 {
     setObjectName(nombre);
     setWindowTitle(QStringLiteral("Tarvesa 2010"));
@@ -74,33 +75,33 @@ MenuForm::MenuForm(const QString& nombre, bool conBorde)
     resize(Twips::toPixels(conBorde ? 12510 : 11970), Twips::toPixels(conBorde ? 10485 : 10185));
 
     for (int i = 0; i < kBotones; ++i) {
-        imgMenu[i] = new ImageButton(this);
-        imgMenu[i]->setObjectName(QStringLiteral("imgMenu_%1").arg(i));
-        connect(imgMenu[i], &ImageButton::clicked, this, [this, i] { imgMenu_Click(i); });
-        connect(imgMenu[i], &ImageButton::mouseMoved, this, [this, i] { imgMenu_MouseMove(i); });
+        m_imgMenu[i] = new ImageButton(this);
+        m_imgMenu[i]->setObjectName(QStringLiteral("imgMenu_%1").arg(i));
+        connect(m_imgMenu[i], &ImageButton::clicked, this, [this, i] { imgMenu_Click(i); });
+        connect(m_imgMenu[i], &ImageButton::mouseMoved, this, [this, i] { imgMenu_MouseMove(i); });
     }
-    imgStatus->setObjectName(QStringLiteral("imgStatus"));
-    imgAyuda->setObjectName(QStringLiteral("imgAyuda"));
-    imgSalir->setObjectName(QStringLiteral("imgSalir"));
-    connect(imgAyuda, &ImageButton::released, this, &MenuForm::imgAyuda_MouseUp);
-    connect(imgSalir, &ImageButton::released, this, &MenuForm::imgSalir_MouseUp);
-    connect(imgAyuda, &ImageButton::mouseMoved, this, &MenuForm::imgAyuda_MouseMove);
-    connect(imgSalir, &ImageButton::mouseMoved, this, &MenuForm::imgSalir_MouseMove);
+    m_imgStatus->setObjectName(QStringLiteral("imgStatus"));
+    m_imgAyuda->setObjectName(QStringLiteral("imgAyuda"));
+    m_imgSalir->setObjectName(QStringLiteral("imgSalir"));
+    connect(m_imgAyuda, &ImageButton::released, this, &MenuForm::imgAyuda_MouseUp);
+    connect(m_imgSalir, &ImageButton::released, this, &MenuForm::imgSalir_MouseUp);
+    connect(m_imgAyuda, &ImageButton::mouseMoved, this, &MenuForm::imgAyuda_MouseMove);
+    connect(m_imgSalir, &ImageButton::mouseMoved, this, &MenuForm::imgSalir_MouseMove);
 
-    imgCalc->setObjectName(QStringLiteral("imgCalc"));
-    imgCalc->resize(Twips::toPixels(465), Twips::toPixels(480));
-    imgCalc->hide();
-    connect(imgCalc, &ImageButton::clicked, this, &MenuForm::imgCalc_Click);
+    m_imgCalc->setObjectName(QStringLiteral("imgCalc"));
+    m_imgCalc->resize(Twips::toPixels(465), Twips::toPixels(480));
+    m_imgCalc->hide();
+    connect(m_imgCalc, &ImageButton::clicked, this, &MenuForm::imgCalc_Click);
 
     // The ranking panel, hidden until the rankings screen shows it.
-    picRanking->setObjectName(QStringLiteral("picRanking"));
-    picRanking->setBackColor(bgrColor(0xE0EEE9));
-    Twips::place(picRanking, 0, 0, conBorde ? 10170 : 11115, 3495);
-    picRanking->hide();
+    m_picRanking->setObjectName(QStringLiteral("picRanking"));
+    m_picRanking->setBackColor(bgrColor(0xE0EEE9));
+    Twips::place(m_picRanking, 0, 0, conBorde ? 10170 : 11115, 3495);
+    m_picRanking->hide();
     static const int lefts[5] = {120, 1800, 3480, 5160, 6840};
     for (int i = 0; i < 5; ++i) {
-        auto* opcion = new QRadioButton(picRanking);
-        optRanking[i] = opcion;
+        auto* opcion = new QRadioButton(m_picRanking);
+        m_optRanking[i] = opcion;
         opcion->setObjectName(QStringLiteral("optRanking_%1").arg(i));
         opcion->setText(QString::fromUtf8(kRanking[i].titulo));
         opcion->setFont(Fonts::font(QStringLiteral("Arial"), 9.75));
@@ -118,21 +119,21 @@ MenuForm::MenuForm(const QString& nombre, bool conBorde)
                 optRanking_Click(i);
         });
     }
-    WebRanking->setObjectName(QStringLiteral("WebRanking"));
-    WebRanking->setOpenExternalLinks(true);
-    Twips::place(WebRanking, 360, 1200, 5295, 2175);
-    imgImprime->setObjectName(QStringLiteral("imgImprime"));
-    Twips::move(imgImprime, 9600, 240);
-    connect(imgImprime, &ImageButton::clicked, this, &MenuForm::imgImprime_Click);
-    connect(imgImprime, &ImageButton::mouseMoved, this,
-        [this] { imgImprime->showPicture(QStringLiteral("RIMPRIMIR")); });
-    connect(picRanking, &PictureBox::mouseMoved, this,
-        [this] { imgImprime->showPicture(QStringLiteral("IMPRIMIR")); });
-    connect(picRanking, &PictureBox::resized, this, &MenuForm::picRanking_Resize);
+    m_WebRanking->setObjectName(QStringLiteral("WebRanking"));
+    m_WebRanking->setOpenExternalLinks(true);
+    Twips::place(m_WebRanking, 360, 1200, 5295, 2175);
+    m_imgImprime->setObjectName(QStringLiteral("imgImprime"));
+    Twips::move(m_imgImprime, 9600, 240);
+    connect(m_imgImprime, &ImageButton::clicked, this, &MenuForm::imgImprime_Click);
+    connect(m_imgImprime, &ImageButton::mouseMoved, this,
+        [this] { m_imgImprime->showPicture(QStringLiteral("RIMPRIMIR")); });
+    connect(m_picRanking, &PictureBox::mouseMoved, this,
+        [this] { m_imgImprime->showPicture(QStringLiteral("IMPRIMIR")); });
+    connect(m_picRanking, &PictureBox::resized, this, &MenuForm::picRanking_Resize);
 
-    flashRanking->setObjectName(QStringLiteral("flashRanking"));
-    Twips::place(flashRanking, 240, 4080, 2175, 2535);
-    flashRanking->hide();
+    m_flashRanking->setObjectName(QStringLiteral("flashRanking"));
+    Twips::place(m_flashRanking, 240, 4080, 2175, 2535);
+    m_flashRanking->hide();
 
     // Sized before the window manager first sees it, so it frames a window that cannot be resized.
     if (!clsVentanas::menuMaximizado(gVentanas().getResolucion()))
@@ -208,16 +209,16 @@ void MenuForm::ajustaAlMarco()
 void MenuForm::colocaPie()
 {
     const bool chica = pequena();
-    Twips::move(imgSalir, chica ? 11100 : 14200, chica ? 8450 : 10810);
-    Twips::move(imgAyuda, chica ? 9900 : 12600, chica ? 8450 : 10810);
-    Twips::move(imgCalc, chica ? 0 : 10, chica ? 8500 : 10950);
+    Twips::move(m_imgSalir, chica ? 11100 : 14200, chica ? 8450 : 10810);
+    Twips::move(m_imgAyuda, chica ? 9900 : 12600, chica ? 8450 : 10810);
+    Twips::move(m_imgCalc, chica ? 0 : 10, chica ? 8500 : 10950);
     // A frame narrows the form: the two buttons move together into it, and the hot spot up.
-    const int derecha = qMin(0, width() - imgSalir->geometry().right() - 1);
+    const int derecha = qMin(0, width() - m_imgSalir->geometry().right() - 1);
     const int abajo
-        = qMin(0, height() - qMax(imgSalir->geometry().bottom(), imgAyuda->geometry().bottom()) - 1);
-    imgSalir->move(imgSalir->pos() + QPoint(derecha, abajo));
-    imgAyuda->move(imgAyuda->pos() + QPoint(derecha, abajo));
-    imgCalc->move(imgCalc->x(), qMin(imgCalc->y(), height() - imgCalc->height()));
+        = qMin(0, height() - qMax(m_imgSalir->geometry().bottom(), m_imgAyuda->geometry().bottom()) - 1);
+    m_imgSalir->move(m_imgSalir->pos() + QPoint(derecha, abajo));
+    m_imgAyuda->move(m_imgAyuda->pos() + QPoint(derecha, abajo));
+    m_imgCalc->move(m_imgCalc->x(), qMin(m_imgCalc->y(), height() - m_imgCalc->height()));
 }
 
 void MenuForm::pintaFondo()
@@ -246,27 +247,27 @@ void MenuForm::pintaFondo()
 void MenuForm::Form_Load()
 {
     pintaFondo();
-    imgSalir->setCursor(Pictures::handCursor());
-    imgAyuda->setCursor(Pictures::handCursor());
+    m_imgSalir->setCursor(Pictures::handCursor());
+    m_imgAyuda->setCursor(Pictures::handCursor());
     PendingEvents::process();
 
     const bool chica = pequena();
-    imgMenu[0]->showPicture(cara(QString::fromLatin1(kNombresBoton[0]), true));
+    m_imgMenu[0]->showPicture(cara(QString::fromLatin1(kNombresBoton[0]), true));
     for (int i = 1; i < kBotones; ++i)
-        imgMenu[i]->showPicture(cara(QString::fromLatin1(kNombresBoton[i]), false));
-    imgSalir->showPicture(cara(QStringLiteral("SALIR"), false));
-    imgAyuda->showPicture(cara(QStringLiteral("AYUDA"), false));
-    Twips::move(imgStatus, chica ? 150 : 300, chica ? 3000 : 3900);
+        m_imgMenu[i]->showPicture(cara(QString::fromLatin1(kNombresBoton[i]), false));
+    m_imgSalir->showPicture(cara(QStringLiteral("SALIR"), false));
+    m_imgAyuda->showPicture(cara(QStringLiteral("AYUDA"), false));
+    Twips::move(m_imgStatus, chica ? 150 : 300, chica ? 3000 : 3900);
     m_pieColocado = true;
     colocaPie();
 
     gVentanas().colocaMenu(this);
-    imgImprime->setCursor(Pictures::handCursor());
-    imgImprime->showPicture(QStringLiteral("IMPRIMIR"));
-    imgCalc->setCursor(Pictures::handCursor());
-    imgCalc->show();
+    m_imgImprime->setCursor(Pictures::handCursor());
+    m_imgImprime->showPicture(QStringLiteral("IMPRIMIR"));
+    m_imgCalc->setCursor(Pictures::handCursor());
+    m_imgCalc->show();
 
-    imgMenu_Click(0);
+    imgMenu_Click(static_cast<int>(Screen::Company));
 }
 
 bool MenuForm::eventFilter(QObject* watched, QEvent* event)
@@ -315,8 +316,9 @@ void MenuForm::paintEvent(QPaintEvent*)
 
 void MenuForm::imgMenu_Click(int indice)
 {
+    // The buttons stand in the order of the menu's options.
     if (indice >= 0 && indice < kBotones)
-        gMenu().Muestra(indice);
+        gMenu().Muestra(static_cast<Screen>(indice));
     PendingEvents::process();
 }
 
@@ -324,21 +326,21 @@ void MenuForm::restauraBotones(int excepto)
 {
     for (int i = 0; i < kBotones; ++i) {
         if (i != excepto)
-            imgMenu[i]->showPicture(cara(QString::fromLatin1(kNombresBoton[i]), false));
+            m_imgMenu[i]->showPicture(cara(QString::fromLatin1(kNombresBoton[i]), false));
     }
-    imgImprime->showPicture(QStringLiteral("IMPRIMIR"));
+    m_imgImprime->showPicture(QStringLiteral("IMPRIMIR"));
 }
 
 void MenuForm::imgMenu_MouseMove(int indice)
 {
     restauraBotones(indice);
-    imgMenu[indice]->showPicture(cara(QString::fromLatin1(kNombresBoton[indice]), true));
+    m_imgMenu[indice]->showPicture(cara(QString::fromLatin1(kNombresBoton[indice]), true));
     PendingEvents::process();
 }
 
 void MenuForm::imgAyuda_MouseUp()
 {
-    gMenu().Muestra(5);
+    gMenu().Muestra(Screen::Help);
 }
 
 void MenuForm::imgSalir_MouseUp()
@@ -348,14 +350,14 @@ void MenuForm::imgSalir_MouseUp()
 
 void MenuForm::imgAyuda_MouseMove()
 {
-    imgAyuda->showPicture(cara(QStringLiteral("AYUDA"), true));
-    imgSalir->showPicture(cara(QStringLiteral("SALIR"), false));
+    m_imgAyuda->showPicture(cara(QStringLiteral("AYUDA"), true));
+    m_imgSalir->showPicture(cara(QStringLiteral("SALIR"), false));
 }
 
 void MenuForm::imgSalir_MouseMove()
 {
-    imgSalir->showPicture(cara(QStringLiteral("SALIR"), true));
-    imgAyuda->showPicture(cara(QStringLiteral("AYUDA"), false));
+    m_imgSalir->showPicture(cara(QStringLiteral("SALIR"), true));
+    m_imgAyuda->showPicture(cara(QStringLiteral("AYUDA"), false));
 }
 
 void MenuForm::imgCalc_Click()
@@ -371,13 +373,13 @@ void MenuForm::mouseMoveEvent(QMouseEvent* event)
     if (childAt(event->position().toPoint()))
         return;
     gMenu().Desmacar();
-    imgAyuda->showPicture(cara(QStringLiteral("AYUDA"), false));
-    imgSalir->showPicture(cara(QStringLiteral("SALIR"), false));
+    m_imgAyuda->showPicture(cara(QStringLiteral("AYUDA"), false));
+    m_imgSalir->showPicture(cara(QStringLiteral("SALIR"), false));
     for (int i = 0; i < kBotones; ++i)
-        imgMenu[i]->showPicture(cara(QString::fromLatin1(kNombresBoton[i]), false));
-    const int tipo = gMenu().getTipo();
+        m_imgMenu[i]->showPicture(cara(QString::fromLatin1(kNombresBoton[i]), false));
+    const int tipo = static_cast<int>(gMenu().getTipo());
     if (tipo >= 0 && tipo < kBotones)
-        imgMenu[tipo]->showPicture(cara(QString::fromLatin1(kNombresBoton[tipo]), true));
+        m_imgMenu[tipo]->showPicture(cara(QString::fromLatin1(kNombresBoton[tipo]), true));
 }
 
 void MenuForm::closeEvent(QCloseEvent* event)
@@ -393,17 +395,17 @@ void MenuForm::optRanking_Click(int indice)
         return;
     const QString ruta = gRutaApp + QString::fromLatin1(kRanking[indice].ruta);
     const QString local = AppPaths::localPath(ruta);
-    WebRanking->setProperty("pagina", ruta);
+    m_WebRanking->setProperty("pagina", ruta);
     if (QFileInfo(local).isFile()) {
-        WebRanking->setSource(QUrl());
-        WebRanking->setSource(QUrl::fromLocalFile(local));
+        m_WebRanking->setSource(QUrl());
+        m_WebRanking->setSource(QUrl::fromLocalFile(local));
         return;
     }
-    WebRanking->setHtml(
+    m_WebRanking->setHtml(
         QStringLiteral("<html><body style=\"font-family: Arial\"><h3>Ranking no disponible</h3>"
                        "<p>El ranking del sector %1 no está disponible en esta instalación.</p>"
                        "</body></html>")
-            .arg(optRanking[indice]->text().toHtmlEscaped()));
+            .arg(m_optRanking[indice]->text().toHtmlEscaped()));
 }
 
 void MenuForm::imgImprime_Click()
@@ -416,12 +418,12 @@ void MenuForm::imgImprime_Click()
     }
     QPrinter printer(QPrinter::HighResolution);
     if (DialogService::printDialog(&printer, this))
-        WebRanking->document()->print(&printer);
+        m_WebRanking->document()->print(&printer);
 }
 
 void MenuForm::picRanking_Resize()
 {
     // A panel smaller than the margins leaves the browser empty, never negative.
-    Twips::place(WebRanking, 100, 800, qMax(0, Twips::width(picRanking) - 200),
-        qMax(0, Twips::height(picRanking) - 900));
+    Twips::place(m_WebRanking, 100, 800, qMax(0, Twips::width(m_picRanking) - 200),
+        qMax(0, Twips::height(m_picRanking) - 900));
 }

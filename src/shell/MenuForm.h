@@ -30,8 +30,8 @@ public:
     // The calculator lives in a subsystem built on this one: it is given here.
     static void registraCalculadora(std::function<void()> muestraCalculadora);
 
-    ImageButton* boton(int indice) const { return imgMenu[indice]; }
-    QTextBrowser* webRanking() const { return WebRanking; }
+    ImageButton* boton(int indice) const { return m_imgMenu[indice]; }
+    QTextBrowser* webRanking() const { return m_WebRanking; }
 
 protected:
     MenuForm(const QString& nombre, bool conBorde);
@@ -71,14 +71,19 @@ private:
     bool m_pieColocado = false;
     QMargins m_marco;
     QPixmap m_fondo;
-    ImageButton* imgMenu[kBotones] = {};
-    QLabel* imgStatus;
-    ImageButton* imgAyuda;
-    ImageButton* imgSalir;
-    ImageButton* imgCalc;
-    PictureBox* picRanking;
-    QRadioButton* optRanking[5] = {};
-    QTextBrowser* WebRanking;
-    ImageButton* imgImprime;
-    FlashMovie* flashRanking;
+    // The screen buttons, one per screen in the screens' order, the search last.
+    ImageButton* m_imgMenu[kBotones] = {};
+    // The picture naming the screen shown.
+    QLabel* m_imgStatus;
+    ImageButton* m_imgAyuda;
+    ImageButton* m_imgSalir;
+    // The calculator's hot spot, over the background's calculator.
+    ImageButton* m_imgCalc;
+    // The ranking panel: one option per sector, the chosen sector's ranking page, its print button.
+    PictureBox* m_picRanking;
+    QRadioButton* m_optRanking[5] = {};
+    QTextBrowser* m_WebRanking;
+    ImageButton* m_imgImprime;
+    // The rankings screen's animation.
+    FlashMovie* m_flashRanking;
 };

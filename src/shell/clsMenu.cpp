@@ -13,9 +13,9 @@
 
 namespace {
 
-std::map<int, clsMenu::Fabrica>& fabricas()
+std::map<Screen, clsMenu::Fabrica>& fabricas()
 {
-    static std::map<int, clsMenu::Fabrica> f;
+    static std::map<Screen, clsMenu::Fabrica> f;
     return f;
 }
 
@@ -32,7 +32,7 @@ clsMenu::~clsMenu()
     liberaPantalla();
 }
 
-void clsMenu::registraPantalla(int opcion, Fabrica fabrica)
+void clsMenu::registraPantalla(Screen opcion, Fabrica fabrica)
 {
     fabricas()[opcion] = std::move(fabrica);
 }
@@ -44,22 +44,22 @@ void clsMenu::registraBuscador(std::function<void()> muestraBuscador)
 
 void clsMenu::Desmacar()
 {
-    if (pantallaActual)
-        pantallaActual->Desmarcar();
+    if (m_pantallaActual)
+        m_pantallaActual->Desmarcar();
 }
 
 void clsMenu::liberaPantalla()
 {
     QScopedValueRollback<bool> ocupado(m_ocupado, true);
-    pantallaActual.reset();
+    m_pantallaActual.reset();
 }
 
-void clsMenu::creaPantalla(int opcion)
+void clsMenu::creaPantalla(Screen opcion)
 {
     QScopedValueRollback<bool> ocupado(m_ocupado, true);
     const auto it = fabricas().find(opcion);
     if (it != fabricas().end() && it->second)
-        pantallaActual = it->second();
+        m_pantallaActual = it->second();
 }
 
 void clsMenu::muestraBuscador()
@@ -76,78 +76,79 @@ void clsMenu::muestraBuscador()
     m_enBusqueda = false;
 }
 
-void clsMenu::Muestra(int opcion)
+void clsMenu::Muestra(Screen opcion)
 {
     if (m_ocupado)
         return;
-    ultimaOpcion = opcion;
+    m_ultimaOpcion = opcion;
     PendingEvents::process();
-    web.cierraVentana();
-    if (opcion >= 0 && opcion <= 3)
+    m_web.cierraVentana();
+    if (isScreen(opcion))
         liberaPantalla();
     switch (opcion) {
-    case 0:
-    case 2:
-    case 3:
-        tipo = opcion;
+    case Screen::Company:
+    case Screen::Rankings:
+    case Screen::Publications:
+        m_tipo = opcion;
         PendingEvents::process();
         creaPantalla(opcion);
         PendingEvents::process();
         break;
-    case 1: {
-        tipo = 1;
+    case Screen::Guide: {
+        m_tipo = Screen::Guide;
         PendingEvents::process();
         QScopedValueRollback<bool> ocupado(m_ocupado, true);
-        creaPantalla(1);
-        if (pantallaActual)
-            pantallaActual->muestraDatos(1);
+        creaPantalla(Screen::Guide);
+        // The guide's own type 1: all the companies.
+        if (m_pantallaActual)
+            m_pantallaActual->muestraDatos(1);
         PendingEvents::process();
         break;
     }
-    case 4:
+    case Screen::Search:
         PendingEvents::process();
         muestraBuscador();
-        if (pantallaActual && pantallaActual->esGuia())
-            setTipo(1);
+        if (m_pantallaActual && m_pantallaActual->esGuia())
+            setTipo(Screen::Guide);
         break;
-    case 5:
-        web.AbreEnVentana(gRutaApp + QStringLiteral("\\DATA\\AYUDA\\index.html"));
+    case Screen::Help:
+        m_web.AbreEnVentana(gRutaApp + QStringLiteral("\\DATA\\AYUDA\\index.html"));
         PendingEvents::process();
         break;
     default:
         break;
     }
-    setTipo(tipo);
+    setTipo(m_tipo);
 }
 
 void clsMenu::muestraGuiaSQL(const QString& sql, const QString& titulo)
 {
     if (m_ocupado)
         return;
-    const bool nueva = !pantallaActual || !pantallaActual->esGuia();
-    const int anterior = tipo;
+    const bool nueva = !m_pantallaActual || !m_pantallaActual->esGuia();
+    const Screen anterior = m_tipo;
     if (nueva) {
         liberaPantalla();
         PendingEvents::process();
-        creaPantalla(1);
+        creaPantalla(Screen::Guide);
     }
-    if (!pantallaActual)
+    if (!m_pantallaActual)
         return;
-    const int n = pantallaActual->setDatosGrid(sql, titulo);
+    const int n = m_pantallaActual->setDatosGrid(sql, titulo);
     if (n == Pantalla::kConsultaFallida && nueva) {
         // Already said why; a guide made for this search has nothing to show: the screen the search
         // started from comes back.
         liberaPantalla();
-        if (anterior >= 0 && anterior <= 3)
+        if (isScreen(anterior))
             creaPantalla(anterior);
         setTipo(anterior);
         return;
     }
     if (n != 0)
         return;
-    if (!pantallaActual->deshacer()) {
+    if (!m_pantallaActual->deshacer()) {
         liberaPantalla();
-        setTipo(4);
+        setTipo(Screen::Search);
     }
     PendingEvents::process();
     const auto respuesta = DialogService::message(
@@ -161,15 +162,15 @@ void clsMenu::muestraGuiaSQL(const QString& sql, const QString& titulo)
     }
 }
 
-void clsMenu::setTipo(int nuevo)
+void clsMenu::setTipo(Screen nuevo)
 {
-    tipo = nuevo;
-    if (tipo < 0 || tipo > 3)
+    m_tipo = nuevo;
+    if (!isScreen(m_tipo))
         return;
     static const char* const nombres[] = {"EMPRESA", "GUIA", "RANKING", "PUBLI"};
     const bool pequena = gVentanas().getResolucion() == 2;
-    const QString nombre
-        = QString::fromLatin1(nombres[tipo]) + (pequena ? QStringLiteral("800") : QStringLiteral("1024"));
+    const QString nombre = QString::fromLatin1(nombres[static_cast<int>(m_tipo)])
+        + (pequena ? QStringLiteral("800") : QStringLiteral("1024"));
     if (auto* status = gFormMenu ? gFormMenu->findChild<QLabel*>(QStringLiteral("imgStatus")) : nullptr) {
         const QPixmap imagen = Pictures::get(nombre);
         status->setPixmap(imagen);

@@ -6,19 +6,19 @@
 clsResolucion::~clsResolucion()
 {
     // Only a change that took effect is undone; otherwise there is nothing to restore.
-    if (cambiada)
-        aplicaResolucion(anchoOriginal, altoOriginal, profundidad);
+    if (m_cambiada)
+        aplicaResolucion(m_anchoOriginal, m_altoOriginal, m_profundidad);
 }
 
 bool clsResolucion::cambiaRes(int ancho, int alto, int /*bits*/)
 {
     DisplayModes& modos = DisplayModes::current();
     const QSize actual = modos.currentSize();
-    anchoOriginal = actual.width();
-    altoOriginal = actual.height();
-    profundidad = modos.depth();
-    const bool hecho = aplicaResolucion(ancho, alto, profundidad);
-    cambiada = cambiada || hecho;
+    m_anchoOriginal = actual.width();
+    m_altoOriginal = actual.height();
+    m_profundidad = modos.depth();
+    const bool hecho = aplicaResolucion(ancho, alto, m_profundidad);
+    m_cambiada = m_cambiada || hecho;
     return hecho;
 }
 

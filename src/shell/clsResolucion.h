@@ -15,8 +15,8 @@ public:
 private:
     bool aplicaResolucion(int ancho, int alto, int bits);
 
-    int anchoOriginal = 0;
-    int altoOriginal = 0;
-    int profundidad = 0;
-    bool cambiada = false;
+    int m_anchoOriginal = 0;
+    int m_altoOriginal = 0;
+    int m_profundidad = 0;
+    bool m_cambiada = false;
 };

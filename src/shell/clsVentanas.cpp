@@ -17,7 +17,7 @@ const QColor kPagina = bgrColor(0xEAF3F6);
 }
 
 clsVentanas::clsVentanas(int anchoPixels)
-    : resolucion(codigoPara(anchoPixels))
+    : m_resolucion(codigoPara(anchoPixels))
 {
 }
 
@@ -89,16 +89,16 @@ bool clsVentanas::setResolucion(int codigo)
         = {{640, 480}, {800, 600}, {1024, 768}, {1152, 869}, {1152, 768}, {1152, 960}, {1152, 1024}};
     if (codigo < 1 || codigo > 7)
         return false;
-    resolucion = codigo;
-    if (!cambioRes)
-        cambioRes = std::make_unique<clsResolucion>();
-    return cambioRes->cambiaRes(modos[codigo - 1][0], modos[codigo - 1][1], 16);
+    m_resolucion = codigo;
+    if (!m_cambioRes)
+        m_cambioRes = std::make_unique<clsResolucion>();
+    return m_cambioRes->cambiaRes(modos[codigo - 1][0], modos[codigo - 1][1], 16);
 }
 
 void clsVentanas::colocaMenu(QWidget* frm)
 {
     PendingEvents::process();
-    const bool pequena = resolucion == 2;
+    const bool pequena = m_resolucion == 2;
     const int top = pequena ? 1000 : 1500;
     int left = pequena ? 500 : 400;
     const int hueco = pequena ? 20 : 0;
@@ -116,7 +116,7 @@ void clsVentanas::colocaPantalla(QWidget* ctl)
 {
     if (!ctl)
         return;
-    const bool pequena = resolucion == 2;
+    const bool pequena = m_resolucion == 2;
     auto* caja = qobject_cast<PictureBox*>(ctl);
     if (caja) {
         if (pequena)

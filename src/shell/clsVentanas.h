@@ -18,7 +18,7 @@ public:
     clsVentanas& operator=(const clsVentanas&) = delete;
 
     bool setResolucion(int codigo);
-    int getResolucion() const { return resolucion; }
+    int getResolucion() const { return m_resolucion; }
     void colocaMenu(QWidget* frm);
     void colocaPantalla(QWidget* ctl);
     void redondea(QWidget* frm, int a, int b);
@@ -36,6 +36,6 @@ public:
     static QRect exteriorMenu(int codigo, const QRect& area);
 
 private:
-    int resolucion = 3;
-    std::unique_ptr<clsResolucion> cambioRes;
+    int m_resolucion = 3;
+    std::unique_ptr<clsResolucion> m_cambioRes;
 };

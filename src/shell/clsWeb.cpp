@@ -8,7 +8,7 @@
 
 #include <QCoreApplication>
 
-bool clsWeb::AbreHttp(QString& url)
+bool clsWeb::AbreHttp(const QString& url)
 {
     const bool abierta = url.contains(QLatin1String("mailto:"), Qt::CaseInsensitive)
         ? DesktopOpener::openMail(url)
@@ -35,21 +35,21 @@ bool clsWeb::AbreMail(QString& destino)
 
 void clsWeb::AbreEnVentana(const QString& ruta)
 {
-    if (!ventanaAyuda)
-        ventanaAyuda = new frmAyudaGrande;
-    ventanaAyuda->navega(ruta);
-    WindowBehaviour::showOnTopWithoutFocus(ventanaAyuda);
+    if (!m_ventanaAyuda)
+        m_ventanaAyuda = new frmAyudaGrande;
+    m_ventanaAyuda->navega(ruta);
+    WindowBehaviour::showOnTopWithoutFocus(m_ventanaAyuda);
 }
 
 frmAyudaGrande* clsWeb::ventana() const
 {
-    return ventanaAyuda;
+    return m_ventanaAyuda;
 }
 
 void clsWeb::cierraVentana()
 {
     // Closing deletes it later: forget it now, so the next opening makes a new one.
-    if (ventanaAyuda)
-        ventanaAyuda->close();
-    ventanaAyuda = nullptr;
+    if (m_ventanaAyuda)
+        m_ventanaAyuda->close();
+    m_ventanaAyuda = nullptr;
 }

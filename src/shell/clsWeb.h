@@ -15,7 +15,7 @@ public:
     clsWeb& operator=(const clsWeb&) = delete;
 
     // Each says so in a message when the address cannot be opened, and returns false.
-    bool AbreHttp(QString& url);
+    bool AbreHttp(const QString& url);
     bool AbreMail(QString& destino);
     void AbreEnVentana(const QString& ruta);
     void cierraVentana();
@@ -23,5 +23,5 @@ public:
     frmAyudaGrande* ventana() const;
 
 private:
-    QPointer<frmAyudaGrande> ventanaAyuda;
+    QPointer<frmAyudaGrande> m_ventanaAyuda;
 };

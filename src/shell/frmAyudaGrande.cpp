@@ -13,22 +13,22 @@
 
 frmAyudaGrande::frmAyudaGrande(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint)
-    , WebBrowser1(new QTextBrowser(this))
+    , m_WebBrowser1(new QTextBrowser(this))
 {
     setObjectName(QStringLiteral("frmAyudaGrande"));
     setWindowTitle(QStringLiteral("Ayuda"));
     setWindowIcon(Pictures::windowIcon(true));
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_DeleteOnClose);
-    WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
+    m_WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
     // Pages of the help open here; other addresses go to the desktop's browser and mail program.
-    WebBrowser1->setOpenLinks(false);
-    connect(WebBrowser1, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
-        const QUrl target = WebBrowser1->source().resolved(url);
+    m_WebBrowser1->setOpenLinks(false);
+    connect(m_WebBrowser1, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
+        const QUrl target = m_WebBrowser1->source().resolved(url);
         if (target.scheme() == QLatin1String("mailto"))
             DesktopOpener::openMail(target.toString());
         else if (target.isLocalFile())
-            WebBrowser1->setSource(target);
+            m_WebBrowser1->setSource(target);
         else
             DesktopOpener::openWeb(target.toString());
     });
@@ -55,10 +55,10 @@ void frmAyudaGrande::navega(const QString& ruta)
     m_pagina = ruta;
     const QString local = AppPaths::localPath(ruta);
     if (QFileInfo(local).isFile()) {
-        WebBrowser1->setSource(QUrl::fromLocalFile(local));
+        m_WebBrowser1->setSource(QUrl::fromLocalFile(local));
         return;
     }
-    WebBrowser1->setHtml(
+    m_WebBrowser1->setHtml(
         QStringLiteral("<html><body style=\"font-family: Arial\"><h2>Página no disponible</h2>"
                        "<p>No se encuentra la página de ayuda:</p><p><i>%1</i></p></body></html>")
             .arg(ruta.toHtmlEscaped()));
@@ -67,5 +67,5 @@ void frmAyudaGrande::navega(const QString& ruta)
 void frmAyudaGrande::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    WebBrowser1->setGeometry(rect());
+    m_WebBrowser1->setGeometry(rect());
 }

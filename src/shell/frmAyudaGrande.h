@@ -14,7 +14,7 @@ public:
     // Shows the page at `ruta` (a program path, a file path or an address); a missing page shows a
     // page of our own saying so.
     void navega(const QString& ruta);
-    QTextBrowser* navegador() const { return WebBrowser1; }
+    QTextBrowser* navegador() const { return m_WebBrowser1; }
     QString paginaActual() const { return m_pagina; }
 
 protected:
@@ -22,6 +22,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    QTextBrowser* WebBrowser1;
+    // The help page's browser, filling the window.
+    QTextBrowser* m_WebBrowser1;
     QString m_pagina;
 };

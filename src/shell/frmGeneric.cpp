@@ -9,7 +9,7 @@
 
 frmGeneric::frmGeneric(QWidget* parent)
     : QWidget(parent, Qt::FramelessWindowHint | Qt::Window)
-    , txtAnotaciones(new QPlainTextEdit(this))
+    , m_txtAnotaciones(new QPlainTextEdit(this))
 {
     setObjectName(QStringLiteral("frmGeneric"));
     setAutoFillBackground(true);
@@ -17,8 +17,8 @@ frmGeneric::frmGeneric(QWidget* parent)
     pal.setColor(QPalette::Window, bgrColor(0xC0FFC0));
     setPalette(pal);
     setFixedSize(Twips::toPixels(3990), Twips::toPixels(2235));
-    txtAnotaciones->setObjectName(QStringLiteral("txtAnotaciones"));
-    txtAnotaciones->setGeometry(rect().adjusted(8, 8, -8, -8));
+    m_txtAnotaciones->setObjectName(QStringLiteral("txtAnotaciones"));
+    m_txtAnotaciones->setGeometry(rect().adjusted(8, 8, -8, -8));
 }
 
 void frmGeneric::mouseMoveEvent(QMouseEvent* event)

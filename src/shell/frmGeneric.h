@@ -15,5 +15,5 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    QPlainTextEdit* txtAnotaciones;
+    QPlainTextEdit* m_txtAnotaciones;
 };

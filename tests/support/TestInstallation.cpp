@@ -37,7 +37,7 @@ bool showGuide(int screenWidth)
 {
     if (!startProgram(screenWidth))
         return false;
-    gMenu().Muestra(1);
+    gMenu().Muestra(Screen::Guide);
     QCoreApplication::processEvents();
     return guideGrid() != nullptr;
 }

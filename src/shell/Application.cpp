@@ -1,4 +1,4 @@
-#include "shell/Aplicacion.h"
+#include "shell/Application.h"
 
 #include "platform/db/DbError.h"
 #include "platform/ui/BusyPointer.h"
@@ -7,7 +7,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 
-Aplicacion::Aplicacion(int& argc, char** argv)
+Application::Application(int& argc, char** argv)
     : QApplication(argc, argv)
 {
     // Qt's catalogue as the system installs it; without it Qt's texts stay in English.
@@ -16,7 +16,7 @@ Aplicacion::Aplicacion(int& argc, char** argv)
         installTranslator(&m_qtEspanol);
 }
 
-bool Aplicacion::notify(QObject* receiver, QEvent* event)
+bool Application::notify(QObject* receiver, QEvent* event)
 {
     QString fallo;
     try {

@@ -5,11 +5,11 @@
 
 // The program's application object: Qt's own dialogs speak Spanish, and an error that escapes an
 // event handler is said to the user and the program goes on, instead of ending.
-class Aplicacion : public QApplication
+class Application : public QApplication
 {
     Q_OBJECT
 public:
-    Aplicacion(int& argc, char** argv);
+    Application(int& argc, char** argv);
 
     bool notify(QObject* receiver, QEvent* event) override;
 
