@@ -3,11 +3,13 @@
 #include "platform/ui/BusyPointer.h"
 
 #include <QDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QQueue>
+#include <QStandardPaths>
 
 namespace {
 
@@ -209,6 +211,10 @@ QString DialogService::saveFileName(const QString& filter, QWidget* parent)
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    // The user's documents, as a desktop's save dialog opens, not the folder the program was started from.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QDir(documents).exists())
+        dialog.setDirectory(documents);
     // Spanish whether or not Qt's own catalogue is loaded.
     dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Guardar en:"));
     dialog.setLabelText(QFileDialog::FileName, QStringLiteral("&Nombre:"));
