@@ -375,7 +375,8 @@ private Q_SLOTS:
         QVERIFY(ultima.x + ultima.width + ReportFields::all().at(ultima.field + 1).width > ancho);
         informe.drawPage(superficie, 1);
         int encabezados = 0;
-        for (const PrintItem& item : superficie.pages().first()) {
+        const QList<PrintPage> paginas = superficie.pages();
+        for (const PrintItem& item : paginas.first()) {
             QVERIFY(item.at.x() < ancho);
             encabezados += item.kind == PrintItem::Kind::Text && cerca(item.at.y(), 6.4);
         }
@@ -401,7 +402,8 @@ private Q_SLOTS:
         QCOMPARE(rows.first(), QStringList({"CATERING", "Primer párrafo. Segundo."}));
         // No sector: the observations keep their column.
         const QList<double> ys = rows.keys();
-        for (const PrintItem& item : superficie.pages().first()) {
+        const QList<PrintPage> paginas = superficie.pages();
+        for (const PrintItem& item : paginas.first()) {
             if (cerca(item.at.y(), ys.at(1)))
                 QCOMPARE(item.at.x(), 1.0 + 4.0);
         }
