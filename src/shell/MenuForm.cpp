@@ -2,6 +2,7 @@
 
 #include "core/AppPaths.h"
 #include "platform/print/PrinterCheck.h"
+#include "platform/print/Printers.h"
 #include "platform/ui/Colors.h"
 #include "platform/ui/DialogService.h"
 #include "platform/ui/FlashMovie.h"
@@ -416,9 +417,15 @@ void MenuForm::imgImprime_Click()
             DialogService::Buttons::Ok, DialogService::Icon::Exclamation);
         return;
     }
-    QPrinter printer(QPrinter::HighResolution);
-    if (DialogService::printDialog(&printer, this))
-        m_WebRanking->document()->print(&printer);
+    // Named after the sector shown, so printing to a PDF file offers that name.
+    QString sector;
+    for (const auto& opcion : m_optRanking) {
+        if (opcion && opcion->isChecked())
+            sector = opcion->text();
+    }
+    const std::unique_ptr<QPrinter> printer = Printers::create(QStringLiteral("Ranking ") + sector);
+    if (DialogService::printDialog(printer.get(), this))
+        m_WebRanking->document()->print(printer.get());
 }
 
 void MenuForm::picRanking_Resize()
