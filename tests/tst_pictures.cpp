@@ -190,7 +190,7 @@ void TestPictures::directionFaces()
 
 void TestPictures::formatIconsGreyWhenChosen()
 {
-    for (const QString icon :
+    for (const QString& icon :
         {QStringLiteral("ICOEXCEL"), QStringLiteral("ICOWORD"), QStringLiteral("ICOTEXTO")}) {
         const QImage colour = Pictures::get(icon).toImage().convertToFormat(QImage::Format_ARGB32);
         const QImage grey
