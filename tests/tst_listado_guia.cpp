@@ -1,3 +1,4 @@
+#include "PdfReader.h"
 #include "TestInstallation.h"
 #include "guide/clsGuia.h"
 #include "platform/db/Recordset.h"
@@ -53,20 +54,6 @@ QRadioButton* opcion(const frmVPreliminar& vista, const QString& nombre)
     return vista.findChild<QRadioButton*>(nombre);
 }
 
-QString run(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-int paginasPdf(const QString& pdf)
-{
-    static const QRegularExpression pages(QStringLiteral("Pages:\\s+(\\d+)"));
-    return pages.match(run(QStringLiteral("pdfinfo"), {pdf})).captured(1).toInt();
-}
-
 QString sinBlancosDobles(QString text)
 {
     return text.replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" ")).trimmed();
@@ -75,35 +62,9 @@ QString sinBlancosDobles(QString text)
 // The text of one page of a PDF, blanks run together.
 QString textoPdf(const QString& pdf, int pagina)
 {
-    return sinBlancosDobles(run(QStringLiteral("pdftotext"),
+    return sinBlancosDobles(PdfReader::output(QStringLiteral("pdftotext"),
         {QStringLiteral("-layout"), QStringLiteral("-f"), QString::number(pagina), QStringLiteral("-l"),
             QString::number(pagina), pdf, QStringLiteral("-")}));
-}
-
-struct Palabra
-{
-    QString text;
-    QPointF topLeft; // points
-};
-
-QList<Palabra> palabrasPdf(const QString& pdf)
-{
-    static const QRegularExpression word(QStringLiteral(
-        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"[\\d.]+\" yMax=\"[\\d.]+\">([^<]*)</word>"));
-    QList<Palabra> words;
-    const QString html
-        = run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    for (auto it = word.globalMatch(html); it.hasNext();) {
-        const auto m = it.next();
-        QString text = m.captured(3);
-        text.replace(QLatin1String("&amp;"), QLatin1String("&"))
-            .replace(QLatin1String("&lt;"), QLatin1String("<"))
-            .replace(QLatin1String("&gt;"), QLatin1String(">"))
-            .replace(QLatin1String("&quot;"), QLatin1String("\""))
-            .replace(QLatin1String("&apos;"), QLatin1String("'"));
-        words.append({text, QPointF(m.captured(1).toDouble(), m.captured(2).toDouble())});
-    }
-    return words;
 }
 
 const PrintItem* textoQueEmpieza(const PrintPage& page, const QString& comienzo)
@@ -455,7 +416,7 @@ private Q_SLOTS:
             return;
         }
         const bool todas = respuesta == DialogService::Answer::Yes;
-        QCOMPARE(paginasPdf(m_pdf), todas ? paginas.size() : 1);
+        QCOMPARE(PdfReader::pages(m_pdf), todas ? paginas.size() : 1);
         int fila = 0;
         for (int p = 1; p <= paginas.size(); ++p) {
             const int filas = int(nombres(paginas.at(p - 1)).size());
@@ -505,7 +466,7 @@ private Q_SLOTS:
 
         // Each text of the page shown is on paper where the preview put it: its first word at its
         // left edge, every one the same distance below its place.
-        QList<Palabra> palabras = palabrasPdf(m_pdf);
+        QList<PdfReader::Word> palabras = PdfReader::words(m_pdf);
         std::optional<double> bajada;
         int textos = 0;
         for (const PrintItem& item : std::as_const(mostrada)) {
@@ -514,7 +475,7 @@ private Q_SLOTS:
             ++textos;
             const QString primera = item.text.section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty);
             const QPointF esperado = QPointF(margenes.left(), margenes.top()) + item.at * 72 / 2.54;
-            const auto it = std::find_if(palabras.begin(), palabras.end(), [&](const Palabra& p) {
+            const auto it = std::find_if(palabras.begin(), palabras.end(), [&](const PdfReader::Word& p) {
                 return p.text == primera && qAbs(p.topLeft.x() - esperado.x()) < 1.5
                     && qAbs(p.topLeft.y() - esperado.y()) < 6;
             });

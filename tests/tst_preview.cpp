@@ -1,3 +1,4 @@
+#include "PdfReader.h"
 #include "core/Installation.h"
 #include "platform/print/PreviewSurface.h"
 #include "platform/print/PrinterSurface.h"
@@ -123,47 +124,6 @@ QRadioButton* option(const frmVPreliminar& frame, const char* name)
 void click(QWidget* widget)
 {
     QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(4, 4));
-}
-
-QString run(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-int pdfPages(const QString& pdf)
-{
-    static const QRegularExpression pages(QStringLiteral("Pages:\\s+(\\d+)"));
-    return pages.match(run(QStringLiteral("pdfinfo"), {pdf})).captured(1).toInt();
-}
-
-QSizeF pdfPageSize(const QString& pdf)
-{
-    static const QRegularExpression size(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+) pts"));
-    const auto match = size.match(run(QStringLiteral("pdfinfo"), {pdf}));
-    return QSizeF(match.captured(1).toDouble(), match.captured(2).toDouble());
-}
-
-struct Word
-{
-    QString text;
-    QPointF topLeft; // points
-};
-
-QList<Word> pdfWords(const QString& pdf)
-{
-    static const QRegularExpression word(QStringLiteral(
-        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"[\\d.]+\" yMax=\"[\\d.]+\">([^<]*)</word>"));
-    QList<Word> words;
-    const QString html
-        = run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    for (auto it = word.globalMatch(html); it.hasNext();) {
-        const auto m = it.next();
-        words.append({m.captured(3), QPointF(m.captured(1).toDouble(), m.captured(2).toDouble())});
-    }
-    return words;
 }
 
 } // namespace
@@ -426,7 +386,7 @@ private Q_SLOTS:
         DialogService::queueAnswer(DialogService::Answer::Ok);
         DialogService::queueAnswer(DialogService::Answer::Yes);
         click(button(frame, "cmdImprime"));
-        const QSizeF printed = pdfPageSize(m_pdf);
+        const QSizeF printed = PdfReader::pageSize(m_pdf);
         QVERIFY(qAbs(printed.width() - sheetPoints.width()) < 1);
         QVERIFY(qAbs(printed.height() - sheetPoints.height()) < 1);
     }
@@ -513,12 +473,12 @@ private Q_SLOTS:
             QVERIFY(!QFileInfo::exists(m_pdf));
         } else {
             QStringList found;
-            for (const Word& word : pdfWords(m_pdf)) {
+            for (const PdfReader::Word& word : PdfReader::words(m_pdf)) {
                 if (word.text.startsWith(QLatin1String("Registro")))
                     found.append(word.text);
             }
             QCOMPARE(found, printed);
-            QCOMPARE(pdfPages(m_pdf), printed.size());
+            QCOMPARE(PdfReader::pages(m_pdf), printed.size());
         }
         // The preview is as it was.
         QCOMPARE(frame.paginacion().pagina(), 3);
@@ -565,7 +525,7 @@ private Q_SLOTS:
                 shownAt.append(item.at + QPointF(0, i * PrintSurface::lineSpacing(item.font).toCm()));
             }
         }
-        const QList<Word> words = pdfWords(m_pdf);
+        const QList<PdfReader::Word> words = PdfReader::words(m_pdf);
         QCOMPARE(words.size(), shownWords.size());
         // Every word where the preview put it: the page area starts at the printer's margins.
         const QMarginsF margins = frame.impresora().pageLayout().margins(QPageLayout::Point);
@@ -628,7 +588,7 @@ private Q_SLOTS:
         DialogService::queueAnswer(DialogService::Answer::Yes);
         const int previewDrawings = int(document.drawn.size());
         click(button(frame, "cmdImprime"));
-        QCOMPARE(pdfPages(m_pdf), 200);
+        QCOMPARE(PdfReader::pages(m_pdf), 200);
         QCOMPARE(sentBefore.size(), 200);
         for (int i = 0; i < sentBefore.size(); ++i)
             QCOMPARE(sentBefore.at(i), qMax(0, i - 1));
@@ -663,7 +623,7 @@ private Q_SLOTS:
         DialogService::queueAnswer(DialogService::Answer::Ok);
         DialogService::queueAnswer(DialogService::Answer::Yes);
         click(button(frame, "cmdImprime"));
-        QCOMPARE(pdfPages(m_pdf), 50);
+        QCOMPARE(PdfReader::pages(m_pdf), 50);
     }
 
     void envelopeOfItsOwnSize_data()
@@ -696,12 +656,12 @@ private Q_SLOTS:
         DialogService::queueAnswer(answer);
         click(button(frame, "cmdImprime"));
         QStringList found;
-        for (const Word& word : pdfWords(m_pdf)) {
+        for (const PdfReader::Word& word : PdfReader::words(m_pdf)) {
             if (word.text.startsWith(QLatin1String("Registro")))
                 found.append(word.text);
         }
         QCOMPARE(found, printed);
-        const QSizeF sheet = pdfPageSize(m_pdf);
+        const QSizeF sheet = PdfReader::pageSize(m_pdf);
         QVERIFY(qAbs(sheet.width() - Length::mm(220).toPoints()) < 1);
         QVERIFY(qAbs(sheet.height() - Length::mm(110).toPoints()) < 1);
     }

@@ -1,3 +1,4 @@
+#include "PdfReader.h"
 #include "core/SettingsFile.h"
 #include "guide/GuideQueries.h"
 #include "guide/clsGuia.h"
@@ -61,61 +62,12 @@ template<class T = QWidget> T* hijo(const QWidget& padre, const char* nombre)
     return padre.findChild<T*>(QLatin1String(nombre));
 }
 
-QString run(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-int pdfPages(const QString& pdf)
-{
-    static const QRegularExpression pages(QStringLiteral("Pages:\\s+(\\d+)"));
-    return pages.match(run(QStringLiteral("pdfinfo"), {pdf})).captured(1).toInt();
-}
-
-QSizeF pdfPageSize(const QString& pdf)
-{
-    static const QRegularExpression size(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+) pts"));
-    const auto match = size.match(run(QStringLiteral("pdfinfo"), {pdf}));
-    return QSizeF(match.captured(1).toDouble(), match.captured(2).toDouble());
-}
-
 // One line of text on a page: its words joined by one blank, and its top-left corner in points.
 struct Linea
 {
     QString texto;
     QPointF en;
 };
-
-QString desescapa(QString text)
-{
-    text.replace(QLatin1String("&lt;"), QLatin1String("<"));
-    text.replace(QLatin1String("&gt;"), QLatin1String(">"));
-    text.replace(QLatin1String("&quot;"), QLatin1String("\""));
-    text.replace(QLatin1String("&apos;"), QLatin1String("'"));
-    text.replace(QLatin1String("&#39;"), QLatin1String("'"));
-    text.replace(QLatin1String("&amp;"), QLatin1String("&"));
-    return text;
-}
-
-// The words of the first page of a PDF, each at its top-left corner in points.
-QList<Linea> palabrasPdf(const QString& pdf)
-{
-    static const QRegularExpression word(QStringLiteral(
-        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"[\\d.]+\" yMax=\"[\\d.]+\">([^<]*)</word>"));
-    const QString html = run(QStringLiteral("pdftotext"),
-        {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
-            QStringLiteral("1"), pdf, QStringLiteral("-")});
-    QList<Linea> palabras;
-    for (auto it = word.globalMatch(html); it.hasNext();) {
-        const auto m = it.next();
-        palabras.append(
-            {desescapa(m.captured(3)), QPointF(m.captured(1).toDouble(), m.captured(2).toDouble())});
-    }
-    return palabras;
-}
 
 // The lines of the preview's page, each at its place in points from the page area's corner.
 QList<Linea> lineasVista(const PrintPage& page)
@@ -143,7 +95,9 @@ QList<Linea> lineasVista(const PrintPage& page)
 void mismaPagina(const PrintPage& vista, const QString& pdf, const QPointF& origen)
 {
     const QList<Linea> mostradas = lineasVista(vista);
-    QList<Linea> palabras = palabrasPdf(pdf);
+    QList<Linea> palabras;
+    for (const PdfReader::Word& w : PdfReader::words(pdf, 1))
+        palabras.append({w.text, w.topLeft});
     QVERIFY(!mostradas.isEmpty());
     QVERIFY(!palabras.isEmpty());
     std::sort(
@@ -314,7 +268,7 @@ private Q_SLOTS:
             QCOMPARE(shown.first().text, rs->textAt(frame.paginacion().start() - 1, 2));
 
             imprime(frame, DialogService::Answer::No);
-            QCOMPARE(pdfPages(m_pdf), 1);
+            QCOMPARE(PdfReader::pages(m_pdf), 1);
             mismaPagina(shown, m_pdf, origenImpreso(frame));
         });
     }
@@ -366,7 +320,7 @@ private Q_SLOTS:
             QCOMPARE(frame.paginacion().hasNext(), extra > 0);
             imprime(frame, DialogService::Answer::Yes);
         });
-        QCOMPARE(pdfPages(m_pdf), pages);
+        QCOMPARE(PdfReader::pages(m_pdf), pages);
     }
 
     // The envelope opens on the grid's company with the stored type, size and font; the block dragged
@@ -407,8 +361,8 @@ private Q_SLOTS:
             QVERIFY(cerca(shown.first().at, arrastrado));
 
             imprime(frame, DialogService::Answer::No);
-            QCOMPARE(pdfPages(m_pdf), 1);
-            const QSizeF hoja = pdfPageSize(m_pdf);
+            QCOMPARE(PdfReader::pages(m_pdf), 1);
+            const QSizeF hoja = PdfReader::pageSize(m_pdf);
             QVERIFY(qAbs(hoja.width() - Length::mm(220).toPoints()) < 1);
             QVERIFY(qAbs(hoja.height() - Length::mm(110).toPoints()) < 1);
             mismaPagina(shown, m_pdf, origenImpreso(frame));
@@ -440,7 +394,7 @@ private Q_SLOTS:
             const PrintPage shown = frame.picTexto()->page();
             QVERIFY(cerca(shown.first().at, QPointF(11.45, 10.8)));
             imprime(frame, DialogService::Answer::No);
-            const QSizeF hoja = pdfPageSize(m_pdf);
+            const QSizeF hoja = PdfReader::pageSize(m_pdf);
             QVERIFY(qAbs(hoja.width() - Length::mm(229).toPoints()) < 1);
             mismaPagina(shown, m_pdf, origenImpreso(frame));
         });
@@ -476,7 +430,7 @@ private Q_SLOTS:
             const PrintPage shown = frame.picTexto()->page();
             QVERIFY(cerca(shown.first().at, QPointF(10.0, 22.0 / 3)));
             imprime(frame, DialogService::Answer::No);
-            QVERIFY(qAbs(pdfPageSize(m_pdf).width() - Length::mm(200).toPoints()) < 1);
+            QVERIFY(qAbs(PdfReader::pageSize(m_pdf).width() - Length::mm(200).toPoints()) < 1);
             mismaPagina(shown, m_pdf, origenImpreso(frame));
         });
         const EnvelopeSettings guardado = EnvelopeSettings::read();
@@ -491,7 +445,7 @@ private Q_SLOTS:
         grid()->setRow(2);
         abre(QStringLiteral("sobres"),
             [&](frmVPreliminar& frame) { imprime(frame, DialogService::Answer::Yes); });
-        QCOMPARE(pdfPages(m_pdf), 3);
+        QCOMPARE(PdfReader::pages(m_pdf), 3);
     }
 
     // A job title empties the free text while the envelope is drawn, without a second drawing.
