@@ -99,6 +99,39 @@ private Q_SLOTS:
         QCOMPARE(store.text(99999, 0).toByteArray(), value + "0");
     }
 
+    // Stores written apart and put end to end read back as one: each part keeps its own shared
+    // values, an empty part takes no row, and rows written after the join land after it.
+    void storesAppendedReadAsOne()
+    {
+        const auto town = [](int part, int r) {
+            return QByteArray("Población ") + QByteArray::number(part) + '-' + QByteArray::number(r % 4);
+        };
+        const int sizes[] = {3000, 0, 1, 5000};
+        RowStore joined;
+        for (int part = 0; part < 4; ++part) {
+            RowStore store;
+            store.reset(2, 0);
+            for (int r = 0; r < sizes[part]; ++r)
+                append(store, {{false, town(part, r)}, {r % 3 == 0, QByteArray::number(r)}});
+            joined.append(std::move(store));
+            QCOMPARE(store.rowCount(), 0);
+        }
+        append(joined, {{false, "después"}, {true, {}}});
+        QCOMPARE(joined.rowCount(), 8002);
+        size_t row = 0;
+        for (int part = 0; part < 4; ++part) {
+            for (int r = 0; r < sizes[part]; ++r, ++row) {
+                bool isNull = false;
+                QCOMPARE(joined.text(row, 0).toByteArray(), town(part, r));
+                const QByteArray number = joined.text(row, 1, &isNull).toByteArray();
+                QCOMPARE(isNull, r % 3 == 0);
+                QCOMPARE(number, isNull ? QByteArray() : QByteArray::number(r));
+            }
+        }
+        QCOMPARE(joined.text(row, 0).toByteArray(), QByteArray("después"));
+        QVERIFY(joined.memoryBytes() < 8002 * 40);
+    }
+
     void clearForgetsEverything()
     {
         RowStore store;

@@ -5,6 +5,7 @@
 #include "platform/db/FindCriterion.h"
 #include "platform/db/RecordsetSqlite.h"
 #include "platform/db/RowOrder.h"
+#include "platform/db/ScanReader.h"
 
 #include <QRegularExpression>
 #include <limits>
@@ -153,35 +154,26 @@ void Recordset::read(const QString& sql, Connection& connection, SizeHint hint, 
     const int count = int(columns.size());
     m_columns = std::move(columns);
     try {
-        bool typed = false;
-        m_store.reset(count, hint.rows);
-        for (; rc == SQLITE_ROW; rc = sqlite3_step(stmt)) {
-            if (!typed) {
-                // Expressions have no declared type: take the one of the first row.
-                for (int c = 0; c < count; ++c) {
-                    if (sqlite3_column_decltype(stmt, c + first))
-                        continue;
-                    const int t = sqlite3_column_type(stmt, c + first);
-                    m_columns[size_t(c)].type = t == SQLITE_INTEGER ? Field::Type::Integer
-                        : t == SQLITE_FLOAT                         ? Field::Type::Double
-                                                                    : Field::Type::Text;
-                }
-                typed = true;
+        if (rc == SQLITE_ROW) {
+            // Expressions have no declared type: take the one of the first row.
+            for (int c = 0; c < count; ++c) {
+                if (sqlite3_column_decltype(stmt, c + first))
+                    continue;
+                const int t = sqlite3_column_type(stmt, c + first);
+                m_columns[size_t(c)].type = t == SQLITE_INTEGER ? Field::Type::Integer
+                    : t == SQLITE_FLOAT                         ? Field::Type::Double
+                                                                : Field::Type::Text;
             }
-            if (first)
-                m_keys.push_back(sqlite3_column_int64(stmt, 0));
-            m_store.beginRow();
-            for (int c = first; c < count + first; ++c) {
-                // A NULL has no text: that tells it from an empty string without asking its type.
-                const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
-                m_store.appendCell(text, text ? sqlite3_column_bytes(stmt, c) : 0);
-            }
-            m_store.endRow();
-            if (++m_rowCount == std::numeric_limits<int>::max())
-                throw DbError(DbError::Failed, QStringLiteral("El resultado es demasiado grande"));
         }
-        if (rc != SQLITE_DONE)
-            throw sqliteError(db);
+        if (!(rc == SQLITE_ROW && first && readInParts(stmt, hint))) {
+            m_store.reset(count, hint.rows);
+            rc = ScanReader::appendRows(stmt, rc, first, m_store, m_keys);
+            if (rc == SQLITE_TOOBIG)
+                throw DbError(DbError::Failed, QStringLiteral("El resultado es demasiado grande"));
+            if (rc != SQLITE_DONE)
+                throw sqliteError(db);
+        }
+        m_rowCount = int(m_store.rowCount());
         m_open = true;
         m_current = 0;
     } catch (...) {
@@ -190,6 +182,34 @@ void Recordset::read(const QString& sql, Connection& connection, SizeHint hint, 
         throw;
     }
     notify(Event::Reset);
+}
+
+bool Recordset::readInParts(sqlite3_stmt* keyed, SizeHint hint)
+{
+    sqlite3* db = m_connection->handle();
+    const std::optional<ScanReader::Plan> plan = ScanReader::plan(db, keyed, kPartedScanRows);
+    if (!plan)
+        return false;
+    const qint64 expected = hint.rows > 0 ? hint.rows : plan->bounds.back() - plan->bounds.front();
+    std::optional<ScanReader::Parts> parts = ScanReader::read(db, *plan, int(m_columns.size()), expected);
+    if (!parts)
+        return false;
+    qint64 rows = 0;
+    for (const RowStore& store : parts->stores)
+        rows += store.rowCount();
+    if (rows >= std::numeric_limits<int>::max())
+        throw DbError(DbError::Failed, QStringLiteral("El resultado es demasiado grande"));
+    // Each part gives way as soon as it is taken over, so the rows never stand twice in memory.
+    m_store = std::move(parts->stores.front());
+    m_store.reserveRows(rows);
+    m_keys = std::move(parts->keys.front());
+    m_keys.reserve(size_t(rows));
+    for (size_t i = 1; i < parts->stores.size(); ++i) {
+        m_store.append(std::move(parts->stores[i]));
+        m_keys.insert(m_keys.end(), parts->keys[i].begin(), parts->keys[i].end());
+        std::vector<qint64>().swap(parts->keys[i]);
+    }
+    return true;
 }
 
 void Recordset::close()

@@ -16,6 +16,7 @@
 #include <vector>
 
 class Connection;
+struct sqlite3_stmt;
 
 // A client-side static snapshot of a query: every row is read once into compact storage, so the
 // record count is exact and any position can be reached at once. The current row can be written
@@ -130,6 +131,9 @@ private:
     };
 
     void read(const QString& sql, Connection& connection, SizeHint hint, bool keepOnEarlyFailure);
+    // Reads the rows of `keyed`, a whole-table scan standing on its first row, in parts at once;
+    // false (nothing read) when it is not worth it or cannot be done exactly.
+    bool readInParts(sqlite3_stmt* keyed, SizeHint hint);
     void requireOpen() const;
     void requireCurrent() const;
     void commitPendingOnMove();
@@ -140,6 +144,9 @@ private:
     const std::vector<char>& initials(int column) const;
     // The stored row shown at `row`: rows are stored as read and shown through m_order once sorted.
     size_t stored(int row) const { return m_order.empty() ? size_t(row) : size_t(m_order[size_t(row)]); }
+
+    // A table with fewer rowids than this is read in one go: threads would not pay for themselves.
+    static constexpr qint64 kPartedScanRows = 50000;
 
     bool m_open = false;
     QString m_source;

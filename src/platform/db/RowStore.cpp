@@ -32,10 +32,50 @@ void RowStore::reset(int columns, qint64 expectedRows)
 {
     clear();
     m_columns = columns;
-    m_shared.resize(size_t(columns));
-    for (Shared& shared : m_shared)
+    m_segments.resize(1);
+    m_segments.front().shared.resize(size_t(columns));
+    for (Shared& shared : m_segments.front().shared)
         shared.table.assign(64, {0, 0});
-    m_rows.reserve(size_t(qMax<qint64>(expectedRows, 0)));
+    reserveRows(expectedRows);
+}
+
+void RowStore::reserveRows(qint64 rows)
+{
+    m_rows.reserve(size_t(qMax<qint64>(rows, 0)));
+}
+
+void RowStore::append(RowStore&& other)
+{
+    if (&other == this || other.m_segments.empty())
+        return;
+    if (m_segments.empty()) {
+        *this = std::move(other);
+        other.clear();
+        return;
+    }
+    Q_ASSERT(other.m_columns == m_columns && other.m_row.empty());
+    const size_t offset = m_rows.size();
+    for (Segment& segment : other.m_segments) {
+        segment.firstRow += offset;
+        m_segments.push_back(std::move(segment));
+    }
+    for (auto& block : other.m_blocks)
+        m_blocks.push_back(std::move(block));
+    m_blockSizes.insert(m_blockSizes.end(), other.m_blockSizes.begin(), other.m_blockSizes.end());
+    // Rows written from here on go on in the last block taken over.
+    m_used = other.m_used;
+    m_written += other.m_written;
+    m_rows.insert(m_rows.end(), other.m_rows.begin(), other.m_rows.end());
+    other.clear();
+}
+
+const RowStore::Segment& RowStore::segmentOf(size_t row) const
+{
+    if (m_segments.size() == 1)
+        return m_segments.front();
+    const auto after = std::upper_bound(m_segments.begin(), m_segments.end(), row,
+        [](size_t r, const Segment& segment) { return r < segment.firstRow; });
+    return *(after - 1);
 }
 
 void RowStore::clear()
@@ -45,8 +85,9 @@ void RowStore::clear()
     m_blocks.clear();
     m_blockSizes.clear();
     m_used = 0;
+    m_written = 0;
     std::vector<const char*>().swap(m_rows);
-    m_shared.clear();
+    m_segments.clear();
     m_row.clear();
 }
 
@@ -56,12 +97,14 @@ char* RowStore::reserve(size_t bytes)
         const size_t next
             = m_blockSizes.empty() ? kFirstBlock : std::min(m_blockSizes.back() * 2, kLargestBlock);
         const size_t size = std::max(next, bytes);
-        m_blocks.push_back(std::make_unique<char[]>(size));
+        // Not zeroed: what is never written is never touched, so it takes no memory.
+        m_blocks.push_back(std::unique_ptr<char[]>(new char[size]));
         m_blockSizes.push_back(size);
         m_used = 0;
     }
     char* at = m_blocks.back().get() + m_used;
     m_used += bytes;
+    m_written += bytes;
     return at;
 }
 
@@ -114,7 +157,7 @@ void RowStore::beginRow()
 
 void RowStore::appendCell(const char* text, int bytes)
 {
-    Shared& shared = m_shared[size_t(m_column++)];
+    Shared& shared = m_segments.back().shared[size_t(m_column++)];
     if (!text) {
         putTag(0);
         return;
@@ -147,7 +190,7 @@ void RowStore::endRow()
     char* at = reserve(m_row.size());
     std::memcpy(at, m_row.data(), m_row.size());
     m_rows.push_back(at);
-    if (m_rows.size() == size_t(kSampleRows))
+    if (m_rows.size() - m_segments.back().firstRow == size_t(kSampleRows))
         decideSharing();
 }
 
@@ -155,7 +198,7 @@ void RowStore::decideSharing()
 {
     // A column whose first rows are mostly different, or whose values are short, is not worth
     // looking up for every cell.
-    for (Shared& shared : m_shared) {
+    for (Shared& shared : m_segments.back().shared) {
         if (shared.values.size() > size_t(kSampleRows) / 8 || shared.sampleBytes < qint64(kSampleRows) * 6) {
             shared.enabled = false;
             std::vector<std::pair<quint32, quint32>>().swap(shared.table);
@@ -177,7 +220,7 @@ QByteArrayView RowStore::text(size_t row, int column, bool* isNull) const
     if (tag == 0)
         return {};
     if (tag & 1) {
-        const std::string_view v = m_shared[size_t(column)].values[size_t(tag >> 1)];
+        const std::string_view v = segmentOf(row).shared[size_t(column)].values[size_t(tag >> 1)];
         return QByteArrayView(v.data(), qsizetype(v.size()));
     }
     return QByteArrayView(p, qsizetype((tag >> 1) - 1));
@@ -185,10 +228,12 @@ QByteArrayView RowStore::text(size_t row, int column, bool* isNull) const
 
 qint64 RowStore::memoryBytes() const
 {
-    qint64 bytes = qint64(m_rows.capacity() * sizeof(const char*));
-    for (size_t size : m_blockSizes)
-        bytes += qint64(size);
-    for (const Shared& shared : m_shared)
-        bytes += qint64(shared.values.capacity() * sizeof(std::string_view) + shared.table.capacity() * 8);
+    // The unwritten end of a block is never touched, so it takes no memory.
+    qint64 bytes = qint64(m_rows.capacity() * sizeof(const char*) + m_written);
+    for (const Segment& segment : m_segments) {
+        for (const Shared& shared : segment.shared)
+            bytes
+                += qint64(shared.values.capacity() * sizeof(std::string_view) + shared.table.capacity() * 8);
+    }
     return bytes;
 }

@@ -23,6 +23,11 @@ public:
 
     void reset(int columns, qint64 expectedRows);
     void clear();
+    // Room for this many rows in all, so that appending stores grows the row list once.
+    void reserveRows(qint64 rows);
+    // Takes over the rows of `other` (same columns, left empty) after the rows held here; what they
+    // share stays theirs, so nothing is copied but the list of where each row starts.
+    void append(RowStore&& other);
 
     // A row is the cells of its columns in order; a null `text` is a NULL.
     void beginRow();
@@ -45,6 +50,13 @@ private:
         bool enabled = true;
         qint64 sampleBytes = 0; // text seen in the first rows
     };
+    // Rows written by one store: their shared values are their own.
+    struct Segment
+    {
+        size_t firstRow = 0;
+        std::vector<Shared> shared;
+    };
+    const Segment& segmentOf(size_t row) const;
     static std::pair<quint32, quint32>* find(Shared& shared, std::string_view value, quint32 hash);
     static void grow(Shared& shared);
 
@@ -58,8 +70,9 @@ private:
     std::vector<std::unique_ptr<char[]>> m_blocks;
     std::vector<size_t> m_blockSizes;
     size_t m_used = 0; // bytes used of the last block
+    size_t m_written = 0; // bytes used of all blocks
     std::vector<const char*> m_rows; // where each row starts
-    std::vector<Shared> m_shared;
+    std::vector<Segment> m_segments; // rows are written to the last one
     // The row being written, kept aside until endRow so a row never spans two blocks.
     std::vector<char> m_row;
 };
