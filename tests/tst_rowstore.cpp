@@ -1,6 +1,7 @@
 #include "platform/db/RowStore.h"
 
 #include <QTest>
+#include <optional>
 
 namespace {
 
@@ -11,9 +12,12 @@ struct Cell
     QByteArray text;
 };
 
-void append(RowStore& store, const std::vector<Cell>& row)
+void append(RowStore& store, const std::vector<Cell>& row, std::optional<qint64> key = std::nullopt)
 {
-    store.beginRow();
+    if (key)
+        store.beginRow(*key);
+    else
+        store.beginRow();
     for (const Cell& cell : row)
         store.appendCell(cell.null ? nullptr : cell.text.constData(), int(cell.text.size()));
     store.endRow();
@@ -112,11 +116,12 @@ private Q_SLOTS:
             RowStore store;
             store.reset(2, 0);
             for (int r = 0; r < sizes[part]; ++r)
-                append(store, {{false, town(part, r)}, {r % 3 == 0, QByteArray::number(r)}});
+                append(store, {{false, town(part, r)}, {r % 3 == 0, QByteArray::number(r)}}, r * 10 + part);
             joined.append(std::move(store));
             QCOMPARE(store.rowCount(), 0);
         }
-        append(joined, {{false, "después"}, {true, {}}});
+        append(joined, {{false, "después"}, {true, {}}}, -1);
+        QVERIFY(joined.hasKeys());
         QCOMPARE(joined.rowCount(), 8002);
         size_t row = 0;
         for (int part = 0; part < 4; ++part) {
@@ -126,9 +131,11 @@ private Q_SLOTS:
                 const QByteArray number = joined.text(row, 1, &isNull).toByteArray();
                 QCOMPARE(isNull, r % 3 == 0);
                 QCOMPARE(number, isNull ? QByteArray() : QByteArray::number(r));
+                QCOMPARE(joined.key(row), qint64(r * 10 + part));
             }
         }
         QCOMPARE(joined.text(row, 0).toByteArray(), QByteArray("después"));
+        QCOMPARE(joined.key(row), qint64(-1));
         QVERIFY(joined.memoryBytes() < 8002 * 40);
     }
 

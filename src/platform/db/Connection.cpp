@@ -69,7 +69,7 @@ void Connection::open(const QString& connectionString)
     sqlite3_busy_timeout(db, 2000);
     // The snapshot holds what was read, so pages need not stay cached after a scan; a sort's
     // overflow stays in memory rather than in temporary files.
-    sqlite3_exec(db, "PRAGMA cache_size = -16384; PRAGMA temp_store = MEMORY", nullptr, nullptr, nullptr);
+    sqlite3_exec(db, "PRAGMA cache_size = -4096; PRAGMA temp_store = MEMORY", nullptr, nullptr, nullptr);
     m_db = db;
     m_path = path;
 }

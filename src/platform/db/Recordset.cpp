@@ -53,7 +53,6 @@ void Recordset::clearData()
     m_rowCount = 0;
     m_current = 0;
     m_store.clear();
-    m_keys.clear();
     m_order.clear();
     m_initials.clear();
     m_initialsColumn = -1;
@@ -167,7 +166,7 @@ void Recordset::read(const QString& sql, Connection& connection, SizeHint hint, 
         }
         if (!(rc == SQLITE_ROW && first && readInParts(stmt, hint))) {
             m_store.reset(count, hint.rows);
-            rc = ScanReader::appendRows(stmt, rc, first, m_store, m_keys);
+            rc = ScanReader::appendRows(stmt, rc, first, m_store);
             if (rc == SQLITE_TOOBIG)
                 throw DbError(DbError::Failed, QStringLiteral("El resultado es demasiado grande"));
             if (rc != SQLITE_DONE)
@@ -191,24 +190,10 @@ bool Recordset::readInParts(sqlite3_stmt* keyed, SizeHint hint)
     if (!plan)
         return false;
     const qint64 expected = hint.rows > 0 ? hint.rows : plan->bounds.back() - plan->bounds.front();
-    std::optional<ScanReader::Parts> parts = ScanReader::read(db, *plan, int(m_columns.size()), expected);
-    if (!parts)
+    std::optional<RowStore> store = ScanReader::read(db, *plan, int(m_columns.size()), expected);
+    if (!store)
         return false;
-    qint64 rows = 0;
-    for (const RowStore& store : parts->stores)
-        rows += store.rowCount();
-    if (rows >= std::numeric_limits<int>::max())
-        throw DbError(DbError::Failed, QStringLiteral("El resultado es demasiado grande"));
-    // Each part gives way as soon as it is taken over, so the rows never stand twice in memory.
-    m_store = std::move(parts->stores.front());
-    m_store.reserveRows(rows);
-    m_keys = std::move(parts->keys.front());
-    m_keys.reserve(size_t(rows));
-    for (size_t i = 1; i < parts->stores.size(); ++i) {
-        m_store.append(std::move(parts->stores[i]));
-        m_keys.insert(m_keys.end(), parts->keys[i].begin(), parts->keys[i].end());
-        std::vector<qint64>().swap(parts->keys[i]);
-    }
+    m_store = std::move(*store);
     return true;
 }
 
@@ -231,13 +216,13 @@ void Recordset::requery()
 bool Recordset::reorder(const QString& sql)
 {
     if (!m_open || !m_pending.empty() || !m_connection || !m_connection->isOpen()
-        || size_t(m_rowCount) != m_keys.size()
+        || !m_store.hasKeys()
         || RowOrder::withoutOrderBy(sql) != RowOrder::withoutOrderBy(m_source))
         return false;
     const QString keySql = RowOrder::keyQuery(sql);
     if (keySql.isEmpty())
         return false;
-    std::optional<std::vector<quint32>> order = RowOrder::permutation(m_connection->handle(), keySql, m_keys);
+    std::optional<std::vector<quint32>> order = RowOrder::permutation(m_connection->handle(), keySql, m_store);
     if (!order)
         return false;
     notify(Event::AboutToReset);
@@ -260,7 +245,6 @@ void Recordset::adopt(Recordset& other)
     m_rowCount = std::exchange(other.m_rowCount, 0);
     m_current = std::exchange(other.m_current, 0);
     m_store = std::move(other.m_store);
-    m_keys = std::move(other.m_keys);
     m_order = std::move(other.m_order);
     m_initials = std::move(other.m_initials);
     m_initialsColumn = std::exchange(other.m_initialsColumn, -1);
@@ -561,8 +545,7 @@ void Recordset::find(const QString& criterion, int skip)
 
 qint64 Recordset::memoryBytes() const
 {
-    qint64 bytes = m_store.memoryBytes() + qint64(m_keys.capacity() * sizeof(qint64))
-        + qint64(m_order.capacity() * sizeof(quint32));
+    qint64 bytes = m_store.memoryBytes() + qint64(m_order.capacity() * sizeof(quint32));
     for (const auto& [cell, value] : m_edited)
         bytes += qint64(sizeof(cell)) + (value ? value->capacity() : 0);
     return bytes;

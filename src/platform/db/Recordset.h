@@ -94,7 +94,7 @@ public:
     void setValue(int index, const QVariant& value);
     void update();
     void cancelUpdate();
-    bool isUpdatable() const { return !m_keys.empty() || m_rowCount == 0; }
+    bool isUpdatable() const { return m_store.hasKeys() || m_rowCount == 0; }
 
     // The table key of a 0-based row; none when the rows cannot be written back.
     std::optional<qint64> keyAt(int row) const;
@@ -156,7 +156,6 @@ private:
     int m_current = 0; // 0-based; -1 is BOF, m_rowCount is EOF
 
     RowStore m_store;
-    std::vector<qint64> m_keys;
     std::vector<quint32> m_order; // empty: stored order
     // First letters of one column by stored row (ASCII folded, 0x7F any other start, 0 NULL), so a
     // search by its first letter reads one byte a row; built on the first such search.

@@ -14,7 +14,7 @@ void Recordset::setValue(int index, const QVariant& value)
     if (index < 0 || index >= int(m_columns.size()))
         throw DbError(DbError::BadCriterion,
             QStringLiteral("No se encontró el elemento %1 en la colección").arg(index));
-    if (m_keys.empty() || m_columns[size_t(index)].origin.isEmpty())
+    if (!m_store.hasKeys() || m_columns[size_t(index)].origin.isEmpty())
         throw DbError(
             DbError::NotUpdatable, QStringLiteral("El conjunto de registros no se puede actualizar"));
     m_pending[index] = value;
@@ -65,7 +65,7 @@ void Recordset::update()
         }
         ++param;
     }
-    sqlite3_bind_int64(st.stmt, param, m_keys[stored(m_current)]);
+    sqlite3_bind_int64(st.stmt, param, m_store.key(stored(m_current)));
     if (sqlite3_step(st.stmt) != SQLITE_DONE)
         throw sqliteError(db);
 
@@ -80,17 +80,17 @@ void Recordset::update()
 
 std::optional<qint64> Recordset::keyAt(int row) const
 {
-    if (row < 0 || size_t(row) >= m_keys.size())
+    if (row < 0 || row >= m_rowCount || !m_store.hasKeys())
         return std::nullopt;
-    return m_keys[stored(row)];
+    return m_store.key(stored(row));
 }
 
 int Recordset::resync(qint64 key)
 {
     requireOpen();
     std::vector<int> rows;
-    for (int r = 0; r < int(m_keys.size()); ++r) {
-        if (m_keys[stored(r)] == key)
+    for (int r = 0; m_store.hasKeys() && r < m_rowCount; ++r) {
+        if (m_store.key(stored(r)) == key)
             rows.push_back(r);
     }
     if (rows.empty() || !m_connection || !m_connection->isOpen())

@@ -1,5 +1,6 @@
 #include "platform/db/RowOrder.h"
 
+#include "platform/db/RowStore.h"
 #include "platform/db/SqlText.h"
 
 #include <QRegularExpression>
@@ -15,21 +16,27 @@ const QString kOrderBy = QStringLiteral("ORDER BY");
 class KeyIndex
 {
 public:
-    explicit KeyIndex(const std::vector<qint64>& keys)
+    explicit KeyIndex(const RowStore& rows)
     {
-        if (keys.empty())
+        const auto count = size_t(rows.rowCount());
+        if (count == 0 || !rows.hasKeys())
             return;
-        const auto [lo, hi] = std::minmax_element(keys.begin(), keys.end());
-        m_min = *lo;
-        const quint64 span = quint64(*hi - *lo) + 1;
-        if (span <= quint64(keys.size()) * 4 + 1024) {
+        qint64 lo = rows.key(0);
+        qint64 hi = lo;
+        for (size_t row = 1; row < count; ++row) {
+            lo = std::min(lo, rows.key(row));
+            hi = std::max(hi, rows.key(row));
+        }
+        m_min = lo;
+        const quint64 span = quint64(hi - lo) + 1;
+        if (span <= quint64(count) * 4 + 1024) {
             m_dense.assign(size_t(span), -1);
-            for (size_t row = 0; row < keys.size(); ++row)
-                m_dense[size_t(keys[row] - m_min)] = qint32(row);
+            for (size_t row = 0; row < count; ++row)
+                m_dense[size_t(rows.key(row) - m_min)] = qint32(row);
         } else {
-            m_sorted.reserve(keys.size());
-            for (size_t row = 0; row < keys.size(); ++row)
-                m_sorted.emplace_back(keys[row], quint32(row));
+            m_sorted.reserve(count);
+            for (size_t row = 0; row < count; ++row)
+                m_sorted.emplace_back(rows.key(row), quint32(row));
             std::sort(m_sorted.begin(), m_sorted.end());
         }
     }
@@ -87,7 +94,7 @@ QString keyQuery(const QString& sql)
 }
 
 std::optional<std::vector<quint32>> permutation(
-    sqlite3* db, const QString& keySql, const std::vector<qint64>& keys)
+    sqlite3* db, const QString& keySql, const RowStore& rows)
 {
     const QByteArray utf8 = keySql.toUtf8();
     sqlite3_stmt* stmt = nullptr;
@@ -95,10 +102,11 @@ std::optional<std::vector<quint32>> permutation(
         sqlite3_finalize(stmt);
         return std::nullopt;
     }
-    const KeyIndex index(keys);
+    const KeyIndex index(rows);
+    const auto count = size_t(rows.rowCount());
     std::vector<quint32> order;
-    order.reserve(keys.size());
-    std::vector<bool> seen(keys.size(), false);
+    order.reserve(count);
+    std::vector<bool> seen(count, false);
     int rc = SQLITE_ERROR;
     bool same = true;
     while (same && (rc = sqlite3_step(stmt)) == SQLITE_ROW) {
@@ -110,7 +118,7 @@ std::optional<std::vector<quint32>> permutation(
         }
     }
     sqlite3_finalize(stmt);
-    if (!same || rc != SQLITE_DONE || order.size() != keys.size())
+    if (!same || rc != SQLITE_DONE || order.size() != count)
         return std::nullopt;
     return order;
 }

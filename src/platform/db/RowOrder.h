@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+class RowStore;
 struct sqlite3;
 
 // Sorting a snapshot already in memory: SQLite gives only the order of the keys (through an index
@@ -19,9 +20,8 @@ QString withoutOrderBy(const QString& sql);
 // plain SELECT over named columns that such a rewrite keeps equivalent.
 QString keyQuery(const QString& sql);
 
-// The rows of a snapshot whose keys are `keys` (one per stored row), in the order `keySql` returns
-// them; nothing when the query fails or its keys are not exactly the snapshot's.
-std::optional<std::vector<quint32>> permutation(
-    sqlite3* db, const QString& keySql, const std::vector<qint64>& keys);
+// The rows of `rows` (stored with their keys) in the order `keySql` returns their keys; nothing when
+// the query fails or its keys are not exactly the snapshot's.
+std::optional<std::vector<quint32>> permutation(sqlite3* db, const QString& keySql, const RowStore& rows);
 
 } // namespace RowOrder

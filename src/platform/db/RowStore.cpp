@@ -8,7 +8,7 @@ namespace {
 
 // Blocks grow from small to large, so a few rows take little and a million take few blocks.
 constexpr size_t kFirstBlock = size_t(64) << 10;
-constexpr size_t kLargestBlock = size_t(8) << 20;
+constexpr size_t kLargestBlock = size_t(1) << 20;
 // A shared column stops taking new values past this many; the ones it has stay shared.
 constexpr size_t kMaxShared = 4096;
 
@@ -36,12 +36,7 @@ void RowStore::reset(int columns, qint64 expectedRows)
     m_segments.front().shared.resize(size_t(columns));
     for (Shared& shared : m_segments.front().shared)
         shared.table.assign(64, {0, 0});
-    reserveRows(expectedRows);
-}
-
-void RowStore::reserveRows(qint64 rows)
-{
-    m_rows.reserve(size_t(qMax<qint64>(rows, 0)));
+    m_segments.front().rows.reserve(size_t(qMax<qint64>(expectedRows, 0)));
 }
 
 void RowStore::append(RowStore&& other)
@@ -54,9 +49,8 @@ void RowStore::append(RowStore&& other)
         return;
     }
     Q_ASSERT(other.m_columns == m_columns && other.m_row.empty());
-    const size_t offset = m_rows.size();
     for (Segment& segment : other.m_segments) {
-        segment.firstRow += offset;
+        segment.firstRow += size_t(m_rowCount);
         m_segments.push_back(std::move(segment));
     }
     for (auto& block : other.m_blocks)
@@ -65,7 +59,8 @@ void RowStore::append(RowStore&& other)
     // Rows written from here on go on in the last block taken over.
     m_used = other.m_used;
     m_written += other.m_written;
-    m_rows.insert(m_rows.end(), other.m_rows.begin(), other.m_rows.end());
+    m_rowCount += other.m_rowCount;
+    m_keyed = m_keyed || other.m_keyed;
     other.clear();
 }
 
@@ -86,7 +81,8 @@ void RowStore::clear()
     m_blockSizes.clear();
     m_used = 0;
     m_written = 0;
-    std::vector<const char*>().swap(m_rows);
+    m_rowCount = 0;
+    m_keyed = false;
     m_segments.clear();
     m_row.clear();
 }
@@ -155,6 +151,22 @@ void RowStore::beginRow()
     m_column = 0;
 }
 
+void RowStore::beginRow(qint64 key)
+{
+    Segment& segment = m_segments.back();
+    if (segment.keys.capacity() == 0)
+        segment.keys.reserve(segment.rows.capacity());
+    segment.keys.push_back(key);
+    m_keyed = true;
+    beginRow();
+}
+
+qint64 RowStore::key(size_t row) const
+{
+    const Segment& segment = segmentOf(row);
+    return segment.keys[row - segment.firstRow];
+}
+
 void RowStore::appendCell(const char* text, int bytes)
 {
     Shared& shared = m_segments.back().shared[size_t(m_column++)];
@@ -189,8 +201,9 @@ void RowStore::endRow()
 {
     char* at = reserve(m_row.size());
     std::memcpy(at, m_row.data(), m_row.size());
-    m_rows.push_back(at);
-    if (m_rows.size() - m_segments.back().firstRow == size_t(kSampleRows))
+    m_segments.back().rows.push_back(at);
+    ++m_rowCount;
+    if (m_segments.back().rows.size() == size_t(kSampleRows))
         decideSharing();
 }
 
@@ -208,7 +221,8 @@ void RowStore::decideSharing()
 
 QByteArrayView RowStore::text(size_t row, int column, bool* isNull) const
 {
-    const char* p = m_rows[row];
+    const Segment& segment = segmentOf(row);
+    const char* p = segment.rows[row - segment.firstRow];
     quint64 tag = readTag(p);
     for (int c = 0; c < column; ++c) {
         if (tag && !(tag & 1))
@@ -220,7 +234,7 @@ QByteArrayView RowStore::text(size_t row, int column, bool* isNull) const
     if (tag == 0)
         return {};
     if (tag & 1) {
-        const std::string_view v = segmentOf(row).shared[size_t(column)].values[size_t(tag >> 1)];
+        const std::string_view v = segment.shared[size_t(column)].values[size_t(tag >> 1)];
         return QByteArrayView(v.data(), qsizetype(v.size()));
     }
     return QByteArrayView(p, qsizetype((tag >> 1) - 1));
@@ -229,8 +243,9 @@ QByteArrayView RowStore::text(size_t row, int column, bool* isNull) const
 qint64 RowStore::memoryBytes() const
 {
     // The unwritten end of a block is never touched, so it takes no memory.
-    qint64 bytes = qint64(m_rows.capacity() * sizeof(const char*) + m_written);
+    qint64 bytes = qint64(m_written);
     for (const Segment& segment : m_segments) {
+        bytes += qint64(segment.rows.capacity() * sizeof(const char*) + segment.keys.capacity() * sizeof(qint64));
         for (const Shared& shared : segment.shared)
             bytes
                 += qint64(shared.values.capacity() * sizeof(std::string_view) + shared.table.capacity() * 8);

@@ -23,18 +23,20 @@ public:
 
     void reset(int columns, qint64 expectedRows);
     void clear();
-    // Room for this many rows in all, so that appending stores grows the row list once.
-    void reserveRows(qint64 rows);
-    // Takes over the rows of `other` (same columns, left empty) after the rows held here; what they
-    // share stays theirs, so nothing is copied but the list of where each row starts.
+    // Takes over the rows of `other` (same columns, left empty) after the rows held here, as they
+    // lie: nothing is copied.
     void append(RowStore&& other);
 
-    // A row is the cells of its columns in order; a null `text` is a NULL.
+    // A row is the cells of its columns in order; a null `text` is a NULL. A store whose rows come
+    // from a table keeps each row's key beside it: every row is begun with one, or none is.
     void beginRow();
+    void beginRow(qint64 key);
     void appendCell(const char* text, int bytes);
     void endRow();
 
-    qsizetype rowCount() const { return qsizetype(m_rows.size()); }
+    qsizetype rowCount() const { return m_rowCount; }
+    bool hasKeys() const { return m_keyed; }
+    qint64 key(size_t row) const;
     int columnCount() const { return m_columns; }
     // The text of a cell (empty for a NULL) and whether it is NULL.
     QByteArrayView text(size_t row, int column, bool* isNull = nullptr) const;
@@ -50,10 +52,12 @@ private:
         bool enabled = true;
         qint64 sampleBytes = 0; // text seen in the first rows
     };
-    // Rows written by one store: their shared values are their own.
+    // Rows written by one store: where each starts, and the values they share.
     struct Segment
     {
         size_t firstRow = 0;
+        std::vector<const char*> rows;
+        std::vector<qint64> keys; // empty when the rows have none
         std::vector<Shared> shared;
     };
     const Segment& segmentOf(size_t row) const;
@@ -71,7 +75,8 @@ private:
     std::vector<size_t> m_blockSizes;
     size_t m_used = 0; // bytes used of the last block
     size_t m_written = 0; // bytes used of all blocks
-    std::vector<const char*> m_rows; // where each row starts
+    qsizetype m_rowCount = 0;
+    bool m_keyed = false;
     std::vector<Segment> m_segments; // rows are written to the last one
     // The row being written, kept aside until endRow so a row never spans two blocks.
     std::vector<char> m_row;

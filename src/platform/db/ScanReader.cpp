@@ -13,7 +13,7 @@ namespace {
 
 constexpr int kMostParts = 8;
 // A part reads pages once, in order: a small cache is enough.
-constexpr const char* kPartCache = "PRAGMA cache_size = -1024";
+constexpr const char* kPartCache = "PRAGMA cache_size = -256";
 
 struct Statement
 {
@@ -69,7 +69,7 @@ std::optional<std::pair<qint64, qint64>> rowidSpan(sqlite3* db, const QByteArray
 
 // Reads one part on `db` into `store` and `keys`; false when it could not be read whole.
 bool readPart(sqlite3* db, const Plan& plan, size_t part, int columns, qint64 expectedRows, RowStore& store,
-    std::vector<qint64>& keys, std::atomic<bool>& stop)
+    std::atomic<bool>& stop)
 {
     Statement s;
     if (sqlite3_prepare_v2(db, plan.partSql.constData(), int(plan.partSql.size()), &s.stmt, nullptr)
@@ -80,12 +80,11 @@ bool readPart(sqlite3* db, const Plan& plan, size_t part, int columns, qint64 ex
     sqlite3_bind_int64(s.stmt, 2, plan.bounds[part + 1]);
     const auto share = qint64(plan.bounds.size() - 1);
     store.reset(columns, expectedRows / share + expectedRows / (share * 8));
-    keys.reserve(size_t(expectedRows / share));
-    return appendRows(s.stmt, sqlite3_step(s.stmt), true, store, keys, &stop) == SQLITE_DONE;
+    return appendRows(s.stmt, sqlite3_step(s.stmt), true, store, &stop) == SQLITE_DONE;
 }
 
-bool readPartAlone(const Plan& plan, size_t part, int columns, qint64 expectedRows, RowStore& store,
-    std::vector<qint64>& keys, std::atomic<bool>& stop)
+bool readPartAlone(
+    const Plan& plan, size_t part, int columns, qint64 expectedRows, RowStore& store, std::atomic<bool>& stop)
 {
     Database d;
     if (sqlite3_open_v2(plan.path.constData(), &d.db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr)
@@ -93,20 +92,20 @@ bool readPartAlone(const Plan& plan, size_t part, int columns, qint64 expectedRo
         || !SpanishText::install(d.db)
         || sqlite3_exec(d.db, kPartCache, nullptr, nullptr, nullptr) != SQLITE_OK)
         return false;
-    return readPart(d.db, plan, part, columns, expectedRows, store, keys, stop);
+    return readPart(d.db, plan, part, columns, expectedRows, store, stop);
 }
 
 } // namespace
 
-int appendRows(sqlite3_stmt* stmt, int rc, bool keyed, RowStore& store, std::vector<qint64>& keys,
-    const std::atomic<bool>* stop)
+int appendRows(sqlite3_stmt* stmt, int rc, bool keyed, RowStore& store, const std::atomic<bool>* stop)
 {
     const int first = keyed ? 1 : 0;
     const int end = store.columnCount() + first;
     for (; rc == SQLITE_ROW; rc = sqlite3_step(stmt)) {
         if (keyed)
-            keys.push_back(sqlite3_column_int64(stmt, 0));
-        store.beginRow();
+            store.beginRow(sqlite3_column_int64(stmt, 0));
+        else
+            store.beginRow();
         for (int c = first; c < end; ++c) {
             // A NULL has no text: that tells it from an empty string without asking its type.
             const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
@@ -166,12 +165,10 @@ std::optional<Plan> plan(sqlite3* db, sqlite3_stmt* keyed, qint64 minimumSpan)
     return p;
 }
 
-std::optional<Parts> read(sqlite3* db, const Plan& plan, int columns, qint64 expectedRows)
+std::optional<RowStore> read(sqlite3* db, const Plan& plan, int columns, qint64 expectedRows)
 {
     const size_t count = plan.bounds.size() - 1;
-    Parts parts;
-    parts.stores.resize(count);
-    parts.keys.resize(count);
+    std::vector<RowStore> stores(count);
     std::atomic<bool> stop = false;
     std::vector<char> ok(count, 0);
     std::vector<std::thread> threads;
@@ -179,7 +176,7 @@ std::optional<Parts> read(sqlite3* db, const Plan& plan, int columns, qint64 exp
     for (size_t i = 1; i < count; ++i) {
         threads.emplace_back([&, i] {
             try {
-                ok[i] = readPartAlone(plan, i, columns, expectedRows, parts.stores[i], parts.keys[i], stop);
+                ok[i] = readPartAlone(plan, i, columns, expectedRows, stores[i], stop);
             } catch (...) {
                 ok[i] = false;
             }
@@ -188,7 +185,7 @@ std::optional<Parts> read(sqlite3* db, const Plan& plan, int columns, qint64 exp
         });
     }
     try {
-        ok[0] = readPart(db, plan, 0, columns, expectedRows, parts.stores[0], parts.keys[0], stop);
+        ok[0] = readPart(db, plan, 0, columns, expectedRows, stores[0], stop);
     } catch (...) {
         ok[0] = false;
     }
@@ -198,7 +195,15 @@ std::optional<Parts> read(sqlite3* db, const Plan& plan, int columns, qint64 exp
         t.join();
     if (std::count(ok.begin(), ok.end(), 1) != qsizetype(count))
         return std::nullopt;
-    return parts;
+    qint64 rows = 0;
+    for (const RowStore& store : stores)
+        rows += store.rowCount();
+    if (rows >= std::numeric_limits<int>::max())
+        return std::nullopt;
+    // The rows stay where each part read them.
+    for (size_t i = 1; i < count; ++i)
+        stores.front().append(std::move(stores[i]));
+    return std::move(stores.front());
 }
 
 } // namespace ScanReader
