@@ -15,6 +15,8 @@ private Q_SLOTS:
     void markerColumnWorksAfterTheGridEmpties_data();
     void markerColumnWorksAfterTheGridEmpties();
     void hiddenMarkerColumnStaysHiddenWhenEmptied();
+    void emptiedFromItsOwnMarkerClick_data();
+    void emptiedFromItsOwnMarkerClick();
     void everyRowKeepsItsColor_data();
     void everyRowKeepsItsColor();
 
@@ -138,6 +140,48 @@ void TestFlexGridMarker::hiddenMarkerColumnStaysHiddenWhenEmptied()
     QCoreApplication::processEvents();
     QVERIFY(grid.verticalHeader()->isVisible());
     QCOMPARE(grid.verticalHeader()->width(), Twips::toPixels(350));
+}
+
+void TestFlexGridMarker::emptiedFromItsOwnMarkerClick_data()
+{
+    QTest::addColumn<bool>("doubleClick");
+    QTest::newRow("click") << false;
+    QTest::newRow("double-click") << true;
+}
+
+void TestFlexGridMarker::emptiedFromItsOwnMarkerClick()
+{
+    QFETCH(bool, doubleClick);
+    Recordset recordset;
+    openRecordset(recordset, QStringLiteral("SELECT name, num FROM big"));
+    FlexGrid grid;
+    grid.setDataSource(&recordset);
+    QVERIFY(grid.setColWidth(0, 350));
+    showGrid(grid);
+    const QPointer<QHeaderView> before = grid.verticalHeader();
+    QWidget* strip = before->viewport();
+    const QPoint pos = markerPoint(grid, 3);
+
+    // The handler empties the grid while the strip's own event is still being handled.
+    const auto empty = [&grid] { QVERIFY(grid.setRows(1)); };
+    const QMetaObject::Connection emptying = doubleClick
+        ? connect(&grid, &FlexGrid::doubleClicked, &grid, empty)
+        : connect(&grid, &FlexGrid::clicked, &grid, empty);
+    if (doubleClick)
+        FlexGridFixture::doubleClick(strip, pos);
+    else
+        QTest::mouseClick(strip, Qt::LeftButton, {}, pos);
+    disconnect(emptying);
+    QCOMPARE(grid.rows(), 1);
+    QCoreApplication::processEvents();
+    QVERIFY(!before);
+
+    grid.setDataSource(&recordset);
+    QCoreApplication::processEvents();
+    QCOMPARE(grid.verticalHeader()->count(), kBigCompanies);
+    QTest::mouseClick(grid.verticalHeader()->viewport(), Qt::LeftButton, {}, markerPoint(grid, 5));
+    QCOMPARE(grid.row(), 5);
+    QCOMPARE(grid.col(), 0);
 }
 
 void TestFlexGridMarker::everyRowKeepsItsColor_data()
