@@ -14,16 +14,17 @@
 namespace {
 constexpr int kDefaultColumnPixels = 64;
 constexpr int kDefaultMarkerPixels = 16;
+// Rows whose sections an emptied grid gives back (8 bytes each, kept by Qt once allocated).
+constexpr int kReleaseSectionsFrom = 1024;
 } // namespace
 
 FlexGrid::FlexGrid(QWidget* parent)
     : QTableView(parent)
     , m_model(new FlexGridModel(this))
     , m_topHeader(new FlexHeaderView(Qt::Horizontal, this))
-    , m_markerHeader(new FlexHeaderView(Qt::Vertical, this))
 {
     setHorizontalHeader(m_topHeader);
-    setVerticalHeader(m_markerHeader);
+    installMarkerHeader(new FlexHeaderView(Qt::Vertical, this));
     m_topHeader->setDefaultSectionSize(kDefaultColumnPixels);
     m_markerHeader->setThickness(kDefaultMarkerPixels);
 
@@ -32,11 +33,7 @@ FlexGrid::FlexGrid(QWidget* parent)
     connect(m_model, &QAbstractItemModel::rowsAboutToBeRemoved, this, &FlexGrid::holdCurrent);
     connect(m_model, &QAbstractItemModel::columnsAboutToBeRemoved, this, &FlexGrid::holdCurrent);
     setModel(m_model);
-    // After setModel, so that these run once the headers have their new sections.
-    connect(m_model, &QAbstractItemModel::modelReset, this, &FlexGrid::onModelReset);
-    connect(m_model, &QAbstractItemModel::rowsRemoved, this, &FlexGrid::onShapeChanged);
-    connect(m_model, &QAbstractItemModel::columnsRemoved, this, &FlexGrid::onShapeChanged);
-    connect(m_model, &QAbstractItemModel::columnsInserted, this, &FlexGrid::onShapeChanged);
+    followHeaders();
 
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -49,12 +46,7 @@ FlexGrid::FlexGrid(QWidget* parent)
     setMouseTracking(true);
     viewport()->setMouseTracking(true);
     viewport()->installEventFilter(this);
-    for (QHeaderView* header :
-        {static_cast<QHeaderView*>(m_topHeader), static_cast<QHeaderView*>(m_markerHeader)}) {
-        header->setMouseTracking(true);
-        header->viewport()->setMouseTracking(true);
-        header->viewport()->installEventFilter(this);
-    }
+    trackMouseOn(m_topHeader);
     // The top-left corner is QTableView's own button: it is painted and answered here instead.
     m_corner = findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly);
     if (m_corner) {
@@ -71,6 +63,56 @@ FlexGrid::FlexGrid(QWidget* parent)
 }
 
 FlexGrid::~FlexGrid() = default;
+
+void FlexGrid::trackMouseOn(QHeaderView* header)
+{
+    header->setMouseTracking(true);
+    header->viewport()->setMouseTracking(true);
+    header->viewport()->installEventFilter(this);
+}
+
+void FlexGrid::installMarkerHeader(FlexHeaderView* header)
+{
+    trackMouseOn(header);
+    m_markerHeader = header;
+    m_markerSections = 0;
+    connect(header, &QHeaderView::sectionCountChanged, this,
+        [this](int, int count) { m_markerSections = std::max(m_markerSections, count); });
+    // The header in place goes with it (QTableView owns it).
+    setVerticalHeader(header);
+}
+
+void FlexGrid::followHeaders()
+{
+    // After the headers' own connections, so that these run once the headers have their new sections.
+    disconnect(m_model, &QAbstractItemModel::modelReset, this, &FlexGrid::onModelReset);
+    disconnect(m_model, &QAbstractItemModel::rowsRemoved, this, &FlexGrid::onShapeChanged);
+    disconnect(m_model, &QAbstractItemModel::columnsRemoved, this, &FlexGrid::onShapeChanged);
+    disconnect(m_model, &QAbstractItemModel::columnsInserted, this, &FlexGrid::onShapeChanged);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &FlexGrid::onModelReset);
+    connect(m_model, &QAbstractItemModel::rowsRemoved, this, &FlexGrid::onShapeChanged);
+    connect(m_model, &QAbstractItemModel::columnsRemoved, this, &FlexGrid::onShapeChanged);
+    connect(m_model, &QAbstractItemModel::columnsInserted, this, &FlexGrid::onShapeChanged);
+}
+
+void FlexGrid::releaseRowSections()
+{
+    m_releaseWanted = false;
+    if (rows() > 1 || m_markerSections < kReleaseSectionsFrom)
+        return;
+    // Never while a mouse event is being handled: the header may be the one receiving it.
+    if (m_eventDepth > 0) {
+        m_releaseWanted = true;
+        return;
+    }
+    // QHeaderView keeps its section list's storage however few sections remain: an emptied grid
+    // takes a fresh marker header, set up like the one it replaces.
+    installMarkerHeader(new FlexHeaderView(Qt::Vertical, this));
+    followHeaders();
+    applyColors();
+    updateRowHeight();
+    applyColumnWidth(0);
+}
 
 bool FlexGrid::setRows(int rows)
 {
@@ -335,6 +377,7 @@ void FlexGrid::onModelReset()
     m_col = cols() > 1 ? 1 : 0;
     verticalScrollBar()->setValue(0);
     scheduleSync();
+    releaseRowSections();
 }
 
 void FlexGrid::onShapeChanged()
@@ -344,6 +387,7 @@ void FlexGrid::onShapeChanged()
     m_row = qMin(m_row, rows() - 1);
     m_col = qMin(m_col, cols() - 1);
     scheduleSync();
+    releaseRowSections();
 }
 
 FlexGrid::Cell FlexGrid::cellAt(QPoint pos) const
@@ -447,8 +491,15 @@ bool FlexGrid::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseMove:
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-        return mouseEvent(static_cast<QWidget*>(watched), static_cast<QMouseEvent*>(event));
+    case QEvent::MouseButtonDblClick: {
+        // What the grid's signals start may empty it while this event is still being handled.
+        const QPointer<FlexGrid> alive(this);
+        ++m_eventDepth;
+        const bool handled = mouseEvent(static_cast<QWidget*>(watched), static_cast<QMouseEvent*>(event));
+        if (alive && --m_eventDepth == 0 && m_releaseWanted)
+            QMetaObject::invokeMethod(this, &FlexGrid::releaseRowSections, Qt::QueuedConnection);
+        return handled;
+    }
     default:
         break;
     }

@@ -9,6 +9,7 @@
 
 class FlexHeaderView;
 class QAbstractButton;
+class QHeaderView;
 class QMouseEvent;
 
 // The company grid: a read-only table with the flex grid's operations. Row 0 is the fixed header
@@ -116,6 +117,10 @@ private:
         int col = -1;
     };
 
+    void trackMouseOn(QHeaderView* header);
+    void installMarkerHeader(FlexHeaderView* header);
+    void followHeaders();
+    void releaseRowSections();
     Cell cellAt(QPoint pos) const;
     QPoint trackMouse(QWidget* source, const QMouseEvent* event);
     bool mouseEvent(QWidget* source, QMouseEvent* event);
@@ -133,7 +138,8 @@ private:
 
     FlexGridModel* m_model;
     FlexHeaderView* m_topHeader;
-    FlexHeaderView* m_markerHeader;
+    FlexHeaderView* m_markerHeader = nullptr;
+    int m_markerSections = 0; // the most sections m_markerHeader has had
     QAbstractButton* m_corner = nullptr;
 
     int m_row = 1;
@@ -145,6 +151,8 @@ private:
     bool m_modelChanging = false;
     bool m_leftDown = false;
     bool m_nativePress = false;
+    int m_eventDepth = 0; // mouse events being handled
+    bool m_releaseWanted = false;
 
     std::vector<int> m_colWidths; // twips by column, -1 = default
 

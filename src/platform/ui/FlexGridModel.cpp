@@ -75,7 +75,7 @@ void FlexGridModel::setDataSource(Recordset* recordset)
     detach();
     m_resetting = false;
     m_cells.clear();
-    m_markerColors.clear();
+    m_markerColors.release();
     m_cellColors.clear();
     for (ColumnFormat& f : m_formats) {
         f.header.reset();
@@ -107,7 +107,7 @@ void FlexGridModel::onRecordsetEvent(Recordset::Event event, int row)
             beginResetModel();
         m_resetting = false;
         // The rows are other records now: their marks and colours no longer apply.
-        m_markerColors.clear();
+        m_markerColors.release();
         m_cellColors.clear();
         readShape();
         endResetModel();
@@ -156,7 +156,7 @@ void FlexGridModel::unbind(int rows, int cols)
     }
     detach();
     m_cells.clear();
-    m_markerColors.clear();
+    m_markerColors.release();
     m_cellColors.clear();
     m_rows = rows;
     m_cols = cols;
@@ -169,7 +169,7 @@ void FlexGridModel::clearColors()
 {
     const bool markers = !m_markerColors.empty();
     const bool cells = !m_cellColors.empty();
-    std::vector<QRgb>().swap(m_markerColors);
+    m_markerColors.release();
     m_cellColors.clear();
     m_markersChangedFirst = -1;
     if (markers && m_rows > 1)
@@ -366,8 +366,8 @@ QColor FlexGridModel::cellBackColor(int row, int col) const
     if (row < 0 || row >= m_rows || col < 0 || col >= m_cols)
         return {};
     if (col == 0 && row >= 1) {
-        const size_t r = size_t(row - 1);
-        return r < m_markerColors.size() && m_markerColors[r] ? QColor::fromRgb(m_markerColors[r]) : QColor();
+        const QRgb color = m_markerColors.at(size_t(row - 1));
+        return color ? QColor::fromRgb(color) : QColor();
     }
     const auto it = m_cellColors.find(cellKey(row, col));
     return it != m_cellColors.end() ? QColor::fromRgb(it->second) : QColor();
@@ -383,9 +383,9 @@ bool FlexGridModel::setCellBackColor(int row, int col, const QColor& color)
         if (m_markerColors.size() < size_t(m_rows - 1)) {
             if (!value)
                 return true;
-            m_markerColors.resize(size_t(m_rows - 1), 0);
+            m_markerColors.resize(size_t(m_rows - 1));
         }
-        m_markerColors[size_t(row - 1)] = value;
+        m_markerColors.set(size_t(row - 1), value);
         noteMarkerChanged(row - 1);
         return true;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/db/Recordset.h"
+#include "platform/ui/MarkerColors.h"
 
 #include <QAbstractTableModel>
 #include <QColor>
@@ -108,7 +109,7 @@ private:
     std::vector<ColumnFormat> m_formats; // by flex column, grown on write
     QString m_formatString;
 
-    std::vector<QRgb> m_markerColors; // [row - 1], 0 = not set; grown on write
+    MarkerColors m_markerColors; // [row - 1]; grown on write
     int m_markersChangedFirst = -1; // sections not yet announced
     int m_markersChangedLast = -1;
     bool m_markerFlushPending = false;
