@@ -227,6 +227,8 @@ void measureGuide(int companies, const QString& folder)
     const double fromMenu = median(runs, [&] {
         gMenu().Muestra(Screen::Guide);
         QApplication::processEvents();
+        // As the program's event loop does once the click is handled: the screen left is deleted.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         grid()->repaint();
     });
     reportAgainstFloor(companies, "guide: from the menu, all companies marked", fromMenu, shownSql());

@@ -215,14 +215,14 @@ void Recordset::requery()
 
 bool Recordset::reorder(const QString& sql)
 {
-    if (!m_open || !m_pending.empty() || !m_connection || !m_connection->isOpen()
-        || !m_store.hasKeys()
+    if (!m_open || !m_pending.empty() || !m_connection || !m_connection->isOpen() || !m_store.hasKeys()
         || RowOrder::withoutOrderBy(sql) != RowOrder::withoutOrderBy(m_source))
         return false;
     const QString keySql = RowOrder::keyQuery(sql);
     if (keySql.isEmpty())
         return false;
-    std::optional<std::vector<quint32>> order = RowOrder::permutation(m_connection->handle(), keySql, m_store);
+    std::optional<std::vector<quint32>> order
+        = RowOrder::permutation(m_connection->handle(), keySql, m_store);
     if (!order)
         return false;
     notify(Event::AboutToReset);

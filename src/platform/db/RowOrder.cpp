@@ -93,8 +93,7 @@ QString keyQuery(const QString& sql)
     return QStringLiteral("SELECT rowid ") + sql.mid(from);
 }
 
-std::optional<std::vector<quint32>> permutation(
-    sqlite3* db, const QString& keySql, const RowStore& rows)
+std::optional<std::vector<quint32>> permutation(sqlite3* db, const QString& keySql, const RowStore& rows)
 {
     const QByteArray utf8 = keySql.toUtf8();
     sqlite3_stmt* stmt = nullptr;

@@ -245,7 +245,8 @@ qint64 RowStore::memoryBytes() const
     // The unwritten end of a block is never touched, so it takes no memory.
     qint64 bytes = qint64(m_written);
     for (const Segment& segment : m_segments) {
-        bytes += qint64(segment.rows.capacity() * sizeof(const char*) + segment.keys.capacity() * sizeof(qint64));
+        bytes += qint64(
+            segment.rows.capacity() * sizeof(const char*) + segment.keys.capacity() * sizeof(qint64));
         for (const Shared& shared : segment.shared)
             bytes
                 += qint64(shared.values.capacity() * sizeof(std::string_view) + shared.table.capacity() * 8);

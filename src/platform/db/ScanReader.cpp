@@ -157,7 +157,9 @@ std::optional<Plan> plan(sqlite3* db, sqlite3_stmt* keyed, qint64 minimumSpan)
     if (span->second == std::numeric_limits<qint64>::max())
         return std::nullopt;
     p.path = path;
-    const int parts = std::clamp(QThread::idealThreadCount(), 2, kMostParts);
+    const int parts = std::min(QThread::idealThreadCount(), kMostParts);
+    if (parts < 2)
+        return std::nullopt;
     const qint64 width = span->second - span->first + 1;
     for (int i = 0; i < parts; ++i)
         p.bounds.push_back(span->first + width / parts * i + std::min<qint64>(i, width % parts));

@@ -18,7 +18,8 @@ namespace ScanReader {
 // Appends the rows of `stmt`, from the one it stands on when `rc` is SQLITE_ROW, to `store`; when
 // `keyed`, column 0 is the table key, kept as the row's key. Returns SQLite's final code: SQLITE_DONE
 // once every row was read, SQLITE_INTERRUPT when `stop` was raised.
-int appendRows(sqlite3_stmt* stmt, int rc, bool keyed, RowStore& store, const std::atomic<bool>* stop = nullptr);
+int appendRows(
+    sqlite3_stmt* stmt, int rc, bool keyed, RowStore& store, const std::atomic<bool>* stop = nullptr);
 
 // How a keyed statement (the table key as column 0) is read in parts.
 struct Plan
@@ -33,9 +34,9 @@ struct Plan
 // `minimumSpan` rowids, on a file other connections can open with no transaction of `db` pending.
 std::optional<Plan> plan(sqlite3* db, sqlite3_stmt* keyed, qint64 minimumSpan);
 
-// Reads every part into one store, the first on `db` (which must keep `keyed`'s read open meanwhile, so no other
-// writer commits between the parts) and the others each on a connection of its own; nothing when
-// any part could not be read, and the caller then reads on its own.
+// Reads every part into one store, the first on `db` (which must keep `keyed`'s read open meanwhile, so no
+// other writer commits between the parts) and the others each on a connection of its own; nothing when any
+// part could not be read, and the caller then reads on its own.
 std::optional<RowStore> read(sqlite3* db, const Plan& plan, int columns, qint64 expectedRows);
 
 } // namespace ScanReader
