@@ -156,6 +156,28 @@ private Q_SLOTS:
         QVERIFY2(got == expected, qPrintable(firstDifference(got, expected)));
     }
 
+    // Rows read in parts are sorted in memory in SQLite's own order, ties and NULLs included.
+    void partsSortAsSqlite_data()
+    {
+        QTest::addColumn<QString>("orderBy");
+        QTest::newRow("by an indexed name") << QStringLiteral(" ORDER BY nombre");
+        QTest::newRow("by an indexed name, descending") << QStringLiteral(" ORDER BY nombre DESC");
+        QTest::newRow("by a town, ties in rowid order") << QStringLiteral(" ORDER BY poblacion");
+        QTest::newRow("by a number, descending") << QStringLiteral(" ORDER BY numero DESC");
+    }
+
+    void partsSortAsSqlite()
+    {
+        QFETCH(QString, orderBy);
+        const QString select = QStringLiteral("SELECT nombre, poblacion, numero FROM t");
+        Recordset rs;
+        rs.open(select, m_conn);
+        QVERIFY(rs.reorder(select + orderBy));
+        const QList<QByteArray> expected = stepped(m_conn.handle(), keyed(select + orderBy));
+        const QList<QByteArray> got = snapshot(rs);
+        QVERIFY2(got == expected, qPrintable(firstDifference(got, expected)));
+    }
+
     // A change not yet committed on the program's connection is not seen by other connections:
     // what the program has written shows, read in one go.
     void pendingTransactionIsSeen()
