@@ -122,10 +122,11 @@ int appendRows(sqlite3_stmt* stmt, int rc, bool keyed, RowStore& store, const st
 
 std::optional<Plan> plan(sqlite3* db, sqlite3_stmt* keyed, qint64 minimumSpan)
 {
+    const int parts = std::min(QThread::idealThreadCount(), kMostParts);
     const char* database = sqlite3_column_database_name(keyed, 0);
     const char* table = sqlite3_column_table_name(keyed, 0);
     const char* path = sqlite3_db_filename(db, "main");
-    if (!database || qstrcmp(database, "main") != 0 || !table || !path || !*path
+    if (parts < 2 || !database || qstrcmp(database, "main") != 0 || !table || !path || !*path
         || !sqlite3_get_autocommit(db))
         return std::nullopt;
     // Another process's commit could fall between two parts read under write-ahead logging.
@@ -136,12 +137,15 @@ std::optional<Plan> plan(sqlite3* db, sqlite3_stmt* keyed, qint64 minimumSpan)
             || qstricmp(reinterpret_cast<const char*>(sqlite3_column_text(s.stmt, 0)), "wal") == 0)
             return std::nullopt;
     }
+    // Negative or extreme rowids are left to a single scan: their span could overflow.
     const auto span = rowidSpan(db, table);
-    if (!span || span->second - span->first < minimumSpan - 1)
+    if (!span || span->first < 0 || span->second == std::numeric_limits<qint64>::max()
+        || span->second - span->first < minimumSpan - 1)
         return std::nullopt;
 
     const QByteArray sql = sqlite3_sql(keyed);
-    if (sql.contains(';') || !isWholeTableScan(queryPlan(db, sql), table))
+    // LIMIT and OFFSET count rows of the whole result, not of each part.
+    if (sql.contains(';') || sql.toUpper().contains("LIMIT") || !isWholeTableScan(queryPlan(db, sql), table))
         return std::nullopt;
     // The key comes first under a name of its own, so that the range can be asked of it from outside.
     const int key = sql.indexOf("rowid, ");
@@ -150,16 +154,10 @@ std::optional<Plan> plan(sqlite3* db, sqlite3_stmt* keyed, qint64 minimumSpan)
     Plan p;
     p.partSql = "SELECT * FROM (" + sql.left(key) + "rowid AS tarvesa_key, " + sql.mid(key + 7)
         + ") WHERE tarvesa_key >= ?1 AND tarvesa_key < ?2";
-    // LIMIT and OFFSET count rows of the whole result, not of each part.
-    if (!isRowidRange(queryPlan(db, p.partSql)) || sql.toUpper().contains("LIMIT"))
+    if (!isRowidRange(queryPlan(db, p.partSql)))
         return std::nullopt;
 
-    if (span->second == std::numeric_limits<qint64>::max())
-        return std::nullopt;
     p.path = path;
-    const int parts = std::min(QThread::idealThreadCount(), kMostParts);
-    if (parts < 2)
-        return std::nullopt;
     const qint64 width = span->second - span->first + 1;
     for (int i = 0; i < parts; ++i)
         p.bounds.push_back(span->first + width / parts * i + std::min<qint64>(i, width % parts));
@@ -175,16 +173,24 @@ std::optional<RowStore> read(sqlite3* db, const Plan& plan, int columns, qint64 
     std::vector<char> ok(count, 0);
     std::vector<std::thread> threads;
     threads.reserve(count - 1);
-    for (size_t i = 1; i < count; ++i) {
-        threads.emplace_back([&, i] {
-            try {
-                ok[i] = readPartAlone(plan, i, columns, expectedRows, stores[i], stop);
-            } catch (...) {
-                ok[i] = false;
-            }
-            if (!ok[i])
-                stop = true;
-        });
+    try {
+        for (size_t i = 1; i < count; ++i) {
+            threads.emplace_back([&, i] {
+                try {
+                    ok[i] = readPartAlone(plan, i, columns, expectedRows, stores[i], stop);
+                } catch (...) {
+                    ok[i] = false;
+                }
+                if (!ok[i])
+                    stop = true;
+            });
+        }
+    } catch (...) {
+        // No thread to be had: the parts started stop, and the caller reads on its own.
+        stop = true;
+        for (std::thread& t : threads)
+            t.join();
+        return std::nullopt;
     }
     try {
         ok[0] = readPart(db, plan, 0, columns, expectedRows, stores[0], stop);
