@@ -48,7 +48,7 @@ void RowStore::append(RowStore&& other)
         other.clear();
         return;
     }
-    Q_ASSERT(other.m_columns == m_columns && other.m_row.empty());
+    Q_ASSERT(other.m_columns == m_columns);
     for (Segment& segment : other.m_segments) {
         segment.firstRow += size_t(m_rowCount);
         m_segments.push_back(std::move(segment));
