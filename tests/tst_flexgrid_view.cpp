@@ -464,16 +464,15 @@ void TestFlexGridView::markerColorsSurviveScrolling()
 
     const QColor marked = bgrColor(0xEAF3F6);
     const QColor unmarked = bgrColor(0x3E3E3E);
-    // Every row, as the guide paints its marks.
-    QElapsedTimer timer;
-    timer.start();
+    // Every row, as the guide paints its marks: the marker column hears of it once, not once a row.
+    QSignalSpy notices(grid.model(), &QAbstractItemModel::headerDataChanged);
     for (int r = 1; r < grid.rows(); ++r) {
         grid.setRow(r);
         grid.setCol(0);
         grid.setCellBackColor(r % 3 == 0 ? marked : unmarked);
     }
-    const qint64 marking = timer.elapsed();
-    QVERIFY2(marking < 50, qPrintable(QStringLiteral("marking took %1 ms").arg(marking)));
+    QCoreApplication::processEvents();
+    QCOMPARE(notices.count(), 1);
     QVERIFY(grid.setRow(1));
 
     for (const int top : {1, 3000, 99990}) {
