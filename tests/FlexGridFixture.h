@@ -94,4 +94,21 @@ inline void createDatabase(const QString& path, Connection& connection)
     connection.open(path);
 }
 
+// The database a grid test binds to, in a folder of its own for the test's life.
+class GridDatabase
+{
+public:
+    // Creates and opens it: called from initTestCase.
+    void create()
+    {
+        QVERIFY(m_dir.isValid());
+        createDatabase(m_dir.filePath(QStringLiteral("grid.db")), m_connection);
+    }
+    void openRecordset(Recordset& recordset, const QString& sql) { recordset.open(sql, m_connection); }
+
+private:
+    QTemporaryDir m_dir;
+    Connection m_connection;
+};
+
 } // namespace FlexGridFixture

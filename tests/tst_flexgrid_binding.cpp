@@ -23,16 +23,14 @@ private Q_SLOTS:
     void bindingDoesNotCopyTheRows();
 
 private:
-    void openRecordset(Recordset& recordset, const QString& sql) { recordset.open(sql, m_connection); }
+    void openRecordset(Recordset& recordset, const QString& sql) { m_database.openRecordset(recordset, sql); }
 
-    QTemporaryDir m_dir;
-    Connection m_connection;
+    GridDatabase m_database;
 };
 
 void TestFlexGridBinding::initTestCase()
 {
-    QVERIFY(m_dir.isValid());
-    createDatabase(m_dir.filePath(QStringLiteral("grid.db")), m_connection);
+    m_database.create();
 }
 
 void TestFlexGridBinding::modelTesterOnCells()

@@ -6,7 +6,8 @@
 
 namespace {
 
-// Blocks grow from small to large, so a few rows take little and a million take few blocks.
+// Blocks grow from small to large, so a few rows take little; kept at a megabyte, so that a store
+// read in parts leaves little unused at the end of each.
 constexpr size_t kFirstBlock = size_t(64) << 10;
 constexpr size_t kLargestBlock = size_t(1) << 20;
 // A shared column stops taking new values past this many; the ones it has stay shared.

@@ -1,5 +1,6 @@
 #include "platform/db/ScanReader.h"
 
+#include "platform/db/RecordsetSqlite.h"
 #include "platform/db/SpanishText.h"
 
 #include <QThread>
@@ -11,15 +12,11 @@
 namespace ScanReader {
 namespace {
 
+using RecordsetSqlite::Statement;
+
 constexpr int kMostParts = 8;
 // A part reads pages once, in order: a small cache is enough.
 constexpr const char* kPartCache = "PRAGMA cache_size = -256";
-
-struct Statement
-{
-    sqlite3_stmt* stmt = nullptr;
-    ~Statement() { sqlite3_finalize(stmt); }
-};
 
 struct Database
 {
