@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -137,9 +138,11 @@ struct DocumentTable
     int tables = 0;
     bool landscape = false;
     QList<QStringList> rows;
+    QList<int> widths; // of the first table's columns
 };
 
-// The tables of a .docx's body: each cell's text, line breaks as "\n".
+// The tables of a .docx's body: each cell's text, a <w:br/> as "\n" and a <w:tab/> as "\t"; blanks
+// written raw inside a text show as spaces, as a word processor shows them.
 DocumentTable documentTable(const QByteArray& docx)
 {
     DocumentTable out;
@@ -156,7 +159,9 @@ DocumentTable documentTable(const QByteArray& docx)
         else if (name == QLatin1String("w:tc"))
             out.rows.last().append(QString());
         else if (name == QLatin1String("w:t"))
-            out.rows.last().last() += xml.readElementText();
+            out.rows.last().last() += xml.readElementText().replace(QRegularExpression("[\t\r\n]"), " ");
+        else if (name == QLatin1String("w:gridCol") && out.tables == 1)
+            out.widths.append(xml.attributes().value(QLatin1String("w:w")).toInt());
         else if (name == QLatin1String("w:br"))
             out.rows.last().last() += QLatin1Char('\n');
         else if (name == QLatin1String("w:tab"))
@@ -566,6 +571,8 @@ void TestExport::documentReadBack()
     // A TAB stays in its cell; a control character, which XML cannot carry, is left out.
     QCOMPARE(table.rows[4][1], QStringLiteral("BAR\tUNO"));
     QCOMPARE(table.rows[4][2], QStringLiteral("Caf"));
+    // Each column as wide as what it holds.
+    QVERIFY(table.widths.value(3) < table.widths.value(1));
 }
 
 void TestExport::documentOfTheInstallation()

@@ -6,6 +6,7 @@
 #include <QXmlStreamWriter>
 #include <algorithm>
 #include <iterator>
+#include <numeric>
 
 namespace {
 
@@ -31,6 +32,12 @@ const char kDefaultStyles[] = R"(<?xml version="1.0" encoding="UTF-8" standalone
 )";
 
 const QString kW = QStringLiteral("w:val");
+const QString kWordNamespace = QStringLiteral("http://schemas.openxmlformats.org/wordprocessingml/2006/main");
+const QString kRelationsNamespace
+    = QStringLiteral("http://schemas.openxmlformats.org/officeDocument/2006/relationships");
+// The page headers of a table written in parts: its titles, and an empty one for the first page.
+const QString kTitlesHeader = QStringLiteral("word/header1.xml");
+const QString kFirstHeader = QStringLiteral("word/header2.xml");
 
 bool isXmlChar(QChar c)
 {
@@ -112,6 +119,25 @@ void writeParagraph(QXmlStreamWriter& xml, const QString& text, const QString& s
     xml.writeEndElement();
 }
 
+// An empty paragraph that shows nothing and takes no room.
+void writeHiddenParagraph(QXmlStreamWriter& xml)
+{
+    xml.writeStartElement(QStringLiteral("w:p"));
+    xml.writeStartElement(QStringLiteral("w:pPr"));
+    xml.writeEmptyElement(QStringLiteral("w:spacing"));
+    xml.writeAttribute(QStringLiteral("w:before"), QStringLiteral("0"));
+    xml.writeAttribute(QStringLiteral("w:after"), QStringLiteral("0"));
+    xml.writeAttribute(QStringLiteral("w:line"), QStringLiteral("20"));
+    xml.writeAttribute(QStringLiteral("w:lineRule"), QStringLiteral("exact"));
+    xml.writeStartElement(QStringLiteral("w:rPr"));
+    xml.writeEmptyElement(QStringLiteral("w:vanish"));
+    xml.writeEmptyElement(QStringLiteral("w:sz"));
+    xml.writeAttribute(kW, QStringLiteral("2"));
+    xml.writeEndElement(); // rPr
+    xml.writeEndElement(); // pPr
+    xml.writeEndElement(); // p
+}
+
 void writeBorder(QXmlStreamWriter& xml, const QString& side, const QString& color, int size)
 {
     xml.writeEmptyElement(side);
@@ -173,9 +199,8 @@ void DocxWriter::addTable(const QList<Column>& columns, const RowSource& rows, c
     m_blocks.push_back(std::move(block));
 }
 
-void DocxWriter::writeTable(QXmlStreamWriter& xml, const Block& table)
+QList<int> DocxWriter::columnWidths(const Block& table) const
 {
-    const TableLook& look = table.look;
     QList<int> widths;
     int fixed = 0;
     int shared = 0;
@@ -184,16 +209,19 @@ void DocxWriter::writeTable(QXmlStreamWriter& xml, const Block& table)
         shared += column.width > 0 ? 0 : 1;
     }
     const int share = shared ? qMax(1, (textWidth() - fixed) / shared) : 0;
-    int total = 0;
-    for (const Column& column : table.columns) {
+    for (const Column& column : table.columns)
         widths.append(column.width > 0 ? column.width : share);
-        total += widths.last();
-    }
+    return widths;
+}
 
+void DocxWriter::startTable(QXmlStreamWriter& xml, const Block& table, const QList<int>& widths) const
+{
+    const TableLook& look = table.look;
     xml.writeStartElement(QStringLiteral("w:tbl"));
     xml.writeStartElement(QStringLiteral("w:tblPr"));
     xml.writeEmptyElement(QStringLiteral("w:tblW"));
-    xml.writeAttribute(QStringLiteral("w:w"), QString::number(total));
+    xml.writeAttribute(
+        QStringLiteral("w:w"), QString::number(std::accumulate(widths.begin(), widths.end(), 0)));
     xml.writeAttribute(QStringLiteral("w:type"), QStringLiteral("dxa"));
     if (look.gridLines || !look.ruleColor.isEmpty()) {
         xml.writeStartElement(QStringLiteral("w:tblBorders"));
@@ -210,59 +238,116 @@ void DocxWriter::writeTable(QXmlStreamWriter& xml, const Block& table)
     }
     xml.writeEmptyElement(QStringLiteral("w:tblLayout"));
     xml.writeAttribute(QStringLiteral("w:type"), QStringLiteral("fixed"));
+    if (look.cellMargin >= 0) {
+        // Given on the table itself: not every word processor reads the default table style.
+        xml.writeStartElement(QStringLiteral("w:tblCellMar"));
+        for (const char* side : {"w:left", "w:right"}) {
+            xml.writeEmptyElement(QLatin1String(side));
+            xml.writeAttribute(QStringLiteral("w:w"), QString::number(look.cellMargin));
+            xml.writeAttribute(QStringLiteral("w:type"), QStringLiteral("dxa"));
+        }
+        xml.writeEndElement();
+    }
     xml.writeEndElement(); // tblPr
     xml.writeStartElement(QStringLiteral("w:tblGrid"));
-    for (int width : std::as_const(widths)) {
+    for (int width : widths) {
         xml.writeEmptyElement(QStringLiteral("w:gridCol"));
         xml.writeAttribute(QStringLiteral("w:w"), QString::number(width));
     }
     xml.writeEndElement();
+}
 
-    QStringList widthTexts;
-    for (int width : std::as_const(widths))
-        widthTexts.append(QString::number(width));
-    const auto writeRow = [&](const QStringList& cells, bool header, const QString& fill) {
-        xml.writeStartElement(QStringLiteral("w:tr"));
-        xml.writeStartElement(QStringLiteral("w:trPr"));
-        // The header row is repeated on every page; a company's row is not split between pages.
-        xml.writeEmptyElement(header ? QStringLiteral("w:tblHeader") : QStringLiteral("w:cantSplit"));
-        xml.writeEndElement();
-        for (qsizetype i = 0; i < table.columns.size(); ++i) {
-            xml.writeStartElement(QStringLiteral("w:tc"));
-            // The fixed layout takes the widths from the grid and the first row; later rows leave them out.
-            if (header || !fill.isEmpty()) {
-                xml.writeStartElement(QStringLiteral("w:tcPr"));
-                if (header) {
-                    xml.writeEmptyElement(QStringLiteral("w:tcW"));
-                    xml.writeAttribute(QStringLiteral("w:w"), widthTexts.at(i));
-                    xml.writeAttribute(QStringLiteral("w:type"), QStringLiteral("dxa"));
-                }
-                if (!fill.isEmpty()) {
-                    xml.writeEmptyElement(QStringLiteral("w:shd"));
-                    xml.writeAttribute(kW, QStringLiteral("clear"));
-                    xml.writeAttribute(QStringLiteral("w:color"), QStringLiteral("auto"));
-                    xml.writeAttribute(QStringLiteral("w:fill"), fill);
-                }
-                xml.writeEndElement(); // tcPr
+void DocxWriter::writeRow(QXmlStreamWriter& xml, const Block& table, const QList<int>& widths,
+    const QStringList& cells, bool header, const QString& fill) const
+{
+    const TableLook& look = table.look;
+    xml.writeStartElement(QStringLiteral("w:tr"));
+    xml.writeStartElement(QStringLiteral("w:trPr"));
+    // The header row is repeated on every page; a company's row is not split between pages. A table
+    // written in parts has its titles in the page header instead.
+    const bool repeated = header && look.rowsPerTable <= 0;
+    xml.writeEmptyElement(repeated ? QStringLiteral("w:tblHeader") : QStringLiteral("w:cantSplit"));
+    xml.writeEndElement();
+    for (qsizetype i = 0; i < table.columns.size(); ++i) {
+        xml.writeStartElement(QStringLiteral("w:tc"));
+        // The fixed layout takes the widths from the grid and the first row; later rows leave them out.
+        if (header || !fill.isEmpty()) {
+            xml.writeStartElement(QStringLiteral("w:tcPr"));
+            if (header) {
+                xml.writeEmptyElement(QStringLiteral("w:tcW"));
+                xml.writeAttribute(QStringLiteral("w:w"), QString::number(widths.at(i)));
+                xml.writeAttribute(QStringLiteral("w:type"), QStringLiteral("dxa"));
             }
-            writeParagraph(xml, i < cells.size() ? cells.at(i) : QString(), look.cellStyle,
-                table.columns.at(i).alignRight, header && look.headerBold,
-                header ? look.headerColor : QString());
-            xml.writeEndElement(); // tc
+            if (!fill.isEmpty()) {
+                xml.writeEmptyElement(QStringLiteral("w:shd"));
+                xml.writeAttribute(kW, QStringLiteral("clear"));
+                xml.writeAttribute(QStringLiteral("w:color"), QStringLiteral("auto"));
+                xml.writeAttribute(QStringLiteral("w:fill"), fill);
+            }
+            xml.writeEndElement(); // tcPr
         }
-        xml.writeEndElement(); // tr
-    };
+        writeParagraph(xml, i < cells.size() ? cells.at(i) : QString(), look.cellStyle,
+            table.columns.at(i).alignRight, header && look.headerBold, header ? look.headerColor : QString());
+        xml.writeEndElement(); // tc
+    }
+    xml.writeEndElement(); // tr
+}
 
-    QStringList header;
+void DocxWriter::writeTable(QXmlStreamWriter& xml, const Block& table)
+{
+    const TableLook& look = table.look;
+    const QList<int> widths = columnWidths(table);
+    QStringList titles;
     for (const Column& column : table.columns)
-        header.append(column.caption);
-    writeRow(header, true, look.headerFill);
+        titles.append(column.caption);
+    startTable(xml, table, widths);
+    writeRow(xml, table, widths, titles, true, look.headerFill);
     QStringList cells;
-    for (qint64 row = 0; table.rows(cells); ++row)
-        writeRow(cells, false, row % 2 ? look.bandFill : QString());
+    for (qint64 row = 0; table.rows(cells); ++row) {
+        // A word processor converts the cells of one table in a time that grows with the square of
+        // their number: a long table is written in parts, joined by hidden paragraphs.
+        if (look.rowsPerTable > 0 && row > 0 && row % look.rowsPerTable == 0) {
+            xml.writeEndElement(); // tbl
+            writeHiddenParagraph(xml);
+            startTable(xml, table, widths);
+        }
+        writeRow(xml, table, widths, cells, false, row % 2 ? look.bandFill : QString());
+    }
     xml.writeEndElement(); // tbl
     // A body ends with a paragraph, and a table is kept apart from whatever follows it.
     xml.writeEmptyElement(QStringLiteral("w:p"));
+}
+
+const DocxWriter::Block* DocxWriter::tableInParts() const
+{
+    for (const Block& block : m_blocks) {
+        if (!block.columns.isEmpty() && block.look.rowsPerTable > 0)
+            return &block;
+    }
+    return nullptr;
+}
+
+QByteArray DocxWriter::headerPart(const Block* titlesOf) const
+{
+    QByteArray out;
+    QXmlStreamWriter xml(&out);
+    xml.writeStartDocument(QStringLiteral("1.0"), true);
+    xml.writeStartElement(QStringLiteral("w:hdr"));
+    xml.writeAttribute(QStringLiteral("xmlns:w"), kWordNamespace);
+    if (titlesOf) {
+        const QList<int> widths = columnWidths(*titlesOf);
+        QStringList titles;
+        for (const Column& column : titlesOf->columns)
+            titles.append(column.caption);
+        startTable(xml, *titlesOf, widths);
+        writeRow(xml, *titlesOf, widths, titles, true, titlesOf->look.headerFill);
+        xml.writeEndElement(); // tbl
+    }
+    // A header ends with a paragraph; this one takes no room.
+    writeHiddenParagraph(xml);
+    xml.writeEndElement();
+    xml.writeEndDocument();
+    return out;
 }
 
 bool DocxWriter::writeDocument(QIODevice& device)
@@ -270,8 +355,8 @@ bool DocxWriter::writeDocument(QIODevice& device)
     QXmlStreamWriter xml(&device);
     xml.writeStartDocument(QStringLiteral("1.0"), true);
     xml.writeStartElement(QStringLiteral("w:document"));
-    xml.writeAttribute(QStringLiteral("xmlns:w"),
-        QStringLiteral("http://schemas.openxmlformats.org/wordprocessingml/2006/main"));
+    xml.writeAttribute(QStringLiteral("xmlns:w"), kWordNamespace);
+    xml.writeAttribute(QStringLiteral("xmlns:r"), kRelationsNamespace);
     xml.writeStartElement(QStringLiteral("w:body"));
     for (const Block& block : m_blocks) {
         if (block.columns.isEmpty())
@@ -283,6 +368,14 @@ bool DocxWriter::writeDocument(QIODevice& device)
     }
     const bool landscape = m_orientation == Orientation::Landscape;
     xml.writeStartElement(QStringLiteral("w:sectPr"));
+    const bool headers = tableInParts() != nullptr;
+    if (headers) {
+        for (const auto& [type, id] : {std::pair {"default", "rId2"}, std::pair {"first", "rId3"}}) {
+            xml.writeEmptyElement(QStringLiteral("w:headerReference"));
+            xml.writeAttribute(QStringLiteral("w:type"), QLatin1String(type));
+            xml.writeAttribute(QStringLiteral("r:id"), QLatin1String(id));
+        }
+    }
     xml.writeEmptyElement(QStringLiteral("w:pgSz"));
     xml.writeAttribute(QStringLiteral("w:w"), QString::number(landscape ? kA4Long : kA4Short));
     xml.writeAttribute(QStringLiteral("w:h"), QString::number(landscape ? kA4Short : kA4Long));
@@ -296,6 +389,9 @@ bool DocxWriter::writeDocument(QIODevice& device)
     xml.writeAttribute(QStringLiteral("w:header"), QStringLiteral("709"));
     xml.writeAttribute(QStringLiteral("w:footer"), QStringLiteral("709"));
     xml.writeAttribute(QStringLiteral("w:gutter"), QStringLiteral("0"));
+    // The first page shows the table's own title row.
+    if (headers)
+        xml.writeEmptyElement(QStringLiteral("w:titlePg"));
     xml.writeEndElement(); // sectPr
     xml.writeEndElement(); // body
     xml.writeEndElement(); // document
@@ -356,14 +452,33 @@ bool DocxWriter::write(QIODevice& out)
     zip.setTimestamp(m_properties.created);
     zip.setCompressionLevel(m_compressionLevel);
     zip.setPackingCallback(m_packing);
-    const bool ok = zip.addEntry(QStringLiteral("[Content_Types].xml"), QByteArray(kContentTypes))
+    QByteArray contentTypes(kContentTypes);
+    QByteArray relations(kDocumentRelations);
+    const Block* titles = tableInParts();
+    if (titles) {
+        const char header[] = "application/vnd.openxmlformats-officedocument.wordprocessingml.header+xml";
+        contentTypes.insert(contentTypes.lastIndexOf("</Types>"),
+            QByteArray("<Override PartName=\"/word/header1.xml\" ContentType=\"") + header
+                + "\"/><Override PartName=\"/word/header2.xml\" ContentType=\"" + header + "\"/>");
+        const char type[] = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/header";
+        relations.insert(relations.lastIndexOf("</Relationships>"),
+            QByteArray("<Relationship Id=\"rId2\" Type=\"") + type
+                + "\" Target=\"header1.xml\"/><Relationship Id=\"rId3\" Type=\"" + type
+                + "\" Target=\"header2.xml\"/>");
+    }
+    bool ok = zip.addEntry(QStringLiteral("[Content_Types].xml"), contentTypes)
         && zip.addEntry(QStringLiteral("_rels/.rels"), QByteArray(kPackageRelations))
         && zip.addEntry(
             QStringLiteral("word/document.xml"), [this](QIODevice& device) { return writeDocument(device); })
-        && zip.addEntry(QStringLiteral("word/_rels/document.xml.rels"), QByteArray(kDocumentRelations))
+        && zip.addEntry(QStringLiteral("word/_rels/document.xml.rels"), relations)
         && zip.addEntry(QStringLiteral("word/styles.xml"), m_styles)
         && zip.addEntry(QStringLiteral("docProps/core.xml"), corePart())
-        && zip.addEntry(QStringLiteral("docProps/app.xml"), appPart()) && zip.finish();
+        && zip.addEntry(QStringLiteral("docProps/app.xml"), appPart());
+    if (titles) {
+        ok = ok && zip.addEntry(kTitlesHeader, headerPart(titles))
+            && zip.addEntry(kFirstHeader, headerPart(nullptr));
+    }
+    ok = ok && zip.finish();
     if (!ok)
         m_error = zip.errorString();
     return ok;

@@ -37,6 +37,10 @@ public:
         QString ruleColor; // a rule under the table
         bool gridLines = false; // thin lines around every cell
         QString cellStyle = QStringLiteral("Cell"); // paragraph style of every cell
+        int cellMargin = -1; // twentieths of a point left and right of a cell's text; the style's if < 0
+        // Above 0, the table is written as tables of this many rows that show as one, and its titles
+        // head every page after the first from the page header.
+        int rowsPerTable = 0;
     };
 
     // Fills `cells` with the next row; false when there are no more rows.
@@ -85,7 +89,15 @@ private:
     };
 
     bool writeDocument(QIODevice& device);
+    QList<int> columnWidths(const Block& table) const;
+    void startTable(QXmlStreamWriter& xml, const Block& table, const QList<int>& widths) const;
+    void writeRow(QXmlStreamWriter& xml, const Block& table, const QList<int>& widths,
+        const QStringList& cells, bool header, const QString& fill) const;
     void writeTable(QXmlStreamWriter& xml, const Block& table);
+    // The first table written in parts, whose titles head the pages.
+    const Block* tableInParts() const;
+    // A page header holding the titles of `titlesOf`, or nothing.
+    QByteArray headerPart(const Block* titlesOf) const;
     QByteArray corePart() const;
     QByteArray appPart() const;
 

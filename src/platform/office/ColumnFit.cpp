@@ -1,0 +1,216 @@
+#include "platform/office/ColumnFit.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+#include <optional>
+
+namespace {
+
+constexpr int kStep = 25; // thousandths of an em per step of a histogram
+constexpr int kSteps = 4000; // wider text counts as 100 em
+
+// Shares of the cells of a column whose words stay whole, and that are wanted on one line.
+constexpr double kWholeWords = 0.99;
+constexpr double kOneLine = 0.90;
+// Room for the word processors' own rounding, in percent.
+constexpr int kRoom = 103;
+
+// Arial's advance widths, in thousandths of an em, of the characters 32 to 126.
+constexpr short kRegular[95] = {278, 278, 355, 556, 556, 889, 667, 191, 333, 333, 389, 584, 278, 333, 278,
+    278, 556, 556, 556, 556, 556, 556, 556, 556, 556, 556, 278, 278, 584, 584, 584, 556, 1015, 667, 667, 722,
+    722, 667, 611, 778, 722, 278, 500, 667, 556, 833, 722, 778, 667, 778, 722, 667, 611, 722, 667, 944, 667,
+    667, 611, 278, 278, 278, 469, 556, 333, 556, 556, 500, 556, 556, 278, 556, 556, 222, 222, 500, 222, 833,
+    556, 556, 556, 556, 333, 500, 278, 556, 500, 722, 500, 500, 500, 334, 260, 334, 584};
+constexpr short kBold[95] = {278, 333, 474, 556, 556, 889, 722, 238, 333, 333, 389, 584, 278, 333, 278, 278,
+    556, 556, 556, 556, 556, 556, 556, 556, 556, 556, 333, 333, 584, 584, 584, 611, 975, 722, 722, 722, 722,
+    667, 611, 778, 722, 278, 556, 722, 611, 833, 722, 778, 667, 778, 722, 667, 611, 722, 667, 944, 667, 667,
+    611, 333, 278, 333, 584, 556, 333, 556, 611, 556, 611, 556, 333, 611, 611, 278, 278, 556, 278, 889, 611,
+    611, 611, 611, 389, 556, 333, 611, 556, 778, 556, 556, 500, 389, 280, 389, 584};
+
+int charAdvance(QChar c, bool bold)
+{
+    const short* table = bold ? kBold : kRegular;
+    char16_t code = c.unicode();
+    // An accented letter is as wide as its base letter.
+    if ((code < 32 || code > 126) && c.decompositionTag() != QChar::NoDecomposition)
+        code = c.decomposition().front().unicode();
+    return code >= 32 && code <= 126 ? table[code - 32] : 556;
+}
+
+struct Extent
+{
+    int word = 0;
+    int line = 0;
+};
+
+// The widest word and the widest line of a text; lines break at blanks and after hyphens.
+Extent measure(QStringView text, bool bold)
+{
+    Extent extent;
+    int word = 0;
+    int line = 0;
+    for (const QChar c : text) {
+        if (c == u'\n' || c == u'\r') {
+            extent.word = std::max(extent.word, word);
+            extent.line = std::max(extent.line, line);
+            word = line = 0;
+            continue;
+        }
+        const int width = charAdvance(c, bold);
+        line += width;
+        if (c.isSpace()) {
+            extent.word = std::max(extent.word, word);
+            word = 0;
+            continue;
+        }
+        word += width;
+        if (c == u'-') {
+            extent.word = std::max(extent.word, word);
+            word = 0;
+        }
+    }
+    return {std::max(extent.word, word), std::max(extent.line, line)};
+}
+
+} // namespace
+
+void ColumnFit::Histogram::add(int width)
+{
+    if (m_counts.empty())
+        m_counts.assign(kSteps, 0);
+    ++m_counts[size_t(std::clamp(width / kStep, 0, kSteps - 1))];
+    ++m_total;
+}
+
+int ColumnFit::Histogram::percentile(double share) const
+{
+    const auto wanted = quint64(std::ceil(share * double(m_total)));
+    quint64 counted = 0;
+    for (size_t step = 0; step < m_counts.size(); ++step) {
+        counted += m_counts[step];
+        if (counted >= wanted && counted > 0)
+            return int(step + 1) * kStep;
+    }
+    return 0;
+}
+
+ColumnFit::ColumnFit(const QStringList& titles)
+    : m_columns(size_t(titles.size()))
+{
+    for (qsizetype i = 0; i < titles.size(); ++i)
+        m_columns[size_t(i)].titleWord = measure(titles.at(i), true).word;
+}
+
+void ColumnFit::addRow(const QStringList& cells)
+{
+    const size_t count = std::min(m_columns.size(), size_t(cells.size()));
+    for (size_t i = 0; i < count; ++i) {
+        if (cells.at(qsizetype(i)).isEmpty())
+            continue;
+        const Extent extent = measure(cells.at(qsizetype(i)), false);
+        m_columns[i].words.add(extent.word);
+        m_columns[i].widestWord = std::max(m_columns[i].widestWord, extent.word);
+        m_columns[i].lines.add(extent.line);
+    }
+}
+
+int ColumnFit::advance(QStringView text, bool bold)
+{
+    return measure(text, bold).line;
+}
+
+ColumnFit::Fit ColumnFit::fit(int width, int padding, const QList<int>& halfPointSizes) const
+{
+    Fit result;
+    const size_t n = m_columns.size();
+    if (n == 0 || halfPointSizes.isEmpty())
+        return result;
+    // Words wider than a tenth of the line are addresses (mail, web): those columns may break them.
+    const double longWord = width / 10.0;
+    const double longColumn = width / 20.0;
+    std::vector<double> least(n);
+    std::vector<double> whole(n);
+    std::vector<double> wanted(n);
+    std::optional<Fit> fitting;
+    for (const int size : halfPointSizes) {
+        // An em is ten twips per half point.
+        const double twips = size * 10.0 / 1000.0 * kRoom / 100.0;
+        double needed = 0;
+        for (size_t i = 0; i < n; ++i) {
+            const Column& column = m_columns[i];
+            const double word
+                = std::max(column.titleWord, column.words.percentile(kWholeWords)) * twips + padding;
+            // A title may take two lines: its words are what it needs.
+            const double line
+                = std::max(column.titleWord, column.lines.percentile(kOneLine)) * twips + padding;
+            least[i] = word > longWord ? longColumn : word;
+            // Room for every word of the column, where the rare widest ones are not addresses.
+            const double widest = std::max(column.titleWord, column.widestWord) * twips + padding;
+            whole[i] = word > longWord || widest > longWord ? least[i] : widest;
+            wanted[i] = std::max({line, whole[i], least[i]});
+            needed += least[i];
+        }
+        if (needed > width)
+            continue;
+        fitting = spread(least, whole, wanted, width, padding);
+        fitting->halfPoints = size;
+        // A smaller type is worth it while the words leave the columns too little room beyond them.
+        if (width - needed >= width / 20)
+            break;
+    }
+    if (fitting)
+        return *fitting;
+    // Even the smallest type is too wide: every column gives up its share.
+    const double needed = std::accumulate(least.begin(), least.end(), 0.0);
+    for (double& w : least)
+        w *= width / needed;
+    Fit squeezed = spread(least, least, least, width, padding);
+    squeezed.halfPoints = halfPointSizes.constLast();
+    return squeezed;
+}
+
+ColumnFit::Fit ColumnFit::spread(std::vector<double> widths, const std::vector<double>& whole,
+    const std::vector<double>& wanted, int width, int padding)
+{
+    double spare = width - std::accumulate(widths.begin(), widths.end(), 0.0);
+    // First every word whole, the columns that need least for it first.
+    std::vector<size_t> order(widths.size());
+    std::iota(order.begin(), order.end(), size_t(0));
+    std::sort(order.begin(), order.end(),
+        [&](size_t a, size_t b) { return whole[a] - widths[a] < whole[b] - widths[b]; });
+    for (const size_t i : order) {
+        if (whole[i] - widths[i] <= spare) {
+            spare -= std::max(0.0, whole[i] - widths[i]);
+            widths[i] = std::max(widths[i], whole[i]);
+        }
+    }
+    // A row is as tall as its cell of most lines: room goes, a step at a time, to the column whose
+    // usual text would take most lines.
+    const auto lines = [&](size_t i) { return (wanted[i] - padding) / std::max(1.0, widths[i] - padding); };
+    constexpr double kStepTwips = 15;
+    while (spare > 0) {
+        size_t most = widths.size();
+        for (size_t i = 0; i < widths.size(); ++i) {
+            if (widths[i] < wanted[i] && (most == widths.size() || lines(i) > lines(most)))
+                most = i;
+        }
+        if (most == widths.size())
+            break;
+        const double more = std::min({spare, kStepTwips, wanted[most] - widths[most]});
+        widths[most] += more;
+        spare -= more;
+    }
+    // Room beyond that goes to all alike.
+    const double total = std::accumulate(widths.begin(), widths.end(), 0.0);
+    Fit result;
+    int sum = 0;
+    for (const double w : widths) {
+        result.widths.append(int(w + (total > 0 ? spare * w / total : 0)));
+        sum += result.widths.constLast();
+    }
+    // What rounding left goes to the widest column.
+    const auto widest = std::max_element(result.widths.begin(), result.widths.end());
+    *widest += width - sum;
+    return result;
+}
