@@ -82,6 +82,15 @@ bool createDatabase(const QString& path, const QString& numberType = QStringLite
         sqlite3_reset(st);
     }
     sqlite3_finalize(st);
+    // What a stored text may hold that a file cannot: a NUL, bytes that are not UTF-8 (Latin-1 "Málaga"),
+    // a value longer than a spreadsheet's cell.
+    ok = ok
+        && sqlite3_exec(db,
+               "UPDATE tbl_empresas SET cif = 'A' || char(0) || 'B' WHERE id_emp = 2; UPDATE tbl_empresas "
+               "SET poblacion = CAST(X'4DE16C616761' AS TEXT), observaciones = "
+               "replace(hex(zeroblob(20000)), '00', 'xy') WHERE id_emp = 3",
+               nullptr, nullptr, nullptr)
+            == SQLITE_OK;
     sqlite3_close(db);
     return ok;
 }
@@ -174,6 +183,29 @@ DocumentTable documentTable(const QByteArray& docx)
     return xml.hasError() ? DocumentTable() : out;
 }
 
+// A disk that takes `room` bytes and then writes short, as a full one does.
+class FullDevice : public QIODevice
+{
+public:
+    explicit FullDevice(qint64 room)
+        : m_room(room)
+    {
+        open(QIODevice::WriteOnly);
+    }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char*, qint64 size) override
+    {
+        const qint64 written = qMin(size, m_room);
+        m_room -= written;
+        return written;
+    }
+
+private:
+    qint64 m_room;
+};
+
 } // namespace
 
 class TestExport : public QObject
@@ -221,6 +253,8 @@ private Q_SLOTS:
     void documentOfTheInstallation();
     void exportLeavesTheRecordsetWhereItWas_data();
     void exportLeavesTheRecordsetWhereItWas();
+    void writersSayTheDiskIsFull_data();
+    void writersSayTheDiskIsFull();
     void zipRoundTripIsRepeatable();
     void officeSuiteReadsTheFiles_data();
     void officeSuiteReadsTheFiles();
@@ -255,17 +289,19 @@ void TestExport::textBytes_data()
           "M\xE1laga\tCalle Larios, 5\t08001\t0034952000000\t952000001\tcafe@euro.es\twww.euro.es\t"
           "Gerente\tAna N\xFA\xF1"
           "ez\tJefe de cocina\tLuis Gil\t120\t2\t015";
-    // A line break in the address is written as it is; "Ł" and "Ź" are not in the code page.
+    // A line break in the address is a space, a NUL is left out; "Ł" and "Ź" are not in the code page.
     const QByteArray second = "CATERING\t?\xD3"
-                              "D? CATERING\t\t\tGalicia\tLugo\tLugo\tR\xFA"
-                              "a Nova, 1\r\n2\xBA B\t"
+                              "D? CATERING\t\tAB\tGalicia\tLugo\tLugo\tR\xFA"
+                              "a Nova, 1 2\xBA B\t"
                               "27001\t\t\t\t\t\t\t\t\t\t\t";
-    const QByteArray third = "VENDING\tZUMOS\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t";
-    // A TAB inside a value is written as it is, and so is a control character.
-    const QByteArray fourth = "BARES\tBAR\tUNO\tCaf\x01" + QByteArray(17, '\t');
-    QTest::newRow("with observations") << true
-                                       << titles + "\tObservaciones\r\n" + first + "\tuno dos\r\n" + second
-            + "\ttres\ncuatro\r\n" + third + "\t\r\n" + fourth + "\tcinco  seis\rsiete\r\n";
+    // Bytes that are not UTF-8 read as the other exports read them.
+    const QByteArray third = "VENDING\tZUMOS\t\t\t\t\tM?laga" + QByteArray(13, '\t');
+    // A TAB inside a value is a space; a control character is written as it is.
+    const QByteArray fourth = "BARES\tBAR UNO\tCaf\x01" + QByteArray(17, '\t');
+    QTest::newRow("with observations")
+        << true
+        << titles + "\tObservaciones\r\n" + first + "\tuno dos\r\n" + second + "\ttres cuatro\r\n" + third
+            + "\t" + QByteArray("xy").repeated(20000) + "\r\n" + fourth + "\tcinco  seis siete\r\n";
     QTest::newRow("without observations")
         << false << titles + "\r\n" + first + "\r\n" + second + "\r\n" + third + "\r\n" + fourth + "\r\n";
 }
@@ -509,6 +545,16 @@ void TestExport::spreadsheetReadBack()
     QCOMPARE(rows[3].value(2), QString());
     QCOMPARE(rows[4][1], QStringLiteral("BAR\tUNO"));
     QCOMPARE(rows[4][20].left(7), QStringLiteral("cinco\n\n"));
+    // Counts that are plain numbers can be added up.
+    QCOMPARE(rows[1][17], QStringLiteral("#120"));
+    QCOMPARE(rows[1][18], QStringLiteral("#2"));
+    // A NUL does not cut its cell; bytes that are not UTF-8 read as the other exports read them.
+    QCOMPARE(rows[2][3], QStringLiteral("AB"));
+    QCOMPARE(rows[3][6], QStringLiteral("M\uFFFDlaga"));
+    // A value longer than a cell is cut to fit, and its company named after, without the value.
+    QCOMPARE(rows[3][20].size(), 32767);
+    QVERIFY2(outcome.notice.contains(QStringLiteral("«ZUMOS»")) && outcome.notice.size() < 300,
+        qPrintable(outcome.notice));
 }
 
 void TestExport::spreadsheetKeepsDatabaseTypes()
@@ -610,6 +656,29 @@ void TestExport::exportLeavesTheRecordsetWhereItWas()
     QVERIFY2(outcome.ok, qPrintable(outcome.message));
     QCOMPARE(last, rs.recordCount());
     QCOMPARE(rs.absolutePosition(), 2);
+}
+
+void TestExport::writersSayTheDiskIsFull_data()
+{
+    emptyExportIsTitlesOnly_data();
+}
+
+void TestExport::writersSayTheDiskIsFull()
+{
+    QFETCH(ExportFormat, format);
+    Recordset rs;
+    rs.open(m_select, m_conn);
+    FullDevice disk(1000);
+    TextExportWriter text;
+    SpreadsheetExportWriter spreadsheet;
+    DocumentExportWriter document;
+    ExportWriter& writer = format == ExportFormat::Text ? static_cast<ExportWriter&>(text)
+        : format == ExportFormat::Spreadsheet           ? static_cast<ExportWriter&>(spreadsheet)
+                                                        : document;
+    QVERIFY(!writer.write(rs, disk, {}));
+    QVERIFY(writer.outOfSpace());
+    QVERIFY2(writer.errorString().startsWith(QStringLiteral("No queda espacio libre")),
+        qPrintable(writer.errorString()));
 }
 
 void TestExport::zipRoundTripIsRepeatable()

@@ -37,6 +37,7 @@ bool DocumentExportWriter::write(Recordset& rs, QIODevice& out, const Progress& 
     document.setMargins(851, 567, 851, 567);
     // The table's XML repeats itself, so the quickest deflate packs it nearly as small as the best.
     document.setCompressionLevel(1);
+    document.setWorkFolder(workFolder());
 
     const qint64 total = rs.recordCount();
     const QStringList titles = textTitles(false);
@@ -87,6 +88,7 @@ bool DocumentExportWriter::write(Recordset& rs, QIODevice& out, const Progress& 
         return !stopped;
     });
     if (!document.write(out) && !stopped)
-        return fail(QStringLiteral("No se pudo escribir el documento: %1").arg(document.errorString()));
+        return failWriting(document.outOfSpace(),
+            QStringLiteral("No se pudo escribir el documento: %1").arg(document.errorString()));
     return !stopped;
 }

@@ -38,6 +38,13 @@ QString nativeName(const QString& path)
     return QDir::toNativeSeparators(path);
 }
 
+QString noSpace(const QString& folder)
+{
+    return QStringLiteral("No queda espacio libre en el disco de la carpeta «%1»: libere espacio o guarde el "
+                          "archivo en otro disco.")
+        .arg(nativeName(folder));
+}
+
 bool diskFull(const QString& folder)
 {
     const QStorageInfo storage(folder);
@@ -54,8 +61,7 @@ QString openFailure(const QFileInfo& target)
     if (target.exists() && !target.isWritable())
         return QStringLiteral("El archivo «%1» es de solo lectura.").arg(nativeName(target.filePath()));
     if (diskFull(folder.filePath()))
-        return QStringLiteral("No queda espacio libre en el disco de «%1».")
-            .arg(nativeName(folder.filePath()));
+        return noSpace(folder.filePath());
     return QStringLiteral("No se pudo crear el archivo «%1».").arg(nativeName(target.filePath()));
 }
 
@@ -93,25 +99,25 @@ ExportOutcome exportCompanies(Recordset& rs, ExportFormat format, const QString&
     QSaveFile file(finalPath);
     // Never write in place: an older file stays whole until the new one is complete.
     file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a full disk shows at the write that meets it.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return failure(openFailure(target));
 
     const std::unique_ptr<ExportWriter> writer = writerFor(format);
+    writer->setWorkFolder(target.absolutePath());
     if (!writer->write(rs, file, progress)) {
-        const bool writeFailed = file.error() != QFileDevice::NoError;
+        // Seen before the partial file is removed, which gives its room back.
+        const bool full = writer->outOfSpace() || file.error() == QFileDevice::ResourceError
+            || (file.error() != QFileDevice::NoError && diskFull(target.absolutePath()));
         file.cancelWriting();
         if (writer->wasCancelled())
             return {false, writer->errorString(), true};
-        if (writeFailed && diskFull(target.absolutePath()))
-            return failure(QStringLiteral("No queda espacio libre en el disco de «%1».")
-                               .arg(nativeName(target.absolutePath())));
-        return failure(writer->errorString());
+        return failure(full ? noSpace(target.absolutePath()) : writer->errorString());
     }
     if (!file.commit()) {
-        if (diskFull(target.absolutePath()))
-            return failure(QStringLiteral("No queda espacio libre en el disco de «%1».")
-                               .arg(nativeName(target.absolutePath())));
+        if (file.error() == QFileDevice::ResourceError || diskFull(target.absolutePath()))
+            return failure(noSpace(target.absolutePath()));
         return failure(QStringLiteral("No se pudo guardar el archivo «%1».").arg(nativeName(finalPath)));
     }
-    return {true, QString(), false};
+    return {true, QString(), false, writer->notice()};
 }

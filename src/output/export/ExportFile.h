@@ -17,11 +17,13 @@ struct ExportOutcome
     bool ok = false;
     QString message; // on failure, the reason in Spanish
     bool cancelled = false; // the progress callback asked to stop; nothing was written
+    QString notice {}; // on success, what the user should know of the file (values cut to fit)
 };
 
 // Writes every company of `rs` to `finalPath` in `format`: into a temporary file in the same folder,
 // moved over the target only once complete, so a failed or cancelled export leaves any older file of
-// that name as it was and no partial file behind. An empty recordset gives a file of titles only.
+// that name as it was and no partial file behind; the writers' own temporary files go to that folder
+// too. An empty recordset gives a file of titles only.
 // The recordset's current record is left where it was.
 ExportOutcome exportCompanies(Recordset& rs, ExportFormat format, const QString& finalPath,
     const std::function<bool(qint64, qint64)>& progress = {});

@@ -1,13 +1,17 @@
 #include "output/export/ExportWriter.h"
 
 #include "platform/db/Recordset.h"
+#include "platform/office/WriteAll.h"
 
+#include <QDir>
 #include <QLocale>
 
 namespace {
 
 // How often progress is told: often enough for a window to repaint, seldom enough to cost nothing.
 constexpr qint64 kProgressStep = 500;
+// The most characters of a value a message quotes.
+constexpr qsizetype kQuoted = 60;
 
 } // namespace
 
@@ -43,10 +47,23 @@ QString ExportWriter::fieldText(const Recordset& rs, int row, int position)
     return rs.textAt(row, position);
 }
 
+QString ExportWriter::quoted(const QString& text)
+{
+    QString line = text.simplified();
+    if (line.size() <= kQuoted)
+        return line;
+    line.truncate(kQuoted - 1);
+    if (line.back().isHighSurrogate())
+        line.chop(1);
+    return line + QChar(0x2026);
+}
+
 bool ExportWriter::begin(Recordset& rs, int lastField)
 {
     m_error.clear();
+    m_notice.clear();
     m_cancelled = false;
+    m_outOfSpace = false;
     if (!rs.isOpen())
         return fail(QStringLiteral("No hay empresas que exportar: la consulta está cerrada."));
     if (rs.fieldCount() <= lastField)
@@ -59,6 +76,25 @@ bool ExportWriter::fail(const QString& reason)
     if (m_error.isEmpty())
         m_error = reason;
     return false;
+}
+
+bool ExportWriter::failWriting(bool full, const QString& reason)
+{
+    if (!full)
+        return fail(reason);
+    m_outOfSpace = true;
+    return fail(QStringLiteral("No queda espacio libre en el disco."));
+}
+
+bool ExportWriter::writeOut(QIODevice& out, QByteArrayView data, const QString& reason)
+{
+    bool full = false;
+    return writeAll(out, data, full) || failWriting(full, reason);
+}
+
+QString ExportWriter::workFolder() const
+{
+    return m_workFolder.isEmpty() ? QDir::tempPath() : m_workFolder;
 }
 
 bool ExportWriter::advance(const Progress& progress, qint64 done, qint64 total)

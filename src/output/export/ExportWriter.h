@@ -23,6 +23,13 @@ public:
 
     QString errorString() const { return m_error; }
     bool wasCancelled() const { return m_cancelled; }
+    // Whether writing failed because a disk was full.
+    bool outOfSpace() const { return m_outOfSpace; }
+    // What to tell the user after a complete export (values cut to fit), in Spanish; usually empty.
+    QString notice() const { return m_notice; }
+
+    // Where temporary files go: the target's folder, so that they use the disk the file is written to.
+    void setWorkFolder(const QString& folder) { m_workFolder = folder; }
 
     // Field positions of the company record that exports write.
     static constexpr int kFirstField = 1; // sector
@@ -35,15 +42,26 @@ public:
     static QStringList spreadsheetTitles();
     // A field as text: nothing for NULL, whole numbers plain, decimals with the user's separator.
     static QString fieldText(const Recordset& rs, int row, int position);
+    // A text short enough to quote in a message.
+    static QString quoted(const QString& text);
 
 protected:
     // Resets the outcome and checks that the recordset is open and holds the fields up to `lastField`.
     bool begin(Recordset& rs, int lastField);
     bool fail(const QString& reason);
+    // Fails saying that the disk is full when `full`, else with `reason`.
+    bool failWriting(bool full, const QString& reason);
+    // Writes all of `data` to `out`, failing with `reason` (or a full disk) when it cannot.
+    bool writeOut(QIODevice& out, QByteArrayView data, const QString& reason);
+    QString workFolder() const;
+    void setNotice(const QString& notice) { m_notice = notice; }
     // Tells the caller every so many rows and at the end; false (with the reason set) when cancelled.
     bool advance(const Progress& progress, qint64 done, qint64 total);
 
 private:
     QString m_error;
+    QString m_notice;
+    QString m_workFolder;
     bool m_cancelled = false;
+    bool m_outOfSpace = false;
 };

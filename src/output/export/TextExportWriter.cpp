@@ -4,6 +4,7 @@
 
 #include <QIODevice>
 #include <QStringEncoder>
+#include <algorithm>
 
 namespace {
 
@@ -35,6 +36,22 @@ void appendEncoded(QByteArray& out, QStringEncoder& encoder, const QString& text
     }
 }
 
+// A value on its record's one line: a line break (CR LF, CR or LF) or a TAB becomes one space, a NUL
+// is left out.
+QString oneLine(QString value)
+{
+    const auto breaks = [](QChar c) { return c == u'\t' || c == u'\r' || c == u'\n' || c == u'\0'; };
+    if (std::none_of(value.cbegin(), value.cend(), breaks))
+        return value;
+    value.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    value.remove(QChar(u'\0'));
+    for (QChar& c : value) {
+        if (breaks(c))
+            c = u' ';
+    }
+    return value;
+}
+
 } // namespace
 
 bool TextExportWriter::write(Recordset& rs, QIODevice& out, const Progress& progress)
@@ -49,9 +66,9 @@ bool TextExportWriter::write(Recordset& rs, QIODevice& out, const Progress& prog
     QByteArray chunk;
     chunk.reserve(kChunk + 4096);
     const auto flush = [&] {
-        const bool written = out.write(chunk) == chunk.size();
+        const bool written = writeOut(out, chunk, QStringLiteral("No se pudo escribir el archivo de texto."));
         chunk.clear();
-        return written || fail(QStringLiteral("No se pudo escribir el archivo de texto."));
+        return written;
     };
     const QString separator(QLatin1Char('\t'));
     const QString lineEnd = QStringLiteral("\r\n");
@@ -64,10 +81,7 @@ bool TextExportWriter::write(Recordset& rs, QIODevice& out, const Progress& prog
         for (int field = kFirstField; field <= lastField; ++field) {
             if (field > kFirstField)
                 line += separator;
-            if (field == kObservaciones)
-                line += fieldText(rs, row, field).replace(lineEnd, QStringLiteral(" "));
-            else
-                line += fieldText(rs, row, field);
+            line += oneLine(fieldText(rs, row, field));
         }
         line += lineEnd;
         appendEncoded(chunk, encoder, line);

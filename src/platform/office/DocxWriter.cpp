@@ -448,7 +448,9 @@ QByteArray DocxWriter::appPart() const
 bool DocxWriter::write(QIODevice& out)
 {
     m_error.clear();
+    m_outOfSpace = false;
     ZipWriter zip(out);
+    zip.setWorkFolder(m_workFolder);
     zip.setTimestamp(m_properties.created);
     zip.setCompressionLevel(m_compressionLevel);
     zip.setPackingCallback(m_packing);
@@ -479,7 +481,9 @@ bool DocxWriter::write(QIODevice& out)
             && zip.addEntry(kFirstHeader, headerPart(nullptr));
     }
     ok = ok && zip.finish();
-    if (!ok)
+    if (!ok) {
         m_error = zip.errorString();
+        m_outOfSpace = zip.outOfSpace();
+    }
     return ok;
 }

@@ -67,6 +67,8 @@ public:
     void setCompressionLevel(int level) { m_compressionLevel = level; }
     // Called now and then while the written parts are packed; false cancels the document.
     void setPackingCallback(const std::function<bool()>& callback) { m_packing = callback; }
+    // Where the temporary files of the packing go (the system's temporary folder by default).
+    void setWorkFolder(const QString& folder) { m_workFolder = folder; }
 
     // The width between the margins, in twentieths of a point.
     int textWidth() const;
@@ -77,6 +79,8 @@ public:
 
     bool write(QIODevice& out);
     QString errorString() const { return m_error; }
+    // Whether writing failed because a disk was full.
+    bool outOfSpace() const { return m_outOfSpace; }
 
 private:
     struct Block
@@ -108,5 +112,7 @@ private:
     int m_compressionLevel = 6;
     std::function<bool()> m_packing;
     std::vector<Block> m_blocks;
+    QString m_workFolder;
     QString m_error;
+    bool m_outOfSpace = false;
 };

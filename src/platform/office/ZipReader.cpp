@@ -1,5 +1,6 @@
 #include "platform/office/ZipReader.h"
 
+#include <QFile>
 #include <zip.h>
 
 ZipReader::ZipReader(const QByteArray& archive)
@@ -48,4 +49,17 @@ QByteArray ZipReader::entry(const QString& name) const
     const zip_int64_t n = zip_fread(file, content.data(), stat.size);
     zip_fclose(file);
     return n == zip_int64_t(stat.size) ? content : QByteArray();
+}
+
+qint64 ZipReader::entrySize(const QString& path, const QString& name)
+{
+    int code = 0;
+    zip_t* archive = zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY, &code);
+    if (!archive)
+        return -1;
+    zip_stat_t stat;
+    const bool known
+        = zip_stat(archive, name.toUtf8().constData(), 0, &stat) == 0 && (stat.valid & ZIP_STAT_SIZE);
+    zip_discard(archive);
+    return known ? qint64(stat.size) : -1;
 }

@@ -20,6 +20,9 @@ public:
     // An empty array for an entry that is missing or cannot be read.
     QByteArray entry(const QString& name) const;
 
+    // The unpacked size of the entry `name` of the archive file `path`; -1 when it cannot be told.
+    static qint64 entrySize(const QString& path, const QString& name);
+
 private:
     QByteArray m_data;
     zip* m_archive = nullptr;

@@ -1,16 +1,21 @@
 #include "platform/office/ZipWriter.h"
 
+#include "platform/office/WriteAll.h"
+
 #include <QDir>
 #include <QFile>
 #include <QIODevice>
 #include <QTemporaryFile>
+#include <cerrno>
 #include <zip.h>
 
 namespace {
 
-QString zipErrorText(zip_t* archive)
+// Whether libzip stopped on a full disk.
+bool zipOutOfSpace(zip_t* archive)
 {
-    return archive ? QString::fromLocal8Bit(zip_strerror(archive)) : QString();
+    const int system = archive ? zip_error_code_system(zip_get_error(archive)) : 0;
+    return system == ENOSPC || system == EDQUOT;
 }
 
 // MS-DOS date and time fields, as a zip entry stores them, from a local time.
@@ -35,10 +40,11 @@ public:
 
     bool flushBlock()
     {
-        const bool ok = m_ok && (m_block.isEmpty() || m_target.write(m_block) == m_block.size());
+        const bool ok = m_ok && (m_block.isEmpty() || writeAll(m_target, m_block, m_full));
         m_block.clear();
         return m_ok = ok;
     }
+    bool full() const { return m_full; }
 
 protected:
     qint64 readData(char*, qint64) override { return -1; }
@@ -55,6 +61,7 @@ private:
     QIODevice& m_target;
     QByteArray m_block;
     bool m_ok = true;
+    bool m_full = false;
 };
 
 } // namespace
@@ -78,6 +85,27 @@ bool ZipWriter::fail(const QString& reason)
     return false;
 }
 
+bool ZipWriter::failWriting(bool full)
+{
+    m_outOfSpace = m_outOfSpace || full;
+    return fail(full ? QStringLiteral("No queda espacio libre en el disco.")
+                     : QStringLiteral("No se pudo escribir un archivo temporal."));
+}
+
+std::unique_ptr<QTemporaryFile> ZipWriter::temporaryFile(const char* pattern)
+{
+    const QDir folder(m_workFolder.isEmpty() ? QDir::tempPath() : m_workFolder);
+    auto file = std::make_unique<QTemporaryFile>(folder.filePath(QLatin1String(pattern)));
+    if (file->open())
+        return file;
+    const bool full = file->error() == QFileDevice::ResourceError;
+    m_outOfSpace = m_outOfSpace || full;
+    fail(full ? QStringLiteral("No queda espacio libre en el disco.")
+              : QStringLiteral("No se pudo crear un archivo temporal en la carpeta «%1».")
+                    .arg(QDir::toNativeSeparators(folder.absolutePath())));
+    return nullptr;
+}
+
 bool ZipWriter::open()
 {
     if (m_archive)
@@ -85,39 +113,35 @@ bool ZipWriter::open()
     if (!m_error.isEmpty())
         return false;
     // Only the name is kept: libzip writes the archive beside it and renames it over it.
-    m_archiveName = std::make_unique<QTemporaryFile>(QDir::temp().filePath(QStringLiteral("zip-XXXXXX")));
-    if (!m_archiveName->open())
-        return fail(m_archiveName->errorString());
+    m_archiveName = temporaryFile(".zip-XXXXXX");
+    if (!m_archiveName)
+        return false;
     m_archiveName->close();
     int code = 0;
     m_archive = zip_open(
         QFile::encodeName(m_archiveName->fileName()).constData(), ZIP_CREATE | ZIP_TRUNCATE, &code);
-    if (!m_archive) {
-        zip_error_t error;
-        zip_error_init_with_code(&error, code);
-        const QString text = QString::fromLocal8Bit(zip_error_strerror(&error));
-        zip_error_fini(&error);
-        return fail(text);
-    }
+    if (!m_archive)
+        return fail(QStringLiteral("No se pudo crear el archivo comprimido."));
     return true;
 }
 
 bool ZipWriter::add(const QString& name, zip_source_t* source)
 {
+    const QString failure = QStringLiteral("No se pudo añadir «%1» al archivo comprimido.").arg(name);
     if (!source)
-        return fail(zipErrorText(m_archive));
+        return fail(failure);
     const zip_int64_t index
         = zip_file_add(m_archive, name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE);
     if (index < 0) {
         zip_source_free(source);
-        return fail(zipErrorText(m_archive));
+        return fail(failure);
     }
     zip_uint16_t dtime = 0;
     zip_uint16_t ddate = 0;
     dosTime(m_timestamp, dtime, ddate);
     if (zip_set_file_compression(m_archive, zip_uint64_t(index), ZIP_CM_DEFLATE, zip_uint32_t(m_level)) < 0
         || zip_file_set_dostime(m_archive, zip_uint64_t(index), dtime, ddate, 0) < 0)
-        return fail(zipErrorText(m_archive));
+        return fail(failure);
     return true;
 }
 
@@ -135,12 +159,16 @@ bool ZipWriter::addEntry(const QString& name, const ContentWriter& writeContent)
 {
     if (!open())
         return false;
-    auto file = std::make_unique<QTemporaryFile>(QDir::temp().filePath(QStringLiteral("zip-entry-XXXXXX")));
-    if (!file->open())
-        return fail(file->errorString());
+    std::unique_ptr<QTemporaryFile> file = temporaryFile(".zip-entry-XXXXXX");
+    if (!file)
+        return false;
     BlockWriter blocks(*file);
-    if (!writeContent(blocks) || !blocks.flushBlock() || !file->flush())
-        return fail(file->errorString());
+    const bool written = writeContent(blocks);
+    if (!blocks.flushBlock() || !file->flush())
+        return failWriting(blocks.full() || file->error() == QFileDevice::ResourceError);
+    // The content's own writer stopped: its reason is its own.
+    if (!written)
+        return fail(QStringLiteral("No se pudo escribir «%1».").arg(name));
     zip_source_t* source = zip_source_file(m_archive, QFile::encodeName(file->fileName()).constData(), 0, -1);
     m_files.push_back(std::move(file));
     return add(name, source);
@@ -159,24 +187,28 @@ bool ZipWriter::finish()
             nullptr, &m_packing);
     }
     if (zip_close(archive) < 0) {
-        const QString reason = zipErrorText(archive);
+        const bool cancelled = zip_error_code_zip(zip_get_error(archive)) == ZIP_ER_CANCELLED;
+        const bool full = zipOutOfSpace(archive);
         zip_discard(archive);
-        return fail(reason);
+        if (cancelled)
+            return fail(QStringLiteral("Se canceló el archivo comprimido."));
+        return full ? failWriting(true) : fail(QStringLiteral("No se pudo escribir el archivo comprimido."));
     }
     m_buffers.clear();
     m_files.clear();
     QFile packed(m_archiveName->fileName());
     if (!packed.open(QIODevice::ReadOnly))
-        return fail(packed.errorString());
+        return fail(QStringLiteral("No se pudo leer el archivo comprimido recién escrito."));
     QByteArray chunk(1 << 20, Qt::Uninitialized);
     for (;;) {
         const qint64 n = packed.read(chunk.data(), chunk.size());
         if (n < 0)
-            return fail(packed.errorString());
+            return fail(QStringLiteral("No se pudo leer el archivo comprimido recién escrito."));
         if (n == 0)
             break;
-        if (m_out.write(chunk.constData(), n) != n)
-            return fail(m_out.errorString());
+        bool full = false;
+        if (!writeAll(m_out, QByteArrayView(chunk.constData(), n), full))
+            return full ? failWriting(true) : fail(QStringLiteral("No se pudo escribir el archivo."));
     }
     return true;
 }
