@@ -15,11 +15,15 @@
 #include "shell/frmWhile.h"
 #include "shell/mdMain.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -248,8 +252,16 @@ private Q_SLOTS:
 
         const QList<DialogService::Shown> hechas = preguntas();
         QCOMPARE(hechas.size(), preguntados.size());
-        for (qsizetype i = 0; i < hechas.size(); ++i)
-            QVERIFY2(hechas.at(i).text.startsWith(preguntados.at(i)), qPrintable(hechas.at(i).text));
+        for (qsizetype i = 0; i < hechas.size(); ++i) {
+            // The whole path; Enter keeps an existing file.
+            QVERIFY2(hechas.at(i).text.startsWith(ruta(preguntados.at(i))), qPrintable(hechas.at(i).text));
+            if (hechas.at(i).text.contains(QStringLiteral("reemplazarlo")))
+                QCOMPARE(hechas.at(i).defaultAnswer, Answer::No);
+        }
+        // After a No the save dialog opens again on the name typed.
+        const QStringList inicios = DialogService::saveDialogStarts();
+        for (qsizetype i = 1; i < inicios.size(); ++i)
+            QCOMPARE(inicios.at(i), ruta(elegidos.at(i - 1)));
         // A cancelled name leaves the dialog open; a settled one closes it and writes.
         QCOMPARE(abiertoTrasAceptar, escrito.isEmpty());
         if (escrito.isEmpty()) {
@@ -310,24 +322,54 @@ private Q_SLOTS:
         QCOMPARE(m_llamadas.size(), 1);
         QCOMPARE(DialogService::shown().size(), 1); // the create question only
         QCOMPARE(rs->absolutePosition(), 7);
+
+        // Unless the file lacks something: that is said once it is written.
+        m_resultado.notice = QStringLiteral("Se cortó «Observaciones» de «ZUMOS».");
+        DialogService::queueFileName(ruta(QStringLiteral("bien.xlsx")));
+        DialogService::queueAnswer(Answer::Yes);
+        DialogService::queueForm([&](QDialog&) { e->Exportar(clsExportar::kHojaCalculo); });
+        e->Muestra(rs);
+        QCOMPARE(DialogService::shown().constLast().icon, DialogService::Icon::Information);
+        QVERIFY(DialogService::shown().constLast().text.endsWith(m_resultado.notice));
     }
 
-    void aDirectoryOfThatNameFailsAndStays()
+    void aDirectoryOfThatNameIsRefusedBeforeAsking()
     {
-        // The program's own writers: whatever they are, a folder cannot become a file.
         QVERIFY(QDir(m_carpeta.path()).mkpath(QStringLiteral("carpeta.xlsx")));
         DialogService::queueFileName(ruta(QStringLiteral("carpeta.xls")));
-        DialogService::queueAnswer(Answer::Yes);
-        clsExportar e;
-        DialogService::queueForm([&](QDialog&) { e.Exportar(clsExportar::kHojaCalculo); });
-        e.Muestra(registros());
-        QVERIFY(QFileInfo(ruta(QStringLiteral("carpeta.xlsx"))).isDir());
-        const DialogService::Shown aviso = DialogService::shown().constLast();
-        QCOMPARE(aviso.icon, DialogService::Icon::Critical);
-        QVERIFY(aviso.text.contains(QStringLiteral("carpeta.xlsx")));
-        // The reason follows the file's name.
-        QVERIFY(aviso.text.section(QStringLiteral("\n\n"), 1).trimmed().size() > 0);
-        QVERIFY(gFormMenu->isEnabled());
+        auto e = exportador();
+        bool abierto = false;
+        DialogService::queueForm([&](QDialog& form) {
+            e->Exportar(clsExportar::kHojaCalculo);
+            abierto = form.isVisible();
+        });
+        e->Muestra(registros());
+        QVERIFY(abierto);
+        QVERIFY(preguntas().isEmpty());
+        QVERIFY(m_llamadas.isEmpty());
+        QVERIFY(DialogService::shown().constFirst().text.contains(ruta(QStringLiteral("carpeta.xlsx"))));
+        QCOMPARE(DialogService::saveDialogsShown().size(), 2);
+    }
+
+    void quotesInTheNameAreKept()
+    {
+        // Qt's own save dialog, typed into as a user would.
+        DialogService::setScripted(false);
+        QTimer escribe;
+        QObject::connect(&escribe, &QTimer::timeout, [&] {
+            auto* dialogo = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            auto* nombre = dialogo ? dialogo->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")) : nullptr;
+            if (!nombre)
+                return;
+            escribe.stop();
+            nombre->setText(QStringLiteral("el \"mejor\" hotel.txt"));
+            QTest::keyClick(nombre, Qt::Key_Return);
+        });
+        escribe.start(10);
+        const QString elegido = DialogService::saveFileName(
+            QStringLiteral("Documento de Texto (*.txt)|*.txt"), nullptr, ruta(QStringLiteral("lista.txt")));
+        DialogService::setScripted(true);
+        QCOMPARE(elegido, ruta(QStringLiteral("el \"mejor\" hotel.txt")));
     }
 
     void escClosesWithoutWriting()

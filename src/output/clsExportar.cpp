@@ -125,20 +125,31 @@ void clsExportar::Exportar(int formato)
 QString clsExportar::pideFichero(int formato)
 {
     // Asked again until the user settles a name or cancels, as the save dialog does when its own
-    // question is answered No.
+    // question is answered No; it opens again where the user was, with the name typed.
+    QString inicio;
     for (;;) {
-        const QString elegido = DialogService::saveFileName(filtro(formato), m_formExportar.data());
+        const QString elegido = DialogService::saveFileName(filtro(formato), m_formExportar.data(), inicio);
         if (elegido.isEmpty())
             return {};
+        inicio = elegido;
         // The name that will really be written is the one asked about.
         const QString fichero = finalExportName(elegido, formatoDe(formato));
         const QFileInfo info(fichero);
-        const QString nombre = QDir::toNativeSeparators(info.fileName());
+        const QString nombre = QDir::toNativeSeparators(info.absoluteFilePath());
+        if (info.isDir()) {
+            DialogService::message(QStringLiteral("Ya existe una carpeta llamada %1.\nEscriba otro nombre "
+                                                  "para el archivo.")
+                                       .arg(nombre),
+                DialogService::Buttons::Ok, DialogService::Icon::Exclamation, QStringLiteral("Guardar como"),
+                m_formExportar.data());
+            continue;
+        }
         DialogService::Answer respuesta;
         if (info.exists()) {
+            // Replacing a file loses it: Enter keeps it.
             respuesta = DialogService::message(nombre + QStringLiteral(" ya existe.\n¿Desea reemplazarlo?"),
                 DialogService::Buttons::YesNo, DialogService::Icon::Exclamation,
-                QStringLiteral("Guardar como"), m_formExportar.data());
+                QStringLiteral("Guardar como"), m_formExportar.data(), DialogService::Answer::No);
         } else {
             respuesta = DialogService::message(
                 nombre + QStringLiteral("\nEste archivo no existe.\n¿Desea crearlo?"),
@@ -197,8 +208,15 @@ void clsExportar::escribe(int formato, const QString& fichero)
         } catch (const DbError&) {
         }
     }
-    if (resultado.ok)
+    if (resultado.ok) {
+        // What the file lacks of the data (a value cut to fit) is said once it is written.
+        if (!resultado.notice.isEmpty()) {
+            DialogService::message(QStringLiteral("Se exportó el archivo ")
+                    + QDir::toNativeSeparators(fichero) + QStringLiteral("\n\n") + resultado.notice,
+                DialogService::Buttons::Ok, DialogService::Icon::Information, QString(), gFormMenu);
+        }
         return;
+    }
     const QString motivo
         = resultado.message.isEmpty() ? QStringLiteral("Error desconocido.") : resultado.message;
     DialogService::message(QStringLiteral("No se pudo exportar el archivo ")

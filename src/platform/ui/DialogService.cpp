@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
@@ -22,6 +23,7 @@ struct Script
     QStringList formsShown;
     QQueue<QString> fileNames;
     QStringList saveDialogs;
+    QStringList saveStarts;
 };
 
 Script& script()
@@ -79,6 +81,38 @@ QMessageBox::Icon toQt(DialogService::Icon icon)
     }
     return QMessageBox::NoIcon;
 }
+
+// Qt's save dialog reads quotes in the typed name as a list of names ("a" "b"): a name holding one
+// is taken here as typed, from the dialog's folder, before the dialog can split it.
+class SaveDialog : public QFileDialog
+{
+public:
+    using QFileDialog::QFileDialog;
+
+    QString typedPath() const { return m_typed; }
+
+    void accept() override
+    {
+        const auto* edit = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        QString typed = edit ? edit->text() : QString();
+        if (!typed.contains(u'"')) {
+            QFileDialog::accept();
+            return;
+        }
+        if (typed == QLatin1String("~") || typed.startsWith(QLatin1String("~/")))
+            typed = QDir::homePath() + typed.mid(1);
+        const QString path = QDir::cleanPath(directory().absoluteFilePath(typed));
+        if (QFileInfo(path).isDir()) {
+            setDirectory(path);
+            return;
+        }
+        m_typed = path;
+        QDialog::accept();
+    }
+
+private:
+    QString m_typed;
+};
 
 } // namespace
 
@@ -183,6 +217,7 @@ void DialogService::clearShown()
     script().formsShown.clear();
     script().fileNames.clear();
     script().saveDialogs.clear();
+    script().saveStarts.clear();
 }
 
 void DialogService::queueFileName(const QString& path)
@@ -190,16 +225,22 @@ void DialogService::queueFileName(const QString& path)
     script().fileNames.enqueue(path);
 }
 
+QStringList DialogService::saveDialogStarts()
+{
+    return script().saveStarts;
+}
+
 QStringList DialogService::saveDialogsShown()
 {
     return script().saveDialogs;
 }
 
-QString DialogService::saveFileName(const QString& filter, QWidget* parent)
+QString DialogService::saveFileName(const QString& filter, QWidget* parent, const QString& start)
 {
     Script& s = script();
     if (s.scripted) {
         s.saveDialogs.append(filter);
+        s.saveStarts.append(start);
         return s.fileNames.isEmpty() ? QString() : s.fileNames.dequeue();
     }
     // "Description (*.a, *.b)|*.a;*.b" becomes Qt's "Description (*.a *.b)".
@@ -207,13 +248,15 @@ QString DialogService::saveFileName(const QString& filter, QWidget* parent)
     const QString patterns = filter.section(QLatin1Char('|'), 1).replace(QLatin1Char(';'), QLatin1Char(' '));
     const qsizetype paren = description.indexOf(QLatin1Char('('));
     const QString name = (paren >= 0 ? description.left(paren) : description).trimmed();
-    QFileDialog dialog(parent, QStringLiteral("Guardar como"));
+    SaveDialog dialog(parent, QStringLiteral("Guardar como"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     // The user's documents, as a desktop's save dialog opens, not the folder the program was started from.
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (!documents.isEmpty() && QDir(documents).exists())
+    if (!start.isEmpty())
+        dialog.setDirectory(QFileInfo(start).absolutePath());
+    else if (!documents.isEmpty() && QDir(documents).exists())
         dialog.setDirectory(documents);
     // Spanish whether or not Qt's own catalogue is loaded.
     dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Guardar en:"));
@@ -223,10 +266,14 @@ QString DialogService::saveFileName(const QString& filter, QWidget* parent)
     dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Cancelar"));
     dialog.setNameFilter(
         patterns.isEmpty() ? name : name + QStringLiteral(" (") + patterns + QLatin1Char(')'));
+    if (!start.isEmpty())
+        dialog.selectFile(QFileInfo(start).fileName());
     const bool wasBusy = BusyPointer::isBusy();
     BusyPointer::set(false);
     const bool accepted = dialog.exec() == QDialog::Accepted;
     BusyPointer::set(wasBusy);
+    if (accepted && !dialog.typedPath().isEmpty())
+        return dialog.typedPath();
     const QStringList files = dialog.selectedFiles();
     return accepted && !files.isEmpty() ? files.first() : QString();
 }

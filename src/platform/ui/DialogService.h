@@ -40,10 +40,11 @@ public:
     // prints), or cancel.
     static bool printDialog(QPrinter* printer, QWidget* parent = nullptr);
 
-    // The save-file dialog, filter written "description|*.a;*.b". The chosen path exactly as given (no
+    // The save-file dialog, filter written "description|*.a;*.b", opening in the folder of `start` with
+    // its name (the user's documents when empty). The chosen path exactly as typed, quotes included (no
     // extension added, no question about existing files: the caller asks about the name it will
     // really write); empty when cancelled. Scripted: the next queued file name, or cancel.
-    static QString saveFileName(const QString& filter, QWidget* parent = nullptr);
+    static QString saveFileName(const QString& filter, QWidget* parent = nullptr, const QString& start = {});
 
     // One of the program's own modal forms; its result. Scripted: the form is shown without blocking
     // and handed to the next queued form handler, which drives it; a form still open afterwards is
@@ -57,8 +58,9 @@ public:
     static void queueAnswer(Answer answer);
     static void queueForm(std::function<void(QDialog&)> handler);
     static void queueFileName(const QString& path);
-    // The filters of the save dialogs shown while scripted.
+    // The filters of the save dialogs shown while scripted, and the paths they started at.
     static QStringList saveDialogsShown();
+    static QStringList saveDialogStarts();
     static QList<Shown> shown();
     // Object names of the forms run through exec() while scripted.
     static QStringList formsShown();
