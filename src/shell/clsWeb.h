@@ -14,7 +14,7 @@ public:
     clsWeb(const clsWeb&) = delete;
     clsWeb& operator=(const clsWeb&) = delete;
 
-    // Each says so in a message when the address cannot be opened, and returns false.
+    // Each says so in a message when the address is not valid or cannot be opened, and returns false.
     bool AbreHttp(const QString& url);
     bool AbreMail(QString& destino);
     void AbreEnVentana(const QString& ruta);
@@ -23,5 +23,7 @@ public:
     frmAyudaGrande* ventana() const;
 
 private:
+    static void avisa(const QString& texto);
+
     QPointer<frmAyudaGrande> m_ventanaAyuda;
 };

@@ -102,7 +102,10 @@ DialogService::Answer DialogService::message(const QString& text, Buttons button
     // A message must never appear under the hourglass.
     const BusyPointer::Pause notBusy;
 
-    QMessageBox box(toQt(icon), caption, text, QMessageBox::NoButton, parent);
+    QMessageBox box(toQt(icon), caption, QString(), QMessageBox::NoButton, parent);
+    // Texts quote what the database holds: shown as written, never as markup.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(text);
     QList<std::pair<QPushButton*, Answer>> map;
     auto add = [&](const QString& label, QMessageBox::ButtonRole role, Answer answer) {
         map.append({box.addButton(label, role), answer});
