@@ -569,6 +569,11 @@ bool FrmFicha::eventFilter(QObject* watched, QEvent* event)
     }
     const bool enlace = watched == m_valores[RecordCardLayout::Email]
         || watched == m_valores[RecordCardLayout::Web] || watched == m_valores[RecordCardLayout::EmpresaId];
+    // A press on a link is the link's: it never starts moving the card.
+    if (enlace && event->type() == QEvent::MouseButtonPress) {
+        event->accept();
+        return true;
+    }
     if (enlace && event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         auto* label = static_cast<QLabel*>(watched);
