@@ -403,6 +403,14 @@ private Q_SLOTS:
         doubleClickMarker(5);
         QVERIFY(storedMark(nombre));
         QCOMPARE(marker(5), GuideGrid::markedColor().rgb());
+
+        // Unmarked meanwhile by another program: unmarking it then shows it as stored, with nothing to say.
+        gConexion().execute(QStringLiteral("UPDATE tbl_empresas SET seleccionada = 0 WHERE empresa = %1")
+                                .arg(SqlText::literal(nombre)));
+        doubleClickMarker(5);
+        QVERIFY(!storedMark(nombre));
+        QCOMPARE(marker(5), GuideGrid::unmarkedColor().rgb());
+        QVERIFY(DialogService::shown().isEmpty());
     }
 
     void theCornerTogglesTheCurrentRow()

@@ -524,11 +524,21 @@ void clsGuia::cambiaMarca(int fila)
         rs->update();
     } catch (const DbError& e) {
         rs->cancelUpdate();
-        GridBinding::pintaMarca(m_mfgDatos, fila, antes);
-        DialogService::message(
-            QStringLiteral("No se ha podido guardar la selección de la empresa.\n\n") + e.description(),
-            DialogService::Buttons::Ok, DialogService::Icon::Critical);
-        return;
+        // Another program changed the mark meanwhile, so it holds what was asked: shown as stored.
+        bool releida = false;
+        try {
+            const std::optional<qint64> clave = rs->keyAt(fila - 1);
+            releida = e.number() == DbError::ChangedElsewhere && clave && rs->resync(*clave) > 0;
+        } catch (const DbError&) {
+        }
+        if (!releida) {
+            GridBinding::pintaMarca(m_mfgDatos, fila, antes);
+            DialogService::message(
+                QStringLiteral("No se ha podido guardar la selección de la empresa.\n\n") + e.description(),
+                DialogService::Buttons::Ok, DialogService::Icon::Critical);
+            return;
+        }
+        GridBinding::pintaMarca(m_mfgDatos, fila, GuideGrid::isMarked(rs->valueAt(fila - 1, 0)));
     }
     // Copied cells do not follow the record by themselves.
     if (!m_mfgDatos->dataSource())

@@ -11,6 +11,9 @@ public:
         Failed = 3000,
         ArgumentOutOfRange = 3001,
         NoCurrentRecord = 3021,
+        // The row to write is no longer in its table, or holds other values than those read.
+        RecordDeleted = 3167,
+        ChangedElsewhere = 3197,
         NotAllowedWhenClosed = 3704,
         NotUpdatable = 3251,
         BadCriterion = 3265,
