@@ -58,6 +58,10 @@ private Q_SLOTS:
                                                           "culos=\xF1\x80\r\n")
                                             << Lines {QStringLiteral("Vehículos=ñ€")};
         QTest::newRow("empty file") << QByteArray() << Lines {};
+        QTest::newRow("UTF-8 with its mark") << QByteArray("\xEF\xBB\xBF#Campos\r\nVeh\xC3\xAD"
+                                                           "culos=1\r\n")
+                                             << Lines {"#Campos", QStringLiteral("Vehículos=1")};
+        QTest::newRow("UTF-16 with its mark") << QByteArray("\xFF\xFE#\0a\0\r\0\n\0", 10) << Lines {"#a"};
     }
 
     void decode()

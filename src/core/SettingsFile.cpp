@@ -82,7 +82,8 @@ QString SettingsFile::programPath(const QString& programFile)
 
 QStringList SettingsFile::decode(const QByteArray& bytes)
 {
-    QStringDecoder decoder("windows-1252");
+    const std::optional<QStringConverter::Encoding> marked = QStringConverter::encodingForData(bytes);
+    QStringDecoder decoder = marked ? QStringDecoder(*marked) : QStringDecoder("windows-1252");
     QString text = decoder(bytes);
     if (decoder.hasError())
         text = QString::fromLatin1(bytes);

@@ -39,7 +39,8 @@ public:
     // The value of the first line of `key` (any case) in the section, if there is one.
     std::optional<QString> value(const QString& sectionName, const QString& key) const;
 
-    // Lines of text to and from the file's bytes.
+    // Lines of text to and from the file's bytes: Windows-1252, or the encoding a byte-order mark names
+    // (editors save UTF-8 with one).
     static QStringList decode(const QByteArray& bytes);
     static QByteArray encode(const QStringList& lines);
     // Replaces the regular file whole, or creates it: the lines go to a new file that is moved over the
