@@ -498,15 +498,21 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(SettingsFile::programPath(EnvelopeSettings::archivo())));
     }
 
-    // The folder cannot take "\Sobre.ini": closing says so once.
+    // A folder stands in place of "\Sobre.ini": closing after a change says so once and leaves it.
     void closingOnAnUnwritableFile()
     {
         const QString path = SettingsFile::programPath(EnvelopeSettings::archivo());
         QVERIFY(QDir().mkpath(path));
-        abre(QStringLiteral("sobres"), [](frmVPreliminar& frame) { frame.close(); });
+        abre(QStringLiteral("sobres"), [](frmVPreliminar& frame) {
+            QTest::keyClick(hijo<QComboBox>(frame, "cboSobreLetra"), Qt::Key_Down);
+            frame.close();
+        });
+        QVERIFY(QFileInfo(path).isDir());
         QDir(path).removeRecursively();
         QCOMPARE(DialogService::shown().size(), 1);
         QCOMPARE(DialogService::shown().first().icon, DialogService::Icon::Exclamation);
+        QVERIFY(DialogService::shown().first().text.startsWith(
+            QStringLiteral("No se pueden guardar los ajustes")));
         QVERIFY(DialogService::shown().first().text.contains(QStringLiteral("Sobre.ini")));
     }
 };
