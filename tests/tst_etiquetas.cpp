@@ -311,6 +311,55 @@ private Q_SLOTS:
         QCOMPARE(AttentionLine::cargos().size(), 18);
     }
 
+    void linesFitTheirLabel_data()
+    {
+        QTest::addColumn<LabelSheet>("sheet");
+        QTest::addColumn<QSizeF>("page");
+        QTest::addColumn<QString>("calle");
+        QTest::addColumn<QStringList>("impresas");
+        const QString larga = QLatin1Char('\'') + CompanyRows::kCalleLarga + QLatin1Char('\'');
+        const QString entera = CompanyRows::kCalleLarga;
+        QTest::newRow("A4 upright: narrowed, whole")
+            << LabelSheet() << kA4Vertical << larga << QStringList {entera, entera};
+        QTest::newRow("A4 landscape: three columns")
+            << LabelSheet() << kA4Apaisado << larga << QStringList {entera, entera, entera};
+        QTest::newRow("second column at 13, 10 points: the right one is cut")
+            << LabelSheet {0.5, 2.0, 3.2, 13.0, 10} << kA4Vertical << larga << QStringList {entera, "…"};
+        QTest::newRow("a street with CR LF is one line")
+            << LabelSheet() << kA4Vertical << "'C/ Mayor, 3' || char(13, 10) || '2º B'"
+            << QStringList {"C/ Mayor, 3 2º B", "C/ Mayor, 3 2º B"};
+    }
+
+    // The longest addresses of the sample data: no line reaches the next label or past the page.
+    void linesFitTheirLabel()
+    {
+        QFETCH(LabelSheet, sheet);
+        QFETCH(QSizeF, page);
+        QFETCH(QString, calle);
+        QFETCH(QStringList, impresas);
+        Recordset rs;
+        CompanyRows::openLongest(rs, m_conn, int(impresas.size()), calle);
+        RecordingSurface surface(page);
+        ImprimeEtiquetas(surface, rs, sheet, AttentionChoice(), 1, true);
+        const PrintPage items = surface.items();
+        QCOMPARE(items.size(), 3 * impresas.size());
+        const QList<double> xs = LabelSheetLayout::columns(sheet, page);
+        for (qsizetype i = 0; i < items.size(); ++i) {
+            const PrintItem& item = items.at(i);
+            double limite = page.width();
+            for (const double x : xs)
+                limite = x > item.at.x() ? qMin(limite, x) : limite;
+            QVERIFY2(item.at.x() + PrintSurface::measure(item.text, item.font).width.toCm() <= limite,
+                qPrintable(item.text));
+            QVERIFY(!item.text.contains(QLatin1Char('\n')) && !item.text.contains(QLatin1Char('\r')));
+        }
+        for (qsizetype i = 0; i < impresas.size(); ++i) {
+            const QString calleImpresa = items.at(3 * i + 1).text;
+            QVERIFY2(impresas.at(i) == "…" ? calleImpresa.endsWith("…") : calleImpresa == impresas.at(i),
+                qPrintable(calleImpresa));
+        }
+    }
+
     // The town line keeps its brackets when the province is missing.
     void townLineWithoutProvince()
     {
