@@ -439,6 +439,35 @@ private Q_SLOTS:
         QCOMPARE(guardado.fuente, 10);
     }
 
+    void envelopeOpensOnItsBlock_data()
+    {
+        QTest::addColumn<int>("tipo");
+        QTest::newRow("C5") << 1;
+        QTest::newRow("B5") << 2;
+        QTest::newRow("custom 297 x 210") << 5;
+    }
+
+    // The type list shows its entries whole, and the block is in view when the preview opens.
+    void envelopeOpensOnItsBlock()
+    {
+        QFETCH(int, tipo);
+        EnvelopeSettings settings;
+        settings.tipoSobre = tipo;
+        settings.altura = 210;
+        settings.anchura = 297;
+        QVERIFY(settings.write());
+        abre(QStringLiteral("sobres"), [&](frmVPreliminar& frame) {
+            auto* lista = hijo<QComboBox>(frame, "cboSobreTipo");
+            QVERIFY(lista->width() >= lista->sizeHint().width());
+            QVERIFY(frame.picSobres()->rect().contains(
+                QRect(lista->mapTo(frame.picSobres(), QPoint()), lista->size())));
+            auto* fondo = hijo(frame, "picFondo");
+            const QRect bloque
+                = PreviewLayout::toPixels(PreviewSurface::bounds(frame.picTexto()->page().first()));
+            QVERIFY(fondo->rect().contains(bloque.translated(frame.picTexto()->pos())));
+        });
+    }
+
     void threeEnvelopesThreePages()
     {
         guiaCon(QStringLiteral(" WHERE rowid IN (SELECT rowid FROM tbl_empresas ORDER BY rowid LIMIT 3)"));
