@@ -317,16 +317,13 @@ private Q_SLOTS:
         QTest::addColumn<QSizeF>("page");
         QTest::addColumn<QString>("calle");
         QTest::addColumn<QStringList>("impresas");
-        const QString larga = QLatin1Char('\'') + CompanyRows::kCalleLarga + QLatin1Char('\'');
-        const QString entera = CompanyRows::kCalleLarga;
+        const QString larga = CompanyRows::kCalleLarga;
         QTest::newRow("A4 upright: narrowed, whole")
-            << LabelSheet() << kA4Vertical << larga << QStringList {entera, entera};
-        QTest::newRow("A4 landscape: three columns")
-            << LabelSheet() << kA4Apaisado << larga << QStringList {entera, entera, entera};
+            << LabelSheet() << kA4Vertical << larga << QStringList {larga, larga};
         QTest::newRow("second column at 13, 10 points: the right one is cut")
-            << LabelSheet {0.5, 2.0, 3.2, 13.0, 10} << kA4Vertical << larga << QStringList {entera, "…"};
+            << LabelSheet {0.5, 2.0, 3.2, 13.0, 10} << kA4Vertical << larga << QStringList {larga, "…"};
         QTest::newRow("a street with CR LF is one line")
-            << LabelSheet() << kA4Vertical << "'C/ Mayor, 3' || char(13, 10) || '2º B'"
+            << LabelSheet() << kA4Vertical << "C/ Mayor, 3\r\n2º B"
             << QStringList {"C/ Mayor, 3 2º B", "C/ Mayor, 3 2º B"};
     }
 
@@ -343,20 +340,17 @@ private Q_SLOTS:
         ImprimeEtiquetas(surface, rs, sheet, AttentionChoice(), 1, true);
         const PrintPage items = surface.items();
         QCOMPARE(items.size(), 3 * impresas.size());
-        const QList<double> xs = LabelSheetLayout::columns(sheet, page);
         for (qsizetype i = 0; i < items.size(); ++i) {
             const PrintItem& item = items.at(i);
             double limite = page.width();
-            for (const double x : xs)
+            for (const double x : LabelSheetLayout::columns(sheet, page))
                 limite = x > item.at.x() ? qMin(limite, x) : limite;
             QVERIFY2(item.at.x() + PrintSurface::measure(item.text, item.font).width.toCm() <= limite,
                 qPrintable(item.text));
-            QVERIFY(!item.text.contains(QLatin1Char('\n')) && !item.text.contains(QLatin1Char('\r')));
-        }
-        for (qsizetype i = 0; i < impresas.size(); ++i) {
-            const QString calleImpresa = items.at(3 * i + 1).text;
-            QVERIFY2(impresas.at(i) == "…" ? calleImpresa.endsWith("…") : calleImpresa == impresas.at(i),
-                qPrintable(calleImpresa));
+            const QString impresa = impresas.at(i / 3);
+            if (i % 3 == 1)
+                QVERIFY2(impresa == "…" ? item.text.endsWith(impresa) : item.text == impresa,
+                    qPrintable(item.text));
         }
     }
 

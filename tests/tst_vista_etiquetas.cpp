@@ -439,23 +439,13 @@ private Q_SLOTS:
         QCOMPARE(guardado.fuente, 10);
     }
 
-    void envelopeOpensOnItsBlock_data()
-    {
-        QTest::addColumn<int>("tipo");
-        QTest::newRow("C5") << 1;
-        QTest::newRow("B5") << 2;
-        QTest::newRow("custom 297 x 210") << 5;
-    }
-
-    // The type list shows its entries whole, and the block is in view when the preview opens.
+    // The type list shows its entries whole, and the block of a large envelope is in view when the
+    // preview opens.
     void envelopeOpensOnItsBlock()
     {
-        QFETCH(int, tipo);
-        EnvelopeSettings settings;
-        settings.tipoSobre = tipo;
-        settings.altura = 210;
-        settings.anchura = 297;
-        QVERIFY(settings.write());
+        QVERIFY(
+            (EnvelopeSettings {.altura = 210, .anchura = 297, .tipoSobre = EnvelopeGeometry::kPersonalizado})
+                .write());
         abre(QStringLiteral("sobres"), [&](frmVPreliminar& frame) {
             auto* lista = hijo<QComboBox>(frame, "cboSobreTipo");
             QVERIFY(lista->width() >= lista->sizeHint().width());
