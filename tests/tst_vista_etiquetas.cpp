@@ -439,6 +439,25 @@ private Q_SLOTS:
         QCOMPARE(guardado.fuente, 10);
     }
 
+    // The type list shows its entries whole, and the block of a large envelope is in view when the
+    // preview opens.
+    void envelopeOpensOnItsBlock()
+    {
+        QVERIFY(
+            (EnvelopeSettings {.altura = 210, .anchura = 297, .tipoSobre = EnvelopeGeometry::kPersonalizado})
+                .write());
+        abre(QStringLiteral("sobres"), [&](frmVPreliminar& frame) {
+            auto* lista = hijo<QComboBox>(frame, "cboSobreTipo");
+            QVERIFY(lista->width() >= lista->sizeHint().width());
+            QVERIFY(frame.picSobres()->rect().contains(
+                QRect(lista->mapTo(frame.picSobres(), QPoint()), lista->size())));
+            auto* fondo = hijo(frame, "picFondo");
+            const QRect bloque
+                = PreviewLayout::toPixels(PreviewSurface::bounds(frame.picTexto()->page().first()));
+            QVERIFY(fondo->rect().contains(bloque.translated(frame.picTexto()->pos())));
+        });
+    }
+
     void threeEnvelopesThreePages()
     {
         guiaCon(QStringLiteral(" WHERE rowid IN (SELECT rowid FROM tbl_empresas ORDER BY rowid LIMIT 3)"));

@@ -271,6 +271,9 @@ void frmVPreliminar::showEvent(QShowEvent* event)
     configuraPagina();
     colocaControles();
     vuelveAEmpezar();
+    // Opens on what was drawn first: an envelope's block lies low on a large envelope.
+    if (!m_picTexto->page().isEmpty())
+        muestraZona(PreviewSurface::bounds(m_picTexto->page().first()));
 }
 
 void frmVPreliminar::resizeEvent(QResizeEvent* event)
@@ -527,6 +530,15 @@ void frmVPreliminar::colocaControles()
     m_VScroll1->setEnabled(layout.verticalMaximum > 0);
     // The page stays where the scroll bars say, so page and rulers never disagree.
     desplaza();
+}
+
+void frmVPreliminar::muestraZona(const QRectF& zonaCm)
+{
+    const QSizeF vista = QSizeF(m_picFondo->size()) / PreviewLayout::kPixelsPerCm;
+    m_HScroll1->setValue(PreviewLayout::scrollToShow(
+        zonaCm.left(), zonaCm.right(), vista.width(), m_HScroll1->value(), m_HScroll1->maximum()));
+    m_VScroll1->setValue(PreviewLayout::scrollToShow(
+        zonaCm.top(), zonaCm.bottom(), vista.height(), m_VScroll1->value(), m_VScroll1->maximum()));
 }
 
 void frmVPreliminar::desplaza()

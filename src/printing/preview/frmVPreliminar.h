@@ -58,6 +58,8 @@ public:
     bool configuraPagina();
     // Draws the page shown again.
     void redibuja();
+    // Scrolls the page so that its part `zonaCm` (page centimetres) is in view.
+    void muestraZona(const QRectF& zonaCm);
 
     // The paging state and the page area, as the preview now stands.
     const PreviewPaging& paginacion() const { return m_paginacion; }
