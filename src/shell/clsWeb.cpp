@@ -33,10 +33,10 @@ bool clsWeb::AbreMail(QString& destino)
     return abierta;
 }
 
-void clsWeb::AbreEnVentana(const QString& ruta)
+void clsWeb::AbreEnVentana(const QString& ruta, QWidget* encima)
 {
     if (!m_ventanaAyuda)
-        m_ventanaAyuda = new frmAyudaGrande;
+        m_ventanaAyuda = new frmAyudaGrande(encima);
     m_ventanaAyuda->navega(ruta);
     WindowBehaviour::showOnTopWithoutFocus(m_ventanaAyuda);
 }
