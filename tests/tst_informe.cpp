@@ -236,8 +236,9 @@ private Q_SLOTS:
         CompanyReport extenso(rs, QImage(), largo, ReportFields::defaultChoice());
         RecordingSurface vertical;
         extenso.drawPage(vertical, 1);
+        const PrintPage primera = vertical.pages().first();
         QStringList lineas;
-        for (const PrintItem& item : vertical.pages().first()) {
+        for (const PrintItem& item : primera) {
             if (item.at.y() > 4.6 && item.at.y() < 6.0) {
                 QCOMPARE(item.at, QPointF(1.0, 4.7 + 0.5 * lineas.size()));
                 QVERIFY(1.0 + vertical.textSize(item.text, item.font).width() <= vertical.pageSize().width());
@@ -248,8 +249,7 @@ private Q_SLOTS:
         QCOMPARE(sinBlancosDobles(lineas.join(QLatin1Char(' '))),
             sinBlancosDobles(QStringLiteral("Criterio de selección: ") + largo));
         const double baja = 0.5 * (lineas.size() - 1);
-        QCOMPARE(
-            filas(vertical.pages().first(), 6.8 + baja).firstKey(), std::round((7.2 + baja) * 1000) / 1000);
+        QCOMPARE(filas(primera, 6.8 + baja).firstKey(), std::round((7.2 + baja) * 1000) / 1000);
     }
 
     void laterPagePositions()
