@@ -2,6 +2,7 @@
 
 #include "platform/db/DbError.h"
 #include "platform/db/Recordset.h"
+#include "platform/print/Printers.h"
 #include "platform/ui/DialogService.h"
 #include "printing/AttentionControls.h"
 #include "printing/EnvelopeControls.h"
@@ -41,6 +42,8 @@ void clsSobres::leeConfiguracion()
 bool clsSobres::abreVistaPrevia(Recordset& rs)
 {
     frmVPreliminar frm;
+    // Named after the document: the job, the PDF's title, and printed to a file, the file's name.
+    frm.setImpresora(Printers::create(QStringLiteral("Sobres de empresas")));
     if (!frm.impresora().setPageSize(QPageSize(QPageSize::A4))) {
         DialogService::message(
             QStringLiteral("La impresora predeterminada de su sistema no permite la impresión de sobres"),

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "shell/QtSpanish.h"
+
 #include <QApplication>
-#include <QTranslator>
 
 // The program's application object: Qt's own dialogs speak Spanish, and an error that escapes an
 // event handler is said to the user and the program goes on, instead of ending.
@@ -14,5 +15,5 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 
 private:
-    QTranslator m_qtEspanol;
+    QtSpanish m_qtEspanol;
 };

@@ -48,10 +48,10 @@ void clsWeb::avisa(const QString& texto)
     DialogService::message(texto, DialogService::Buttons::Ok, DialogService::Icon::Exclamation);
 }
 
-void clsWeb::AbreEnVentana(const QString& ruta)
+void clsWeb::AbreEnVentana(const QString& ruta, QWidget* encima)
 {
     if (!m_ventanaAyuda)
-        m_ventanaAyuda = new frmAyudaGrande;
+        m_ventanaAyuda = new frmAyudaGrande(encima);
     m_ventanaAyuda->navega(ruta);
     WindowBehaviour::showOnTopWithoutFocus(m_ventanaAyuda);
 }

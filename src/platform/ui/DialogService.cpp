@@ -21,6 +21,7 @@ struct Script
     QQueue<std::function<void(QDialog&)>> forms;
     QStringList formsShown;
     QQueue<QString> fileNames;
+    QQueue<std::function<void(QPrinter&)>> printerChoices;
     QStringList saveDialogs;
 };
 
@@ -186,11 +187,17 @@ void DialogService::clearShown()
     script().formsShown.clear();
     script().fileNames.clear();
     script().saveDialogs.clear();
+    script().printerChoices.clear();
 }
 
 void DialogService::queueFileName(const QString& path)
 {
     script().fileNames.enqueue(path);
+}
+
+void DialogService::queuePrinterChoice(std::function<void(QPrinter&)> choice)
+{
+    script().printerChoices.enqueue(std::move(choice));
 }
 
 QStringList DialogService::saveDialogsShown()
@@ -255,14 +262,20 @@ int DialogService::exec(QDialog& dialog)
     return dialog.result();
 }
 
-bool DialogService::printDialog(QPrinter* printer, QWidget* parent)
+bool DialogService::printDialog(QPrinter* printer, QWidget* parent, int lastPage)
 {
     Script& s = script();
     if (s.scripted) {
         s.shown.append({QStringLiteral("Imprimir"), applicationTitle(), Icon::None, Buttons::OkCancel});
+        if (!s.printerChoices.isEmpty() && printer)
+            s.printerChoices.dequeue()(*printer);
         return !s.answers.isEmpty() && s.answers.dequeue() == Answer::Ok;
     }
     const BusyPointer::Pause notBusy;
     QPrintDialog dialog(printer, parent);
+    if (lastPage > 0) {
+        dialog.setMinMax(1, lastPage);
+        dialog.setOption(QAbstractPrintDialog::PrintCurrentPage);
+    }
     return dialog.exec() == QDialog::Accepted;
 }

@@ -82,6 +82,10 @@ private:
     void muestraPagina();
     // Says the document's notice on the page area, once while it stays the same.
     void avisa();
+    // The same once the window is on the screen.
+    void avisaEncima();
+    // Lays the pages out again and shows the one that holds record `registro`.
+    void vuelveAlRegistro(int registro);
     void opcionElegida(bool marcada);
     // The options as the page was last set up: what a click that cannot be taken now goes back to.
     void guardaOpciones();
@@ -105,6 +109,7 @@ private:
     bool m_configurada = false;
     bool m_ocupado = false;
     bool m_silencio = false;
+    int m_esperasAviso = 0;
     int m_papelAplicado = -1;
     int m_orientacionAplicada = -1;
     QString m_avisoDicho;
