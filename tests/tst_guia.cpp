@@ -20,11 +20,14 @@
 #include "shell/mdMain.h"
 
 #include <QAbstractButton>
+#include <QDir>
+#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 #include <sqlite3.h>
 
@@ -505,6 +508,33 @@ private Q_SLOTS:
         gMenu().muestraGuiaSQL(hasta(5), QStringLiteral("  Cinco"));
         QVERIFY(guia());
         QCOMPARE(registros(), QStringLiteral("Empresas: 5"));
+    }
+
+    void aDatabaseThatCannotBeOpenedShowsTheEmptyGuideUntilItCan()
+    {
+        QTemporaryDir carpeta;
+        const QString bd = carpeta.filePath(QStringLiteral("DATA/DIdarari.idb"));
+        QVERIFY(QDir(carpeta.path()).mkpath(QStringLiteral("DATA")));
+        QFile dañado(bd);
+        QVERIFY(dañado.open(QIODevice::WriteOnly) && dañado.write(QByteArray(4096, 'x')) > 0);
+        dañado.close();
+        const QByteArray programa = qgetenv("TARVESA_PROGRAM_DIR");
+        qputenv("TARVESA_PROGRAM_DIR", QFile::encodeName(carpeta.path()));
+        DialogService::clearShown();
+        QVERIFY(TestInstallation::showGuide(800));
+        qputenv("TARVESA_PROGRAM_DIR", programa);
+        QCOMPARE(DialogService::shown().size(), 1);
+        QVERIFY(
+            control(QStringLiteral("ficha"))->isVisible() && control(QStringLiteral("guia"))->isVisible());
+        QCOMPARE(registros(), QStringLiteral("Empresas: 0"));
+        QCOMPARE(guideGrid()->textMatrix(0, 3), QStringLiteral("Nombre de la Empresa "));
+        // A sound copy put in its place is read by the next action, without starting again.
+        QVERIFY(QFile::remove(bd) && QFile::copy(TestInstallation::databasePath(), bd));
+        guia()->muestraDatos(clsGuia::kTodas);
+        QCOMPARE(registros(),
+            GuideQueries::countCaption(
+                TestInstallation::count(QStringLiteral("SELECT count(*) FROM tbl_empresas"))));
+        QCOMPARE(DialogService::shown().size(), 1);
     }
 
     void anEmptyResultLeavesOnlyTheHeader()
