@@ -5,8 +5,10 @@
 #include "platform/ui/DialogService.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/ImageButton.h"
+#include "shell/SessionEnd.h"
 
 #include <QCheckBox>
+#include <csignal>
 
 using namespace CardFixture;
 
@@ -382,6 +384,30 @@ private Q_SLOTS:
                            .arg(grupo)
                            .arg(sede)
                            .arg(punto));
+    }
+
+    // The session ends (logout, shutdown, a terminal closed) as closing the card would.
+    void theEndOfTheSessionStoresTheEdit_data()
+    {
+        QTest::addColumn<int>("senal");
+        QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::newRow("SIGINT") << SIGINT;
+        QTest::newRow("SIGHUP") << SIGHUP;
+    }
+
+    void theEndOfTheSessionStoresTheEdit()
+    {
+        QFETCH(int, senal);
+        Recordset rs;
+        const qint64 id = primerId(QStringLiteral("1"));
+        const auto ficha = abre(rs, id);
+        QTest::keyClicks(
+            hijo<QPlainTextEdit>(ficha.get(), QStringLiteral("txtObservaciones")), QTest::currentDataTag());
+        const SessionEnd fin;
+        QCOMPARE(::raise(senal), 0);
+        QTRY_VERIFY(!ficha->isVisible());
+        QVERIFY(
+            guardado(id, L::Observaciones).toString().contains(QString::fromLatin1(QTest::currentDataTag())));
     }
 };
 
