@@ -63,7 +63,7 @@ QString consejo(const DbError& e, bool existe)
             .arg(nombre);
     if (e.isLocked())
         return QStringLiteral("En cuanto el otro programa deje libre el archivo %1, la guía mostrará las "
-                              "empresas, sin necesidad de cerrar este.")
+                              "empresas; no hace falta salir de este programa.")
             .arg(nombre);
     if (e.isDamaged() || e.sqliteCode() == 0)
         return QStringLiteral("El archivo %1 de la carpeta del programa está dañado o no se puede leer: "
