@@ -386,28 +386,20 @@ private Q_SLOTS:
                            .arg(punto));
     }
 
-    // The session ends (logout, shutdown, a terminal closed) as closing the card would.
-    void theEndOfTheSessionStoresTheEdit_data()
-    {
-        QTest::addColumn<int>("senal");
-        QTest::newRow("SIGTERM") << SIGTERM;
-        QTest::newRow("SIGINT") << SIGINT;
-        QTest::newRow("SIGHUP") << SIGHUP;
-    }
-
+    // The session ends (logout, shutdown, a terminal closed) as closing the card would: its edit is stored.
     void theEndOfTheSessionStoresTheEdit()
     {
-        QFETCH(int, senal);
-        Recordset rs;
-        const qint64 id = primerId(QStringLiteral("1"));
-        const auto ficha = abre(rs, id);
-        QTest::keyClicks(
-            hijo<QPlainTextEdit>(ficha.get(), QStringLiteral("txtObservaciones")), QTest::currentDataTag());
         const SessionEnd fin;
-        QCOMPARE(::raise(senal), 0);
-        QTRY_VERIFY(!ficha->isVisible());
-        QVERIFY(
-            guardado(id, L::Observaciones).toString().contains(QString::fromLatin1(QTest::currentDataTag())));
+        const qint64 id = primerId(QStringLiteral("1"));
+        for (const int senal : {SIGTERM, SIGINT, SIGHUP}) {
+            Recordset rs;
+            const auto ficha = abre(rs, id);
+            const QString marca = QStringLiteral("FIN%1 ").arg(senal);
+            QTest::keyClicks(hijo<QPlainTextEdit>(ficha.get(), QStringLiteral("txtObservaciones")), marca);
+            QCOMPARE(::raise(senal), 0);
+            QTRY_VERIFY(!ficha->isVisible());
+            QVERIFY(guardado(id, L::Observaciones).toString().contains(marca));
+        }
     }
 };
 

@@ -388,23 +388,16 @@ private Q_SLOTS:
 
         // Names found on disk open as they are, and links leading out are not listed.
         const QDir distri(AppPaths::localPath(gRutaApp + QStringLiteral("\\DATA\\Files\\Distribuidores")));
-        const QString fuera = QDir(gRutaApp).filePath(QStringLiteral("secreto.pdf"));
-        const QString barras = QStringLiteral("x\\..\\..\\..\\secreto.pdf");
-        for (const QString& f : {fuera, distri.filePath(barras)})
-            QFile(f).open(QIODevice::WriteOnly);
-        QFile::link(fuera, distri.filePath(QStringLiteral("enlace.pdf")));
+        const QString barras = distri.filePath(QStringLiteral("x\\..\\..\\..\\secreto.pdf"));
+        QVERIFY(QFile(barras).open(QIODevice::WriteOnly));
+        QVERIFY(QFile::link(AppPaths::localPath(gRutaBD), distri.filePath(QStringLiteral("enlace.pdf"))));
         arranca();
         auto* arbol = control<QTreeWidget>(QStringLiteral("arboldistri"));
         QVERIFY(!hojas(arbol).contains(QStringLiteral("ENLACE")));
         abiertas.clear();
         Q_EMIT arbol->itemDoubleClicked(
-            arbol->findItems(QStringLiteral("X\\..\\..\\..\\SECRETO"), Qt::MatchExactly | Qt::MatchRecursive)
-                .value(0),
-            0);
-        for (const QString& f :
-            {fuera, distri.filePath(barras), distri.filePath(QStringLiteral("enlace.pdf"))})
-            QFile::remove(f);
-        QCOMPARE(abiertas.value(0).toLocalFile(), distri.filePath(barras));
+            arbol->findItems(QStringLiteral("X\\..\\..\\..\\SECRETO"), Qt::MatchRecursive).value(0), 0);
+        QCOMPARE(abiertas.value(0).toLocalFile(), barras);
         DesktopOpener::setHandler({});
     }
 
