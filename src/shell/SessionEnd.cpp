@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QList>
+#include <QPointer>
 #include <QSocketNotifier>
 #include <QWidget>
 #include <cerrno>
@@ -30,6 +31,8 @@ SessionEnd::SessionEnd(QObject* parent)
 {
     if (g_pipe[0] >= 0 || ::pipe2(g_pipe, O_CLOEXEC | O_NONBLOCK) != 0)
         return;
+    m_salida.setInterval(50);
+    connect(&m_salida, &QTimer::timeout, this, [] { QCoreApplication::exit(0); });
     m_notifier = std::make_unique<QSocketNotifier>(g_pipe[0], QSocketNotifier::Read);
     connect(m_notifier.get(), &QSocketNotifier::activated, this, [this] {
         char bytes[16];
@@ -70,4 +73,5 @@ void SessionEnd::termina()
     // Every loop ends and the stack unwinds before the screens go (the menu form's unload at quitting);
     // exit, not quit: no window is asked to close while a handler below may still use it.
     QCoreApplication::exit(0);
+    m_salida.start();
 }

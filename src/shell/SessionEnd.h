@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
+#include <QTimer>
 #include <memory>
 
 class QSocketNotifier;
@@ -22,4 +22,6 @@ private:
     void termina();
 
     std::unique_ptr<QSocketNotifier> m_notifier;
+    // Asks again until the program's event loop runs: a signal may come while it starts.
+    QTimer m_salida;
 };
