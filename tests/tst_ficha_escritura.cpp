@@ -5,8 +5,10 @@
 #include "platform/ui/DialogService.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/ImageButton.h"
+#include "shell/SessionEnd.h"
 
 #include <QCheckBox>
+#include <csignal>
 
 using namespace CardFixture;
 
@@ -440,6 +442,22 @@ private Q_SLOTS:
                            .arg(grupo)
                            .arg(sede)
                            .arg(punto));
+    }
+
+    // The session ends (logout, shutdown, a terminal closed) as closing the card would: its edit is stored.
+    void theEndOfTheSessionStoresTheEdit()
+    {
+        const SessionEnd fin;
+        const qint64 id = primerId(QStringLiteral("1"));
+        for (const int senal : {SIGTERM, SIGINT, SIGHUP}) {
+            Recordset rs;
+            const auto ficha = abre(rs, id);
+            const QString marca = QStringLiteral("FIN%1 ").arg(senal);
+            QTest::keyClicks(hijo<QPlainTextEdit>(ficha.get(), QStringLiteral("txtObservaciones")), marca);
+            QCOMPARE(::raise(senal), 0);
+            QTRY_VERIFY(!ficha->isVisible());
+            QVERIFY(guardado(id, L::Observaciones).toString().contains(marca));
+        }
     }
 };
 

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "shell/QtSpanish.h"
+#include "shell/SessionEnd.h"
 
 #include <QApplication>
 
-// The program's application object: Qt's own dialogs speak Spanish, and an error that escapes an
-// event handler is said to the user and the program goes on, instead of ending.
+// The program's application object: Qt's own dialogs speak Spanish, an error that escapes an event
+// handler is said to the user and the program goes on, instead of ending, and the end of the session
+// ends the program as closing the menu form does.
 class Application : public QApplication
 {
     Q_OBJECT
@@ -16,4 +18,5 @@ public:
 
 private:
     QtSpanish m_qtEspanol;
+    SessionEnd m_finSesion;
 };
