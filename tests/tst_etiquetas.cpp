@@ -311,6 +311,49 @@ private Q_SLOTS:
         QCOMPARE(AttentionLine::cargos().size(), 18);
     }
 
+    void linesFitTheirLabel_data()
+    {
+        QTest::addColumn<LabelSheet>("sheet");
+        QTest::addColumn<QSizeF>("page");
+        QTest::addColumn<QString>("calle");
+        QTest::addColumn<QStringList>("impresas");
+        const QString larga = CompanyRows::kCalleLarga;
+        QTest::newRow("A4 upright: narrowed, whole")
+            << LabelSheet() << kA4Vertical << larga << QStringList {larga, larga};
+        QTest::newRow("second column at 13, 10 points: the right one is cut")
+            << LabelSheet {0.5, 2.0, 3.2, 13.0, 10} << kA4Vertical << larga << QStringList {larga, "…"};
+        QTest::newRow("a street with CR LF is one line")
+            << LabelSheet() << kA4Vertical << "C/ Mayor, 3\r\n2º B"
+            << QStringList {"C/ Mayor, 3 2º B", "C/ Mayor, 3 2º B"};
+    }
+
+    // The longest addresses of the sample data: no line reaches the next label or past the page.
+    void linesFitTheirLabel()
+    {
+        QFETCH(LabelSheet, sheet);
+        QFETCH(QSizeF, page);
+        QFETCH(QString, calle);
+        QFETCH(QStringList, impresas);
+        Recordset rs;
+        CompanyRows::openLongest(rs, m_conn, int(impresas.size()), calle);
+        RecordingSurface surface(page);
+        ImprimeEtiquetas(surface, rs, sheet, AttentionChoice(), 1, true);
+        const PrintPage items = surface.items();
+        QCOMPARE(items.size(), 3 * impresas.size());
+        for (qsizetype i = 0; i < items.size(); ++i) {
+            const PrintItem& item = items.at(i);
+            double limite = page.width();
+            for (const double x : LabelSheetLayout::columns(sheet, page))
+                limite = x > item.at.x() ? qMin(limite, x) : limite;
+            QVERIFY2(item.at.x() + PrintSurface::measure(item.text, item.font).width.toCm() <= limite,
+                qPrintable(item.text));
+            const QString impresa = impresas.at(i / 3);
+            if (i % 3 == 1)
+                QVERIFY2(impresa == "…" ? item.text.endsWith(impresa) : item.text == impresa,
+                    qPrintable(item.text));
+        }
+    }
+
     // The town line keeps its brackets when the province is missing.
     void townLineWithoutProvince()
     {

@@ -5,8 +5,10 @@
 #include "platform/ui/DialogService.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/ImageButton.h"
+#include "shell/SessionEnd.h"
 
 #include <QCheckBox>
+#include <csignal>
 
 using namespace CardFixture;
 
@@ -283,10 +285,18 @@ private Q_SLOTS:
         QCOMPARE(DialogService::formsShown().size(), 1);
     }
 
+    void aHeadOfficeEditedOnItsCardStaysEditedFromTheGuide_data()
+    {
+        QTest::addColumn<bool>("copiada");
+        QTest::newRow("bound grid") << false;
+        QTest::newRow("copied cells") << true;
+    }
+
     // A head office edited on its own card and then, on the guide's card, edited again: the second
     // write builds on the first, never on the guide's old copy.
     void aHeadOfficeEditedOnItsCardStaysEditedFromTheGuide()
     {
+        QFETCH(bool, copiada);
         const qint64 sede = inserta({{L::Empresa, QStringLiteral("Sede Norte")},
             {L::Observaciones, QStringLiteral("CLIENTE DESDE 2001")}, {L::Seleccionada, false}});
         const qint64 punto = inserta({{L::Empresa, QStringLiteral("Punto Norte 1")}, {L::EmpresaId, sede}});
@@ -299,8 +309,16 @@ private Q_SLOTS:
         FlexGrid grid;
         grid.resize(600, 300);
         grid.show();
-        grid.setDataSource(rs);
+        grid.setRows(copiada ? 3 : 1);
+        grid.setCols(L::NumCampos + 1);
+        for (int c = 0; copiada && c < L::NumCampos; ++c) {
+            grid.setTextMatrix(1, c + 1, rs->textAt(0, c));
+            grid.setTextMatrix(2, c + 1, rs->textAt(1, c));
+        }
+        if (!copiada)
+            grid.setDataSource(rs);
         grid.setRow(2);
+        const auto obsGuia = [&grid] { return grid.textMatrix(1, L::Observaciones + 1); };
 
         DialogService::queueForm([&](QDialog& ficha) {
             auto* obs = hijo<QPlainTextEdit>(&ficha, QStringLiteral("txtObservaciones"));
@@ -317,6 +335,9 @@ private Q_SLOTS:
             QCOMPARE(guardado(sede, L::Observaciones).toString(),
                 QStringLiteral("CLIENTE DESDE 2001. PAGA A 60 DIAS"));
             QCOMPARE(guardado(sede, L::Seleccionada).toBool(), true);
+            // The guide's row of the head office shows it as stored, mark and all.
+            QCOMPARE(grid.flexModel()->cellBackColor(1, 0), bgrColor(0xEAF3F6));
+            QCOMPARE(obsGuia(), QStringLiteral("CLIENTE DESDE 2001. PAGA A 60 DIAS"));
 
             // Back on the guide's card, the same company edited again.
             QTest::mouseClick(hijo<ImageButton>(&ficha, QStringLiteral("cmdAnterior")), Qt::LeftButton);
@@ -335,12 +356,51 @@ private Q_SLOTS:
         // The guide shows what is stored: its marker and its copy of the company.
         QCOMPARE(rs->valueAt(0, L::Seleccionada), QVariant(true));
         QCOMPARE(rs->valueAt(0, L::Observaciones).toString(), guardado(sede, L::Observaciones).toString());
+        QCOMPARE(obsGuia(), guardado(sede, L::Observaciones).toString());
         grid.setRow(1);
         grid.setCol(0);
         QCOMPARE(grid.cellBackColor(), bgrColor(0xEAF3F6));
         QVERIFY(DialogService::shown().isEmpty());
         conn().execute(
             QStringLiteral("DELETE FROM tbl_empresas WHERE id_emp IN (%1, %2)").arg(sede).arg(punto));
+    }
+
+    void anotherProgramsChangeIsNeverOverwrittenUntold_data()
+    {
+        QTest::addColumn<QString>("otro");
+        QTest::addColumn<DialogService::Answer>("respuesta");
+        QTest::addColumn<QString>("queda");
+        QTest::newRow("keeps own") << "DE B" << DialogService::Answer::Yes << "NOTA DE A";
+        QTest::newRow("takes stored") << "DE B" << DialogService::Answer::No << "DE B";
+        QTest::newRow("case is a change") << "nota" << DialogService::Answer::No << "nota";
+    }
+
+    // Two programs on one database: the card writes only over what it read.
+    void anotherProgramsChangeIsNeverOverwrittenUntold()
+    {
+        QFETCH(QString, otro);
+        QFETCH(QString, queda);
+        const qint64 id = inserta(
+            {{L::Empresa, QStringLiteral("Dos programas")}, {L::Observaciones, QStringLiteral("NOTA")}});
+        Recordset rs;
+        const auto ficha = abre(rs, id);
+        Connection otroPrograma;
+        otroPrograma.open(TestInstallation::databasePath());
+        otroPrograma.execute(QStringLiteral("UPDATE tbl_empresas SET observaciones=%1 WHERE id_emp=%2")
+                                 .arg(SqlText::literal(otro))
+                                 .arg(id));
+        auto* obs = hijo<QPlainTextEdit>(ficha.get(), QStringLiteral("txtObservaciones"));
+        obs->moveCursor(QTextCursor::End);
+        QTest::keyClicks(obs, QStringLiteral(" DE A"));
+        QFETCH(DialogService::Answer, respuesta);
+        DialogService::queueAnswer(respuesta);
+        QTest::mouseClick(hijo<ImageButton>(ficha.get(), QStringLiteral("cmdSiguiente")), Qt::LeftButton);
+        QCOMPARE(DialogService::shown().size(), 1);
+        QVERIFY(DialogService::shown().first().text.contains(
+            QStringLiteral("Otro programa ha cambiado esta empresa")));
+        QVERIFY(DialogService::shown().first().text.contains(QStringLiteral("Observaciones: ") + otro));
+        QCOMPARE(guardado(id, L::Observaciones).toString(), queda);
+        QCOMPARE(obs->toPlainText(), queda);
     }
 
     // Cards nest: what the head office's head office wrote reaches the guide too.
@@ -382,6 +442,22 @@ private Q_SLOTS:
                            .arg(grupo)
                            .arg(sede)
                            .arg(punto));
+    }
+
+    // The session ends (logout, shutdown, a terminal closed) as closing the card would: its edit is stored.
+    void theEndOfTheSessionStoresTheEdit()
+    {
+        const SessionEnd fin;
+        const qint64 id = primerId(QStringLiteral("1"));
+        for (const int senal : {SIGTERM, SIGINT, SIGHUP}) {
+            Recordset rs;
+            const auto ficha = abre(rs, id);
+            const QString marca = QStringLiteral("FIN%1 ").arg(senal);
+            QTest::keyClicks(hijo<QPlainTextEdit>(ficha.get(), QStringLiteral("txtObservaciones")), marca);
+            QCOMPARE(::raise(senal), 0);
+            QTRY_VERIFY(!ficha->isVisible());
+            QVERIFY(guardado(id, L::Observaciones).toString().contains(marca));
+        }
     }
 };
 

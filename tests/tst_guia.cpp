@@ -25,6 +25,7 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 #include <sqlite3.h>
 
@@ -403,6 +404,14 @@ private Q_SLOTS:
         doubleClickMarker(5);
         QVERIFY(storedMark(nombre));
         QCOMPARE(marker(5), GuideGrid::markedColor().rgb());
+
+        // Unmarked meanwhile by another program: unmarking it then shows it as stored, with nothing to say.
+        gConexion().execute(QStringLiteral("UPDATE tbl_empresas SET seleccionada = 0 WHERE empresa = %1")
+                                .arg(SqlText::literal(nombre)));
+        doubleClickMarker(5);
+        QVERIFY(!storedMark(nombre));
+        QCOMPARE(marker(5), GuideGrid::unmarkedColor().rgb());
+        QVERIFY(DialogService::shown().isEmpty());
     }
 
     void theCornerTogglesTheCurrentRow()
@@ -505,6 +514,26 @@ private Q_SLOTS:
         gMenu().muestraGuiaSQL(hasta(5), QStringLiteral("  Cinco"));
         QVERIFY(guia());
         QCOMPARE(registros(), QStringLiteral("Empresas: 5"));
+    }
+
+    void aDatabaseThatCannotBeOpenedShowsTheEmptyGuideUntilItCan()
+    {
+        QTemporaryDir carpeta;
+        const QString bd = carpeta.filePath(QStringLiteral("DATA/DIdarari.idb"));
+        QVERIFY(QDir().mkpath(carpeta.filePath(QStringLiteral("DATA")))
+            && QFile::copy(TestInstallation::folder() + QStringLiteral("/logoKorvan.bmp"), bd));
+        const QByteArray programa = qgetenv("TARVESA_PROGRAM_DIR");
+        qputenv("TARVESA_PROGRAM_DIR", QFile::encodeName(carpeta.path()));
+        DialogService::clearShown();
+        QVERIFY(TestInstallation::showGuide(800));
+        qputenv("TARVESA_PROGRAM_DIR", programa);
+        QVERIFY(control(QStringLiteral("ficha"))->isVisible());
+        QCOMPARE(registros(), QStringLiteral("Empresas: 0"));
+        // A sound copy put in its place is read by the next action; the reason was said once.
+        QVERIFY(QFile::remove(bd) && QFile::copy(TestInstallation::databasePath(), bd));
+        guia()->muestraDatos(clsGuia::kTodas);
+        QVERIFY(guideGrid()->rows() > 1);
+        QCOMPARE(DialogService::shown().size(), 1);
     }
 
     void anEmptyResultLeavesOnlyTheHeader()

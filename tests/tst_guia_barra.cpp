@@ -1,3 +1,4 @@
+#include "core/AppPaths.h"
 #include "guide/DocumentExplorer.h"
 #include "guide/GuideQueries.h"
 #include "guide/clsGuia.h"
@@ -18,6 +19,7 @@
 
 #include <QDialog>
 #include <QDir>
+#include <QHeaderView>
 #include <QLabel>
 #include <QTest>
 #include <QTextBrowser>
@@ -336,6 +338,12 @@ private Q_SLOTS:
         std::sort(ordenados.begin(), ordenados.end(),
             [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
         QCOMPARE(textos, ordenados);
+        // A long name is not cut: its tooltip says it whole and the tree scrolls sideways to it.
+        suelta(control(QStringLiteral("ficheros")));
+        QTreeWidgetItem* larga = distri->topLevelItem(0)->child(1);
+        QCOMPARE(larga->toolTip(0), larga->text(0));
+        QTRY_VERIFY(distri->header()->sectionSize(0)
+            > distri->fontMetrics().horizontalAdvance(larga->text(0)) + distri->indentation());
         QCOMPARE(control<QTreeWidget>(QStringLiteral("arbolprinci"))->topLevelItem(0)->text(0),
             QStringLiteral("Principales"));
         for (const char* nombre : {"arbolcatering", "arbolvending", "arbolfranq", "arbolhotel",
@@ -377,6 +385,19 @@ private Q_SLOTS:
         // One that cannot be opened says so.
         Q_EMIT principales->itemDoubleClicked(hoja, 0);
         QCOMPARE(DialogService::shown().size(), 1);
+
+        // Names found on disk open as they are, and links leading out are not listed.
+        const QDir distri(AppPaths::localPath(gRutaApp + QStringLiteral("\\DATA\\Files\\Distribuidores")));
+        const QString barras = distri.filePath(QStringLiteral("x\\..\\..\\..\\secreto.pdf"));
+        QVERIFY(QFile(barras).open(QIODevice::WriteOnly));
+        QVERIFY(QFile::link(AppPaths::localPath(gRutaBD), distri.filePath(QStringLiteral("enlace.pdf"))));
+        arranca();
+        auto* arbol = control<QTreeWidget>(QStringLiteral("arboldistri"));
+        QVERIFY(!hojas(arbol).contains(QStringLiteral("ENLACE")));
+        abiertas.clear();
+        Q_EMIT arbol->itemDoubleClicked(
+            arbol->findItems(QStringLiteral("X\\..\\..\\..\\SECRETO"), Qt::MatchRecursive).value(0), 0);
+        QCOMPARE(abiertas.value(0).toLocalFile(), barras);
         DesktopOpener::setHandler({});
     }
 

@@ -227,6 +227,29 @@ private Q_SLOTS:
             if (item.kind == PrintItem::Kind::Text && item.at.y() > 7.0)
                 QVERIFY2(columnas.contains(item.at.x()), qPrintable(item.text));
         }
+
+        // A long criterion goes on over lines within the page, and the page's rows move down under it.
+        const QString largo
+            = QStringLiteral("  Empresa: *HOSTAL*  Sector: ESCUELAS DE HOSTELERÍA  Autonomia: "
+                             "COMUNIDAD FORAL DE NAVARRA  Provincia: NAVARRA  Poblacion: "
+                             "SAN ADRIÁN  Actividad: ESCUELA DE HOSTELERÍA Y TURISMO");
+        CompanyReport extenso(rs, QImage(), largo, ReportFields::defaultChoice());
+        RecordingSurface vertical;
+        extenso.drawPage(vertical, 1);
+        const PrintPage primera = vertical.pages().first();
+        QStringList lineas;
+        for (const PrintItem& item : primera) {
+            if (item.at.y() > 4.6 && item.at.y() < 6.0) {
+                QCOMPARE(item.at, QPointF(1.0, 4.7 + 0.5 * lineas.size()));
+                QVERIFY(1.0 + vertical.textSize(item.text, item.font).width() <= vertical.pageSize().width());
+                lineas.append(item.text);
+            }
+        }
+        QVERIFY(lineas.size() > 1);
+        QCOMPARE(sinBlancosDobles(lineas.join(QLatin1Char(' '))),
+            sinBlancosDobles(QStringLiteral("Criterio de selección: ") + largo));
+        const double baja = 0.5 * (lineas.size() - 1);
+        QCOMPARE(filas(primera, 6.8 + baja).firstKey(), std::round((7.2 + baja) * 1000) / 1000);
     }
 
     void laterPagePositions()
@@ -351,17 +374,25 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("papel");
         QTest::addColumn<int>("orientacion");
-        QTest::newRow("A4 upright") << int(QPageSize::A4) << int(QPageLayout::Portrait);
-        QTest::newRow("A3 landscape") << int(QPageSize::A3) << int(QPageLayout::Landscape);
+        // The notice advises only the papers that would leave out fewer columns.
+        QTest::addColumn<QString>("consejo");
+        QTest::newRow("A4 upright") << int(QPageSize::A4) << int(QPageLayout::Portrait)
+                                    << QStringLiteral(
+                                           "Pruebe con el papel apaisado, el A3 apaisado o menos campos.");
+        QTest::newRow("A4 landscape") << int(QPageSize::A4) << int(QPageLayout::Landscape)
+                                      << QStringLiteral("Pruebe con el A3 o menos campos.");
+        QTest::newRow("A3 landscape") << int(QPageSize::A3) << int(QPageLayout::Landscape)
+                                      << QStringLiteral("Pruebe con menos campos.");
     }
 
     void columnsPastTheEdgeAreCounted()
     {
         QFETCH(int, papel);
         QFETCH(int, orientacion);
+        QFETCH(QString, consejo);
         Recordset rs;
         abre(rs, 10);
-        const CompanyReport informe(rs, QImage(), QStringLiteral("x"), todosLosCampos());
+        CompanyReport informe(rs, QImage(), QStringLiteral("x"), todosLosCampos());
         RecordingSurface superficie;
         superficie.setPage(QPageSize::PageSizeId(papel), QPageLayout::Orientation(orientacion));
         const double ancho = superficie.pageSize().width();
@@ -381,6 +412,10 @@ private Q_SLOTS:
             encabezados += item.kind == PrintItem::Kind::Text && cerca(item.at.y(), 6.4);
         }
         QCOMPARE(encabezados, plan.columns.size());
+        const QPageLayout hoja(QPageSize(QPageSize::PageSizeId(papel)), QPageLayout::Orientation(orientacion),
+            QMarginsF(5, 3.5, 5, 3.5), QPageLayout::Millimeter);
+        const QString aviso = ListingDocument(informe).notice(superficie.pageSize(), otherPapers(hoja));
+        QVERIFY2(aviso.endsWith(consejo), qPrintable(aviso));
     }
 
     void observationsOnOneLineAndNullsLeaveGaps()

@@ -5,6 +5,7 @@
 #include "platform/ui/DialogService.h"
 #include "printing/clsEtiquetas.h"
 #include "printing/clsSobres.h"
+#include "printing/frmListado.h"
 
 #include <QFile>
 #include <QTest>
@@ -144,7 +145,7 @@ private Q_SLOTS:
     {
         EnvelopeGeometry geometry;
         geometry.setTipo(1);
-        QVERIFY(clsSobres::guardaConfiguracion(EnvelopeSettings::from(geometry, 12)));
+        QVERIFY(clsSobres::guardaConfiguracion(EnvelopeSettings::from(geometry, 12), EnvelopeSettings()));
         QFile file(SettingsFile::programPath(EnvelopeSettings::archivo()));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.readAll().startsWith(
@@ -152,17 +153,24 @@ private Q_SLOTS:
         QVERIFY(DialogService::shown().isEmpty());
     }
 
-    // An unwritable folder: one message, and closing goes on.
+    // An unwritable folder: one message with its reason for each choice the user made (an envelope
+    // changed, a listing accepted), none for an envelope left as it opened; closing goes on.
     void closingOnUnwritableFolder()
     {
         const QByteArray saved = qgetenv("TARVESA_PROGRAM_DIR");
         qputenv("TARVESA_PROGRAM_DIR", saved + "/no/such/folder");
-        const bool written = clsSobres::guardaConfiguracion(EnvelopeSettings());
+        EnvelopeSettings cambiado;
+        cambiado.fuente = 12;
+        const bool written = clsSobres::guardaConfiguracion(cambiado, EnvelopeSettings());
+        QVERIFY(!clsSobres::guardaConfiguracion(EnvelopeSettings(), EnvelopeSettings()));
+        frmListado().imgAceptar_Click();
         qputenv("TARVESA_PROGRAM_DIR", saved);
         QVERIFY(!written);
-        QCOMPARE(DialogService::shown().size(), 1);
+        QCOMPARE(DialogService::shown().size(), 2);
         QCOMPARE(DialogService::shown().first().icon, DialogService::Icon::Exclamation);
-        QVERIFY(DialogService::shown().first().text.contains(QStringLiteral("Sobre.ini")));
+        QVERIFY(DialogService::shown().first().text.contains(QStringLiteral("Sobre.ini»: la carpeta")));
+        QCOMPARE(DialogService::shown().last().icon, DialogService::Icon::Exclamation);
+        QVERIFY(DialogService::shown().last().text.contains(QStringLiteral("Listado.ini»: la carpeta")));
     }
 };
 

@@ -19,6 +19,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QMarginsF>
 #include <QPrinter>
 #include <QProcess>
 #include <QRadioButton>
@@ -217,6 +218,7 @@ private Q_SLOTS:
         const QStringList empresas = empresasDeLaGuia();
         abreListado([&](frmVPreliminar& vista) {
             QCOMPARE(vista.modo(), int(frmVPreliminar::Informe));
+            QCOMPARE(vista.impresora().docName(), QStringLiteral("Listado de empresas"));
             // Landscape A4, as the printer lays it out.
             QVERIFY(opcion(vista, "optOrientacion1")->isChecked());
             QVERIFY(opcion(vista, "optPapel0")->isChecked());
@@ -415,6 +417,8 @@ private Q_SLOTS:
             QVERIFY(!QFileInfo::exists(m_pdf));
             return;
         }
+        QVERIFY(PdfReader::output(QStringLiteral("pdfinfo"), {m_pdf})
+                    .contains(QStringLiteral("Listado de empresas")));
         const bool todas = respuesta == DialogService::Answer::Yes;
         QCOMPARE(PdfReader::pages(m_pdf), todas ? paginas.size() : 1);
         int fila = 0;
@@ -439,6 +443,40 @@ private Q_SLOTS:
             }
         }
         QCOMPARE(fila, empresas.size());
+    }
+
+    // The printer dialog leaves a smaller printable area: the pages are laid out again and shown,
+    // columns that no longer fit are said, and the page printed holds the first company that was shown.
+    void anotherPrintableAreaLaysOutAgain()
+    {
+        const QStringList empresas = empresasDeLaGuia();
+        int primera = 0;
+        QString etiqueta;
+        abreListado([&](frmVPreliminar& vista) {
+            suelta(boton(vista, "cmdSiguiente"));
+            suelta(boton(vista, "cmdSiguiente"));
+            primera = vista.paginacion().start();
+            DialogService::queuePrinterChoice([](QPrinter& impresora) {
+                impresora.setPageMargins(QMarginsF(30, 30, 30, 30), QPageLayout::Millimeter);
+            });
+            DialogService::queueAnswer(DialogService::Answer::Ok);
+            DialogService::queueAnswer(DialogService::Answer::No);
+            suelta(boton(vista, "cmdImprime"));
+            const QSizeF area = vista.areaPagina().toCm();
+            const int pagina = vista.paginacion().pagina();
+            QVERIFY(vista.paginacion().start() <= primera);
+            const int siguiente = vista.documento()->pageStart(pagina + 1, area);
+            QVERIFY(siguiente == 0 || siguiente > primera);
+            etiqueta = QStringLiteral("Página: %1 de %2").arg(pagina).arg(vista.documento()->pageCount(area));
+            QVERIFY(textoQueEmpieza(vista.picTexto()->page(), etiqueta));
+        });
+        const QList<DialogService::Shown> dichos = DialogService::shown();
+        QCOMPARE(dichos.size(), 3);
+        QVERIFY2(
+            dichos.at(1).text.startsWith(QStringLiteral("2 de las columnas")), qPrintable(dichos.at(1).text));
+        const QString texto = textoPdf(m_pdf, 1);
+        QVERIFY2(texto.contains(etiqueta), qPrintable(texto));
+        QVERIFY(texto.contains(sinBlancosDobles(empresas.at(primera - 1).left(30))));
     }
 
     void previewAndPaperAgreeItemForItem()

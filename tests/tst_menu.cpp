@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPointer>
+#include <QPrinter>
 #include <QRadioButton>
 #include <QScopeGuard>
 #include <QTest>
@@ -383,7 +384,12 @@ private Q_SLOTS:
         const auto restaura = qScopeGuard([] { PrinterCheck::setMachine(std::nullopt); });
         auto* imprime = menu()->findChild<ImageButton*>(QStringLiteral("imgImprime"));
         menu()->findChild<PictureBox*>(QStringLiteral("picRanking"))->show();
+        menu()->findChild<QRadioButton*>(QStringLiteral("optRanking_4"))->setChecked(true);
+        QString documento;
+        DialogService::queuePrinterChoice([&](QPrinter& printer) { documento = printer.docName(); });
         QTest::mouseClick(imprime, Qt::LeftButton); // the printer dialog, cancelled
+        // Named after the caption as it shows.
+        QCOMPARE(documento, dialog ? QStringLiteral("Ranking Cash&Carry") : QString());
         QCOMPARE(DialogService::shown().size(), 1);
         const DialogService::Shown said = DialogService::shown().first();
         if (dialog) {

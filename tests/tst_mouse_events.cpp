@@ -1,5 +1,6 @@
 #include "platform/ui/ActiveLabel.h"
 #include "platform/ui/MouseEvents.h"
+#include "platform/ui/WindowBehaviour.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -108,6 +109,32 @@ private Q_SLOTS:
         send(label, QEvent::MouseButtonRelease, QPoint(5, 5), Qt::LeftButton);
         QVERIFY(!vigilado);
         QVERIFY(!clicked);
+    }
+
+    void aWindowMovesOnlyWhileDragged_data()
+    {
+        QTest::addColumn<bool>("arrastra");
+        QTest::addColumn<int>("movidas");
+        QTest::newRow("tap") << false << 0;
+        QTest::newRow("drag") << true << 1;
+    }
+
+    void aWindowMovesOnlyWhileDragged()
+    {
+        QFETCH(bool, arrastra);
+        QWidget window;
+        WindowBehaviour::makeDraggable(&window);
+        window.show();
+        int movidas = 0;
+        WindowBehaviour::setSystemMove([&movidas](QWindow*) { return ++movidas > 0; });
+        send(&window, QEvent::MouseButtonPress, QPoint(10, 10), Qt::LeftButton);
+        if (!arrastra)
+            send(&window, QEvent::MouseButtonRelease, QPoint(10, 10), Qt::LeftButton);
+        QMouseEvent move(QEvent::MouseMove, QPointF(20, 20), window.mapToGlobal(QPointF(20, 20)),
+            Qt::NoButton, arrastra ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&window, &move);
+        WindowBehaviour::setSystemMove({});
+        QTEST(movidas, "movidas");
     }
 
     void anActiveLabelTellsEveryEvent()

@@ -9,11 +9,15 @@
 #include "printing/preview/PreviewLayout.h"
 #include "printing/preview/PreviewPageWidget.h"
 #include "printing/preview/frmVPreliminar.h"
+#include "shell/QtSpanish.h"
 #include "shell/frmAyudaGrande.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QPageRanges>
+#include <QPointer>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QProgressDialog>
@@ -24,6 +28,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 #include <functional>
 
 namespace {
@@ -56,6 +61,11 @@ public:
 
     int pageCount(const QSizeF& /*pageCm*/) const override { return m_pages; }
 
+    QString notice(const QSizeF& /*pageCm*/, const QList<PaperOption>& /*others*/) const override
+    {
+        return aviso;
+    }
+
     bool configure(QWidget* /*parent*/) override
     {
         ++configured;
@@ -63,6 +73,7 @@ public:
     }
 
     QList<PreviewPage> drawn;
+    QString aviso;
     std::function<void(PrintSurface&, const PreviewPage&)> onDraw;
     int configured = 0;
     bool accept = true;
@@ -224,6 +235,7 @@ private Q_SLOTS:
     void pagingForwardAndBack()
     {
         FakeDocument document(3);
+        document.aviso = QStringLiteral("Aviso");
         frmVPreliminar frame;
         frame.setConfiguracion(frmVPreliminar::Informe);
         frame.setDocumento(&document);
@@ -231,6 +243,9 @@ private Q_SLOTS:
         QVERIFY(document.drawn.isEmpty());
         frame.show();
         QCOMPARE(document.drawn.size(), 1);
+        // The document's notice comes once the preview is on the screen, not while it appears.
+        QVERIFY(DialogService::shown().isEmpty());
+        QTRY_COMPARE(DialogService::shown().size(), 1);
         ImageButton* next = button(frame, "cmdSiguiente");
         ImageButton* previous = button(frame, "cmdAnterior");
         QCOMPARE(next->face(), QStringLiteral("SIGUIENTE"));
@@ -438,19 +453,42 @@ private Q_SLOTS:
 
     void printQuestion_data()
     {
+        // What the printer dialog asks: every page ("") or pages ("2-3", "actual" for the one shown).
+        QTest::addColumn<QString>("pages");
+        QTest::addColumn<int>("copies");
+        QTest::addColumn<bool>("collate");
+        QTest::addColumn<bool>("reverse");
         QTest::addColumn<DialogService::Answer>("answer");
         QTest::addColumn<QStringList>("printed");
+        const auto registros = [](std::initializer_list<int> pages) {
+            QStringList list;
+            for (int page : pages)
+                list.append(QStringLiteral("Registro%1").arg(page));
+            return list;
+        };
         QTest::newRow("yes: every page from the first")
-            << DialogService::Answer::Yes
-            << QStringList {QStringLiteral("Registro1"), QStringLiteral("Registro2"),
-                   QStringLiteral("Registro3"), QStringLiteral("Registro4")};
+            << QString() << 1 << true << false << DialogService::Answer::Yes << registros({1, 2, 3, 4});
         QTest::newRow("no: the page shown")
-            << DialogService::Answer::No << QStringList {QStringLiteral("Registro3")};
-        QTest::newRow("cancel: nothing") << DialogService::Answer::Cancel << QStringList();
+            << QString() << 1 << true << false << DialogService::Answer::No << registros({3});
+        QTest::newRow("cancel: nothing")
+            << QString() << 1 << true << false << DialogService::Answer::Cancel << QStringList();
+        QTest::newRow("no, two copies")
+            << QString() << 2 << true << false << DialogService::Answer::No << registros({3, 3});
+        QTest::newRow("pages 2 to 3 twice, uncollated, last first")
+            << QStringLiteral("2-3") << 2 << false << true << DialogService::Answer::Yes
+            << registros({3, 3, 2, 2});
+        QTest::newRow("pages 1 and 4 twice") << QStringLiteral("1,4") << 2 << true << false
+                                             << DialogService::Answer::Yes << registros({1, 4, 1, 4});
+        QTest::newRow("the page shown, from the dialog")
+            << QStringLiteral("actual") << 1 << true << false << DialogService::Answer::Yes << registros({3});
     }
 
     void printQuestion()
     {
+        QFETCH(QString, pages);
+        QFETCH(int, copies);
+        QFETCH(bool, collate);
+        QFETCH(bool, reverse);
         QFETCH(DialogService::Answer, answer);
         QFETCH(QStringList, printed);
         FakeDocument document(4);
@@ -460,15 +498,27 @@ private Q_SLOTS:
         frame.show();
         click(button(frame, "cmdSiguiente"));
         click(button(frame, "cmdSiguiente"));
+        DialogService::queuePrinterChoice([&](QPrinter& printer) {
+            printer.setPrintRange(pages.isEmpty()      ? QPrinter::AllPages
+                    : pages == QLatin1String("actual") ? QPrinter::CurrentPage
+                                                       : QPrinter::PageRange);
+            printer.setPageRanges(QPageRanges::fromString(pages));
+            printer.setCopyCount(copies);
+            printer.setCollateCopies(collate);
+            printer.setPageOrder(reverse ? QPrinter::LastPageFirst : QPrinter::FirstPageFirst);
+        });
         DialogService::queueAnswer(DialogService::Answer::Ok);
         DialogService::queueAnswer(answer);
         click(button(frame, "cmdImprime"));
+        // Pages chosen in the printer dialog are not asked about again.
         const QList<DialogService::Shown> shown = DialogService::shown();
-        QCOMPARE(shown.size(), 2);
-        QCOMPARE(shown.at(1).text,
-            QStringLiteral("¿Desea imprmir todas las páginas?\nSi= Todas las paginas\nNo=Pagina actual"));
-        QCOMPARE(shown.at(1).buttons, DialogService::Buttons::YesNoCancel);
-        QCOMPARE(shown.at(1).icon, DialogService::Icon::Information);
+        QCOMPARE(shown.size(), pages.isEmpty() ? 2 : 1);
+        if (pages.isEmpty()) {
+            QCOMPARE(shown.at(1).text,
+                QStringLiteral("¿Desea imprmir todas las páginas?\nSi= Todas las paginas\nNo=Pagina actual"));
+            QCOMPARE(shown.at(1).buttons, DialogService::Buttons::YesNoCancel);
+            QCOMPARE(shown.at(1).icon, DialogService::Icon::Information);
+        }
         if (printed.isEmpty()) {
             QVERIFY(!QFileInfo::exists(m_pdf));
         } else {
@@ -698,6 +748,8 @@ private Q_SLOTS:
         QFETCH(QString, page);
         frmVPreliminar frame;
         frame.setConfiguracion(mode);
+        // Modal, as the launchers show it.
+        frame.setWindowModality(Qt::ApplicationModal);
         frame.show();
         const QWidgetList before = QApplication::topLevelWidgets();
         click(button(frame, "cmdAyuda"));
@@ -708,9 +760,48 @@ private Q_SLOTS:
             if (!help || before.contains(w))
                 continue;
             shown = shown || help->navegador()->source().toLocalFile().endsWith(page, Qt::CaseInsensitive);
-            help->deleteLater();
+            // It takes the keyboard above the modal preview: Esc closes it.
+            const QPointer<frmAyudaGrande> open(help);
+            QTest::keyClick(help->windowHandle(), Qt::Key_Escape);
+            QVERIFY(!open || !open->isVisible());
         }
         QVERIFY(shown);
+    }
+
+    // Every text of the printer dialog, its options and the printer's properties in Spanish.
+    void printDialogSpeaksSpanish()
+    {
+        QtSpanish spanish;
+        if (!spanish.loadCatalogue())
+            QSKIP("Qt's Spanish catalogue (qt6-translations-l10n) is not installed");
+        // Asks the program's translator for each text of Qt's printing and keeps those it has not.
+        struct Untranslated : QTranslator
+        {
+            const QTranslator* spanish = nullptr;
+            mutable QStringList texts;
+            QString translate(
+                const char* context, const char* source, const char* disambiguation, int n) const override
+            {
+                const QString text = spanish->translate(context, source, disambiguation, n);
+                if (text.isEmpty() && QByteArrayView(context).contains("Print"))
+                    texts.append(QLatin1String(context) + QLatin1String(": ") + QLatin1String(source));
+                return text;
+            }
+            bool isEmpty() const override { return false; }
+        } untranslated;
+        untranslated.spanish = &spanish;
+        QCoreApplication::installTranslator(&untranslated);
+        {
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(m_pdf);
+            QPrintDialog dialog(&printer);
+            // The properties are a modal dialog of their own, closed once up.
+            QTimer::singleShot(0, &dialog, [] { QApplication::activeModalWidget()->close(); });
+            click(dialog.findChild<QPushButton*>(QStringLiteral("properties")));
+        }
+        QCoreApplication::removeTranslator(&untranslated);
+        QVERIFY2(untranslated.texts.isEmpty(), qPrintable(untranslated.texts.join(QLatin1Char('\n'))));
     }
 
     void noPageChangeWhileAPageIsDrawn()

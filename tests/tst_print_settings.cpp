@@ -233,6 +233,7 @@ private Q_SLOTS:
         QVERIFY(!written);
         QVERIFY(error.startsWith(QStringLiteral("No se pudo guardar el archivo")));
         QVERIFY(error.contains(QStringLiteral("Etiqueta.ini"), Qt::CaseInsensitive));
+        QVERIFY2(error.endsWith(QStringLiteral("no existe.")), qPrintable(error));
     }
 
     // Thousands of random and cut files: never a crash, always values within the dialogs' ranges.

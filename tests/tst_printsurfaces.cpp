@@ -3,6 +3,7 @@
 #include "platform/print/RecordingSurface.h"
 #include "platform/print/clsImpresion.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QPrinter>
 #include <QProcess>
@@ -182,7 +183,11 @@ private Q_SLOTS:
             // The page before this one is on its way while this one is being drawn.
             QCOMPARE(impresora.pagesSent(), i - 1);
         }
-        const qint64 antesDelFinal = QFileInfo(pdf).size();
+        // Written beside its name until complete.
+        QVERIFY(!QFileInfo::exists(pdf));
+        qint64 antesDelFinal = 0;
+        for (const QFileInfo& escrito : QDir(dir.path()).entryInfoList(QDir::Files | QDir::Hidden))
+            antesDelFinal += escrito.size();
         QVERIFY(impresora.end());
         QCOMPARE(impresora.pagesSent(), kPaginas);
         QCOMPARE(enviadas.size(), kPaginas);
@@ -198,15 +203,22 @@ private Q_SLOTS:
     void abandonedJobLeavesNothing_data()
     {
         QTest::addColumn<int>("paginas");
-        QTest::newRow("nothing painted yet") << 1;
-        QTest::newRow("pages already sent") << 3;
+        QTest::addColumn<QByteArray>("anterior");
+        QTest::newRow("nothing painted yet") << 1 << QByteArray();
+        QTest::newRow("pages already sent") << 3 << QByteArray();
+        QTest::newRow("pages sent over an existing file") << 3 << QByteArray("%PDF-1.4 anterior");
     }
 
     void abandonedJobLeavesNothing()
     {
         QFETCH(int, paginas);
+        QFETCH(QByteArray, anterior);
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("cancelado.pdf"));
+        if (!anterior.isEmpty()) {
+            QFile viejo(pdf);
+            QVERIFY(viejo.open(QIODevice::WriteOnly) && viejo.write(anterior) == anterior.size());
+        }
         auto printer = pdfPrinter(pdf);
         PrinterSurface impresora(*printer);
         for (int i = 0; i < paginas; ++i) {
@@ -214,7 +226,10 @@ private Q_SLOTS:
             impresora.text(QPointF(1, 1), QStringLiteral("Hoja"), PrintFont());
         }
         impresora.abort();
-        QVERIFY(!QFileInfo::exists(pdf));
+        // The file that was there stays as it was, and nothing else is left.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), anterior.isEmpty() ? 0 : 1);
+        QFile viejo(pdf);
+        QCOMPARE(viejo.open(QIODevice::ReadOnly) ? viejo.readAll() : QByteArray(), anterior);
         QVERIFY(!impresora.end());
     }
 

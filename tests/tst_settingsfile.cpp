@@ -1,13 +1,23 @@
+#include "core/RegularFile.h"
 #include "core/SettingsFile.h"
 
 #include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 using Lines = QStringList;
 using Number = std::optional<double>;
 Q_DECLARE_METATYPE(Number)
+
+namespace {
+ino_t inode(const QString& path)
+{
+    struct stat info = {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
+}
+} // namespace
 
 class TestSettingsFile : public QObject
 {
@@ -48,6 +58,10 @@ private Q_SLOTS:
                                                           "culos=\xF1\x80\r\n")
                                             << Lines {QStringLiteral("Vehículos=ñ€")};
         QTest::newRow("empty file") << QByteArray() << Lines {};
+        QTest::newRow("UTF-8 with its mark") << QByteArray("\xEF\xBB\xBF#Campos\r\nVeh\xC3\xAD"
+                                                           "culos=1\r\n")
+                                             << Lines {"#Campos", QStringLiteral("Vehículos=1")};
+        QTest::newRow("UTF-16 with its mark") << QByteArray("\xFF\xFE#\0a\0\r\0\n\0", 10) << Lines {"#a"};
     }
 
     void decode()
@@ -143,6 +157,10 @@ private Q_SLOTS:
         const QString path = dir.filePath(QStringLiteral("Listado.ini"));
         QVERIFY(SettingsFile::save(path, {QStringLiteral("una línea larga"), QStringLiteral("y otra más")}));
         QVERIFY(SettingsFile::save(path, {QStringLiteral("Año=1")}));
+        // A file that already holds the lines is not written again.
+        const ino_t written = inode(path);
+        QVERIFY(SettingsFile::save(path, {QStringLiteral("Año=1")}));
+        QCOMPARE(inode(path), written);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("A\xF1o=1\r\n"));
@@ -160,16 +178,55 @@ private Q_SLOTS:
             !SettingsFile::save(dir.filePath(QStringLiteral("no/such/folder.ini")), {QStringLiteral("x")}));
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Etiqueta.ini")));
         QVERIFY(!SettingsFile::save(dir.filePath(QStringLiteral("Etiqueta.ini")), {QStringLiteral("x")}));
+        // Neither a link nor a pipe is written through or replaced.
+        const QString link = dir.filePath(QStringLiteral("Listado.ini"));
+        QVERIFY(QFile::link(path, link));
+        QString error;
+        QVERIFY(!SettingsFile::save(link, {QStringLiteral("x")}, &error));
+        QVERIFY2(error.startsWith(QStringLiteral("No se pueden guardar los ajustes")), qPrintable(error));
+        QVERIFY(QFileInfo(link).isSymLink());
+        const QString pipe = dir.filePath(QStringLiteral("tubo.ini"));
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        QVERIFY(!SettingsFile::save(pipe, {QStringLiteral("x")}));
+        QCOMPARE(RegularFile::kindAt(pipe), RegularFile::Kind::Other);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("#Dimensiones\r\n"));
     }
 
-    void loadMissingFile()
+    void load_data()
     {
+        QTest::addColumn<QString>("stands");
+        QTest::addColumn<bool>("loaded");
+        QTest::newRow("a regular file") << "file" << true;
+        QTest::newRow("nothing") << "" << false;
+        QTest::newRow("a pipe") << "pipe" << false;
+        QTest::newRow("a link to /dev/zero") << "/dev/zero" << false;
+        QTest::newRow("a link to a settings file") << "link" << false;
+        QTest::newRow("a file past 64 KiB") << "large" << false;
+    }
+
+    // Only a regular file of a size a settings file can have is read, and nothing waits on a pipe.
+    void load()
+    {
+        QFETCH(QString, stands);
+        QFETCH(bool, loaded);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Etiqueta.ini"));
+        const QString other = dir.filePath(QStringLiteral("otro.ini"));
+        QByteArray bytes("#Margenes\r\n1\r\n");
+        if (stands == QLatin1String("large"))
+            bytes += QByteArray(SettingsFile::kMaxBytes, ' ');
+        QFile out(stands == QLatin1String("file") || stands == QLatin1String("large") ? path : other);
+        QVERIFY(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size());
+        out.close();
+        if (stands == QLatin1String("pipe"))
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (stands == QLatin1String("link") || stands.startsWith(QLatin1Char('/')))
+            QVERIFY(QFile::link(stands == QLatin1String("link") ? other : stands, path));
         SettingsFile file;
-        QVERIFY(!file.load(QStringLiteral("/nonexistent/Listado.ini")));
-        QVERIFY(file.sections().isEmpty());
+        QCOMPARE(file.load(path), loaded);
+        QCOMPARE(file.section(QStringLiteral("#Margenes")) != nullptr, loaded);
     }
 };
 

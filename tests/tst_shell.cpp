@@ -190,6 +190,16 @@ private Q_SLOTS:
                                      << "https://example.org/a";
         QTest::newRow("blanks") << "  www.x.es "
                                 << "http://www.x.es";
+        QTest::newRow("scheme in capitals, not doubled") << "HTTP://www.x.es"
+                                                         << "http://www.x.es";
+        QTest::newRow("port, no scheme") << "x.es:8080/a"
+                                         << "http://x.es:8080/a";
+        QTest::newRow("file") << "file:///etc/passwd"
+                              << "";
+        QTest::newRow("script") << "javascript:alert(1)"
+                                << "";
+        QTest::newRow("share") << "smb://srv/c"
+                               << "";
     }
 
     void addressesOpenWithTheDesktop()
@@ -219,6 +229,12 @@ private Q_SLOTS:
         QVERIFY(!web.AbreHttp(QStringLiteral("www.x.es")));
         QCOMPARE(DialogService::shown().size(), 1);
         QCOMPARE(DialogService::shown().first().icon, DialogService::Icon::Exclamation);
+        // A mail with more than an address in it opens nothing, and says why.
+        destino = QStringLiteral("a@x.es?attach=/etc/passwd");
+        QVERIFY(!web.AbreMail(destino));
+        QCOMPARE(opened.size(), 3);
+        QCOMPARE(DialogService::shown().last().text,
+            QStringLiteral("«a@x.es?attach=/etc/passwd» no es una dirección de correo válida."));
         DesktopOpener::setHandler({});
     }
 

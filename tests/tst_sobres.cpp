@@ -1,5 +1,6 @@
 #include "CompanyRows.h"
 #include "TestInstallation.h"
+#include "platform/print/PreviewSurface.h"
 #include "platform/print/RecordingSurface.h"
 #include "printing/envelopes/EnvelopeGeometry.h"
 #include "printing/envelopes/ImprimeSobres.h"
@@ -222,6 +223,44 @@ private Q_SLOTS:
         RecordingSurface surface;
         QCOMPARE(ImprimeSobres(surface, rs, posicion, EnvelopeJob(), AttentionChoice(), true), 0);
         QCOMPARE(surface.pageCount(), 0);
+    }
+
+    void blockStaysOnTheEnvelope_data()
+    {
+        QTest::addColumn<Pasos>("pasos");
+        QTest::addColumn<int>("letra");
+        QTest::addColumn<QString>("calle");
+        QTest::addColumn<QString>("impresa");
+        const QString larga = CompanyRows::kCalleLarga;
+        const char* const tipos[] = {"DL", "C5", "B5", "Nº10", "Monarca"};
+        for (int tipo = 0; tipo < 5; ++tipo)
+            QTest::addRow("%s, longest address", tipos[tipo])
+                << Pasos {{'t', double(tipo)}} << 9 << larga << larga;
+        QTest::newRow("custom 100 x 40, 12 points: moved up, cut")
+            << Pasos {{'t', 5}, {'h', 40}, {'w', 100}} << 12 << larga << "…";
+        QTest::newRow("a street with CR LF is one line") << Pasos {} << 9 << "C/ Mayor, 3\r\n2º B"
+                                                         << "C/ Mayor, 3 2º B";
+    }
+
+    // The whole block lies on the envelope, whatever its type, size and font.
+    void blockStaysOnTheEnvelope()
+    {
+        QFETCH(Pasos, pasos);
+        QFETCH(int, letra);
+        QFETCH(QString, calle);
+        QFETCH(QString, impresa);
+        Recordset rs;
+        CompanyRows::openLongest(rs, m_conn, 1, calle);
+        EnvelopeJob job {aplica(pasos), letra};
+        RecordingSurface surface(job.sobre.tamanoCm());
+        ImprimeSobres(surface, rs, 1, job, AttentionChoice());
+        const PrintItem block = surface.items().first();
+        const QRectF sobre(QPointF(), job.sobre.tamanoCm());
+        QVERIFY2(
+            sobre.adjusted(0, 0, 1e-9, 1e-9).contains(PreviewSurface::bounds(block)), qPrintable(block.text));
+        const QString calleImpresa = block.text.section(QLatin1Char('\n'), 1, 1);
+        QVERIFY2(impresa == "…" ? calleImpresa.endsWith(impresa) : calleImpresa == impresa,
+            qPrintable(block.text));
     }
 
     void blockWithoutStreetKeepsItsLine()

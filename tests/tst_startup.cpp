@@ -96,6 +96,9 @@ private Q_SLOTS:
         QTest::newRow("empty file") << "empty"
                                     << "no contiene la tabla de empresas"
                                     << "copia en buen estado";
+        QTest::newRow("locked by another program") << "locked"
+                                                   << "bloqueada"
+                                                   << "deje libre";
     }
 
     void anUnreadableDatabaseIsSaidForWhatItIs()
@@ -121,6 +124,12 @@ private Q_SLOTS:
             QFile f(path);
             QVERIFY(f.open(QIODevice::WriteOnly));
         }
+        Connection otro;
+        if (state == QLatin1String("locked")) {
+            QVERIFY(QFile::copy(TestInstallation::databasePath(), path));
+            otro.open(path);
+            otro.execute(QStringLiteral("BEGIN EXCLUSIVE"));
+        }
 
         arrancaEn(folder.path());
         QVERIFY(!mdMain::baseDeDatosAbierta());
@@ -129,10 +138,18 @@ private Q_SLOTS:
         QCOMPARE(DialogService::shown().first().icon, DialogService::Icon::Critical);
         QVERIFY2(text.contains(cause), qPrintable(text));
         QVERIFY2(text.contains(advice), qPrintable(text));
+        // Only a damaged file is to be replaced.
+        QCOMPARE(text.contains(QStringLiteral("dañado")), advice == QLatin1String("copia en buen estado"));
         QVERIFY2(!text.contains(QLatin1Char('\\')), qPrintable(text)); // one kind of separator
         for (const char* english : {"database", "malformed", "file is", "unable"})
             QVERIFY2(!text.contains(QLatin1String(english), Qt::CaseInsensitive), qPrintable(text));
         QVERIFY(gFormMenu && gFormMenu->isVisible());
+        // Let go of, the database opens for the next action that needs it.
+        otro.close();
+        QCOMPARE(mdMain::conecta(), state == QLatin1String("locked"));
+        QCOMPARE(gSectores.isEmpty(), state != QLatin1String("locked"));
+        QCOMPARE(DialogService::shown().size(), 1);
+        gConexion().close();
     }
 
     void aFolderWhoseNameHoldsSeparatorsOpensItsDatabase_data()

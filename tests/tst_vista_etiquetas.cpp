@@ -29,6 +29,7 @@
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPageRanges>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -150,6 +151,19 @@ void abre(const QString& boton, const std::function<void(frmVPreliminar&)>& hand
     QVERIFY(abierta);
 }
 
+// Prints with the pages (a range, "" for every one) and copies chosen in the printer dialog.
+void imprime(frmVPreliminar& frame, const QString& paginas, int copias)
+{
+    DialogService::queuePrinterChoice([=](QPrinter& impresora) {
+        impresora.setPrintRange(paginas.isEmpty() ? QPrinter::AllPages : QPrinter::PageRange);
+        impresora.setPageRanges(QPageRanges::fromString(paginas));
+        impresora.setCopyCount(copias);
+    });
+    DialogService::queueAnswer(DialogService::Answer::Ok);
+    DialogService::queueAnswer(DialogService::Answer::Yes);
+    suelta(hijo(frame, "cmdImprime"));
+}
+
 void imprime(frmVPreliminar& frame, DialogService::Answer todas)
 {
     DialogService::queueAnswer(DialogService::Answer::Ok);
@@ -249,6 +263,7 @@ private Q_SLOTS:
         const QString primera = rs->textAt(0, 2);
         abre(QStringLiteral("etiquetas"), [&](frmVPreliminar& frame) {
             QCOMPARE(frame.modo(), int(frmVPreliminar::Etiquetas));
+            QCOMPARE(frame.impresora().docName(), QStringLiteral("Etiquetas de empresas"));
             QVERIFY(frame.picAtencion()->isVisible());
             QVERIFY(!frame.picSobres()->isVisible());
             auto* cargo = hijo<QComboBox>(frame, "Combo1");
@@ -299,14 +314,19 @@ private Q_SLOTS:
     void fullSheet_data()
     {
         QTest::addColumn<int>("extra");
+        QTest::addColumn<QString>("range");
+        QTest::addColumn<int>("copies");
         QTest::addColumn<int>("pages");
-        QTest::newRow("a full sheet: one page") << 0 << 1;
-        QTest::newRow("one more: two pages") << 1 << 2;
+        QTest::newRow("a full sheet: one page") << 0 << QString() << 1 << 1;
+        QTest::newRow("one more: two pages") << 1 << QString() << 1 << 2;
+        QTest::newRow("the second sheet twice, from the dialog") << 1 << QStringLiteral("2") << 2 << 2;
     }
 
     void fullSheet()
     {
         QFETCH(int, extra);
+        QFETCH(QString, range);
+        QFETCH(int, copies);
         QFETCH(int, pages);
         const int porHoja = LabelSheetLayout::labelsPerPage(LabelSheet(), QSizeF(20, 29));
         const QString where
@@ -318,9 +338,15 @@ private Q_SLOTS:
         guiaCon(where);
         abre(QStringLiteral("etiquetas"), [&](frmVPreliminar& frame) {
             QCOMPARE(frame.paginacion().hasNext(), extra > 0);
-            imprime(frame, DialogService::Answer::Yes);
+            imprime(frame, range, copies);
         });
         QCOMPARE(PdfReader::pages(m_pdf), pages);
+        // Each page printed is the sheet asked for: its first label is that sheet's first company.
+        for (int page = 1; page <= pages; ++page) {
+            const int first = range.isEmpty() ? (page - 1) * porHoja : porHoja;
+            QCOMPARE(PdfReader::words(m_pdf, page).first().text,
+                grid()->textMatrix(first + 1, 3).section(QLatin1Char(' '), 0, 0));
+        }
     }
 
     // The envelope opens on the grid's company with the stored type, size and font; the block dragged
@@ -332,6 +358,7 @@ private Q_SLOTS:
         QPointF arrastrado;
         abre(QStringLiteral("sobres"), [&](frmVPreliminar& frame) {
             QCOMPARE(frame.modo(), int(frmVPreliminar::Sobres));
+            QCOMPARE(frame.impresora().docName(), QStringLiteral("Sobres de empresas"));
             QVERIFY(frame.picSobres()->isVisible());
             QVERIFY(frame.picAtencion()->isVisible());
             QCOMPARE(hijo<QComboBox>(frame, "cboSobreTipo")->currentText(), QStringLiteral("DL: 110x220 mm"));
@@ -439,13 +466,46 @@ private Q_SLOTS:
         QCOMPARE(guardado.fuente, 10);
     }
 
+    // The type list shows its entries whole, and the block of a large envelope is in view when the
+    // preview opens.
+    void envelopeOpensOnItsBlock()
+    {
+        QVERIFY(
+            (EnvelopeSettings {.altura = 210, .anchura = 297, .tipoSobre = EnvelopeGeometry::kPersonalizado})
+                .write());
+        abre(QStringLiteral("sobres"), [&](frmVPreliminar& frame) {
+            auto* lista = hijo<QComboBox>(frame, "cboSobreTipo");
+            QVERIFY(lista->width() >= lista->sizeHint().width());
+            QVERIFY(frame.picSobres()->rect().contains(
+                QRect(lista->mapTo(frame.picSobres(), QPoint()), lista->size())));
+            auto* fondo = hijo(frame, "picFondo");
+            const QRect bloque
+                = PreviewLayout::toPixels(PreviewSurface::bounds(frame.picTexto()->page().first()));
+            QVERIFY(fondo->rect().contains(bloque.translated(frame.picTexto()->pos())));
+        });
+    }
+
+    void threeEnvelopesThreePages_data()
+    {
+        QTest::addColumn<QString>("range");
+        QTest::addColumn<QList<int>>("companies");
+        QTest::newRow("all") << QString() << QList<int> {0, 1, 2};
+        QTest::newRow("the last two, from the dialog") << QStringLiteral("2-3") << QList<int> {1, 2};
+    }
+
     void threeEnvelopesThreePages()
     {
+        QFETCH(QString, range);
+        QFETCH(QList<int>, companies);
         guiaCon(QStringLiteral(" WHERE rowid IN (SELECT rowid FROM tbl_empresas ORDER BY rowid LIMIT 3)"));
         grid()->setRow(2);
-        abre(QStringLiteral("sobres"),
-            [&](frmVPreliminar& frame) { imprime(frame, DialogService::Answer::Yes); });
-        QCOMPARE(PdfReader::pages(m_pdf), 3);
+        abre(QStringLiteral("sobres"), [&](frmVPreliminar& frame) { imprime(frame, range, 1); });
+        QCOMPARE(PdfReader::pages(m_pdf), companies.size());
+        for (qsizetype page = 0; page < companies.size(); ++page) {
+            const QString empresa = grid()->textMatrix(companies.at(page) + 1, 3);
+            QCOMPARE(
+                PdfReader::words(m_pdf, int(page + 1)).first().text, empresa.section(QLatin1Char(' '), 0, 0));
+        }
     }
 
     // A job title empties the free text while the envelope is drawn, without a second drawing.
@@ -498,15 +558,21 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(SettingsFile::programPath(EnvelopeSettings::archivo())));
     }
 
-    // The folder cannot take "\Sobre.ini": closing says so once.
+    // A folder stands in place of "\Sobre.ini": closing after a change says so once and leaves it.
     void closingOnAnUnwritableFile()
     {
         const QString path = SettingsFile::programPath(EnvelopeSettings::archivo());
         QVERIFY(QDir().mkpath(path));
-        abre(QStringLiteral("sobres"), [](frmVPreliminar& frame) { frame.close(); });
+        abre(QStringLiteral("sobres"), [](frmVPreliminar& frame) {
+            QTest::keyClick(hijo<QComboBox>(frame, "cboSobreLetra"), Qt::Key_Down);
+            frame.close();
+        });
+        QVERIFY(QFileInfo(path).isDir());
         QDir(path).removeRecursively();
         QCOMPARE(DialogService::shown().size(), 1);
         QCOMPARE(DialogService::shown().first().icon, DialogService::Icon::Exclamation);
+        QVERIFY(DialogService::shown().first().text.startsWith(
+            QStringLiteral("No se pueden guardar los ajustes")));
         QVERIFY(DialogService::shown().first().text.contains(QStringLiteral("Sobre.ini")));
     }
 };

@@ -1,5 +1,6 @@
 #include "card/FrmFicha.h"
 
+#include "card/CardWriteBack.h"
 #include "card/HeadOffice.h"
 #include "card/RecordCardPrint.h"
 #include "card/clsFicha.h"
@@ -299,47 +300,29 @@ bool FrmFicha::guardaCambios()
     } catch (const DbError&) {
         return true;
     }
-    QString fallo;
-    if (m_obsCambiadas) {
-        // Stored as typed, and only when the text really differs from what is stored.
-        const QString texto = m_txtObservaciones->toPlainText();
-        try {
-            const QString guardado
-                = RecordCardLayout::comoEditor(m_rs->field(RecordCardLayout::Observaciones).toString());
-            if (texto != guardado) {
-                m_rs->field(RecordCardLayout::Observaciones) = RecordCardLayout::comoAlmacen(texto);
-                m_rs->update();
-                anotaEscrita();
-            }
-            m_obsCambiadas = false;
-        } catch (const DbError& e) {
-            m_rs->cancelUpdate();
-            fallo = e.description();
-        }
-    }
-    if (m_selCambiada && fallo.isEmpty()) {
-        const bool marcada = m_Check1->isChecked();
-        try {
-            const QVariant guardada = m_rs->field(RecordCardLayout::Seleccionada).value();
-            if (!guardada.isValid() || guardada.isNull() || guardada.toBool() != marcada) {
-                m_rs->field(RecordCardLayout::Seleccionada) = marcada;
-                m_rs->update();
-                anotaEscrita();
-            }
-            m_selCambiada = false;
-        } catch (const DbError& e) {
-            m_rs->cancelUpdate();
-            fallo = e.description();
-        }
-    }
-    if (fallo.isEmpty())
+    if (!m_obsCambiadas && !m_selCambiada)
         return true;
+    CardWriteBack::Edits edits;
+    if (m_obsCambiadas)
+        edits.observaciones = m_txtObservaciones->toPlainText();
+    if (m_selCambiada)
+        edits.seleccionada = m_Check1->isChecked();
+    const CardWriteBack::Result r = CardWriteBack::save(*m_rs, edits, this);
+    if (r.touched)
+        anotaEscrita();
+    if (r.outcome != CardWriteBack::Result::Failed) {
+        m_obsCambiadas = false;
+        m_selCambiada = false;
+        if (r.outcome == CardWriteBack::Result::TookStored)
+            muestraRegistro();
+        return true;
+    }
 
     // Nothing the user typed or ticked goes without telling: keeping it is the default answer.
     const DialogService::Answer respuesta = DialogService::message(
         QStringLiteral("No se han podido guardar los cambios de esta empresa (%1).\n\n"
                        "¿Desea volver a la ficha para conservarlos? Si responde No, se perderán.")
-            .arg(fallo),
+            .arg(r.failure),
         DialogService::Buttons::YesNo, DialogService::Icon::Critical, QString(), this);
     if (respuesta == DialogService::Answer::Yes)
         return false;
@@ -480,8 +463,30 @@ void FrmFicha::lblEmpresaLink_Click()
 
 void FrmFicha::anotaEscrita()
 {
-    if (const std::optional<qint64> clave = m_rs->keyAt(m_rs->absolutePosition() - 1))
+    const int fila = m_rs->absolutePosition();
+    if (const std::optional<qint64> clave = m_rs->keyAt(fila - 1))
         m_escritas.insert(*clave);
+    muestraEnGrid(fila);
+}
+
+void FrmFicha::muestraEnGrid(int fila)
+{
+    // Only a grid that shows this recordset row for row.
+    if (!m_grid || !m_rs || (m_grid->dataSource() && m_grid->dataSource() != m_rs))
+        return;
+    try {
+        if (fila < 1 || fila > m_rs->recordCount() || m_grid->rows() - 1 != m_rs->recordCount())
+            return;
+        // Copied cells do not follow the record by themselves.
+        if (!m_grid->dataSource()) {
+            for (int c = 0; c < m_rs->fieldCount(); ++c)
+                m_grid->setTextMatrix(fila, c + 1, Recordset::displayText(m_rs->valueAt(fila - 1, c)));
+        }
+        const QVariant marca = m_rs->valueAt(fila - 1, RecordCardLayout::Seleccionada);
+        if (marca.isValid() && !marca.isNull())
+            m_grid->flexModel()->setCellBackColor(fila, 0, bgrColor(marca.toBool() ? kMarcada : kSinMarcar));
+    } catch (const DbError&) {
+    }
 }
 
 void FrmFicha::releeEscritas()
@@ -499,6 +504,10 @@ void FrmFicha::releeEscritas()
         for (const qint64 clave : escritas) {
             m_rs->resync(clave);
             actual = actual || mostrada == clave;
+        }
+        for (int r = 0; m_grid && r < m_rs->recordCount(); ++r) {
+            if (const std::optional<qint64> clave = m_rs->keyAt(r); clave && escritas.contains(*clave))
+                muestraEnGrid(r + 1);
         }
     } catch (const DbError&) {
         return;
@@ -569,6 +578,11 @@ bool FrmFicha::eventFilter(QObject* watched, QEvent* event)
     }
     const bool enlace = watched == m_valores[RecordCardLayout::Email]
         || watched == m_valores[RecordCardLayout::Web] || watched == m_valores[RecordCardLayout::EmpresaId];
+    // A press on a link is the link's: it never starts moving the card.
+    if (enlace && event->type() == QEvent::MouseButtonPress) {
+        event->accept();
+        return true;
+    }
     if (enlace && event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         auto* label = static_cast<QLabel*>(watched);

@@ -64,6 +64,8 @@ private:
     void desplazaConRueda(QWheelEvent* event);
     // Notes the current record as written; the card below reads it again.
     void anotaEscrita();
+    // The grid's row `fila` shows that record as it is stored.
+    void muestraEnGrid(int fila);
     // Reads again the companies the cards opened from this one wrote.
     void releeEscritas();
     Connection* conexion() const;

@@ -53,18 +53,44 @@ bool tieneEmpresas()
     return rs.recordCount() > 0;
 }
 
-// What the user can do: a file that is there but cannot be read will not mend by waiting.
-QString consejo(bool existe)
+// What the user can do, by the cause: only a damaged file is to be replaced by another copy.
+QString consejo(const DbError& e, bool existe)
 {
     const QString nombre = QDir::toNativeSeparators(QStringLiteral("DATA/DIdarari.idb"));
-    if (existe)
+    if (!existe)
+        return QStringLiteral("La guía no mostrará ninguna empresa hasta que el archivo %1 de la carpeta "
+                              "del programa esté disponible.")
+            .arg(nombre);
+    if (e.isLocked())
+        return QStringLiteral("En cuanto el otro programa deje libre el archivo %1, la guía mostrará las "
+                              "empresas; no hace falta salir de este programa.")
+            .arg(nombre);
+    if (e.isDamaged() || e.sqliteCode() == 0)
         return QStringLiteral("El archivo %1 de la carpeta del programa está dañado o no se puede leer: "
                               "sustitúyalo por una copia en buen estado. La guía no mostrará ninguna "
                               "empresa hasta entonces.")
             .arg(nombre);
-    return QStringLiteral("La guía no mostrará ninguna empresa hasta que el archivo %1 de la carpeta "
-                          "del programa esté disponible.")
+    return QStringLiteral("La guía no mostrará ninguna empresa hasta que se pueda leer el archivo %1 de la "
+                          "carpeta del programa.")
         .arg(nombre);
+}
+
+// Opens the database of gRutaBD and reads the two lists; the reason when it cannot, else empty.
+QString abre()
+{
+    const QString ruta = AppPaths::localPath(gRutaBD);
+    QString fallo;
+    try {
+        gConexion().open(kCadenaConexion.arg(ConnectionString::quoted(ruta)));
+        if (!tieneEmpresas())
+            throw DbError(DbError::Failed, QStringLiteral("El archivo no contiene la tabla de empresas"));
+    } catch (const DbError& e) {
+        gConexion().close();
+        fallo = e.description() + QStringLiteral("\n\n") + consejo(e, QFileInfo::exists(ruta));
+    }
+    gSectores = leeLista(QStringLiteral("SELECT DISTINCT(sector) FROM tbl_empresas"));
+    gAutonomias = leeLista(QStringLiteral("SELECT DISTINCT(autonomia) FROM tbl_empresas"));
+    return fallo;
 }
 
 } // namespace
@@ -75,20 +101,14 @@ QString open()
 {
     gRutaApp = AppPaths::programFolder();
     gRutaBD = gRutaApp + QStringLiteral("\\DATA\\DIdarari.idb");
+    return abre();
+}
 
-    const QString ruta = AppPaths::localPath(gRutaBD);
-    QString fallo;
-    try {
-        gConexion().open(kCadenaConexion.arg(ConnectionString::quoted(ruta)));
-        if (!tieneEmpresas())
-            throw DbError(DbError::Failed, QStringLiteral("El archivo no contiene la tabla de empresas"));
-    } catch (const DbError& e) {
-        gConexion().close();
-        fallo = e.description() + QStringLiteral("\n\n") + consejo(QFileInfo::exists(ruta));
-    }
-    gSectores = leeLista(QStringLiteral("SELECT DISTINCT(sector) FROM tbl_empresas"));
-    gAutonomias = leeLista(QStringLiteral("SELECT DISTINCT(autonomia) FROM tbl_empresas"));
-    return fallo;
+QString reopen()
+{
+    if (gConexion().isOpen())
+        return {};
+    return gRutaBD.isEmpty() ? open() : abre();
 }
 
 } // namespace Installation

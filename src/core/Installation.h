@@ -21,5 +21,8 @@ namespace Installation {
 // Returns the reason in Spanish when the database could not be opened, with what the user can do
 // about it; empty on success.
 QString open();
+// Opens the database again when it is not open (a lock let go of, the file put back since), with
+// its lists. Empty when it is open, else the reason as open() gives it.
+QString reopen();
 
 } // namespace Installation

@@ -1,11 +1,11 @@
 #include "core/SettingsFile.h"
 
 #include "core/AppPaths.h"
+#include "core/RegularFile.h"
 
-#include <QFile>
+#include <QDir>
 #include <QLocale>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <cmath>
@@ -13,13 +13,10 @@
 bool SettingsFile::load(const QString& path)
 {
     m_sections.clear();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> bytes = RegularFile::read(path, kMaxBytes);
+    if (!bytes)
         return false;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return false;
-    *this = parse(bytes);
+    *this = parse(*bytes);
     return true;
 }
 
@@ -85,7 +82,8 @@ QString SettingsFile::programPath(const QString& programFile)
 
 QStringList SettingsFile::decode(const QByteArray& bytes)
 {
-    QStringDecoder decoder("windows-1252");
+    const std::optional<QStringConverter::Encoding> marked = QStringConverter::encodingForData(bytes);
+    QStringDecoder decoder = marked ? QStringDecoder(*marked) : QStringDecoder("windows-1252");
     QString text = decoder(bytes);
     if (decoder.hasError())
         text = QString::fromLatin1(bytes);
@@ -109,17 +107,24 @@ QByteArray SettingsFile::encode(const QStringList& lines)
     return bytes;
 }
 
-bool SettingsFile::save(const QString& path, const QStringList& lines)
+bool SettingsFile::save(const QString& path, const QStringList& lines, QString* error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
     const QByteArray bytes = encode(lines);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
+    // Nothing changed, nothing to write (a read-only folder then has nothing to refuse).
+    if (RegularFile::read(path, kMaxBytes) == bytes)
+        return true;
+    QString reason;
+    if (RegularFile::replace(path, bytes, &reason))
+        return true;
+    if (error) {
+        const QString file = QDir::toNativeSeparators(path);
+        const RegularFile::Kind kind = RegularFile::kindAt(path);
+        *error = kind == RegularFile::Kind::Missing || kind == RegularFile::Kind::Regular
+            ? QStringLiteral("No se pudo guardar el archivo «%1»: %2.").arg(file, reason)
+            : QStringLiteral("No se pueden guardar los ajustes: «%1» %2; se ha dejado como estaba.")
+                  .arg(file, reason);
     }
-    return file.commit();
+    return false;
 }
 
 std::optional<double> SettingsFile::toNumber(const QString& text)

@@ -25,7 +25,11 @@ public:
         QList<Entry> entries; // in file order; blank lines left out
     };
 
-    // False when the file is missing or cannot be read; the file then has no sections.
+    // No real settings file comes near this size; a larger one is not read.
+    static constexpr qint64 kMaxBytes = 64 * 1024;
+
+    // False when the file is missing, unreadable, larger than kMaxBytes, or anything but a regular
+    // file (a link, a pipe, a device); the file then has no sections.
     bool load(const QString& path);
     static SettingsFile parse(const QByteArray& bytes);
 
@@ -35,12 +39,16 @@ public:
     // The value of the first line of `key` (any case) in the section, if there is one.
     std::optional<QString> value(const QString& sectionName, const QString& key) const;
 
-    // Lines of text to and from the file's bytes.
+    // Lines of text to and from the file's bytes: Windows-1252, or the encoding a byte-order mark names
+    // (editors save UTF-8 with one).
     static QStringList decode(const QByteArray& bytes);
     static QByteArray encode(const QStringList& lines);
-    // Replaces the file whole: the lines go to a temporary file that is moved over the old one only
-    // when complete. False, with the old file untouched, when it could not be written.
-    static bool save(const QString& path, const QStringList& lines);
+    // Replaces the regular file whole, or creates it: the lines go to a new file that is moved over the
+    // old one only when complete; a file that already holds them is left as it is. False, with the old
+    // file untouched and the message in Spanish in `error`, when it could not be written; a link or
+    // anything else that is no regular file is left alone with its target ("No se pueden guardar los
+    // ajustes…").
+    static bool save(const QString& path, const QStringList& lines, QString* error = nullptr);
 
     // The real path of a file of the program's folder named as the program names it ("\Sobre.ini").
     static QString programPath(const QString& programFile);

@@ -14,6 +14,8 @@
 #include "resources/Pictures.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QHeaderView>
 #include <QLabel>
 #include <QTreeWidget>
 #include <QTreeWidgetItem>
@@ -27,6 +29,16 @@ const QColor kPagina = bgrColor(0xEAF3F6);
 const int kCreation[] = {DocumentExplorer::Distribuidores, DocumentExplorer::Equipamientos,
     DocumentExplorer::Catering, DocumentExplorer::Escuelas, DocumentExplorer::Franquicias,
     DocumentExplorer::Hoteles, DocumentExplorer::Principales, DocumentExplorer::Vending};
+
+// A regular file (not a link) standing directly in the folder: nothing outside it is opened.
+bool dentroDe(const QString& carpeta, const QString& ruta)
+{
+    const QFileInfo fichero(ruta);
+    if (fichero.isSymLink() || !fichero.isFile())
+        return false;
+    const QString padre = QFileInfo(fichero.absolutePath()).canonicalFilePath();
+    return !padre.isEmpty() && padre == QFileInfo(carpeta).canonicalFilePath();
+}
 
 } // namespace
 
@@ -81,6 +93,11 @@ void DocumentExplorer::carga(int codigo, const QString& rutaApp)
         t->setEditTriggers(QAbstractItemView::NoEditTriggers);
         t->setFrameShape(QFrame::NoFrame);
         t->setIconSize(QSize(20, 20));
+        // A long name is shown whole: the column takes its width and the tree scrolls sideways.
+        t->header()->setStretchLastSection(false);
+        t->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        t->setTextElideMode(Qt::ElideNone);
+        t->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         QPalette pal = t->palette();
         pal.setColor(QPalette::Base, kPagina);
         t->setPalette(pal);
@@ -101,6 +118,7 @@ void DocumentExplorer::cargaFicherosCarpeta(const QString& carpeta, QTreeWidgetI
 {
     for (const QString& nombre : ficheros(carpeta)) {
         auto* hoja = new QTreeWidgetItem(padre, QStringList(textoVisible(nombre)));
+        hoja->setToolTip(0, textoVisible(nombre));
         hoja->setData(0, Qt::UserRole, nombre);
         hoja->setIcon(0, QIcon(Pictures::get(picture(imagen(nombre)))));
     }
@@ -112,9 +130,10 @@ void DocumentExplorer::abreDocumento(int arbol, QTreeWidgetItem* item)
     if (!item || !item->parent() || arbol < 0 || arbol >= kTrees)
         return;
     const QString nombre = item->data(0, Qt::UserRole).toString();
-    const QString ruta = AppPaths::localPath(
-        m_rutaApp + QString::fromLatin1(kFolders[arbol].ruta) + QLatin1Char('\\') + nombre);
-    if (!DesktopOpener::openDocument(ruta))
+    // The name is the file's own, found on disk: a backslash in it is a character, not a separator.
+    const QString carpeta = AppPaths::localPath(m_rutaApp + QString::fromLatin1(kFolders[arbol].ruta));
+    const QString ruta = QDir(carpeta).filePath(nombre);
+    if (!dentroDe(carpeta, ruta) || !DesktopOpener::openDocument(ruta))
         DialogService::message(QStringLiteral("No se ha podido abrir el documento %1").arg(nombre),
             DialogService::Buttons::Ok, DialogService::Icon::Exclamation);
 }
@@ -146,7 +165,7 @@ QString DocumentExplorer::picture(const QString& imagen)
 
 QStringList DocumentExplorer::ficheros(const QString& carpeta)
 {
-    QStringList nombres = QDir(carpeta).entryList(QDir::Files, QDir::NoSort);
+    QStringList nombres = QDir(carpeta).entryList(QDir::Files | QDir::NoSymLinks, QDir::NoSort);
     std::sort(nombres.begin(), nombres.end(),
         [](const QString& a, const QString& b) { return SpanishText::compare(a, b) < 0; });
     return nombres;

@@ -65,8 +65,8 @@ public:
     static QString imagen(const QString& nombre);
     // The picture of an image key.
     static QString picture(const QString& imagen);
-    // The files of a folder (not its sub-folders), in alphabetical order without regard to case;
-    // empty when the folder does not exist.
+    // The regular files of a folder (not its sub-folders nor links), in alphabetical order without
+    // regard to case; empty when the folder does not exist.
     static QStringList ficheros(const QString& carpeta);
 
 private:

@@ -330,8 +330,11 @@ void clsGuia::verSeleccionadas()
 {
     const QScopedValueRollback<bool> ocupado(m_ocupado, true);
     clsDatosBD& datos = datosBD();
+    if (!mdMain::conecta())
+        return;
     // Pressed again, the same narrowed query runs again: marks taken off meanwhile drop out.
-    const QString sql = GuideQueries::markedOnlySql(datos.getSQL());
+    const QString base = datos.getSQL().isEmpty() ? GuideQueries::allCompaniesSql() : datos.getSQL();
+    const QString sql = GuideQueries::markedOnlySql(base);
     const int n = datos.setDatos(sql);
     if (datos.fallo()) {
         avisaConsultaFallida();
@@ -349,6 +352,8 @@ void clsGuia::desmarcaTodas()
             QStringLiteral("Se van a desmarcar todos las empresas de la Tarvesa. ¿Desea Continuar?"),
             DialogService::Buttons::YesNo, DialogService::Icon::Information, QStringLiteral("Desmarcado"))
         != DialogService::Answer::Yes)
+        return;
+    if (!mdMain::conecta())
         return;
     const QScopedValueRollback<bool> ocupado(m_ocupado, true);
     Recordset* rs = datosBD().getRecordset();
@@ -406,7 +411,12 @@ int clsGuia::setDatosGrid(const QString& sql, const QString& titulo)
     const BusyPointer::Scope busy;
     PendingEvents::process();
     clsDatosBD& datos = datosBD();
-    // No open connection: the query below fails and says so.
+    // A database not open (locked at start-up, say) is tried again; still closed, the guide is empty.
+    if (!mdMain::conecta()) {
+        frmWhile::instance().unload();
+        muestraVacia(titulo);
+        return kConsultaFallida;
+    }
     datos.setConexion(&gConexion());
     PendingEvents::process();
     const int n = datos.setDatos(sql);
@@ -450,6 +460,18 @@ void clsGuia::muestraPaginaDatos()
     // A result arriving while the documents are shown brings the whole toolbar back to the table.
     if (m_pantalla && m_explorador->pagina())
         ponVista(false);
+}
+
+void clsGuia::muestraVacia(const QString& titulo)
+{
+    m_tituloGuia = titulo;
+    if (m_mfgDatos && !m_mfgDatos->dataSource()) {
+        m_mfgDatos->setRows(1);
+        m_mfgDatos->setCols(GuideGrid::kColumns);
+    }
+    formateaGrid();
+    muestraPaginaDatos();
+    ponRegistros(0);
 }
 
 void clsGuia::ponRegistros(int n)
@@ -524,11 +546,21 @@ void clsGuia::cambiaMarca(int fila)
         rs->update();
     } catch (const DbError& e) {
         rs->cancelUpdate();
-        GridBinding::pintaMarca(m_mfgDatos, fila, antes);
-        DialogService::message(
-            QStringLiteral("No se ha podido guardar la selección de la empresa.\n\n") + e.description(),
-            DialogService::Buttons::Ok, DialogService::Icon::Critical);
-        return;
+        // Another program changed the mark meanwhile, so it holds what was asked: shown as stored.
+        bool releida = false;
+        try {
+            const std::optional<qint64> clave = rs->keyAt(fila - 1);
+            releida = e.number() == DbError::ChangedElsewhere && clave && rs->resync(*clave) > 0;
+        } catch (const DbError&) {
+        }
+        if (!releida) {
+            GridBinding::pintaMarca(m_mfgDatos, fila, antes);
+            DialogService::message(
+                QStringLiteral("No se ha podido guardar la selección de la empresa.\n\n") + e.description(),
+                DialogService::Buttons::Ok, DialogService::Icon::Critical);
+            return;
+        }
+        GridBinding::pintaMarca(m_mfgDatos, fila, GuideGrid::isMarked(rs->valueAt(fila - 1, 0)));
     }
     // Copied cells do not follow the record by themselves.
     if (!m_mfgDatos->dataSource())

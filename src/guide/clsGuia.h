@@ -56,6 +56,8 @@ private:
     void creaControles();
     void pintaPantalla();
     void muestraPaginaDatos();
+    // No database to ask: the page, its toolbar and header, and no company.
+    void muestraVacia(const QString& titulo);
     void ponRegistros(int n);
 
     clsDatosBD& datosBD();

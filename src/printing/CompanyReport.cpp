@@ -14,6 +14,23 @@ const PrintFont kLabelFont {QStringLiteral("Courier New"), 7, true};
 
 // Room left between a value and the next column.
 constexpr double kColumnGap = 0.1;
+// A criterion longer than this many lines is cut: the page keeps room for its rows.
+constexpr int kMaxCriterionLines = 8;
+
+// The longest beginning of `text` no wider than `room`.
+qsizetype fittingLength(const QString& text, const PrintFont& font, double room)
+{
+    qsizetype low = 0;
+    qsizetype high = text.size();
+    while (low < high) {
+        const qsizetype middle = (low + high + 1) / 2;
+        if (PrintSurface::measure(text.left(middle), font).width.toCm() <= room)
+            low = middle;
+        else
+            high = middle - 1;
+    }
+    return low;
+}
 
 // A value is one line: line breaks inside it become blanks.
 QString oneLine(QString text)
@@ -44,7 +61,39 @@ int CompanyReport::companyCount() const
 
 ReportLayout CompanyReport::layout(const QSizeF& pageSize) const
 {
-    return ReportLayout(pageSize, companyCount());
+    return ReportLayout(pageSize, companyCount(), int(criterionLines(pageSize.width()).size()));
+}
+
+QStringList CompanyReport::criterionLines(double pageWidth) const
+{
+    if (m_wrappedWidth == pageWidth && !m_wrapped.isEmpty())
+        return m_wrapped;
+    const double room = pageWidth - ReportLayout::kLeft;
+    QString rest = QStringLiteral("Criterio de selección: ") + m_criterion;
+    QStringList lines;
+    while (!rest.isEmpty()) {
+        qsizetype cut = fittingLength(rest, kHeaderFont, room);
+        if (cut >= rest.size()) {
+            lines.append(rest);
+            break;
+        }
+        if (lines.size() == kMaxCriterionLines - 1) {
+            const QString ellipsis = QStringLiteral("…");
+            lines.append(rest.left(fittingLength(rest, kHeaderFont,
+                             room - PrintSurface::measure(ellipsis, kHeaderFont).width.toCm()))
+                + ellipsis);
+            break;
+        }
+        // At the last blank that fits; a word wider than the page is cut where it reaches the edge.
+        const qsizetype blank = rest.lastIndexOf(QLatin1Char(' '), cut);
+        if (blank > 0)
+            cut = blank;
+        lines.append(rest.left(qMax<qsizetype>(1, cut)).trimmed());
+        rest = rest.mid(qMax<qsizetype>(1, cut)).trimmed();
+    }
+    m_wrappedWidth = pageWidth;
+    m_wrapped = lines;
+    return lines;
 }
 
 ColumnPlan CompanyReport::columns(double pageWidth) const
@@ -63,7 +112,12 @@ void CompanyReport::drawHeader(PrintSurface& surface) const
         locale.toString(m_printedAt.date(), QLocale::ShortFormat) + QLatin1String("    ")
             + locale.toString(m_printedAt.time(), QLocale::ShortFormat),
         kHeaderFont);
-    surface.text(QPointF(1.0, 4.7), QStringLiteral("Criterio de selección: ") + m_criterion, kHeaderFont);
+    // A long criterion goes on over further lines, and the page's rows move down under it.
+    const QStringList criterio = criterionLines(width);
+    for (qsizetype i = 0; i < criterio.size(); ++i)
+        surface.text(
+            QPointF(ReportLayout::kLeft, ReportLayout::kCriterionY + ReportLayout::kHeaderPitch * double(i)),
+            criterio.at(i), kHeaderFont);
 }
 
 QString CompanyReport::fitted(const PrintSurface& surface, const QString& text, double width) const
@@ -96,10 +150,10 @@ void CompanyReport::drawPage(PrintSurface& surface, int page) const
     const QList<ReportField>& fields = ReportFields::all();
     for (const ReportColumn& column : plan.columns) {
         const QString heading = QString::fromUtf8(fields.at(column.field).heading);
-        surface.text(QPointF(column.x, ReportLayout::headingY(page)), fitted(surface, heading, column.width),
-            kRowFont);
+        surface.text(
+            QPointF(column.x, pages.headingY(page)), fitted(surface, heading, column.width), kRowFont);
     }
-    const double ruleY = ReportLayout::ruleY(page);
+    const double ruleY = pages.ruleY(page);
     surface.line(QPointF(ReportLayout::kLeft, ruleY), QPointF(size.width(), ruleY));
 
     const int first = pages.firstRow(page);
@@ -114,6 +168,6 @@ void CompanyReport::drawPage(PrintSurface& surface, int page) const
             surface.text(QPointF(column.x, y), fitted(surface, value, column.width), kRowFont);
         }
     }
-    surface.text(QPointF(ReportLayout::kLeft, ReportLayout::labelY(page)),
+    surface.text(QPointF(ReportLayout::kLeft, pages.labelY(page)),
         QStringLiteral("Página: %1 de %2").arg(page).arg(pages.pageCount()), kLabelFont);
 }

@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 class PrintSurface;
 class Recordset;
@@ -28,6 +29,8 @@ public:
 
     int companyCount() const;
     ReportLayout layout(const QSizeF& pageSize) const;
+    // "Criterio de selección: " and the criterion, in lines that fit across a page of that width.
+    QStringList criterionLines(double pageWidth) const;
     ColumnPlan columns(double pageWidth) const;
 
     // Draws page `page` (from 1) on the surface's page area; nothing for a page past the last. The
@@ -44,4 +47,7 @@ private:
     FieldChoice m_choice;
     ColumnWidths m_widths;
     QDateTime m_printedAt;
+    // The criterion's lines for the last width asked.
+    mutable double m_wrappedWidth = -1;
+    mutable QStringList m_wrapped;
 };

@@ -56,9 +56,13 @@ EnvelopeControls::EnvelopeControls(QWidget* parent)
         box->setFixedWidth(30);
         box->installEventFilter(this);
     }
-    // The frame is narrow: each list is as wide as its longest entry, no wider.
-    m_cboSobreTipo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    m_cboSobreLetra->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // The frame is narrow: each list is as wide as its longest entry, no wider, and never cut. The
+    // frame's style sheet stops the font from reaching them through this widget.
+    for (QComboBox* list : {m_cboSobreTipo, m_cboSobreLetra}) {
+        list->setFont(Fonts::font(QStringLiteral("Arial"), 8));
+        list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        list->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    }
     for (const EnvelopeType& type : EnvelopeGeometry::tipos())
         m_cboSobreTipo->addItem(type.caption);
     for (int size = EnvelopeSettings::kMinFuente; size <= EnvelopeSettings::kMaxFuente; ++size)

@@ -24,17 +24,41 @@ int ListingDocument::pageCount(const QSizeF& pageCm) const
     return m_report.layout(pageCm).pageCount();
 }
 
-QString ListingDocument::notice(const QSizeF& pageCm) const
+QString ListingDocument::notice(const QSizeF& pageCm, const QList<PaperOption>& others) const
 {
     const int left = m_report.columns(pageCm.width()).notFitting;
     if (left == 0)
         return QString();
+    // Only a paper that leaves out fewer columns than now, and than the ones already advised.
+    QStringList advice;
+    int fewest = left;
+    for (const PaperOption& other : others) {
+        const int leftThere = m_report.columns(other.pageCm.width()).notFitting;
+        if (leftThere < fewest) {
+            advice.append(other.advice);
+            fewest = leftThere;
+        }
+    }
+    advice.append(QStringLiteral("menos campos"));
+    const QString last = advice.takeLast();
+    const QString tryWith
+        = QStringLiteral("Pruebe con %1.")
+              .arg(
+                  advice.isEmpty() ? last : advice.join(QStringLiteral(", ")) + QStringLiteral(" o ") + last);
     if (left == 1)
         return QStringLiteral("Una de las columnas elegidas no cabe en el ancho de la página y no se "
-                              "imprime. Pruebe con el papel apaisado, el A3 o menos campos.");
+                              "imprime. ")
+            + tryWith;
     return QStringLiteral("%1 de las columnas elegidas no caben en el ancho de la página y no se "
-                          "imprimen. Pruebe con el papel apaisado, el A3 o menos campos.")
-        .arg(left);
+                          "imprimen. ")
+               .arg(left)
+        + tryWith;
+}
+
+int ListingDocument::pageStart(int number, const QSizeF& pageCm)
+{
+    const ReportLayout layout = m_report.layout(pageCm);
+    return number >= 1 && number <= layout.pageCount() ? layout.firstRow(number) + 1 : 0;
 }
 
 bool ListingDocument::configure(QWidget* parent)

@@ -17,7 +17,8 @@ public:
 
     int drawPage(PrintSurface& surface, const PreviewPage& page) override;
     int pageCount(const QSizeF& pageCm) const override;
-    QString notice(const QSizeF& pageCm) const override;
+    int pageStart(int number, const QSizeF& pageCm) override;
+    QString notice(const QSizeF& pageCm, const QList<PaperOption>& others) const override;
     bool configure(QWidget* parent) override;
 
 private:

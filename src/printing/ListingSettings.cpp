@@ -74,9 +74,9 @@ QStringList lines(const FieldChoice& choice)
     return list;
 }
 
-bool write(const QString& filePath, const FieldChoice& choice)
+bool write(const QString& filePath, const FieldChoice& choice, QString* error)
 {
-    return SettingsFile::save(filePath, lines(choice));
+    return SettingsFile::save(filePath, lines(choice), error);
 }
 
 } // namespace ListingSettings

@@ -26,7 +26,8 @@ QString path();
 FieldChoice read(const QString& filePath);
 // The 22 lines the file holds for `choice`.
 QStringList lines(const FieldChoice& choice);
-// False when the file could not be written; the old one is then left as it was.
-bool write(const QString& filePath, const FieldChoice& choice);
+// False, with the message in Spanish in `error`, when the file could not be written; the old one is
+// then left as it was.
+bool write(const QString& filePath, const FieldChoice& choice, QString* error = nullptr);
 
 } // namespace ListingSettings

@@ -1,8 +1,10 @@
 #include "printing/PreviewPanels.h"
 
+#include "platform/print/PreviewSurface.h"
 #include "printing/AttentionControls.h"
 #include "printing/EnvelopeControls.h"
 #include "printing/EnvelopeDrag.h"
+#include "printing/preview/PreviewPageWidget.h"
 #include "printing/preview/frmVPreliminar.h"
 
 #include <QGroupBox>
@@ -33,10 +35,17 @@ AttentionControls* atencion(frmVPreliminar& frame)
 EnvelopeControls* sobre(frmVPreliminar& frame)
 {
     // Below the frame's caption.
-    auto* controls = hosted<EnvelopeControls>(frame.picSobres(), 12);
+    QGroupBox* panel = frame.picSobres();
+    auto* controls = hosted<EnvelopeControls>(panel, 12);
+    // As wide as its controls need, so that the type list shows its entries whole.
+    panel->resize(qMax(panel->width(), panel->sizeHint().width()), panel->height());
     QObject::connect(controls, &EnvelopeControls::sobreCambiado, &frame, [&frame] {
         frame.configuraPagina();
         frame.redibuja();
+        // The block at the new envelope's automatic place, in view.
+        const PrintPage page = frame.picTexto()->page();
+        if (!page.isEmpty())
+            frame.muestraZona(PreviewSurface::bounds(page.first()));
     });
     QObject::connect(controls, &EnvelopeControls::letraCambiada, &frame, &frmVPreliminar::redibuja);
     new EnvelopeDrag(*frame.picTexto(), *controls, [&frame] { frame.redibuja(); });

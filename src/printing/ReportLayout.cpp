@@ -4,8 +4,7 @@
 
 namespace {
 
-// The header's last line, and the steps from a page's start to its rows.
-constexpr double kHeaderBottom = 4.7;
+// The steps from a page's start to its rows.
 constexpr double kToLabel = 1.2;
 constexpr double kToHeadings = 0.5;
 constexpr double kToRule = 0.4;
@@ -14,19 +13,20 @@ constexpr double kToRows = 0.1;
 // 2.5 + 55 × 0.3 equal to 19.
 constexpr double kTolerance = 1e-6;
 
-double pageTop(int page)
-{
-    return page == 1 ? kHeaderBottom : 0.0;
-}
-
 } // namespace
 
-ReportLayout::ReportLayout(const QSizeF& pageSize, int companyCount)
+ReportLayout::ReportLayout(const QSizeF& pageSize, int companyCount, int criterionLines)
     : m_pageSize(pageSize)
     , m_companies(qMax(0, companyCount))
+    , m_headerBottom(kCriterionY + kHeaderPitch * qMax(0, criterionLines - 1))
     , m_firstRows(rowsFitting(firstRowY(1), pageSize.height()))
     , m_laterRows(rowsFitting(firstRowY(2), pageSize.height()))
 {
+}
+
+double ReportLayout::pageTop(int page) const
+{
+    return page == 1 ? m_headerBottom : 0.0;
 }
 
 int ReportLayout::rowsFitting(double firstY, double pageHeight)
@@ -68,22 +68,22 @@ int ReportLayout::pageOfRow(int row) const
     return 2 + (row - m_firstRows) / m_laterRows;
 }
 
-double ReportLayout::labelY(int page)
+double ReportLayout::labelY(int page) const
 {
     return std::round(pageTop(page) + kToLabel);
 }
 
-double ReportLayout::headingY(int page)
+double ReportLayout::headingY(int page) const
 {
     return pageTop(page) + kToLabel + kToHeadings;
 }
 
-double ReportLayout::ruleY(int page)
+double ReportLayout::ruleY(int page) const
 {
     return headingY(page) + kToRule;
 }
 
-double ReportLayout::firstRowY(int page)
+double ReportLayout::firstRowY(int page) const
 {
     return ruleY(page) + kToRows + kRowPitch;
 }

@@ -16,7 +16,8 @@ public:
     // A row is drawn while the one before it is no lower than this above the page's bottom.
     static constexpr double kBottomAllowance = 1.0;
 
-    ReportLayout(const QSizeF& pageSize, int companyCount);
+    // The first page's header has `criterionLines` lines of selection criterion, one under the other.
+    ReportLayout(const QSizeF& pageSize, int companyCount, int criterionLines = 1);
 
     QSizeF pageSize() const { return m_pageSize; }
     int companyCount() const { return m_companies; }
@@ -31,11 +32,16 @@ public:
     // The page that holds row `row`.
     int pageOfRow(int row) const;
 
+    // The criterion's lines are this far apart, as the header's own lines are.
+    static constexpr double kHeaderPitch = 0.5;
+    // The selection criterion's first line; the header's last line.
+    static constexpr double kCriterionY = 4.7;
+
     // The page label's line, the headings, the rule and the first row of a page.
-    static double labelY(int page);
-    static double headingY(int page);
-    static double ruleY(int page);
-    static double firstRowY(int page);
+    double labelY(int page) const;
+    double headingY(int page) const;
+    double ruleY(int page) const;
+    double firstRowY(int page) const;
     double rowY(int page, int row) const { return firstRowY(page) + kRowPitch * row; }
 
     // How many rows a page holds when its first row is at `firstY`: rows follow while the one before
@@ -43,8 +49,12 @@ public:
     static int rowsFitting(double firstY, double pageHeight);
 
 private:
+    // Where the page's own lines begin: below the header on the first page, at the top on the others.
+    double pageTop(int page) const;
+
     QSizeF m_pageSize;
     int m_companies;
+    double m_headerBottom;
     int m_firstRows;
     int m_laterRows;
 };

@@ -1,5 +1,6 @@
 #include "printing/clsEtiquetas.h"
 
+#include "platform/print/Printers.h"
 #include "platform/ui/DialogService.h"
 #include "printing/AttentionControls.h"
 #include "printing/PreviewPanels.h"
@@ -27,6 +28,8 @@ void clsEtiquetas::leeConfiguracion()
 bool clsEtiquetas::abreVistaPrevia(Recordset& rs)
 {
     frmVPreliminar frm;
+    // Named after the document: the job, the PDF's title, and printed to a file, the file's name.
+    frm.setImpresora(Printers::create(QStringLiteral("Etiquetas de empresas")));
     // The preview prints on this printer, so the paper checked is the paper printed on.
     if (!frm.impresora().setPageSize(QPageSize(QPageSize::A4))) {
         DialogService::message(

@@ -2,6 +2,7 @@
 
 #include "core/AppPaths.h"
 #include "platform/db/Recordset.h"
+#include "platform/print/Printers.h"
 #include "platform/ui/DialogService.h"
 #include "platform/ui/PendingEvents.h"
 #include "printing/CompanyReport.h"
@@ -34,6 +35,8 @@ bool clsListado::Muestra(Recordset* rs, const QString& criterio)
 
     // The paper is checked on the preview's own printer, the one it lays out for and prints on.
     frmVPreliminar vista;
+    // Named after the document: the job, the PDF's title, and printed to a file, the file's name.
+    vista.setImpresora(Printers::create(QStringLiteral("Listado de empresas")));
     if (!vista.impresora().setPageSize(QPageSize(QPageSize::A4))) {
         DialogService::message(
             QStringLiteral("La impresora predeterminada de su sistema no permite la impresión de informes"),

@@ -2,6 +2,7 @@
 
 #include "platform/db/DbError.h"
 #include "platform/db/Recordset.h"
+#include "platform/print/Printers.h"
 #include "platform/ui/DialogService.h"
 #include "printing/AttentionControls.h"
 #include "printing/EnvelopeControls.h"
@@ -41,6 +42,8 @@ void clsSobres::leeConfiguracion()
 bool clsSobres::abreVistaPrevia(Recordset& rs)
 {
     frmVPreliminar frm;
+    // Named after the document: the job, the PDF's title, and printed to a file, the file's name.
+    frm.setImpresora(Printers::create(QStringLiteral("Sobres de empresas")));
     if (!frm.impresora().setPageSize(QPageSize(QPageSize::A4))) {
         DialogService::message(
             QStringLiteral("La impresora predeterminada de su sistema no permite la impresión de sobres"),
@@ -54,19 +57,22 @@ bool clsSobres::abreVistaPrevia(Recordset& rs)
     sobre->configSobres(
         m_configuracion.tipoSobre, m_configuracion.anchura, m_configuracion.altura, m_configuracion.fuente);
     EnvelopeDocument sobres(rs, m_posicion, *sobre, *atencion);
+    const EnvelopeSettings alAbrir = EnvelopeSettings::from(sobre->sobre(), sobre->tamLetra());
     // The envelope is drawn when the window shows, on a sheet of its own size.
     frm.setDocumento(&sobres);
     frm.muestra();
     frm.setDocumento(nullptr);
-    guardaConfiguracion(EnvelopeSettings::from(sobre->sobre(), sobre->tamLetra()));
+    guardaConfiguracion(EnvelopeSettings::from(sobre->sobre(), sobre->tamLetra()), alAbrir);
     return true;
 }
 
-bool clsSobres::guardaConfiguracion(const EnvelopeSettings& settings)
+bool clsSobres::guardaConfiguracion(const EnvelopeSettings& settings, const EnvelopeSettings& alAbrir)
 {
     QString error;
     if (settings.write(&error))
         return true;
-    DialogService::message(error, DialogService::Buttons::Ok, DialogService::Icon::Exclamation);
+    // Settings the user did not change lose nothing: a read-only folder is then no news.
+    if (settings != alAbrir)
+        DialogService::message(error, DialogService::Buttons::Ok, DialogService::Icon::Exclamation);
     return false;
 }

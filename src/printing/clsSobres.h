@@ -16,9 +16,10 @@ public:
     const EnvelopeSettings& configuracion() const { return m_configuracion; }
     int posicion() const { return m_posicion; }
 
-    // What the preview keeps when its envelope window closes. When the file cannot be written it says
-    // so once and returns false; the window closes all the same.
-    static bool guardaConfiguracion(const EnvelopeSettings& settings);
+    // What the preview keeps when its envelope window closes, written only where the file does not
+    // hold it yet. False when the file cannot be written; that is said once, with why, when the user
+    // changed something since the window opened (`alAbrir`); the window closes all the same.
+    static bool guardaConfiguracion(const EnvelopeSettings& settings, const EnvelopeSettings& alAbrir);
 
 private:
     void leeConfiguracion();

@@ -124,8 +124,11 @@ FieldChoice& frmListado::getCampos()
 
 bool frmListado::grabaDatos()
 {
-    const bool escrito = ListingSettings::write(ListingSettings::path(), estado());
+    QString error;
+    const bool escrito = ListingSettings::write(ListingSettings::path(), estado(), &error);
     PendingEvents::process();
+    if (!escrito)
+        DialogService::message(error, DialogService::Buttons::Ok, DialogService::Icon::Exclamation);
     return escrito;
 }
 

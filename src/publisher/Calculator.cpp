@@ -211,6 +211,11 @@ void Calculator::refresca()
 
 void Calculator::keyPressEvent(QKeyEvent* event)
 {
+    // Without a window manager there is no title bar to close it with.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
     ActiveLabel* key = nullptr;
     const QString typed = event->text();
     const QChar c = typed.isEmpty() ? QChar() : typed.at(0);

@@ -75,9 +75,13 @@ frmBuscar& frmBuscar::instance()
 
 void frmBuscar::Muestra()
 {
+    // A database opened only now (a lock let go of since start-up) gives the lists their values.
+    const bool reabierta = !mdMain::baseDeDatosAbierta() && mdMain::conecta();
     frmBuscar& form = instance();
     if (form.isVisible())
         return;
+    if (reabierta)
+        form.Form_Load();
     // Modal to the menu form only: the help window opened from here stays usable beside it.
     if (form.parentWidget() != gFormMenu.data())
         form.setParent(gFormMenu, form.windowFlags());

@@ -4,16 +4,12 @@
 #include "platform/ui/BusyPointer.h"
 #include "platform/ui/DialogService.h"
 
-#include <QLibraryInfo>
-#include <QLocale>
-
 Application::Application(int& argc, char** argv)
     : QApplication(argc, argv)
 {
-    // Qt's catalogue as the system installs it; without it Qt's texts stay in English.
-    if (m_qtEspanol.load(QLocale(QLocale::Spanish, QLocale::Spain), QStringLiteral("qtbase"),
-            QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        installTranslator(&m_qtEspanol);
+    // Qt's catalogue as the system installs it, completed where it leaves the print dialog in English.
+    m_qtEspanol.loadCatalogue();
+    installTranslator(&m_qtEspanol);
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)

@@ -1,10 +1,13 @@
 #pragma once
 
-#include <QApplication>
-#include <QTranslator>
+#include "shell/QtSpanish.h"
+#include "shell/SessionEnd.h"
 
-// The program's application object: Qt's own dialogs speak Spanish, and an error that escapes an
-// event handler is said to the user and the program goes on, instead of ending.
+#include <QApplication>
+
+// The program's application object: Qt's own dialogs speak Spanish, an error that escapes an event
+// handler is said to the user and the program goes on, instead of ending, and the end of the session
+// ends the program as closing the menu form does.
 class Application : public QApplication
 {
     Q_OBJECT
@@ -14,5 +17,6 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 
 private:
-    QTranslator m_qtEspanol;
+    QtSpanish m_qtEspanol;
+    SessionEnd m_finSesion;
 };

@@ -51,6 +51,18 @@ std::function<void()>& calculadora()
     return c;
 }
 
+// A caption as it shows: "&&" is one '&', and a single '&' only marks the mnemonic.
+QString shownCaption(const QString& caption)
+{
+    QString text;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption.at(i) == QLatin1Char('&') && i + 1 < caption.size())
+            ++i;
+        text += caption.at(i);
+    }
+    return text;
+}
+
 } // namespace
 
 MenuForm::MenuForm(const QString& nombre, bool conBorde)
@@ -421,7 +433,7 @@ void MenuForm::imgImprime_Click()
     QString sector;
     for (const auto& opcion : m_optRanking) {
         if (opcion && opcion->isChecked())
-            sector = opcion->text();
+            sector = shownCaption(opcion->text());
     }
     const std::unique_ptr<QPrinter> printer = Printers::create(QStringLiteral("Ranking ") + sector);
     if (DialogService::printDialog(printer.get(), this))

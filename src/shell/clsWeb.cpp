@@ -10,13 +10,18 @@
 
 bool clsWeb::AbreHttp(const QString& url)
 {
-    const bool abierta = url.contains(QLatin1String("mailto:"), Qt::CaseInsensitive)
-        ? DesktopOpener::openMail(url)
-        : DesktopOpener::openWeb(url);
+    if (url.contains(QLatin1String("mailto:"), Qt::CaseInsensitive)) {
+        QString destino = url;
+        return AbreMail(destino);
+    }
+    if (DesktopOpener::webUrl(url).isEmpty()) {
+        avisa(QStringLiteral("«%1» no es una dirección web válida.").arg(url.trimmed()));
+        return false;
+    }
+    const bool abierta = DesktopOpener::openWeb(url);
     PendingEvents::process();
     if (!abierta)
-        DialogService::message(QStringLiteral("No se ha podido abrir la dirección %1").arg(url),
-            DialogService::Buttons::Ok, DialogService::Icon::Exclamation);
+        avisa(QStringLiteral("No se ha podido abrir la dirección %1").arg(url));
     return abierta;
 }
 
@@ -24,19 +29,29 @@ bool clsWeb::AbreMail(QString& destino)
 {
     if (!destino.contains(QLatin1String("mailto:"), Qt::CaseInsensitive))
         destino = QStringLiteral("mailto:") + destino;
+    QString direccion = destino.trimmed();
+    if (direccion.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive))
+        direccion = direccion.mid(7);
+    if (DesktopOpener::mailUrl(destino).isEmpty()) {
+        avisa(QStringLiteral("«%1» no es una dirección de correo válida.").arg(direccion));
+        return false;
+    }
     const bool abierta = DesktopOpener::openMail(destino);
     PendingEvents::process();
     if (!abierta)
-        DialogService::message(
-            QStringLiteral("No se ha podido abrir un mensaje nuevo para %1").arg(destino.mid(7)),
-            DialogService::Buttons::Ok, DialogService::Icon::Exclamation);
+        avisa(QStringLiteral("No se ha podido abrir un mensaje nuevo para %1").arg(direccion));
     return abierta;
 }
 
-void clsWeb::AbreEnVentana(const QString& ruta)
+void clsWeb::avisa(const QString& texto)
+{
+    DialogService::message(texto, DialogService::Buttons::Ok, DialogService::Icon::Exclamation);
+}
+
+void clsWeb::AbreEnVentana(const QString& ruta, QWidget* encima)
 {
     if (!m_ventanaAyuda)
-        m_ventanaAyuda = new frmAyudaGrande;
+        m_ventanaAyuda = new frmAyudaGrande(encima);
     m_ventanaAyuda->navega(ruta);
     WindowBehaviour::showOnTopWithoutFocus(m_ventanaAyuda);
 }

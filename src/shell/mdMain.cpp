@@ -20,6 +20,15 @@ namespace {
 
 std::unique_ptr<clsMenu> g_menu;
 std::unique_ptr<clsVentanas> g_ventanas;
+QString g_falloDicho; // why the database is not open, as last said
+
+void diFallo(const QString& fallo)
+{
+    g_falloDicho = fallo;
+    DialogService::message(
+        QStringLiteral("No se ha podido abrir la base de datos de empresas:\n%1").arg(fallo),
+        DialogService::Buttons::Ok, DialogService::Icon::Critical);
+}
 
 } // namespace
 
@@ -51,6 +60,18 @@ bool baseDeDatosAbierta()
     return gConexion().isOpen();
 }
 
+bool conecta()
+{
+    if (gConexion().isOpen())
+        return true;
+    const QString fallo = Installation::reopen();
+    if (fallo.isEmpty())
+        return true;
+    if (fallo != g_falloDicho)
+        diFallo(fallo);
+    return false;
+}
+
 void Main()
 {
     QString fallo;
@@ -67,11 +88,9 @@ void Main()
         PendingEvents::process();
     }
 
-    if (!fallo.isEmpty()) {
-        DialogService::message(
-            QStringLiteral("No se ha podido abrir la base de datos de empresas:\n%1").arg(fallo),
-            DialogService::Buttons::Ok, DialogService::Icon::Critical);
-    }
+    g_falloDicho.clear();
+    if (!fallo.isEmpty())
+        diFallo(fallo);
 
     // Whatever way the event loop ends, the screens and the form go while the application lives.
     static bool conectado = false;

@@ -27,4 +27,8 @@ void Main();
 // The companies table could not be opened at start-up (said once to the user).
 bool baseDeDatosAbierta();
 
+// For an action that needs the database: opens it again when it is not open (a lock let go of since).
+// A reason not said before is said; the same one is not said twice. True when it is open.
+bool conecta();
+
 } // namespace mdMain

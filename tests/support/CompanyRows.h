@@ -31,4 +31,21 @@ inline void open(Recordset& rs, Connection& connection, int count,
     rs.open(sql(count, contacts), connection);
 }
 
+// The longest street of the sample data.
+inline const QString kCalleLarga
+    = QStringLiteral("Polígono Industrial San Cristóbal, C/ Calderón de la Barca, nave 17");
+
+// `count` companies with the longest name and town line of the sample data, on the street `domicilio`.
+inline void openLongest(Recordset& rs, Connection& connection, int count, const QString& domicilio)
+{
+    rs.open(
+        QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+                       "SELECT 0, '', 'GIMÉNEZ DISTRIBUIDORA DE BEBIDAS - SAN CRISTÓBAL DE LA LAGUNA CASCO "
+                       "ANTIGUO', '', '', '', 'Santa Cruz de Tenerife', 'San Cristóbal de La Laguna', '%2', "
+                       "'38201', NULL, NULL, NULL, NULL FROM n")
+            .arg(count)
+            .arg(domicilio),
+        connection);
+}
+
 } // namespace CompanyRows

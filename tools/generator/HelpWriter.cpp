@@ -374,7 +374,8 @@ columna.</li>
 </ul>
 <p>Su elección se guarda en el archivo <i>Listado.ini</i> de la carpeta del programa y se usa en los
 listados siguientes. Si ese archivo falta o está dañado, el listado muestra las columnas Sector,
-Nombre Empresa, Actividad, Provincia, Localidad y C.P.</p>
+Nombre Empresa, Actividad, Provincia, Localidad y C.P. Si la elección no se puede guardar, el programa
+dice por qué y el listado la usa igualmente.</p>
 
 <h2>Consejos</h2>
 <ul>
@@ -520,8 +521,9 @@ se imprime como segunda línea del bloque, debajo del nombre de la empresa.</p>
 borde derecho y centrado de arriba abajo. Se imprime un sobre por hoja y ninguna hoja en blanco al
 final.</p>
 <p>Al cerrar la vista preliminar, el tipo de sobre, sus medidas y el tamaño de la letra se guardan en
-el archivo <code>Sobre.ini</code> de la carpeta del programa y se usan la próxima vez. Si la carpeta
-no admite cambios, el programa lo avisa una vez y la vista preliminar se cierra igualmente.</p>
+el archivo <code>Sobre.ini</code> de la carpeta del programa y se usan la próxima vez. Si ha cambiado
+alguno y la carpeta no admite cambios, el programa lo avisa una vez, dice por qué, y la vista
+preliminar se cierra igualmente.</p>
 
 <h2>Consejos</h2>
 <ul>

@@ -59,6 +59,8 @@ void Connection::open(const QString& connectionString)
         sqlite3_close(db);
         throw error;
     }
+    // A lock held for a moment by another program (a save) is waited for, at opening too.
+    sqlite3_busy_timeout(db, 2000);
     // Reject a file that is not a database, or a truncated one, now rather than at the first query.
     if (sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) != SQLITE_OK
         || !SpanishText::install(db)) {
@@ -66,7 +68,6 @@ void Connection::open(const QString& connectionString)
         sqlite3_close(db);
         throw error;
     }
-    sqlite3_busy_timeout(db, 2000);
     // The snapshot holds what was read, so pages need not stay cached after a scan; a sort's
     // overflow stays in memory rather than in temporary files.
     sqlite3_exec(db, "PRAGMA cache_size = -4096; PRAGMA temp_store = MEMORY", nullptr, nullptr, nullptr);

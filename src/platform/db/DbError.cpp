@@ -78,3 +78,15 @@ DbError DbError::fromSqlite(int resultCode, const char* englishDetail)
     const QString detail = englishDetail ? QString::fromUtf8(englishDetail) : QString();
     return DbError(Failed, sqliteDescription(resultCode, detail), resultCode);
 }
+
+bool DbError::isLocked() const
+{
+    const int primary = m_sqliteCode & 0xff;
+    return primary == SQLITE_BUSY || primary == SQLITE_LOCKED;
+}
+
+bool DbError::isDamaged() const
+{
+    const int primary = m_sqliteCode & 0xff;
+    return primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB;
+}

@@ -11,6 +11,9 @@ public:
         Failed = 3000,
         ArgumentOutOfRange = 3001,
         NoCurrentRecord = 3021,
+        // The row to write is no longer in its table, or holds other values than those read.
+        RecordDeleted = 3167,
+        ChangedElsewhere = 3197,
         NotAllowedWhenClosed = 3704,
         NotUpdatable = 3251,
         BadCriterion = 3265,
@@ -34,6 +37,10 @@ public:
     QString description() const { return m_description; }
     // The SQLite result code behind the error, 0 when it did not come from SQLite.
     int sqliteCode() const { return m_sqliteCode; }
+    // Another program holds the file: it mends by itself once that program lets go.
+    bool isLocked() const;
+    // The file is not a sound database: only another copy of it mends that.
+    bool isDamaged() const;
 
 private:
     int m_number;

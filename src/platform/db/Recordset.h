@@ -16,6 +16,7 @@
 #include <vector>
 
 class Connection;
+class DbError;
 struct sqlite3_stmt;
 
 // A client-side static snapshot of a query: every row is read once into compact storage, so the
@@ -90,7 +91,8 @@ public:
     // Ends at EOF when nothing matches.
     void find(const QString& criterion, int skip = 0);
 
-    // Writes of the current record: kept pending until update(), which stores them in the table.
+    // Writes of the current record: kept pending until update(), which stores them in the table only
+    // while the table still holds there what was read (else DbError ChangedElsewhere or RecordDeleted).
     void setValue(int index, const QVariant& value);
     void update();
     void cancelUpdate();
@@ -137,6 +139,8 @@ private:
     void requireOpen() const;
     void requireCurrent() const;
     void commitPendingOnMove();
+    // Why an update wrote nothing: the row is gone or holds other values.
+    DbError changedElsewhere(const QByteArray& table, qint64 key) const;
     void notify(Event event, int row = -1);
     void clearData();
     QVariant toVariant(int column, QByteArrayView bytes, bool isNull) const;

@@ -39,11 +39,15 @@ void Recordset::update()
     QByteArray table;
     QByteArray sql = "UPDATE \"";
     QList<QByteArray> sets;
+    QList<QByteArray> unchanged;
     for (const auto& [index, value] : pending) {
         table = m_columns[size_t(index)].table;
-        sets.append('"' + m_columns[size_t(index)].origin + "\"=?");
+        const QByteArray column = '"' + m_columns[size_t(index)].origin + '"';
+        sets.append(column + "=?");
+        // Byte for byte as read: the columns' own collation would take "Nota" and "NOTA" as equal.
+        unchanged.append("CAST(" + column + " AS TEXT) COLLATE BINARY IS ?");
     }
-    sql += table + "\" SET " + sets.join(", ") + " WHERE rowid=?";
+    sql += table + "\" SET " + sets.join(", ") + " WHERE rowid=? AND " + unchanged.join(" AND ");
 
     sqlite3* db = m_connection->handle();
     Statement st;
@@ -65,9 +69,20 @@ void Recordset::update()
         }
         ++param;
     }
-    sqlite3_bind_int64(st.stmt, param, m_store.key(stored(m_current)));
+    const qint64 key = m_store.key(stored(m_current));
+    sqlite3_bind_int64(st.stmt, param++, key);
+    for (const auto& [index, value] : pending) {
+        bool isNull = false;
+        const QByteArrayView read = cellAt(m_current, index, &isNull);
+        if (isNull)
+            sqlite3_bind_null(st.stmt, param++);
+        else
+            sqlite3_bind_text(st.stmt, param++, read.data(), int(read.size()), SQLITE_TRANSIENT);
+    }
     if (sqlite3_step(st.stmt) != SQLITE_DONE)
         throw sqliteError(db);
+    if (sqlite3_changes(db) == 0)
+        throw changedElsewhere(table, key);
 
     for (const auto& [index, value] : pending) {
         const quint64 cell = quint64(stored(m_current)) * m_columns.size() + quint64(index);
@@ -76,6 +91,24 @@ void Recordset::update()
     }
     m_initialsColumn = -1;
     notify(Event::RowChanged, m_current);
+}
+
+DbError Recordset::changedElsewhere(const QByteArray& table, qint64 key) const
+{
+    sqlite3* db = m_connection->handle();
+    const QByteArray sql = "SELECT 1 FROM \"" + table + "\" WHERE rowid=?";
+    Statement st;
+    if (sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &st.stmt, nullptr) != SQLITE_OK)
+        return sqliteError(db);
+    sqlite3_bind_int64(st.stmt, 1, key);
+    const int rc = sqlite3_step(st.stmt);
+    if (rc == SQLITE_DONE)
+        return DbError(DbError::RecordDeleted,
+            QStringLiteral("El registro ya no está en la base de datos: otro programa lo ha borrado"));
+    if (rc != SQLITE_ROW)
+        return sqliteError(db);
+    return DbError(DbError::ChangedElsewhere,
+        QStringLiteral("Otro programa ha cambiado el registro desde que se leyó: no se ha guardado nada"));
 }
 
 std::optional<qint64> Recordset::keyAt(int row) const

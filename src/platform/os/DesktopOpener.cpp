@@ -2,6 +2,7 @@
 
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace DesktopOpener {
 namespace {
@@ -26,23 +27,27 @@ bool open(const QUrl& url)
 QUrl webUrl(const QString& address)
 {
     const QString trimmed = address.trimmed();
-    if (trimmed.isEmpty())
+    // A scheme is a name before ':' that is not followed by a port number ("x.es:8080").
+    static const QRegularExpression scheme(QStringLiteral("^([A-Za-z][A-Za-z0-9+.-]*):(?!\\d+(?:[/?#]|$))"));
+    const QRegularExpressionMatch m = scheme.match(trimmed);
+    const QUrl url(m.hasMatch() ? trimmed : QStringLiteral("http://") + trimmed, QUrl::StrictMode);
+    const bool web = url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https");
+    if (!web || !url.isValid() || url.host().isEmpty() || !url.userInfo().isEmpty())
         return {};
-    const QUrl url(trimmed);
-    if (url.isValid() && !url.scheme().isEmpty() && url.scheme().size() > 1)
-        return url;
-    return QUrl(QStringLiteral("http://") + trimmed);
+    return url;
 }
 
 QUrl mailUrl(const QString& address)
 {
     QString text = address.trimmed();
-    if (text.isEmpty())
+    if (text.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive))
+        text = text.mid(7);
+    // One plain address: no query (?subject=, ?attach=), no second address, no blanks.
+    static const QRegularExpression plain(QStringLiteral("^[\\w.+'-]+@[\\w-]+(?:\\.[\\w-]+)*$"),
+        QRegularExpression::UseUnicodePropertiesOption);
+    if (!plain.match(text).hasMatch())
         return {};
-    if (!text.contains(QLatin1String("mailto:"), Qt::CaseInsensitive))
-        text = QStringLiteral("mailto:") + text;
-    const qsizetype at = text.indexOf(QLatin1String("mailto:"), 0, Qt::CaseInsensitive);
-    return QUrl(QStringLiteral("mailto:") + text.mid(at + 7));
+    return QUrl(QStringLiteral("mailto:") + text);
 }
 
 bool openWeb(const QString& address)

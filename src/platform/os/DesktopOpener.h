@@ -8,9 +8,11 @@
 // worked instead of failing silently.
 namespace DesktopOpener {
 
-// "www.x.es" and "x.es/page" open as web addresses; an explicit scheme is kept.
+// "www.x.es" and "x.es/page" open as http addresses; an http or https scheme is kept. Empty for
+// anything else (another scheme, no host, a user name).
 QUrl webUrl(const QString& address);
-// "mailto:" is added unless present in any case.
+// "mailto:" and one plain address, which may already carry the prefix in any case; empty for anything
+// else (a query such as "?attach=", several addresses).
 QUrl mailUrl(const QString& address);
 
 bool openWeb(const QString& address);

@@ -4,5 +4,8 @@
 
 QFont PrintFont::toFont() const
 {
-    return Fonts::font(name, pointSize > 0 ? pointSize : 1, bold, italic, underline);
+    QFont font = Fonts::font(name, pointSize > 0 ? pointSize : 1, bold, italic, underline);
+    if (stretch != 100)
+        font.setStretch(qBound(1, stretch, 4000));
+    return font;
 }

@@ -11,6 +11,8 @@ struct PrintFont
     bool bold = false;
     bool italic = false;
     bool underline = false;
+    // Width of the letters in percent of their own: below 100 the type is narrowed to fit a width.
+    int stretch = 100;
 
     // The installed face that stands for the name, at the size in points.
     QFont toFont() const;

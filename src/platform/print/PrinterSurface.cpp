@@ -1,8 +1,8 @@
 #include "platform/print/PrinterSurface.h"
 
+#include "platform/print/PdfOutputFile.h"
 #include "platform/print/PrintPainter.h"
 
-#include <QFile>
 #include <QPrinter>
 
 namespace {
@@ -52,6 +52,7 @@ bool PrinterSurface::send()
         return !m_failed;
     m_pending = false;
     if (m_sent == 0) {
+        m_output = std::make_unique<PdfOutputFile>(m_printer);
         if (!m_painter.begin(&m_printer))
             m_failed = true;
     } else if (!m_printer.newPage()) {
@@ -72,7 +73,10 @@ bool PrinterSurface::finish()
     const bool sent = send();
     if (!m_painter.isActive())
         return sent;
-    return m_painter.end() && sent;
+    const bool ended = m_painter.end() && sent;
+    const bool placed = ended && m_output && m_output->commit();
+    m_output.reset();
+    return ended && placed;
 }
 
 void PrinterSurface::discard()
@@ -83,7 +87,6 @@ void PrinterSurface::discard()
         return;
     m_printer.abort();
     m_painter.end();
-    // A file cut short is of no use to anyone.
-    if (m_printer.outputFormat() == QPrinter::PdfFormat && !m_printer.outputFileName().isEmpty())
-        QFile::remove(m_printer.outputFileName());
+    // A file cut short is of no use to anyone; the one it was to replace stays.
+    m_output.reset();
 }

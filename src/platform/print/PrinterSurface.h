@@ -4,12 +4,15 @@
 
 #include <QPainter>
 #include <functional>
+#include <memory>
 
+class PdfOutputFile;
 class QPrinter;
 
 // The printer. Each page is painted on the printer when it is finished (the next page begins or the
 // document ends), so no more than one page is ever held; an abandoned document is aborted, and a job
-// that had painted nothing yet sends nothing at all.
+// that had painted nothing yet sends nothing at all. A PDF file takes the place of an existing one only
+// once complete.
 class PrinterSurface : public PrintSurface
 {
 public:
@@ -36,6 +39,8 @@ private:
     QPrinter& m_printer;
     QPainter m_painter;
     PrintPage m_page;
+    // The file a PDF is written to until it is complete.
+    std::unique_ptr<PdfOutputFile> m_output;
     bool m_pending = false;
     bool m_failed = false;
     int m_sent = 0;

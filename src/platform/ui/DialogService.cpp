@@ -22,6 +22,7 @@ struct Script
     QQueue<std::function<void(QDialog&)>> forms;
     QStringList formsShown;
     QQueue<QString> fileNames;
+    QQueue<std::function<void(QPrinter&)>> printerChoices;
     QStringList saveDialogs;
     QStringList saveStarts;
 };
@@ -136,7 +137,10 @@ DialogService::Answer DialogService::message(const QString& text, Buttons button
     // A message must never appear under the hourglass.
     const BusyPointer::Pause notBusy;
 
-    QMessageBox box(toQt(icon), caption, text, QMessageBox::NoButton, parent);
+    QMessageBox box(toQt(icon), caption, QString(), QMessageBox::NoButton, parent);
+    // Texts quote what the database holds: shown as written, never as markup.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(text);
     QList<std::pair<QPushButton*, Answer>> map;
     auto add = [&](const QString& label, QMessageBox::ButtonRole role, Answer answer) {
         map.append({box.addButton(label, role), answer});
@@ -218,6 +222,7 @@ void DialogService::clearShown()
     script().fileNames.clear();
     script().saveDialogs.clear();
     script().saveStarts.clear();
+    script().printerChoices.clear();
 }
 
 void DialogService::queueFileName(const QString& path)
@@ -228,6 +233,11 @@ void DialogService::queueFileName(const QString& path)
 QStringList DialogService::saveDialogStarts()
 {
     return script().saveStarts;
+}
+
+void DialogService::queuePrinterChoice(std::function<void(QPrinter&)> choice)
+{
+    script().printerChoices.enqueue(std::move(choice));
 }
 
 QStringList DialogService::saveDialogsShown()
@@ -299,14 +309,20 @@ int DialogService::exec(QDialog& dialog)
     return dialog.result();
 }
 
-bool DialogService::printDialog(QPrinter* printer, QWidget* parent)
+bool DialogService::printDialog(QPrinter* printer, QWidget* parent, int lastPage)
 {
     Script& s = script();
     if (s.scripted) {
         s.shown.append({QStringLiteral("Imprimir"), applicationTitle(), Icon::None, Buttons::OkCancel});
+        if (!s.printerChoices.isEmpty() && printer)
+            s.printerChoices.dequeue()(*printer);
         return !s.answers.isEmpty() && s.answers.dequeue() == Answer::Ok;
     }
     const BusyPointer::Pause notBusy;
     QPrintDialog dialog(printer, parent);
+    if (lastPage > 0) {
+        dialog.setMinMax(1, lastPage);
+        dialog.setOption(QAbstractPrintDialog::PrintCurrentPage);
+    }
     return dialog.exec() == QDialog::Accepted;
 }

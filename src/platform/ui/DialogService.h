@@ -36,9 +36,10 @@ public:
 
     static QString applicationTitle();
 
-    // The printer dialog; true when the user chose to print. Scripted: the next queued answer (Ok
-    // prints), or cancel.
-    static bool printDialog(QPrinter* printer, QWidget* parent = nullptr);
+    // The printer dialog; true when the user chose to print. With `lastPage` above 0 it offers the page
+    // shown and a range within pages 1 to `lastPage`, which the caller prints itself. Scripted:
+    // the next queued printer choice is made, then the next queued answer (Ok prints) or cancel.
+    static bool printDialog(QPrinter* printer, QWidget* parent = nullptr, int lastPage = 0);
 
     // The save-file dialog, filter written "description|*.a;*.b", opening in the folder of `start` with
     // its name (the user's documents when empty). The chosen path exactly as typed, quotes included (no
@@ -58,6 +59,8 @@ public:
     static void queueAnswer(Answer answer);
     static void queueForm(std::function<void(QDialog&)> handler);
     static void queueFileName(const QString& path);
+    // What the user does in the next print dialog to its printer (pages, copies, margins, another queue).
+    static void queuePrinterChoice(std::function<void(QPrinter&)> choice);
     // The filters of the save dialogs shown while scripted, and the paths they started at.
     static QStringList saveDialogsShown();
     static QStringList saveDialogStarts();

@@ -4,6 +4,7 @@
 
 #include <QMouseEvent>
 #include <QPointer>
+#include <QToolTip>
 
 ImageButton::ImageButton(QWidget* parent)
     : QLabel(parent)
@@ -54,6 +55,16 @@ void ImageButton::refresh()
     showPicture(name);
 }
 
+bool ImageButton::event(QEvent* event)
+{
+    // A disabled button has no tip: a stale one would lie over its neighbours and take their clicks.
+    if (event->type() == QEvent::ToolTip && !isEnabled()) {
+        event->accept();
+        return true;
+    }
+    return QLabel::event(event);
+}
+
 void ImageButton::mousePressEvent(QMouseEvent* event)
 {
     m_pressed = true;
@@ -83,6 +94,9 @@ void ImageButton::mouseMoveEvent(QMouseEvent* event)
 void ImageButton::changeEvent(QEvent* event)
 {
     QLabel::changeEvent(event);
-    if (event->type() == QEvent::EnabledChange)
+    if (event->type() == QEvent::EnabledChange) {
         refresh();
+        if (!isEnabled() && QToolTip::isVisible() && QToolTip::text() == toolTip())
+            QToolTip::hideText();
+    }
 }

@@ -4,10 +4,19 @@
 #include <QVariant>
 #include <QWidget>
 #include <QWindow>
+#include <utility>
 
 namespace WindowBehaviour {
 namespace {
 
+std::function<bool(QWindow*)>& systemMove()
+{
+    static std::function<bool(QWindow*)> move;
+    return move;
+}
+
+// Moves the window once the pointer moves with the left button held after a press on the window
+// itself: a quick click (a tap) never starts a move that would outlive its release.
 class DragFilter : public QObject
 {
 public:
@@ -16,14 +25,29 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() != QEvent::MouseButtonPress)
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            m_pressed = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
             return false;
-        auto* mouse = static_cast<QMouseEvent*>(event);
+        case QEvent::MouseButtonRelease:
+        case QEvent::WindowDeactivate:
+            m_pressed = false;
+            return false;
+        case QEvent::MouseMove:
+            break;
+        default:
+            return false;
+        }
+        const bool held = static_cast<QMouseEvent*>(event)->buttons() & Qt::LeftButton;
         auto* widget = qobject_cast<QWidget*>(watched);
-        if (mouse->button() != Qt::LeftButton || !widget || !widget->window()->windowHandle())
+        if (!std::exchange(m_pressed, false) || !held || !widget || !widget->window()->windowHandle())
             return false;
-        return widget->window()->windowHandle()->startSystemMove();
+        QWindow* window = widget->window()->windowHandle();
+        return systemMove() ? systemMove()(window) : window->startSystemMove();
     }
+
+private:
+    bool m_pressed = false;
 };
 
 } // namespace
@@ -35,6 +59,11 @@ void makeDraggable(QWidget* window)
         return;
     window->setProperty(kInstalled, true);
     window->installEventFilter(new DragFilter(window));
+}
+
+void setSystemMove(std::function<bool(QWindow*)> move)
+{
+    systemMove() = std::move(move);
 }
 
 void showOnTopWithoutFocus(QWidget* window)

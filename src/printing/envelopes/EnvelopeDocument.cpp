@@ -34,6 +34,11 @@ int EnvelopeDocument::pageCount(const QSizeF& /*pageCm*/) const
     return records();
 }
 
+int EnvelopeDocument::pageStart(int number, const QSizeF& /*pageCm*/)
+{
+    return number >= 1 && number <= records() ? number : 0;
+}
+
 QPageSize EnvelopeDocument::paper() const
 {
     const EnvelopeGeometry& sobre = m_sobre.sobre();

@@ -17,6 +17,8 @@ public:
 
     int drawPage(PrintSurface& surface, const PreviewPage& page) override;
     int pageCount(const QSizeF& pageCm) const override;
+    // Envelope n is company n.
+    int pageStart(int number, const QSizeF& pageCm) override;
     int firstStart() const override { return m_posicion; }
     // The envelope is the sheet.
     QPageSize paper() const override;

@@ -2,6 +2,7 @@
 
 #include "platform/print/PrintSurface.h"
 #include "printing/labels/CompanyAddress.h"
+#include "printing/labels/LineFit.h"
 
 namespace {
 
@@ -11,22 +12,22 @@ constexpr double kInterlinea = 0.4;
 } // namespace
 
 void dibujaEtiqueta(PrintSurface& surface, const QPointF& origin, const CompanyAddress& address,
-    const QString& lineaAtencion, int tamLetra)
+    const QString& lineaAtencion, int tamLetra, double ancho)
 {
     PrintFont font;
     font.name = QStringLiteral("Courier New");
     font.pointSize = tamLetra;
     font.bold = true;
+    QStringList lines {address.empresa};
+    if (!lineaAtencion.isEmpty())
+        lines.append(lineaAtencion);
+    lines << address.domicilio << address.lineaPoblacion();
     QPointF at = origin;
-    surface.text(at, address.empresa, font);
-    if (!lineaAtencion.isEmpty()) {
+    for (const QString& line : std::as_const(lines)) {
+        const LineFit::Fitted fitted = LineFit::fit({line}, font, ancho);
+        surface.text(at, fitted.lines.first(), fitted.font);
         at.ry() += kInterlinea;
-        surface.text(at, lineaAtencion, font);
     }
-    at.ry() += kInterlinea;
-    surface.text(at, address.domicilio, font);
-    at.ry() += kInterlinea;
-    surface.text(at, address.lineaPoblacion(), font);
 }
 
 LabelPageResult ImprimeEtiquetas(PrintSurface& surface, const Recordset& rs, const LabelSheet& sheet,
@@ -40,14 +41,15 @@ LabelPageResult ImprimeEtiquetas(PrintSurface& surface, const Recordset& rs, con
         return result;
     // The page area is read once: every page of a run is laid out alike.
     const QList<QPointF> origins = LabelSheetLayout::origins(sheet, surface.pageSize());
+    const QList<double> widths = LabelSheetLayout::widths(sheet, surface.pageSize());
     for (;;) {
         if (result.paginas > 0)
             surface.newPage();
         ++result.paginas;
-        for (const QPointF& origin : origins) {
+        for (qsizetype i = 0; i < origins.size(); ++i) {
             const CompanyAddress address = reader.read(posicion);
-            dibujaEtiqueta(
-                surface, origin, address, AttentionLine::linea(atencion, address.contactos), sheet.tamLetra);
+            dibujaEtiqueta(surface, origins.at(i), address, AttentionLine::linea(atencion, address.contactos),
+                sheet.tamLetra, widths.at(i % widths.size()));
             if (++posicion > total)
                 return result;
         }

@@ -25,6 +25,7 @@ struct LabelPageResult
 LabelPageResult ImprimeEtiquetas(PrintSurface& surface, const Recordset& rs, const LabelSheet& sheet,
     const AttentionChoice& atencion, int inicio, bool unaPagina);
 
-// One label's lines drawn with their top-left corner at `origin`; the attention line when it has one.
+// One label's lines drawn with their top-left corner at `origin`, the attention line when it has one;
+// each line made to fit `ancho` centimetres.
 void dibujaEtiqueta(PrintSurface& surface, const QPointF& origin, const CompanyAddress& address,
-    const QString& lineaAtencion, int tamLetra);
+    const QString& lineaAtencion, int tamLetra, double ancho);

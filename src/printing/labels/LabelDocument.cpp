@@ -25,6 +25,12 @@ int LabelDocument::pageCount(const QSizeF& pageCm) const
     return LabelSheetLayout::pageCount(records, LabelSheetLayout::labelsPerPage(m_settings.sheet(), pageCm));
 }
 
+int LabelDocument::pageStart(int number, const QSizeF& pageCm)
+{
+    const int perPage = LabelSheetLayout::labelsPerPage(m_settings.sheet(), pageCm);
+    return number >= 1 && number <= pageCount(pageCm) ? LabelSheetLayout::pageStart(number, perPage) : 0;
+}
+
 bool LabelDocument::configure(QWidget* parent)
 {
     frmEtiquetas dialog(parent);

@@ -20,6 +20,7 @@ public:
 
     int drawPage(PrintSurface& surface, const PreviewPage& page) override;
     int pageCount(const QSizeF& pageCm) const override;
+    int pageStart(int number, const QSizeF& pageCm) override;
     // frmEtiquetas; accepted, its layout applies from the next page drawn.
     bool configure(QWidget* parent) override;
 

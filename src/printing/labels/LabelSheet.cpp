@@ -11,6 +11,21 @@ QList<double> columns(const LabelSheet& sheet, const QSizeF& pageSize)
     return xs;
 }
 
+QList<double> widths(const LabelSheet& sheet, const QSizeF& pageSize)
+{
+    const QList<double> xs = columns(sheet, pageSize);
+    QList<double> list;
+    for (const double x : xs) {
+        double limit = pageSize.width();
+        for (const double other : xs) {
+            if (other > x)
+                limit = qMin(limit, other - LabelSheet::kHueco);
+        }
+        list.append(qMax(0.0, limit - x));
+    }
+    return list;
+}
+
 QList<double> rows(const LabelSheet& sheet, const QSizeF& pageSize)
 {
     // Single precision, as the positions are kept, so that a row ending exactly at the limit stays.

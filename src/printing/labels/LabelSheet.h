@@ -16,6 +16,8 @@ struct LabelSheet
 
     // The third column's fixed x, used only on pages wider than it.
     static constexpr double kTerceraEtiq = 20.0;
+    // What a label's lines keep clear of the next label, so that the texts of two labels never touch.
+    static constexpr double kHueco = 0.2;
     // The smallest row distance laid out as rows; anything less gives one row a page.
     static constexpr double kMinDistancia = 0.1;
 
@@ -26,6 +28,10 @@ namespace LabelSheetLayout {
 
 // The x of each label column on a page of that width, left to right.
 QList<double> columns(const LabelSheet& sheet, const QSizeF& pageSize);
+
+// The width each column of columns() has for its lines: to the nearest column on its right less
+// kHueco, or to the page's edge; never below 0.
+QList<double> widths(const LabelSheet& sheet, const QSizeF& pageSize);
 
 // The y of each label row on a page of that height, top to bottom. The first row is always there; a
 // further row fits while its top is not below the page height less one row distance. A distance below

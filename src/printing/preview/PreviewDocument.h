@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QList>
+#include <QPageLayout>
 #include <QPageSize>
+#include <QSizeF>
 #include <QString>
 
 class PrintSurface;
@@ -16,6 +19,17 @@ struct PreviewPage
     // True when the page goes to the printer, false when it is shown in the preview.
     bool printing = false;
 };
+
+// Another paper the preview could lay the document out on, and how to advise it ("el A3").
+struct PaperOption
+{
+    QString advice;
+    QSizeF pageCm;
+};
+
+// The A4 and A3 sheets, upright and landscape, other than the one `current` lays out, each with the
+// page area it gives with the same margins.
+QList<PaperOption> otherPapers(const QPageLayout& current);
 
 // One printed output (the company listing, a sheet of labels, envelopes) as the print preview
 // shows and prints it. The preview asks for one page at a time, on the preview page or on the
@@ -38,6 +52,10 @@ public:
         return 0;
     }
 
+    // The record at which page `number` (from 1) of the printed document begins on a page area of
+    // `pageCm`; 0 past the last page. The default draws the pages before it to find out.
+    virtual int pageStart(int number, const QSizeF& pageCm);
+
     // The record at which the preview opens (envelopes: the company of the guide's current row).
     virtual int firstStart() const { return 1; }
 
@@ -46,10 +64,12 @@ public:
     virtual QPageSize paper() const { return QPageSize(); }
 
     // What the preview says once about the document laid out on a page area of `pageCm` centimetres
-    // (chosen columns that do not fit across it); empty when there is nothing to say.
-    virtual QString notice(const QSizeF& pageCm) const
+    // (chosen columns that do not fit across it), advising only those of `others` that would help;
+    // empty when there is nothing to say.
+    virtual QString notice(const QSizeF& pageCm, const QList<PaperOption>& others) const
     {
         Q_UNUSED(pageCm);
+        Q_UNUSED(others);
         return QString();
     }
 

@@ -28,6 +28,18 @@ int PreviewLayout::scrollMaximum(double pageCm, double frameCm)
     return int(4 * std::nearbyint(excess));
 }
 
+int PreviewLayout::scrollToShow(double startCm, double endCm, double viewCm, int value, int maximum)
+{
+    // The scroll bar lies over the view's far edge; a step more keeps the stretch clear of it.
+    const double clear = viewCm - kScrollBarCm - kScrollStepCm;
+    int wanted = value;
+    if (endCm > -offsetCm(wanted) + clear)
+        wanted = int(std::ceil((endCm - clear) / kScrollStepCm));
+    if (startCm < -offsetCm(wanted))
+        wanted = int(std::floor(startCm / kScrollStepCm));
+    return qBound(0, wanted, maximum);
+}
+
 QRect PreviewLayout::toPixels(const QRectF& cm)
 {
     const QRectF px(cm.topLeft() * kPixelsPerCm, cm.size() * kPixelsPerCm);

@@ -29,6 +29,10 @@ struct PreviewLayout
     // Steps that move a page over the whole of `excessCm` less a centimetre: four to the whole
     // centimetre nearest to it (a half to the even one); 0 when the page fits.
     static int scrollMaximum(double pageCm, double frameCm);
+    // The scroll value, from `value`, that brings the stretch from `startCm` to `endCm` of the page
+    // into a view `viewCm` long, clear of the scroll bar along the view's far edge; where both ends
+    // cannot show, the start does.
+    static int scrollToShow(double startCm, double endCm, double viewCm, int value, int maximum);
     // The page's offset for a scroll value.
     static double offsetCm(int value) { return value == 0 ? 0.0 : -value * kScrollStepCm; }
     static QRect toPixels(const QRectF& cm);

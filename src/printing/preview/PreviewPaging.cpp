@@ -6,6 +6,16 @@ void PreviewPaging::reset(int firstStart)
     m_siguiente = 0;
 }
 
+void PreviewPaging::reset(const QList<int>& inicios)
+{
+    if (inicios.isEmpty()) {
+        reset();
+        return;
+    }
+    m_inicios = inicios;
+    m_siguiente = 0;
+}
+
 bool PreviewPaging::next()
 {
     if (!hasNext())

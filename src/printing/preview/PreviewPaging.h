@@ -10,6 +10,8 @@ class PreviewPaging
 public:
     // Back to the first page, which begins at `firstStart`; nothing is known of the pages after it.
     void reset(int firstStart = 1);
+    // On the last of the pages that begin at `inicios`, from the first page on, as after paging to it.
+    void reset(const QList<int>& inicios);
 
     int pagina() const { return int(m_inicios.size()); }
     // The first record of the page shown.

@@ -27,6 +27,8 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -37,6 +39,9 @@ constexpr quint32 kFondoPagina = 0x808080;
 constexpr int kAltoMarco = 600;
 constexpr int kArribaOpcion = 210;
 constexpr int kAltoOpcion = 345;
+// How long a notice waits for the window to appear: 40 times 25 ms at most.
+constexpr int kEsperasAviso = 40;
+constexpr int kEsperaAvisoMs = 25;
 
 const QString kPreguntaImprimir
     = QStringLiteral("¿Desea imprmir todas las páginas?\nSi= Todas las paginas\nNo=Pagina actual");
@@ -270,7 +275,25 @@ void frmVPreliminar::showEvent(QShowEvent* event)
         move(screen()->availableGeometry().center() - rect().center());
     configuraPagina();
     colocaControles();
-    vuelveAEmpezar();
+    m_paginacion.reset(m_documento ? m_documento->firstStart() : 1);
+    muestraPagina();
+    // Opens on what was drawn first: an envelope's block lies low on a large envelope.
+    if (!m_picTexto->page().isEmpty())
+        muestraZona(PreviewSurface::bounds(m_picTexto->page().first()));
+    // Said over the preview once it is on the screen, not before it appears.
+    QTimer::singleShot(0, this, &frmVPreliminar::avisaEncima);
+}
+
+void frmVPreliminar::avisaEncima()
+{
+    if (!isVisible())
+        return;
+    // A window manager maps the window a little later; a notice waits for it, but not for ever.
+    if (windowHandle() && !windowHandle()->isExposed() && m_esperasAviso++ < kEsperasAviso) {
+        QTimer::singleShot(kEsperaAvisoMs, this, &frmVPreliminar::avisaEncima);
+        return;
+    }
+    avisa();
 }
 
 void frmVPreliminar::resizeEvent(QResizeEvent* event)
@@ -357,7 +380,8 @@ void frmVPreliminar::avisa()
 {
     if (!m_configurada || !m_documento)
         return;
-    const QString aviso = m_documento->notice(m_area.toCm());
+    const QString aviso = m_documento->notice(
+        m_area.toCm(), m_modo == Sobres ? QList<PaperOption>() : otherPapers(m_impresora->pageLayout()));
     // A page turn keeps the layout, so only a new layout can bring the same notice again.
     if (aviso == m_avisoDicho)
         return;
@@ -441,8 +465,11 @@ void frmVPreliminar::imprime()
 {
     if (m_ocupado || !m_documento)
         return;
+    const PageExtent antes = m_area;
+    // What the user is looking at, whatever the printer dialog does to the page.
+    const int primerRegistro = m_paginacion.start();
     // Cancelling the printer dialog prints nothing and says nothing.
-    if (!DialogService::printDialog(m_impresora.get(), this))
+    if (!DialogService::printDialog(m_impresora.get(), this, m_documento->pageCount(m_area.toCm())))
         return;
     PendingEvents::process();
     // The printer chosen may refuse the paper: that was said, and nothing is sent.
@@ -450,13 +477,22 @@ void frmVPreliminar::imprime()
         vuelveAEmpezar();
         return;
     }
-    // No, the page shown, is the answer Enter gives.
-    const DialogService::Answer respuesta
-        = DialogService::message(kPreguntaImprimir, DialogService::Buttons::YesNoCancel,
-            DialogService::Icon::Information, QString(), this, DialogService::Answer::No);
-    PendingEvents::process();
-    if (respuesta != DialogService::Answer::Yes && respuesta != DialogService::Answer::No)
-        return;
+    // Another printable area is another layout: shown, and printed, from the page of that record.
+    if (!(m_area == antes))
+        vuelveAlRegistro(primerRegistro);
+
+    const PreviewPrintJob::Request pedido = PreviewPrintJob::Request::from(*m_impresora);
+    bool todas = m_impresora->printRange() == QPrinter::PageRange;
+    if (m_impresora->printRange() == QPrinter::AllPages) {
+        // No, the page shown, is the answer Enter gives.
+        const DialogService::Answer respuesta
+            = DialogService::message(kPreguntaImprimir, DialogService::Buttons::YesNoCancel,
+                DialogService::Icon::Information, QString(), this, DialogService::Answer::No);
+        PendingEvents::process();
+        if (respuesta != DialogService::Answer::Yes && respuesta != DialogService::Answer::No)
+            return;
+        todas = respuesta == DialogService::Answer::Yes;
+    }
 
     setOcupado(true);
     m_picBotones->setEnabled(false);
@@ -464,9 +500,8 @@ void frmVPreliminar::imprime()
     {
         PrinterSurface superficie(*m_impresora);
         PreviewPrintJob trabajo(*m_documento, superficie);
-        resultado = respuesta == DialogService::Answer::Yes
-            ? trabajo.printAll(this)
-            : trabajo.printOne(m_paginacion.start(), m_paginacion.pagina());
+        resultado = todas ? trabajo.print(pedido, this)
+                          : trabajo.printOne(m_paginacion.start(), m_paginacion.pagina(), this, pedido);
     }
     m_picBotones->setEnabled(true);
     setOcupado(false);
@@ -475,6 +510,25 @@ void frmVPreliminar::imprime()
     if (resultado == PreviewPrintJob::Result::Failed)
         DialogService::message(QStringLiteral("No se pudo imprimir el documento"), DialogService::Buttons::Ok,
             DialogService::Icon::Critical, QString(), this);
+}
+
+void frmVPreliminar::vuelveAlRegistro(int registro)
+{
+    if (m_modo == Sobres) {
+        muestraPagina();
+        return;
+    }
+    QList<int> inicios;
+    const QSizeF area = m_area.toCm();
+    for (int numero = 1;; ++numero) {
+        const int inicio = m_documento->pageStart(numero, area);
+        if (inicio <= 0 || (!inicios.isEmpty() && inicio > registro))
+            break;
+        inicios.append(inicio);
+    }
+    m_paginacion.reset(inicios);
+    muestraPagina();
+    avisa();
 }
 
 void frmVPreliminar::configura()
@@ -494,7 +548,8 @@ void frmVPreliminar::ayuda()
     const QString pagina = m_modo == Informe ? QStringLiteral("listado.htm")
         : m_modo == Etiquetas                ? QStringLiteral("etiquetas.htm")
                                              : QStringLiteral("sobres.htm");
-    clsWeb().AbreEnVentana(gRutaApp + QStringLiteral("\\DATA\\AYUDA\\") + pagina);
+    // Its own window over the preview, which takes input while the preview is modal, closed with it.
+    clsWeb().AbreEnVentana(gRutaApp + QStringLiteral("\\DATA\\AYUDA\\") + pagina, this);
 }
 
 void frmVPreliminar::restauraBotones()
@@ -527,6 +582,15 @@ void frmVPreliminar::colocaControles()
     m_VScroll1->setEnabled(layout.verticalMaximum > 0);
     // The page stays where the scroll bars say, so page and rulers never disagree.
     desplaza();
+}
+
+void frmVPreliminar::muestraZona(const QRectF& zonaCm)
+{
+    const QSizeF vista = QSizeF(m_picFondo->size()) / PreviewLayout::kPixelsPerCm;
+    m_HScroll1->setValue(PreviewLayout::scrollToShow(
+        zonaCm.left(), zonaCm.right(), vista.width(), m_HScroll1->value(), m_HScroll1->maximum()));
+    m_VScroll1->setValue(PreviewLayout::scrollToShow(
+        zonaCm.top(), zonaCm.bottom(), vista.height(), m_VScroll1->value(), m_VScroll1->maximum()));
 }
 
 void frmVPreliminar::desplaza()

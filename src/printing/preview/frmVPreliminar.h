@@ -58,6 +58,8 @@ public:
     bool configuraPagina();
     // Draws the page shown again.
     void redibuja();
+    // Scrolls the page so that its part `zonaCm` (page centimetres) is in view.
+    void muestraZona(const QRectF& zonaCm);
 
     // The paging state and the page area, as the preview now stands.
     const PreviewPaging& paginacion() const { return m_paginacion; }
@@ -80,6 +82,10 @@ private:
     void muestraPagina();
     // Says the document's notice on the page area, once while it stays the same.
     void avisa();
+    // The same once the window is on the screen.
+    void avisaEncima();
+    // Lays the pages out again and shows the one that holds record `registro`.
+    void vuelveAlRegistro(int registro);
     void opcionElegida(bool marcada);
     // The options as the page was last set up: what a click that cannot be taken now goes back to.
     void guardaOpciones();
@@ -103,6 +109,7 @@ private:
     bool m_configurada = false;
     bool m_ocupado = false;
     bool m_silencio = false;
+    int m_esperasAviso = 0;
     int m_papelAplicado = -1;
     int m_orientacionAplicada = -1;
     QString m_avisoDicho;

@@ -1,7 +1,5 @@
 #include "printing/settings/EnvelopeSettings.h"
 
-#include <QDir>
-
 namespace {
 
 const QString kDimensiones = QStringLiteral("#DIMENSIONES");
@@ -83,12 +81,7 @@ EnvelopeSettings EnvelopeSettings::read()
 
 bool EnvelopeSettings::write(QString* error) const
 {
-    const QString path = SettingsFile::programPath(archivo());
-    if (SettingsFile::save(path, toLines()))
-        return true;
-    if (error)
-        *error = QStringLiteral("No se pudo guardar el archivo %1").arg(QDir::toNativeSeparators(path));
-    return false;
+    return SettingsFile::save(SettingsFile::programPath(archivo()), toLines(), error);
 }
 
 EnvelopeGeometry EnvelopeSettings::geometry() const

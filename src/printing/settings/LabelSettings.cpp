@@ -1,7 +1,5 @@
 #include "printing/settings/LabelSettings.h"
 
-#include <QDir>
-
 namespace {
 
 const QString kMargenes = QStringLiteral("#MARGENES");
@@ -97,12 +95,7 @@ LabelSettings LabelSettings::read()
 
 bool LabelSettings::write(QString* error) const
 {
-    const QString path = SettingsFile::programPath(archivo());
-    if (SettingsFile::save(path, toLines()))
-        return true;
-    if (error)
-        *error = QStringLiteral("No se pudo guardar el archivo %1").arg(QDir::toNativeSeparators(path));
-    return false;
+    return SettingsFile::save(SettingsFile::programPath(archivo()), toLines(), error);
 }
 
 LabelSheet LabelSettings::sheet() const
