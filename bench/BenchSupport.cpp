@@ -7,10 +7,14 @@
 #include <QFile>
 #include <algorithm>
 #include <cstdio>
+#include <malloc.h>
 #include <sqlite3.h>
 #include <vector>
 
 namespace Bench {
+namespace {
+long s_peakBeforeFloorsKb = 0;
+} // namespace
 
 const QString kSelect = QStringLiteral("SELECT seleccionada, sector, empresa, actividad, cif, autonomia, "
                                        "provincia, poblacion, domicilio, cp, telefono, "
@@ -88,10 +92,18 @@ void rawStepLoop(Connection& conn, const QString& query)
 void reportAgainstFloor(int companies, const char* figure, double ms, const QString& sql, const char* unit)
 {
     report(companies, figure, ms, unit);
+    s_peakBeforeFloorsKb = std::max(s_peakBeforeFloorsKb, peakResidentKb());
     const double floor = median(3, [&] { rawStepLoop(gConexion(), sql); });
+    malloc_trim(0);
+    resetPeakResident();
     const QByteArray ratio
         = QByteArray(figure) + ": ratio to the raw step loop (" + QByteArray::number(floor, 'f', 0) + " ms)";
     report(companies, ratio.constData(), floor > 0 ? ms / floor : 0, "x");
+}
+
+long peakOutsideFloorsKb()
+{
+    return std::max(s_peakBeforeFloorsKb, peakResidentKb());
 }
 
 } // namespace Bench

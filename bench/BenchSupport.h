@@ -22,7 +22,9 @@ bool resetPeakResident();
 // Steps through every row of `query`, reading every column's text, as the floor of any reader.
 void rawStepLoop(Connection& conn, const QString& query = kSelect);
 // A figure beside SQLite's own step loop over the query it ran (on the program's connection), as a ratio.
+// The memory SQLite takes for it (a sort of every row) is left out of peakOutsideFloorsKb().
 void reportAgainstFloor(
     int companies, const char* figure, double ms, const QString& sql, const char* unit = "ms");
+long peakOutsideFloorsKb();
 
 } // namespace Bench
