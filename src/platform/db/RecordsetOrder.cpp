@@ -37,18 +37,30 @@ bool Recordset::reorder(const QString& sql)
 
 std::optional<bool> Recordset::sortInMemory(const QString& sql)
 {
+    if (RowOrder::keyQuery(sql).isEmpty() || m_columns.empty())
+        return std::nullopt;
+    sqlite3* db = m_connection->handle();
     const std::optional<RowOrder::Term> term = RowOrder::term(sql);
-    if (!term || RowOrder::keyQuery(sql).isEmpty())
+    int column = -1;
+    if (term) {
+        column = fieldIndex(term->name);
+        if (column < 0 || !m_store.allText(column))
+            return std::nullopt;
+        const Column& c = m_columns[size_t(column)];
+        if (QString::fromUtf8(c.origin).compare(term->name, Qt::CaseInsensitive) != 0
+            || !RowOrder::sortsAfterScan(db, sql, c.table, c.origin))
+            return std::nullopt;
+    } else if (RowOrder::withoutOrderBy(sql) != sql.trimmed()
+        || !RowOrder::scansInRowidOrder(db, sql, m_columns.front().table)) {
         return std::nullopt;
-    const int column = fieldIndex(term->name);
-    if (column < 0 || !m_store.allText(column))
-        return std::nullopt;
-    const Column& c = m_columns[size_t(column)];
-    if (QString::fromUtf8(c.origin).compare(term->name, Qt::CaseInsensitive) != 0
-        || !RowOrder::sortsAfterScan(m_connection->handle(), sql, c.table, c.origin))
-        return std::nullopt;
+    }
 
     bool told = false;
+    const auto target = [this, &told]() -> std::vector<quint32>& {
+        notify(Event::AboutToReset);
+        told = true;
+        return m_order;
+    };
     try {
         // The scan meets the rows in rowid order; they are stored so unless read in another order.
         std::vector<quint32> scanRank;
@@ -61,16 +73,21 @@ std::optional<bool> Recordset::sortInMemory(const QString& sql)
             for (size_t rank = 0; rank < keys.size(); ++rank)
                 scanRank[keys[rank].second] = quint32(rank);
         }
+        if (!term) {
+            // Without an ORDER BY the scan's order is the order shown.
+            std::vector<quint32>& order = target();
+            if (scanRank.empty())
+                std::vector<quint32>().swap(order);
+            order.resize(scanRank.size());
+            for (size_t row = 0; row < scanRank.size(); ++row)
+                order[scanRank[row]] = quint32(row);
+            return true;
+        }
         const ColumnSort::Texts texts {
             [this, column](size_t row, bool* isNull) { return storedCellAt(row, column, isNull); },
             [this](size_t row) { m_store.prefetch(row); }};
         // The order shown is given up only once the new one is known, and its storage reused.
-        ColumnSort::sort(
-            size_t(m_rowCount), texts, scanRank, term->descending, [this, &told]() -> std::vector<quint32>& {
-                notify(Event::AboutToReset);
-                told = true;
-                return m_order;
-            });
+        ColumnSort::sort(size_t(m_rowCount), texts, scanRank, term->descending, target);
         return true;
     } catch (const std::bad_alloc&) {
         // No room to sort here: the order shown stands, and the caller reads the rows afresh.

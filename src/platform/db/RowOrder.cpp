@@ -96,6 +96,12 @@ std::optional<Term> term(const QString& sql)
     return Term {m.captured(1), m.captured(3).compare(QLatin1String("DESC"), Qt::CaseInsensitive) == 0};
 }
 
+bool scansInRowidOrder(sqlite3* db, const QString& sql, const QByteArray& table)
+{
+    const std::vector<QByteArray> plan = RecordsetSqlite::queryPlan(db, sql.toUtf8());
+    return plan.size() == 1 && RecordsetSqlite::isWholeTableScan(plan.front(), table);
+}
+
 bool sortsAfterScan(sqlite3* db, const QString& sql, const QByteArray& table, const QByteArray& column)
 {
     // Text affinity: whatever is written there is stored as text (a blob aside, which the snapshot tells).

@@ -28,6 +28,9 @@ struct Term
 };
 std::optional<Term> term(const QString& sql);
 
+// Whether SQLite runs `sql` as one scan of `table` in rowid order and nothing more.
+bool scansInRowidOrder(sqlite3* db, const QString& sql, const QByteArray& table);
+
 // Whether SQLite runs `sql` as one scan of `table` in rowid order and then a sort of its own by
 // `column`, a column of that table compared in the Spanish order: the snapshot's rows can then be
 // put in that order in memory (ties in the scan's order, as SQLite's sort keeps them).
