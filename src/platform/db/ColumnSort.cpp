@@ -16,6 +16,8 @@ constexpr int kWindow = 12;
 constexpr int kMostParts = 8;
 // Fewer rows than this are sorted on one thread: threads would not pay for themselves.
 constexpr size_t kRowsInParts = size_t(1) << 15;
+// Windows beyond this one are not filled: the rows still level are compared text against text.
+constexpr int kDeepestLevel = 16;
 // Rows are asked for this far ahead of their reading.
 constexpr int kAhead = 8;
 // In `row`: the row's key ended inside the window it holds, so rows level with it are equal.
@@ -76,6 +78,10 @@ public:
     // all sorted, and the runs still level told apart by their next windows; a large run on every thread.
     void sortFrom(Item* first, Item* last, int level, int parts, bool filled = false) const
     {
+        if (level > kDeepestLevel) {
+            sortByText(first, last);
+            return;
+        }
         const auto count = size_t(last - first);
         if (count < kRowsInParts)
             parts = 1;
@@ -142,6 +148,19 @@ private:
         if (a.low != b.low)
             return a.low < b.low;
         return tie(a) < tie(b);
+    }
+
+    // Rows level past the deepest window (long texts alike but for case or accents) are compared text
+    // against text, as SQLite compares them: no window is decoded ever further from the start.
+    void sortByText(Item* first, Item* last) const
+    {
+        std::sort(first, last, [this](const Item& a, const Item& b) {
+            bool isNull = false;
+            const int c = SpanishText::compare(m_texts.of(rowOf(a), &isNull), m_texts.of(rowOf(b), &isNull));
+            if (c != 0)
+                return m_descending ? c > 0 : c < 0;
+            return tie(a) < tie(b);
+        });
     }
 
     quint32 tie(const Item& item) const { return m_scanRank ? m_scanRank[rowOf(item)] : rowOf(item); }
@@ -211,8 +230,7 @@ private:
             common[size_t(part)] = shared;
             equal[size_t(part)] = same;
         });
-        const auto parted = equal.begin() + parts;
-        if (std::all_of(equal.begin(), parted, [](bool same) { return same; }))
+        if (std::all_of(equal.begin(), equal.begin() + parts, [](bool same) { return same; }))
             return {first, last, -1, true};
         const qsizetype shared = *std::min_element(common.begin(), common.begin() + parts);
         const int jump = int(SpanishText::sortKeyPrefix(text, shared) / kWindow);
