@@ -2,20 +2,19 @@
 // generated databases. One line per figure; `--smoke` runs one small size only, `--listing` the listing
 // only, `--labels` the labels only, `--docx` LibreOffice opening the .docx export only.
 
+#include "BenchSupport.h"
+#include "GuideBench.h"
 #include "OfficeOpenBench.h"
 #include "core/clsDatosBD.h"
 #include "generator/CompanyGenerator.h"
 #include "guide/GridBinding.h"
-#include "guide/clsGuia.h"
 #include "output/export/ExportFile.h"
-#include "output/frmOrden.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
 #include "platform/db/SpanishText.h"
 #include "platform/print/PrinterSurface.h"
 #include "platform/print/Printers.h"
 #include "platform/print/RecordingSurface.h"
-#include "platform/ui/ControlRegistry.h"
 #include "platform/ui/DialogService.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/ImageButton.h"
@@ -27,8 +26,6 @@
 #include "printing/labels/LabelDocument.h"
 #include "printing/preview/PreviewPageWidget.h"
 #include "printing/preview/frmVPreliminar.h"
-#include "shell/clsMenu.h"
-#include "shell/mdMain.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -36,10 +33,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
@@ -53,33 +48,9 @@
 #include <utility>
 #include <vector>
 
+using namespace Bench;
+
 namespace {
-
-const QString kSelect = QStringLiteral("SELECT seleccionada, sector, empresa, actividad, cif, autonomia, "
-                                       "provincia, poblacion, domicilio, cp, telefono, "
-                                       "fax, email, web, cargo_1, contacto_1, cargo_2, contacto_2, "
-                                       "superficie, vehiculos, empleados, observaciones, "
-                                       "empresa_id  FROM tbl_empresas");
-
-// Median of `runs` timings, in milliseconds.
-double median(int runs, const std::function<void()>& work)
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer t;
-        t.start();
-        work();
-        times.push_back(t.nsecsElapsed() / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
-void report(int companies, const char* figure, double value, const char* unit)
-{
-    std::printf("%8d  %-44s %10.2f %s\n", companies, figure, value, unit);
-    std::fflush(stdout);
-}
 
 bool generate(const QString& path, int companies)
 {
@@ -92,37 +63,6 @@ bool generate(const QString& path, int companies)
     const bool ok = generator.generate(db, companies);
     sqlite3_close(db);
     return ok;
-}
-
-long peakResidentKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    }
-    return 0;
-}
-
-long residentKb(const char* key)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith(key))
-            return line.mid(qsizetype(qstrlen(key))).trimmed().split(' ').first().toLong();
-    }
-    return 0;
-}
-
-// Resets the peak resident size to the current one, so that a later peak is that of the work after it.
-bool resetPeakResident()
-{
-    QFile clearRefs(QStringLiteral("/proc/self/clear_refs"));
-    return clearRefs.open(QIODevice::WriteOnly) && clearRefs.write("5") == 1;
 }
 
 // The three exports of every company, each timed and its memory peak measured above what was resident
@@ -182,146 +122,6 @@ void measureExports(int companies, Connection& conn, const QString& folder)
     const double sofficeMs = t.nsecsElapsed() / 1e6;
     report(companies, "soffice CSV to .xlsx", sofficeMs, "ms");
     report(companies, "soffice CSV to .xlsx / export to .xlsx", xlsxMs > 0 ? sofficeMs / xlsxMs : 0, "x");
-}
-
-void rawStepLoop(Connection& conn, const QString& query = kSelect)
-{
-    sqlite3_stmt* st = nullptr;
-    const QByteArray sql = query.toUtf8();
-    sqlite3_prepare_v2(conn.handle(), sql.constData(), int(sql.size()), &st, nullptr);
-    const int columns = sqlite3_column_count(st);
-    size_t bytes = 0;
-    while (sqlite3_step(st) == SQLITE_ROW) {
-        for (int c = 0; c < columns; ++c) {
-            sqlite3_column_text(st, c);
-            bytes += size_t(sqlite3_column_bytes(st, c));
-        }
-    }
-    sqlite3_finalize(st);
-    if (bytes == 0)
-        std::fprintf(stderr, "no rows read\n");
-}
-
-// A figure beside SQLite's own step loop over the query it ran, as a ratio.
-void reportAgainstFloor(int companies, const char* figure, double ms, const QString& sql)
-{
-    report(companies, figure, ms, "ms");
-    const double floor = median(3, [&] { rawStepLoop(gConexion(), sql); });
-    const QByteArray ratio
-        = QByteArray(figure) + ": ratio to the raw step loop (" + QByteArray::number(floor, 'f', 0) + " ms)";
-    report(companies, ratio.constData(), floor > 0 ? ms / floor : 0, "x");
-}
-
-// The guide screen on the menu form, over the installation in `folder`; a few companies marked.
-void measureGuide(int companies, const QString& folder)
-{
-    qputenv("TARVESA_PROGRAM_DIR", QFile::encodeName(folder));
-    qputenv("TARVESA_SCREEN_WIDTH", "1024");
-    DialogService::setScripted(true);
-    clsMenu::registraPantalla(Screen::Guide, [] { return std::make_unique<clsGuia>(); });
-    mdMain::Main();
-    gConexion().execute(QStringLiteral("UPDATE tbl_empresas SET seleccionada = (id_emp % 7 = 0)"));
-    QApplication::processEvents();
-    const int runs = companies > 50000 ? 5 : 9;
-    const auto grid = [] { return ControlRegistry::find<FlexGrid>(gFormMenu, QStringLiteral("mfgdatos")); };
-
-    const auto shownSql = [&] { return grid()->dataSource() ? grid()->dataSource()->source() : kSelect; };
-    const double fromMenu = median(runs, [&] {
-        gMenu().Muestra(Screen::Guide);
-        QApplication::processEvents();
-        // As the program's event loop does once the click is handled: the screen left is deleted.
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        grid()->repaint();
-    });
-    reportAgainstFloor(companies, "guide: from the menu, all companies marked", fromMenu, shownSql());
-    auto* guia = dynamic_cast<clsGuia*>(gMenu().pantalla());
-    const double again = median(runs, [&] {
-        guia->muestraDatos(clsGuia::kTodas);
-        QApplication::processEvents();
-        grid()->repaint();
-    });
-    reportAgainstFloor(companies, "guide: all companies again, marks painted", again, shownSql());
-
-    // Show-marked: the filter on the companies shown, until repainted; all companies back untimed.
-    auto* versel = ControlRegistry::find<ImageButton>(gFormMenu, QStringLiteral("versel"));
-    QString filtered;
-    std::vector<double> filterTimes;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer t;
-        t.start();
-        Q_EMIT versel->clicked();
-        QApplication::processEvents();
-        grid()->repaint();
-        filterTimes.push_back(t.nsecsElapsed() / 1e6);
-        filtered = shownSql();
-        guia->muestraDatos(clsGuia::kTodas);
-        QApplication::processEvents();
-    }
-    std::sort(filterTimes.begin(), filterTimes.end());
-    reportAgainstFloor(companies, "guide: show-marked filter until repainted",
-        filterTimes[filterTimes.size() / 2], filtered);
-
-    auto* busqueda = ControlRegistry::find<QLineEdit>(gFormMenu, QStringLiteral("busqueda"));
-    const QString prefix = grid()->textMatrix(grid()->rows() * 2 / 3, 3).left(3);
-    // One character typed after the text before it, until the grid is repainted.
-    const auto keystroke = [&](const QString& before, const QString& key) {
-        std::vector<double> times;
-        for (int i = 0; i < 21; ++i) {
-            busqueda->setText(before);
-            QApplication::processEvents();
-            QElapsedTimer t;
-            t.start();
-            busqueda->insert(key);
-            grid()->repaint();
-            times.push_back(t.nsecsElapsed() / 1e6);
-        }
-        std::sort(times.begin(), times.end());
-        return times[times.size() / 2];
-    };
-    report(companies, "guide: search keystroke, a name found", keystroke(prefix.left(2), prefix.mid(2, 1)),
-        "ms");
-    report(companies, "guide: search keystroke, no such name",
-        keystroke(QStringLiteral("ZZ"), QStringLiteral("Z")), "ms");
-    busqueda->clear();
-
-    QWidget* header = grid()->horizontalHeader()->viewport();
-    const QPoint pos(
-        grid()->horizontalHeader()->sectionViewportPosition(2) + 3, grid()->horizontalHeader()->height() / 2);
-    const double headerSort = median(runs, [&] {
-        QMouseEvent move(
-            QEvent::MouseMove, pos, header->mapToGlobal(pos), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(header, &move);
-        QMouseEvent press(QEvent::MouseButtonPress, pos, header->mapToGlobal(pos), Qt::LeftButton,
-            Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(header, &press);
-        QMouseEvent release(QEvent::MouseButtonRelease, pos, header->mapToGlobal(pos), Qt::LeftButton,
-            Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(header, &release);
-        QApplication::processEvents();
-        grid()->repaint();
-    });
-    reportAgainstFloor(companies, "guide: header sort until repainted", headerSort, shownSql());
-
-    // The toolbar's sort: the dialog is answered at once, by company in either direction in turn.
-    auto* ordenar = ControlRegistry::find<ImageButton>(gFormMenu, QStringLiteral("ordenar"));
-    int sentido = 0;
-    const double dialogSort = median(runs, [&] {
-        sentido = 1 - sentido;
-        DialogService::queueForm([sentido](QDialog& form) {
-            auto* orden = qobject_cast<frmOrden*>(&form);
-            orden->setPulsado(frmOrden::posicionCampo(0), sentido);
-            Q_EMIT ControlRegistry::find<ImageButton>(&form, QStringLiteral("iaceptar"))
-                ->released(Qt::LeftButton);
-        });
-        Q_EMIT ordenar->released(Qt::LeftButton);
-        QApplication::processEvents();
-        grid()->repaint();
-    });
-    reportAgainstFloor(companies, "guide: sort dialog accept until repainted", dialogSort, shownSql());
-
-    delete gFormMenu.data();
-    liberaGlobales();
-    gConexion().close();
 }
 
 // One page of labels laid out, and the page shown redrawn in the preview for each key typed into the
@@ -511,14 +311,6 @@ void measure(int companies, const QString& installation)
     child.waitForFinished(-1);
     std::fputs(child.readAllStandardOutput().constData(), stdout);
     std::fflush(stdout);
-}
-
-// The guide alone, run by measure() in a process of its own.
-int guideProcess(const QString& folder, int companies)
-{
-    measureGuide(companies, folder);
-    report(companies, "guide: process peak resident memory", peakResidentKb() / 1024.0, "MiB");
-    return 0;
 }
 
 // Median of `runs` timings that each run measures itself, in milliseconds.

@@ -23,7 +23,11 @@ void fill(sqlite3* db)
     sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
     sqlite3_stmt* insert = nullptr;
     sqlite3_prepare_v2(db, "INSERT INTO t VALUES (?, ?, ?, ?, ?, ?)", -1, &insert, nullptr);
-    const char* towns[] = {"Málaga", "Ávila", "Madrid", "Ñora", "A Coruña", ""};
+    // Long names alike in their first letters, and in all but case or an accent, some very long.
+    const QByteArray longName = "Pol" + QByteArray(240, 'a');
+    const QByteArray towns[] = {"Málaga", "Ávila", "Madrid", "Ñora", "A Coruña", "",
+        "Santa Coloma de Gramenet", "SANTA COLOMA DE GRAMENET", "Santa Coloma de Gramenét",
+        "Santa Coloma de Farners", longName + "c", longName.toUpper() + "B", longName + "b"};
     for (int i = 0; i < kRows; ++i) {
         sqlite3_bind_int64(insert, 1, qint64(i) * 3 + (i % 7));
         const QByteArray name = "Empresa " + QByteArray::number((i * 7919) % kRows);
@@ -31,7 +35,8 @@ void fill(sqlite3* db)
             sqlite3_bind_text(insert, 2, name.constData(), int(name.size()), SQLITE_TRANSIENT);
         else
             sqlite3_bind_null(insert, 2);
-        sqlite3_bind_text(insert, 3, towns[i % 6], -1, SQLITE_STATIC);
+        const QByteArray& town = towns[i % std::size(towns)];
+        sqlite3_bind_text(insert, 3, town.constData(), int(town.size()), SQLITE_STATIC);
         sqlite3_bind_int(insert, 4, i % 1000);
         sqlite3_bind_int(insert, 5, i % 2);
         const QByteArray notes(i % 97 == 0 ? 3000 : i % 5, char('a' + i % 26));
@@ -163,6 +168,7 @@ private Q_SLOTS:
         QTest::newRow("by an indexed name") << QStringLiteral(" ORDER BY nombre");
         QTest::newRow("by an indexed name, descending") << QStringLiteral(" ORDER BY nombre DESC");
         QTest::newRow("by a town, ties in rowid order") << QStringLiteral(" ORDER BY poblacion");
+        QTest::newRow("by a town, descending") << QStringLiteral(" ORDER BY poblacion DESC");
         QTest::newRow("by a number, descending") << QStringLiteral(" ORDER BY numero DESC");
     }
 

@@ -7,8 +7,9 @@ class Connection;
 class Recordset;
 
 // The query service of the company guide: one recordset, the SQL text of the current query and of
-// the one before it (the undo), and sorting by rewriting the ORDER BY clause and querying again.
-// It never sorts or filters in memory: the recordset's source is the record of what is shown.
+// the one before it (the undo), and sorting by rewriting the ORDER BY clause: the rows already read
+// are put in that order as SQLite gives it, or the query runs again. It never filters in memory: the
+// recordset's source is the record of what is shown.
 // No widgets: the screens bind the recordset it hands back.
 class clsDatosBD
 {

@@ -75,10 +75,13 @@ void marcaFilas(FlexGrid* grid, const Recordset* rs)
     FlexGridModel* modelo = grid->flexModel();
     const QColor marcada = GuideGrid::markedColor();
     const QColor sinMarcar = GuideGrid::unmarkedColor();
-    for (int r = 1; r <= filas; ++r) {
-        const bool marca = porRegistro ? GuideGrid::isMarked(rs->valueAt(r - 1, 0))
-                                       : GuideGrid::isMarked(grid->textMatrix(r, 1));
-        modelo->setCellBackColor(r, 0, marca ? marcada : sinMarcar);
+    if (porRegistro) {
+        rs->visitColumn(0, [&](int r, const QVariant& valor) {
+            modelo->setCellBackColor(r + 1, 0, GuideGrid::isMarked(valor) ? marcada : sinMarcar);
+        });
+    } else {
+        for (int r = 1; r <= filas; ++r)
+            modelo->setCellBackColor(r, 0, GuideGrid::isMarked(grid->textMatrix(r, 1)) ? marcada : sinMarcar);
     }
     grid->setCol(0);
 }

@@ -258,17 +258,10 @@ void clsGuia::ordena()
 {
     const QScopedValueRollback<bool> ocupado(m_ocupado, true);
     clsDatosBD& datos = datosBD();
-    const int fila = m_mfgDatos ? m_mfgDatos->row() : 0;
-    const int primera = m_mfgDatos ? m_mfgDatos->topRow() : 0;
     const bool ordenada = clsOrdenar().Muestra(&datos, m_mfgDatos);
-    if (ordenada && !datos.fallo()) {
+    // The rows are other companies now: the first one is current and at the top.
+    if (ordenada && !datos.fallo())
         GridBinding::muestraDatos(datos, m_mfgDatos);
-        // The current row stays current and in view.
-        if (m_mfgDatos && fila > 0 && fila < m_mfgDatos->rows()) {
-            m_mfgDatos->setTopRow(primera);
-            m_mfgDatos->setRow(fila);
-        }
-    }
     formateaGrid();
     if (ordenada && datos.fallo())
         avisaConsultaFallida();

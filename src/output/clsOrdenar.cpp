@@ -2,8 +2,6 @@
 
 #include "core/clsDatosBD.h"
 #include "output/frmOrden.h"
-#include "platform/db/DbError.h"
-#include "platform/db/Recordset.h"
 #include "platform/ui/BusyPointer.h"
 #include "platform/ui/ControlRegistry.h"
 #include "platform/ui/DialogService.h"
@@ -76,22 +74,12 @@ bool clsOrdenar::Muestra(clsDatosBD* datos, FlexGrid* /*grid*/)
     if (!aceptado)
         return false;
 
-    Recordset* rs = datos->getRecordset();
-    const int posicion = rs && rs->isOpen() ? rs->absolutePosition() : int(Recordset::PosUnknown);
-    {
-        const BusyPointer::Scope busy;
-        frmWhile::instance().mostrar();
-        QString campo = termino;
-        datos->setOrden(campo);
-        frmWhile::instance().unload();
-    }
-    // The same position stays current in the sorted companies.
-    rs = datos->getRecordset();
-    try {
-        if (rs && rs->isOpen() && posicion >= 1 && posicion <= rs->recordCount())
-            rs->setAbsolutePosition(posicion);
-    } catch (const DbError&) {
-    }
+    // The sorted companies start at the first one, as the guide shows them.
+    const BusyPointer::Scope busy;
+    frmWhile::instance().mostrar();
+    QString campo = termino;
+    datos->setOrden(campo);
+    frmWhile::instance().unload();
     return true;
 }
 

@@ -4,7 +4,6 @@
 #include "platform/db/DbError.h"
 #include "platform/db/FindCriterion.h"
 #include "platform/db/RecordsetSqlite.h"
-#include "platform/db/RowOrder.h"
 #include "platform/db/ScanReader.h"
 
 #include <QRegularExpression>
@@ -213,26 +212,6 @@ void Recordset::requery()
     open(m_source, *m_connection, sizeHint());
 }
 
-bool Recordset::reorder(const QString& sql)
-{
-    if (!m_open || !m_pending.empty() || !m_connection || !m_connection->isOpen() || !m_store.hasKeys()
-        || RowOrder::withoutOrderBy(sql) != RowOrder::withoutOrderBy(m_source))
-        return false;
-    const QString keySql = RowOrder::keyQuery(sql);
-    if (keySql.isEmpty())
-        return false;
-    std::optional<std::vector<quint32>> order
-        = RowOrder::permutation(m_connection->handle(), keySql, m_store);
-    if (!order)
-        return false;
-    notify(Event::AboutToReset);
-    m_order = std::move(*order);
-    m_source = sql;
-    m_current = 0;
-    notify(Event::Reset);
-    return true;
-}
-
 void Recordset::adopt(Recordset& other)
 {
     if (&other == this)
@@ -380,7 +359,11 @@ Field::Type Recordset::fieldType(int index) const
 
 QByteArrayView Recordset::cellAt(int row, int column, bool* isNull) const
 {
-    const size_t at = stored(row);
+    return storedCellAt(stored(row), column, isNull);
+}
+
+QByteArrayView Recordset::storedCellAt(size_t at, int column, bool* isNull) const
+{
     if (!m_edited.empty()) {
         const auto it = m_edited.find(quint64(at * m_columns.size() + size_t(column)));
         if (it != m_edited.end()) {

@@ -110,6 +110,10 @@ public:
     bool isNullAt(int row, int column) const;
     QByteArrayView bytesAt(int row, int column) const;
 
+    // Calls `visit` with every row's value of `column` and the 0-based row it shows at, going through the
+    // storage in its own order: far faster than row by row once the rows are sorted.
+    void visitColumn(int column, const std::function<void(int row, const QVariant& value)>& visit) const;
+
     // Bytes held by the snapshot's storage.
     qint64 memoryBytes() const;
 
@@ -145,6 +149,10 @@ private:
     void clearData();
     QVariant toVariant(int column, QByteArrayView bytes, bool isNull) const;
     QByteArrayView cellAt(int row, int column, bool* isNull) const;
+    QByteArrayView storedCellAt(size_t at, int column, bool* isNull) const;
+    // Puts the rows in the order of `sql` by sorting them here, exactly as SQLite would; nothing when
+    // that cannot be done exactly, false when there was no room for it (the rows stay as they were).
+    std::optional<bool> sortInMemory(const QString& sql);
     const std::vector<char>& initials(int column) const;
     // The stored row shown at `row`: rows are stored as read and shown through m_order once sorted.
     size_t stored(int row) const { return m_order.empty() ? size_t(row) : size_t(m_order[size_t(row)]); }

@@ -153,6 +153,11 @@ int Recordset::resync(qint64 key)
     if (rc != SQLITE_ROW)
         throw sqliteError(db);
 
+    for (size_t i = 0; i < columns.size(); ++i) {
+        const int type = sqlite3_column_type(st.stmt, int(i));
+        if (type != SQLITE_TEXT && type != SQLITE_NULL)
+            m_store.markNotText(columns[i]);
+    }
     for (const int row : rows) {
         for (size_t i = 0; i < columns.size(); ++i) {
             const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(st.stmt, int(i)));

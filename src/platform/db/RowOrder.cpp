@@ -1,6 +1,8 @@
 #include "platform/db/RowOrder.h"
 
+#include "platform/db/RecordsetSqlite.h"
 #include "platform/db/RowStore.h"
+#include "platform/db/SpanishText.h"
 #include "platform/db/SqlText.h"
 
 #include <QRegularExpression>
@@ -11,6 +13,21 @@ namespace RowOrder {
 namespace {
 
 const QString kOrderBy = QStringLiteral("ORDER BY");
+
+// "ORDER BY name", with ASC or DESC after it or not.
+const QRegularExpression& namedTerm()
+{
+    static const QRegularExpression named(
+        QStringLiteral("^ORDER\\s+BY\\s+([A-Za-z_][A-Za-z0-9_]*)(\\s+(ASC|DESC))?\\s*$"),
+        QRegularExpression::CaseInsensitiveOption);
+    return named;
+}
+
+bool hasTextAffinity(const char* declaredType)
+{
+    const QByteArray type = QByteArray(declaredType).toUpper();
+    return !type.contains("INT") && (type.contains("CHAR") || type.contains("CLOB") || type.contains("TEXT"));
+}
 
 // Where each key is stored: a dense table when the keys are close together, else a sorted list.
 class KeyIndex
@@ -68,6 +85,38 @@ QString withoutOrderBy(const QString& sql)
     return (pos >= 0 ? sql.left(pos) : sql).trimmed();
 }
 
+std::optional<Term> term(const QString& sql)
+{
+    const qsizetype order = SqlText::indexOfKeyword(sql, kOrderBy);
+    if (order < 0)
+        return std::nullopt;
+    const QRegularExpressionMatch m = namedTerm().match(sql.mid(order).trimmed());
+    if (!m.hasMatch())
+        return std::nullopt;
+    return Term {m.captured(1), m.captured(3).compare(QLatin1String("DESC"), Qt::CaseInsensitive) == 0};
+}
+
+bool scansInRowidOrder(sqlite3* db, const QString& sql, const QByteArray& table)
+{
+    const std::vector<QByteArray> plan = RecordsetSqlite::queryPlan(db, sql.toUtf8());
+    return plan.size() == 1 && RecordsetSqlite::isWholeTableScan(plan.front(), table);
+}
+
+bool sortsAfterScan(sqlite3* db, const QString& sql, const QByteArray& table, const QByteArray& column)
+{
+    // Text affinity: whatever is written there is stored as text (a blob aside, which the snapshot tells).
+    const char* type = nullptr;
+    const char* collation = nullptr;
+    if (sqlite3_table_column_metadata(
+            db, nullptr, table.constData(), column.constData(), &type, &collation, nullptr, nullptr, nullptr)
+            != SQLITE_OK
+        || !collation || qstricmp(collation, SpanishText::kCollation) != 0 || !hasTextAffinity(type))
+        return false;
+    const std::vector<QByteArray> plan = RecordsetSqlite::queryPlan(db, sql.toUtf8());
+    return plan.size() == 2 && RecordsetSqlite::isWholeTableScan(plan.front(), table)
+        && plan.back() == "USE TEMP B-TREE FOR ORDER BY";
+}
+
 QString keyQuery(const QString& sql)
 {
     static const QRegularExpression select(
@@ -80,10 +129,7 @@ QString keyQuery(const QString& sql)
     // A term by position or by an alias of the select list means nothing once the list is gone.
     const qsizetype order = SqlText::indexOfKeyword(sql, kOrderBy, from);
     if (order >= 0) {
-        static const QRegularExpression named(
-            QStringLiteral("^ORDER\\s+BY\\s+[A-Za-z_][A-Za-z0-9_]*(\\s+(ASC|DESC))?\\s*$"),
-            QRegularExpression::CaseInsensitiveOption);
-        if (!named.match(sql.mid(order).trimmed()).hasMatch())
+        if (!namedTerm().match(sql.mid(order).trimmed()).hasMatch())
             return {};
         static const QRegularExpression alias(
             QStringLiteral("\\bAS\\b"), QRegularExpression::CaseInsensitiveOption);

@@ -33,6 +33,7 @@ void RowStore::reset(int columns, qint64 expectedRows)
 {
     clear();
     m_columns = columns;
+    m_notText.assign(size_t(columns), 0);
     m_segments.resize(1);
     m_segments.front().shared.resize(size_t(columns));
     for (Shared& shared : m_segments.front().shared)
@@ -62,6 +63,8 @@ void RowStore::append(RowStore&& other)
     m_written += other.m_written;
     m_rowCount += other.m_rowCount;
     m_keyed = m_keyed || other.m_keyed;
+    for (size_t c = 0; c < m_notText.size() && c < other.m_notText.size(); ++c)
+        m_notText[c] = char(m_notText[c] | other.m_notText[c]);
     other.clear();
 }
 
@@ -84,8 +87,20 @@ void RowStore::clear()
     m_written = 0;
     m_rowCount = 0;
     m_keyed = false;
+    m_notText.clear();
     m_segments.clear();
     m_row.clear();
+}
+
+void RowStore::markNotText(int column)
+{
+    if (column >= 0 && size_t(column) < m_notText.size())
+        m_notText[size_t(column)] = 1;
+}
+
+bool RowStore::allText(int column) const
+{
+    return column >= 0 && size_t(column) < m_notText.size() && !m_notText[size_t(column)];
 }
 
 char* RowStore::reserve(size_t bytes)
@@ -168,6 +183,23 @@ qint64 RowStore::key(size_t row) const
     return segment.keys[row - segment.firstRow];
 }
 
+bool RowStore::keysAscending() const
+{
+    if (!m_keyed)
+        return false;
+    bool first = true;
+    qint64 last = 0;
+    for (const Segment& segment : m_segments) {
+        for (const qint64 key : segment.keys) {
+            if (!first && key <= last)
+                return false;
+            first = false;
+            last = key;
+        }
+    }
+    return true;
+}
+
 void RowStore::appendCell(const char* text, int bytes)
 {
     Shared& shared = m_segments.back().shared[size_t(m_column++)];
@@ -239,6 +271,14 @@ QByteArrayView RowStore::text(size_t row, int column, bool* isNull) const
         return QByteArrayView(v.data(), qsizetype(v.size()));
     }
     return QByteArrayView(p, qsizetype((tag >> 1) - 1));
+}
+
+void RowStore::prefetch(size_t row) const
+{
+    const Segment& segment = segmentOf(row);
+    const char* p = segment.rows[row - segment.firstRow];
+    __builtin_prefetch(p);
+    __builtin_prefetch(p + 64);
 }
 
 qint64 RowStore::memoryBytes() const

@@ -34,12 +34,20 @@ public:
     void appendCell(const char* text, int bytes);
     void endRow();
 
+    // A value of `column` that SQLite holds as other than text (a number, a blob): the texts kept of
+    // it do not tell its order.
+    void markNotText(int column);
+    bool allText(int column) const;
+
     qsizetype rowCount() const { return m_rowCount; }
     bool hasKeys() const { return m_keyed; }
     qint64 key(size_t row) const;
+    bool keysAscending() const;
     int columnCount() const { return m_columns; }
     // The text of a cell (empty for a NULL) and whether it is NULL.
     QByteArrayView text(size_t row, int column, bool* isNull = nullptr) const;
+    // Asks for a row's cells ahead of reading them, for readers that go through the rows out of order.
+    void prefetch(size_t row) const;
 
     qint64 memoryBytes() const;
 
@@ -77,6 +85,7 @@ private:
     size_t m_written = 0; // bytes used of all blocks
     qsizetype m_rowCount = 0;
     bool m_keyed = false;
+    std::vector<char> m_notText; // by column
     std::vector<Segment> m_segments; // rows are written to the last one
     // The row being written, kept aside until endRow so a row never spans two blocks.
     std::vector<char> m_row;

@@ -12,6 +12,7 @@
 namespace ScanReader {
 namespace {
 
+using RecordsetSqlite::queryPlan;
 using RecordsetSqlite::Statement;
 
 constexpr int kMostParts = 8;
@@ -24,23 +25,9 @@ struct Database
     ~Database() { sqlite3_close_v2(db); }
 };
 
-// The detail column of each row of EXPLAIN QUERY PLAN.
-std::vector<QByteArray> queryPlan(sqlite3* db, const QByteArray& sql)
-{
-    const QByteArray explain = "EXPLAIN QUERY PLAN " + sql;
-    Statement s;
-    std::vector<QByteArray> details;
-    if (sqlite3_prepare_v2(db, explain.constData(), int(explain.size()), &s.stmt, nullptr) != SQLITE_OK)
-        return details;
-    while (sqlite3_step(s.stmt) == SQLITE_ROW)
-        details.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(s.stmt, 3)));
-    return details;
-}
-
 bool isWholeTableScan(const std::vector<QByteArray>& details, const QByteArray& table)
 {
-    return details.size() == 1
-        && (details.front() == "SCAN " + table || details.front() == "SCAN TABLE " + table);
+    return details.size() == 1 && RecordsetSqlite::isWholeTableScan(details.front(), table);
 }
 
 bool isRowidRange(const std::vector<QByteArray>& details)
@@ -104,9 +91,12 @@ int appendRows(sqlite3_stmt* stmt, int rc, bool keyed, RowStore& store, const st
         else
             store.beginRow();
         for (int c = first; c < end; ++c) {
-            // A NULL has no text: that tells it from an empty string without asking its type.
+            // Asked before the text is: reading it as text converts a number.
+            const int type = sqlite3_column_type(stmt, c);
             const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
             store.appendCell(text, text ? sqlite3_column_bytes(stmt, c) : 0);
+            if (type != SQLITE_TEXT && type != SQLITE_NULL)
+                store.markNotText(c - first);
         }
         store.endRow();
         if (store.rowCount() == std::numeric_limits<int>::max())

@@ -2,6 +2,7 @@
 
 #include <QChar>
 #include <QList>
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -136,6 +137,48 @@ std::vector<char32_t> decode(QByteArrayView text)
     return out;
 }
 
+// Writes a sort key's bytes that fall inside its window; false once past it.
+class KeyWindow
+{
+public:
+    KeyWindow(unsigned char* out, qsizetype from, int width)
+        : m_out(out)
+        , m_from(from)
+        , m_end(from + width)
+    {
+    }
+
+    bool put(unsigned char byte)
+    {
+        if (m_pos >= m_end)
+            return false;
+        if (m_pos >= m_from)
+            m_out[m_pos - m_from] = byte;
+        ++m_pos;
+        return true;
+    }
+
+    // A primary below 0x100 (even, or the ñ's) in one byte of its rank from 2 up; any other as 0xFF and
+    // three bytes of its value, which sorts after them all.
+    bool putPrimary(quint32 primary)
+    {
+        if (primaryBytes(primary) == 1)
+            return put(quint8(2 + primary / 2 + (primary >= kPrimaryEnye ? 1 : 0)));
+        return put(0xFF) && put(quint8(primary >> 16)) && put(quint8(primary >> 8)) && put(quint8(primary));
+    }
+
+    static int primaryBytes(quint32 primary)
+    {
+        return primary < 0x100 && (primary % 2 == 0 || primary == kPrimaryEnye) ? 1 : 4;
+    }
+
+private:
+    unsigned char* m_out;
+    qsizetype m_from;
+    qsizetype m_end;
+    qsizetype m_pos = 0;
+};
+
 int collate(void*, int na, const void* a, int nb, const void* b)
 {
     return compare(
@@ -206,6 +249,43 @@ int compare(QByteArrayView a, QByteArrayView b)
 int compare(const QString& a, const QString& b)
 {
     return compare(QByteArrayView(a.toUtf8()), QByteArrayView(b.toUtf8()));
+}
+
+bool sortKey(QByteArrayView text, qsizetype from, unsigned char* window, int width)
+{
+    std::fill(window, window + width, 0);
+    KeyWindow key(window, from, width);
+    const auto& table = weightTable();
+    const auto weight = [&table](char32_t cp) { return cp < kTableEnd ? table[cp] : computeWeight(cp); };
+    const auto begin = reinterpret_cast<const unsigned char*>(text.data());
+    const auto end = begin + text.size();
+    for (auto p = begin; p < end;) {
+        if (!key.putPrimary(weight(nextCodePoint(p, end)).primary))
+            return false;
+    }
+    if (!key.put(1))
+        return false;
+    for (auto p = begin; p < end;) {
+        if (!key.put(weight(nextCodePoint(p, end)).secondary))
+            return false;
+    }
+    return true;
+}
+
+qsizetype sortKeyPrefix(QByteArrayView text, qsizetype bytes)
+{
+    const auto begin = reinterpret_cast<const unsigned char*>(text.data());
+    const auto end = begin + text.size();
+    qsizetype keyBytes = 0;
+    for (auto p = begin; p < end;) {
+        auto next = p;
+        const quint32 primary = weightOf(nextCodePoint(next, end)).primary;
+        if (next - begin > bytes)
+            break;
+        keyBytes += KeyWindow::primaryBytes(primary);
+        p = next;
+    }
+    return keyBytes;
 }
 
 bool like(QByteArrayView pattern, QByteArrayView text, char32_t escape)

@@ -20,6 +20,14 @@ int compare(const QString& a, const QString& b);
 // Case-insensitive for every letter, accent-sensitive.
 bool like(QByteArrayView pattern, QByteArrayView text, char32_t escape = 0);
 
+// Bytes `from` to `from + width` of the text's sort key, whose byte order is compare()'s order: the
+// primary weights (each one byte, or 0xFF and three), a 1, then the accents; zeros past its end.
+// True when the key ends inside the window: texts whose keys are equal up to there compare equal.
+bool sortKey(QByteArrayView text, qsizetype from, unsigned char* window, int width);
+// How many bytes of the sort key the whole characters among the first `bytes` bytes of `text` make:
+// texts that begin with the same bytes have keys that begin so.
+qsizetype sortKeyPrefix(QByteArrayView text, qsizetype bytes);
+
 // The case-folded form of a text, as the comparisons see it.
 QString fold(const QString& text);
 
