@@ -4,6 +4,7 @@
 #include "output/export/TextExportWriter.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
+#include "platform/office/ColumnFit.h"
 #include "platform/office/ZipReader.h"
 #include "platform/office/ZipWriter.h"
 
@@ -148,6 +149,8 @@ struct DocumentTable
     bool landscape = false;
     QList<QStringList> rows;
     QList<int> widths; // of the first table's columns
+    int cellMargins = 0; // left and right of a cell's text, twips
+    int halfPoints = 0; // the type size of the document
 };
 
 // The tables of a .docx's body: each cell's text, a <w:br/> as "\n" and a <w:tab/> as "\t"; blanks
@@ -171,6 +174,9 @@ DocumentTable documentTable(const QByteArray& docx)
             out.rows.last().last() += xml.readElementText().replace(QRegularExpression("[\t\r\n]"), " ");
         else if (name == QLatin1String("w:gridCol") && out.tables == 1)
             out.widths.append(xml.attributes().value(QLatin1String("w:w")).toInt());
+        else if ((name == QLatin1String("w:left") || name == QLatin1String("w:right")) && out.tables == 1
+            && out.rows.isEmpty())
+            out.cellMargins += xml.attributes().value(QLatin1String("w:w")).toInt();
         else if (name == QLatin1String("w:br"))
             out.rows.last().last() += QLatin1Char('\n');
         else if (name == QLatin1String("w:tab"))
@@ -180,7 +186,14 @@ DocumentTable documentTable(const QByteArray& docx)
                 && xml.attributes().value(QLatin1String("w:w")).toInt()
                     > xml.attributes().value(QLatin1String("w:h")).toInt();
     }
-    return xml.hasError() ? DocumentTable() : out;
+    if (xml.hasError())
+        return DocumentTable();
+    QXmlStreamReader styles(ZipReader(docx).entry(QStringLiteral("word/styles.xml")));
+    while (!styles.atEnd() && out.halfPoints == 0) {
+        if (styles.readNextStartElement() && styles.qualifiedName() == QLatin1String("w:sz"))
+            out.halfPoints = styles.attributes().value(QLatin1String("w:val")).toInt();
+    }
+    return out;
 }
 
 // A disk that takes `room` bytes and then writes short, as a full one does.
@@ -633,6 +646,26 @@ void TestExport::documentOfTheInstallation()
     QCOMPARE(table.rows.size(), installationCompanies() + 1);
     for (const int row : {0, rs.recordCount() - 1})
         QCOMPARE(table.rows[row + 1].value(6), rs.textAt(row, 7));
+
+    // A CIF, a C.P., a phone or a fax number takes one line: its column is as wide as the widest one,
+    // in the document's type, beside the cell's margins and its rule; no wider, so that the room left
+    // goes to the columns of longer text.
+    QVERIFY(table.halfPoints > 0);
+    QCOMPARE(table.widths.size(), 20);
+    const auto twips = [&](const QString& text) {
+        return ColumnFit::advance(text, false) * table.halfPoints / 100.0 + table.cellMargins + 10;
+    };
+    for (const int column : {3, 8, 9, 10}) {
+        double widest = 0;
+        for (qsizetype row = 1; row < table.rows.size(); ++row)
+            widest = qMax(widest, twips(table.rows[row][column]));
+        const int width = table.widths.at(column);
+        QVERIFY2(width >= widest && width <= widest * 1.25,
+            qPrintable(QStringLiteral("%1: %2 twips for a text of %3")
+                           .arg(table.rows[0][column])
+                           .arg(width)
+                           .arg(widest)));
+    }
 }
 
 void TestExport::exportLeavesTheRecordsetWhereItWas_data()
@@ -721,6 +754,10 @@ void TestExport::officeSuiteReadsTheFiles()
     const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
     if (soffice.isEmpty())
         QSKIP("LibreOffice (soffice) is not installed: the exported files are not opened by an office suite");
+    // An installation of the word processor alone has no spreadsheet to open the workbook with.
+    if (format == ExportFormat::Spreadsheet
+        && QDir(QFileInfo(soffice).canonicalPath()).entryList({QStringLiteral("*sclo.*")}).isEmpty())
+        QSKIP("LibreOffice Calc is not installed: the spreadsheet is not opened by an office suite");
     QTemporaryDir dir;
     const QString path = finalExportName(dir.filePath(QStringLiteral("empresas")), format);
     Recordset rs;
