@@ -255,6 +255,8 @@ private Q_SLOTS:
     void finalName();
     void failingTargetKeepsTheOldFile_data();
     void failingTargetKeepsTheOldFile();
+    void aNameTooLongIsRefusedBeforeWriting_data();
+    void aNameTooLongIsRefusedBeforeWriting();
     void cancelledExportKeepsTheOldFile();
     void documentCancelledWhilePacked();
     void emptyExportIsTitlesOnly_data();
@@ -455,6 +457,60 @@ void TestExport::failingTargetKeepsTheOldFile()
     QVERIFY2(outcome.message.contains(reason), qPrintable(outcome.message));
     QCOMPARE(readFile(old), QByteArray("datos anteriores"));
     QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList {QStringLiteral("empresas")});
+}
+
+void TestExport::aNameTooLongIsRefusedBeforeWriting_data()
+{
+    QTest::addColumn<QString>("name"); // in a folder of the test's own
+    QTest::addColumn<QString>("reason"); // words the refusal holds; empty when the name is taken
+    const long most = ::pathconf(QFile::encodeName(QDir::tempPath()).constData(), _PC_NAME_MAX);
+    QVERIFY(most > 20);
+    // Room is left for the temporary name (".XXXXXX") the file is first written under beside it.
+    const int longest = int(most) - 7;
+    QTest::newRow("the longest name taken") << QString(longest - 4, u'a') + ".txt"
+                                            << "";
+    QTest::newRow("one letter more") << QString(longest - 3, u'a') + ".txt"
+                                     << QStringLiteral("nombre del archivo es demasiado largo. Tiene %1 "
+                                                       "caracteres y caben como mucho %2.")
+                                            .arg(longest + 1)
+                                            .arg(longest);
+    QTest::newRow("an extension taking it past the limit") << QString(int(most) - 2, u'b') + ".txt"
+                                                           << "demasiado largo";
+    QTest::newRow("letters that take two bytes") << QString(longest / 2, u'\u00F1') + ".txt"
+                                                 << "una eñe cuenta como dos";
+    QTest::newRow("a folder's name") << QString(int(most) + 1, u'c') + "/a.txt"
+                                     << "carpeta «ccc";
+    QTest::newRow("the whole path") << (QString(200, u'd') + "/").repeated(22) + "a.txt"
+                                    << "ruta es demasiado larga";
+}
+
+void TestExport::aNameTooLongIsRefusedBeforeWriting()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    QCOMPARE(nameTooLong(path).isEmpty(), reason.isEmpty());
+    Recordset rs;
+    rs.open(m_select, m_conn);
+    // Written twice: the second replaces the first, through a temporary name beside it.
+    for (int time = 0; time < 2; ++time) {
+        bool written = false;
+        const ExportOutcome outcome = exportCompanies(rs, ExportFormat::Text, path, [&](qint64, qint64) {
+            written = true;
+            return true;
+        });
+        QVERIFY2(outcome.ok == reason.isEmpty(), qPrintable(outcome.message));
+        QCOMPARE(written, reason.isEmpty());
+        if (!reason.isEmpty()) {
+            QVERIFY2(outcome.message.contains(reason), qPrintable(outcome.message));
+            // Said whole, but never so long that the box runs off the screen.
+            QVERIFY(outcome.message.size() < 800);
+            QVERIFY(QDir(dir.path()).isEmpty());
+        }
+    }
+    if (reason.isEmpty())
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList {name});
 }
 
 void TestExport::cancelledExportKeepsTheOldFile()
