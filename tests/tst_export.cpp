@@ -490,7 +490,6 @@ void TestExport::aNameTooLongIsRefusedBeforeWriting()
     QFETCH(QString, reason);
     QTemporaryDir dir;
     const QString path = dir.filePath(name);
-    QCOMPARE(nameTooLong(path).isEmpty(), reason.isEmpty());
     Recordset rs;
     rs.open(m_select, m_conn);
     // Written twice: the second replaces the first, through a temporary name beside it.
@@ -511,6 +510,8 @@ void TestExport::aNameTooLongIsRefusedBeforeWriting()
     }
     if (reason.isEmpty())
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList {name});
+    // The save dialog refuses it by the same rule.
+    QCOMPARE(nameTooLong(path).isEmpty(), reason.isEmpty());
 }
 
 void TestExport::cancelledExportKeepsTheOldFile()
