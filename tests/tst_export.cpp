@@ -214,7 +214,7 @@ QString codesOnOneLine(const DocumentTable& table)
         for (qsizetype row = 1; row < table.rows.size(); ++row)
             widest = qMax(widest, twips(table.rows[row][column], false));
         const int width = table.widths.at(column);
-        if (width < widest || width > qMax(title, widest) * 1.25)
+        if (width < widest || width > qMax(title, widest) * 1.05 + 2)
             return QStringLiteral("%1: %2 twips for a text of %3")
                 .arg(table.rows[0][column])
                 .arg(width)
