@@ -293,6 +293,8 @@ private Q_SLOTS:
     void spreadsheetOfTheInstallation();
     void documentReadBack();
     void documentOfTheInstallation();
+    void codesTakeTheirLineAndNoMore_data();
+    void codesTakeTheirLineAndNoMore();
     void exportLeavesTheRecordsetWhereItWas_data();
     void exportLeavesTheRecordsetWhereItWas();
     void writersSayTheDiskIsFull_data();
@@ -735,6 +737,27 @@ void TestExport::documentOfTheInstallation()
 
     const QString codes = codesOnOneLine(table);
     QVERIFY2(codes.isEmpty(), qPrintable(codes));
+}
+
+void TestExport::codesTakeTheirLineAndNoMore_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::newRow("room to spare") << 10000;
+    QTest::newRow("too narrow for the words") << 1200;
+}
+
+void TestExport::codesTakeTheirLineAndNoMore()
+{
+    QFETCH(int, width);
+    ColumnFit columns({QStringLiteral("Empresa"), QStringLiteral("Fax")});
+    columns.keepOnOneLine(1);
+    columns.addRow({QStringLiteral("BAR"), QStringLiteral("952 123 456")});
+    const ColumnFit::Fit fit = columns.fit(width, 90, {14});
+    QCOMPARE(fit.widths.size(), 2);
+    QCOMPARE(fit.widths[0] + fit.widths[1], width);
+    const double line = ColumnFit::advance(u"952 123 456", false) * 14 / 100.0 + 90;
+    QVERIFY2(
+        fit.widths[1] >= line && fit.widths[1] <= line * 1.05, qPrintable(QString::number(fit.widths[1])));
 }
 
 void TestExport::exportLeavesTheRecordsetWhereItWas_data()
