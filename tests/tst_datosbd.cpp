@@ -129,6 +129,20 @@ private Q_SLOTS:
         QCOMPARE(datos.getRecordset()->source(), kCatering);
     }
 
+    // A query that fails leaves undo as it was: it still goes back to the query before the one shown.
+    void undoAfterAFailedQueryGoesBackToTheFirst()
+    {
+        clsDatosBD datos;
+        datos.setConexion(&m_conn);
+        const int todas = datos.setDatos(kTodas);
+        QVERIFY(datos.setDatos(kCatering) < todas);
+        QCOMPARE(datos.setDatos(QStringLiteral("SELECT nada FROM ninguna")), 0);
+        QVERIFY(datos.fallo());
+        QVERIFY(datos.deshacer());
+        QCOMPARE(datos.getRecordset()->source(), kTodas);
+        QCOMPARE(datos.getNumeroRegistros(), todas);
+    }
+
     void aFailedQueryChangesNothing()
     {
         clsDatosBD datos;

@@ -4,6 +4,7 @@
 #include "output/export/TextExportWriter.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
+#include "platform/office/ColumnFit.h"
 #include "platform/office/ZipReader.h"
 #include "platform/office/ZipWriter.h"
 
@@ -148,6 +149,8 @@ struct DocumentTable
     bool landscape = false;
     QList<QStringList> rows;
     QList<int> widths; // of the first table's columns
+    int cellMargins = 0; // left and right of a cell's text, twips
+    int halfPoints = 0; // the type size of the document
 };
 
 // The tables of a .docx's body: each cell's text, a <w:br/> as "\n" and a <w:tab/> as "\t"; blanks
@@ -171,6 +174,9 @@ DocumentTable documentTable(const QByteArray& docx)
             out.rows.last().last() += xml.readElementText().replace(QRegularExpression("[\t\r\n]"), " ");
         else if (name == QLatin1String("w:gridCol") && out.tables == 1)
             out.widths.append(xml.attributes().value(QLatin1String("w:w")).toInt());
+        else if ((name == QLatin1String("w:left") || name == QLatin1String("w:right")) && out.tables == 1
+            && out.rows.isEmpty())
+            out.cellMargins += xml.attributes().value(QLatin1String("w:w")).toInt();
         else if (name == QLatin1String("w:br"))
             out.rows.last().last() += QLatin1Char('\n');
         else if (name == QLatin1String("w:tab"))
@@ -180,7 +186,41 @@ DocumentTable documentTable(const QByteArray& docx)
                 && xml.attributes().value(QLatin1String("w:w")).toInt()
                     > xml.attributes().value(QLatin1String("w:h")).toInt();
     }
-    return xml.hasError() ? DocumentTable() : out;
+    if (xml.hasError())
+        return DocumentTable();
+    QXmlStreamReader styles(ZipReader(docx).entry(QStringLiteral("word/styles.xml")));
+    while (!styles.atEnd() && out.halfPoints == 0) {
+        if (styles.readNextStartElement() && styles.qualifiedName() == QLatin1String("w:sz"))
+            out.halfPoints = styles.attributes().value(QLatin1String("w:val")).toInt();
+    }
+    return out;
+}
+
+// A CIF, a C.P., a phone or a fax number takes one line: its column is as wide as its widest value, in
+// the document's type, beside the cell's margins and its rule; and hardly wider than that or its title's
+// words, so that the room left goes to the columns of longer text. What is wrong, or nothing.
+QString codesOnOneLine(const DocumentTable& table)
+{
+    if (table.halfPoints <= 0 || table.widths.size() != 20 || table.rows.isEmpty())
+        return QStringLiteral("no table");
+    const auto twips = [&](const QString& text, bool bold) {
+        return ColumnFit::advance(text, bold) * table.halfPoints / 100.0 + table.cellMargins + 10;
+    };
+    for (const int column : {3, 8, 9, 10}) {
+        double title = 0;
+        for (const QString& word : table.rows[0][column].split(QLatin1Char(' ')))
+            title = qMax(title, twips(word, true));
+        double widest = 0;
+        for (qsizetype row = 1; row < table.rows.size(); ++row)
+            widest = qMax(widest, twips(table.rows[row][column], false));
+        const int width = table.widths.at(column);
+        if (width < widest || width > qMax(title, widest) * 1.05 + 2)
+            return QStringLiteral("%1: %2 twips for a text of %3")
+                .arg(table.rows[0][column])
+                .arg(width)
+                .arg(widest);
+    }
+    return {};
 }
 
 // A disk that takes `room` bytes and then writes short, as a full one does.
@@ -242,6 +282,8 @@ private Q_SLOTS:
     void finalName();
     void failingTargetKeepsTheOldFile_data();
     void failingTargetKeepsTheOldFile();
+    void aNameTooLongIsRefusedBeforeWriting_data();
+    void aNameTooLongIsRefusedBeforeWriting();
     void cancelledExportKeepsTheOldFile();
     void documentCancelledWhilePacked();
     void emptyExportIsTitlesOnly_data();
@@ -251,6 +293,8 @@ private Q_SLOTS:
     void spreadsheetOfTheInstallation();
     void documentReadBack();
     void documentOfTheInstallation();
+    void codesTakeTheirLineAndNoMore_data();
+    void codesTakeTheirLineAndNoMore();
     void exportLeavesTheRecordsetWhereItWas_data();
     void exportLeavesTheRecordsetWhereItWas();
     void writersSayTheDiskIsFull_data();
@@ -444,6 +488,61 @@ void TestExport::failingTargetKeepsTheOldFile()
     QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList {QStringLiteral("empresas")});
 }
 
+void TestExport::aNameTooLongIsRefusedBeforeWriting_data()
+{
+    QTest::addColumn<QString>("name"); // in a folder of the test's own
+    QTest::addColumn<QString>("reason"); // words the refusal holds; empty when the name is taken
+    const long most = ::pathconf(QFile::encodeName(QDir::tempPath()).constData(), _PC_NAME_MAX);
+    QVERIFY(most > 20);
+    // Room is left for the temporary name (".XXXXXX") the file is first written under beside it.
+    const int longest = int(most) - 7;
+    QTest::newRow("the longest name taken") << QString(longest - 4, u'a') + ".txt"
+                                            << "";
+    QTest::newRow("one letter more") << QString(longest - 3, u'a') + ".txt"
+                                     << QStringLiteral("nombre del archivo es demasiado largo. Tiene %1 "
+                                                       "caracteres y caben como mucho %2.")
+                                            .arg(longest + 1)
+                                            .arg(longest);
+    QTest::newRow("an extension taking it past the limit") << QString(int(most) - 2, u'b') + ".txt"
+                                                           << "demasiado largo";
+    QTest::newRow("letters that take two bytes") << QString(longest / 2, u'\u00F1') + ".txt"
+                                                 << "una eñe cuenta como dos";
+    QTest::newRow("a folder's name") << QString(int(most) + 1, u'c') + "/a.txt"
+                                     << "carpeta «ccc";
+    QTest::newRow("the whole path") << (QString(200, u'd') + "/").repeated(22) + "a.txt"
+                                    << "ruta es demasiado larga";
+}
+
+void TestExport::aNameTooLongIsRefusedBeforeWriting()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    Recordset rs;
+    rs.open(m_select, m_conn);
+    // Written twice: the second replaces the first, through a temporary name beside it.
+    for (int time = 0; time < 2; ++time) {
+        bool written = false;
+        const ExportOutcome outcome = exportCompanies(rs, ExportFormat::Text, path, [&](qint64, qint64) {
+            written = true;
+            return true;
+        });
+        QVERIFY2(outcome.ok == reason.isEmpty(), qPrintable(outcome.message));
+        QCOMPARE(written, reason.isEmpty());
+        if (!reason.isEmpty()) {
+            QVERIFY2(outcome.message.contains(reason), qPrintable(outcome.message));
+            // Said whole, but never so long that the box runs off the screen.
+            QVERIFY(outcome.message.size() < 800);
+            QVERIFY(QDir(dir.path()).isEmpty());
+        }
+    }
+    if (reason.isEmpty())
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList {name});
+    // The save dialog refuses it by the same rule.
+    QCOMPARE(nameTooLong(path).isEmpty(), reason.isEmpty());
+}
+
 void TestExport::cancelledExportKeepsTheOldFile()
 {
     QTemporaryDir dir;
@@ -619,6 +718,8 @@ void TestExport::documentReadBack()
     QCOMPARE(table.rows[4][2], QStringLiteral("Caf"));
     // Each column as wide as what it holds.
     QVERIFY(table.widths.value(3) < table.widths.value(1));
+    const QString codes = codesOnOneLine(table);
+    QVERIFY2(codes.isEmpty(), qPrintable(codes));
 }
 
 void TestExport::documentOfTheInstallation()
@@ -633,6 +734,30 @@ void TestExport::documentOfTheInstallation()
     QCOMPARE(table.rows.size(), installationCompanies() + 1);
     for (const int row : {0, rs.recordCount() - 1})
         QCOMPARE(table.rows[row + 1].value(6), rs.textAt(row, 7));
+
+    const QString codes = codesOnOneLine(table);
+    QVERIFY2(codes.isEmpty(), qPrintable(codes));
+}
+
+void TestExport::codesTakeTheirLineAndNoMore_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::newRow("room to spare") << 10000;
+    QTest::newRow("too narrow for the words") << 1200;
+}
+
+void TestExport::codesTakeTheirLineAndNoMore()
+{
+    QFETCH(int, width);
+    ColumnFit columns({QStringLiteral("Empresa"), QStringLiteral("Fax")});
+    columns.keepOnOneLine(1);
+    columns.addRow({QStringLiteral("BAR"), QStringLiteral("952 123 456")});
+    const ColumnFit::Fit fit = columns.fit(width, 90, {14});
+    QCOMPARE(fit.widths.size(), 2);
+    QCOMPARE(fit.widths[0] + fit.widths[1], width);
+    const double line = ColumnFit::advance(u"952 123 456", false) * 14 / 100.0 + 90;
+    QVERIFY2(
+        fit.widths[1] >= line && fit.widths[1] <= line * 1.05, qPrintable(QString::number(fit.widths[1])));
 }
 
 void TestExport::exportLeavesTheRecordsetWhereItWas_data()
@@ -721,6 +846,10 @@ void TestExport::officeSuiteReadsTheFiles()
     const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
     if (soffice.isEmpty())
         QSKIP("LibreOffice (soffice) is not installed: the exported files are not opened by an office suite");
+    // An installation of the word processor alone has no spreadsheet to open the workbook with.
+    if (format == ExportFormat::Spreadsheet
+        && QDir(QFileInfo(soffice).canonicalPath()).entryList({QStringLiteral("*sclo.*")}).isEmpty())
+        QSKIP("LibreOffice Calc is not installed: the spreadsheet is not opened by an office suite");
     QTemporaryDir dir;
     const QString path = finalExportName(dir.filePath(QStringLiteral("empresas")), format);
     Recordset rs;

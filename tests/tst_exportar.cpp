@@ -21,6 +21,8 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -349,6 +351,67 @@ private Q_SLOTS:
         QVERIFY(m_llamadas.isEmpty());
         QVERIFY(DialogService::shown().constFirst().text.contains(ruta(QStringLiteral("carpeta.xlsx"))));
         QCOMPARE(DialogService::saveDialogsShown().size(), 2);
+    }
+
+    // Refused at once, not after the whole file has been written; the save dialog opens again on it.
+    void aNameTooLongIsRefusedBeforeAsking()
+    {
+        const QString largo = ruta(QString(253, u'x'));
+        DialogService::queueFileName(largo);
+        DialogService::queueFileName(ruta(QStringLiteral("corto")));
+        DialogService::queueAnswer(Answer::Ok);
+        DialogService::queueAnswer(Answer::Yes);
+        auto e = exportador();
+        DialogService::queueForm([&](QDialog&) { e->Exportar(clsExportar::kTexto); });
+        e->Muestra(registros());
+        const QList<DialogService::Shown> dichos = DialogService::shown();
+        QCOMPARE(dichos.size(), 2);
+        QCOMPARE(dichos.first().icon, DialogService::Icon::Exclamation);
+        QVERIFY2(dichos.first().text.contains(largo + QStringLiteral(".txt"))
+                && dichos.first().text.contains(QStringLiteral("demasiado largo")),
+            qPrintable(dichos.first().text));
+        QVERIFY(dichos.last().text.startsWith(ruta(QStringLiteral("corto.txt\nEste archivo no existe."))));
+        QCOMPARE(DialogService::saveDialogStarts(), (QStringList {QString(), largo}));
+        QCOMPARE(m_llamadas.size(), 1);
+        QCOMPARE(m_llamadas.first().fichero, ruta(QStringLiteral("corto.txt")));
+    }
+
+    // A path longer than the box is wide is shown whole, wrapped onto further lines.
+    void theReplaceQuestionShowsTheWholePathWrapped()
+    {
+        const QString largo
+            = ruta(QStringLiteral("Exportaciones/") + QString(240, u'x') + QStringLiteral(".txt"));
+        const QString texto = largo + QStringLiteral(" ya existe.\n¿Desea reemplazarlo?");
+        DialogService::setScripted(false);
+        QString visto;
+        int cabe = -1;
+        int ancho = -1;
+        bool enPantalla = false;
+        QTimer mira;
+        QObject::connect(&mira, &QTimer::timeout, [&] {
+            auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!caja || !caja->isVisible())
+                return;
+            mira.stop();
+            auto* etiqueta = caja->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            visto = etiqueta->text().remove(QChar(0x200B));
+            cabe = etiqueta->minimumSizeHint().width();
+            ancho = etiqueta->width();
+            enPantalla = caja->screen()->availableGeometry().contains(caja->frameGeometry());
+            for (QAbstractButton* b : caja->buttons()) {
+                if (b->text() == QLatin1String("No"))
+                    b->click();
+            }
+        });
+        mira.start(10);
+        const Answer respuesta = DialogService::message(texto, DialogService::Buttons::YesNo,
+            DialogService::Icon::Exclamation, QStringLiteral("Guardar como"), nullptr, Answer::No);
+        DialogService::setScripted(true);
+        QCOMPARE(respuesta, Answer::No);
+        QCOMPARE(visto, texto);
+        QVERIFY2(cabe <= ancho,
+            qPrintable(QStringLiteral("%1 px of text in a label %2 px wide").arg(cabe).arg(ancho)));
+        QVERIFY(enPantalla);
     }
 
     void quotesInTheNameAreKept()

@@ -1,12 +1,14 @@
 #include "CardFixture.h"
 #include "card/clsFicha.h"
 #include "core/clsDatosBD.h"
+#include "output/export/TextExportWriter.h"
 #include "platform/ui/Colors.h"
 #include "platform/ui/DialogService.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/ImageButton.h"
 #include "shell/SessionEnd.h"
 
+#include <QBuffer>
 #include <QCheckBox>
 #include <csignal>
 
@@ -458,6 +460,42 @@ private Q_SLOTS:
             QTRY_VERIFY(!ficha->isVisible());
             QVERIFY(guardado(id, L::Observaciones).toString().contains(marca));
         }
+    }
+
+    // Lines typed on the card are stored with CR LF, as every other program reading the database
+    // expects, and the text export still writes the company on one line.
+    void observationsAreStoredWithCrLf()
+    {
+        const qint64 id = inserta(
+            {{L::Empresa, QStringLiteral("Dos líneas")}, {L::Observaciones, QStringLiteral("PRIMERA")}});
+        {
+            Recordset rs;
+            const auto ficha = abre(rs, id);
+            auto* obs = hijo<QPlainTextEdit>(ficha.get(), QStringLiteral("txtObservaciones"));
+            obs->moveCursor(QTextCursor::End);
+            QTest::keyClick(obs, Qt::Key_Return);
+            QTest::keyClicks(obs, QStringLiteral("SEGUNDA"));
+            QTest::keyClick(obs, Qt::Key_Return);
+            QTest::keyClicks(obs, QStringLiteral("TERCERA"));
+            QTest::mouseClick(hijo<ImageButton>(ficha.get(), QStringLiteral("imgCancelar")), Qt::LeftButton);
+        }
+        QCOMPARE(TestInstallation::scalar(
+                     QStringLiteral("SELECT CAST(observaciones AS BLOB) FROM tbl_empresas WHERE id_emp=%1")
+                         .arg(id))
+                     .toByteArray(),
+            QByteArray("PRIMERA\r\nSEGUNDA\r\nTERCERA"));
+
+        Recordset rs;
+        rs.open(kSelect + QStringLiteral(" WHERE id_emp=%1").arg(id), conn());
+        QByteArray text;
+        QBuffer buffer(&text);
+        QVERIFY(buffer.open(QIODevice::WriteOnly));
+        TextExportWriter writer(true);
+        QVERIFY2(writer.write(rs, buffer, {}), qPrintable(writer.errorString()));
+        const QList<QByteArray> lines = text.split('\n');
+        QCOMPARE(lines.size(), 3); // the titles, the company, and nothing after the last CR LF
+        QVERIFY(lines.at(1).endsWith("\tPRIMERA SEGUNDA TERCERA\r"));
+        conn().execute(QStringLiteral("DELETE FROM tbl_empresas WHERE id_emp=%1").arg(id));
     }
 };
 

@@ -5,6 +5,8 @@
 #include <QLocale>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 using Lines = QStringList;
@@ -189,9 +191,25 @@ private Q_SLOTS:
         QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
         QVERIFY(!SettingsFile::save(pipe, {QStringLiteral("x")}));
         QCOMPARE(RegularFile::kindAt(pipe), RegularFile::Kind::Other);
+        // The file itself, on a disk that takes 64 bytes and no more: the save fails part way.
+        struct rlimit before = {};
+        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &before), 0);
+        struct rlimit full = before;
+        full.rlim_cur = 64;
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &full), 0);
+        const bool saved = SettingsFile::save(path, Lines(40, QStringLiteral("Ancho=210")), &error);
+        ::setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, oldHandler);
+        QVERIFY(!saved);
+        QVERIFY2(error.startsWith(QStringLiteral("No se pudo guardar el archivo")), qPrintable(error));
+        // The old file is whole, and no part of the new one is left beside it.
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("#Dimensiones\r\n"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+            (QStringList {
+                QStringLiteral("Listado.ini"), QStringLiteral("Sobre.ini"), QStringLiteral("tubo.ini")}));
     }
 
     void load_data()

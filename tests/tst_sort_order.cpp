@@ -3,6 +3,7 @@
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
 
+#include <QScopeGuard>
 #include <QTest>
 #include <sqlite3.h>
 
@@ -194,6 +195,38 @@ private Q_SLOTS:
         QCOMPARE(
             rowsOf(*datos.getRecordset()), sqliteRows(m_conn, kSelect + QStringLiteral(" ORDER BY cif")));
         rs->field(QStringLiteral("seleccionada")).setValue(marked);
+    }
+
+    // Marked companies shown, one unmarked since, then a sort by a header: the table no longer holds
+    // what was read, so the rows are read again, counted as SQLite counts them.
+    void sortAfterTheTableChangedShowsTheQuerysRows()
+    {
+        const QString wereMarked = TestInstallation::scalar(
+            QStringLiteral("SELECT group_concat(id_emp) FROM tbl_empresas WHERE seleccionada"), m_conn)
+                                       .toString();
+        QVERIFY(m_conn.execute(QStringLiteral("UPDATE tbl_empresas SET seleccionada = 1 WHERE id_emp IN "
+                                              "(SELECT id_emp FROM tbl_empresas ORDER BY id_emp LIMIT 6)"))
+            > 0);
+        const auto restore = qScopeGuard([this, wereMarked] {
+            m_conn.execute(QStringLiteral("UPDATE tbl_empresas SET seleccionada = id_emp IN (%1)")
+                               .arg(wereMarked.isEmpty() ? QStringLiteral("-1") : wereMarked));
+        });
+        clsDatosBD datos;
+        QVERIFY(datos.setConexion(&m_conn));
+        const int marked = datos.setDatos(kSelect + QStringLiteral(" WHERE seleccionada= True"));
+        QVERIFY(marked >= 6);
+        Recordset* rs = datos.getRecordset();
+        rs->setAbsolutePosition(2);
+        rs->field(QStringLiteral("seleccionada")).setValue(false);
+        rs->update();
+        QString campo = QStringLiteral("empresa");
+        datos.setOrden(campo);
+        QVERIFY(!datos.fallo());
+        rs = datos.getRecordset();
+        QCOMPARE(rs->recordCount(), marked - 1);
+        const QStringList expected = sqliteRows(m_conn, rs->source());
+        const QStringList got = rowsOf(*rs);
+        QVERIFY2(got == expected, qPrintable(firstDifference(got, expected)));
     }
 };
 

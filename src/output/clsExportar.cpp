@@ -134,6 +134,12 @@ QString clsExportar::pideFichero(int formato)
         inicio = elegido;
         // The name that will really be written is the one asked about.
         const QString fichero = finalExportName(elegido, formatoDe(formato));
+        // A name the disk cannot take is refused now, not once the whole file has been written.
+        if (const QString largo = nameTooLong(fichero); !largo.isEmpty()) {
+            DialogService::message(largo, DialogService::Buttons::Ok, DialogService::Icon::Exclamation,
+                QStringLiteral("Guardar como"), m_formExportar.data());
+            continue;
+        }
         const QFileInfo info(fichero);
         const QString nombre = QDir::toNativeSeparators(info.absoluteFilePath());
         if (info.isDir()) {

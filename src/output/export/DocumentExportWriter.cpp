@@ -21,6 +21,8 @@ constexpr int kRule = 10;
 const QList<int> kSizes {14, 13, 12};
 // Rows of each of the tables the long one is written as.
 constexpr int kRowsPerTable = 50;
+// Fields of codes, each kept on one line: CIF, postal code, phone and fax.
+constexpr int kCodes[] = {4, 9, 10, 11};
 
 } // namespace
 
@@ -43,6 +45,8 @@ bool DocumentExportWriter::write(Recordset& rs, QIODevice& out, const Progress& 
     const QStringList titles = textTitles(false);
     // Each column as wide as its words need, so that a word never breaks inside.
     ColumnFit measured(titles);
+    for (const int field : kCodes)
+        measured.keepOnOneLine(field - kFirstField);
     QStringList cells;
     for (int row = 0; row < total; ++row) {
         cells.clear();

@@ -8,12 +8,16 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStorageInfo>
+#include <climits>
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
 // Below this much free space a failed write is put down to a full disk.
 constexpr qint64 kNearlyFull = 1 << 20;
+// A file is first written beside its target under the target's name and ".XXXXXX".
+constexpr qsizetype kTemporarySuffix = 7;
 
 std::unique_ptr<ExportWriter> writerFor(ExportFormat format)
 {
@@ -65,7 +69,58 @@ QString openFailure(const QFileInfo& target)
     return QStringLiteral("No se pudo crear el archivo «%1».").arg(nativeName(target.filePath()));
 }
 
+// A limit of pathconf() (_PC_NAME_MAX, _PC_PATH_MAX) for the file system of the nearest folder of
+// `path` that exists.
+long limitFor(const QString& path, int name, long fallback)
+{
+    QString folder = QFileInfo(path).absolutePath();
+    while (!QFileInfo(folder).isDir()) {
+        const QString up = QFileInfo(folder).absolutePath();
+        if (up == folder)
+            break;
+        folder = up;
+    }
+    const long limit = ::pathconf(QFile::encodeName(folder).constData(), name);
+    return limit > 0 ? limit : fallback;
+}
+
 } // namespace
+
+QString nameTooLong(const QString& path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    const QStringList names = absolute.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    const long nameMax = limitFor(absolute, _PC_NAME_MAX, NAME_MAX);
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const bool file = i == names.size() - 1;
+        const qsizetype most = nameMax - (file ? kTemporarySuffix : 0);
+        const qsizetype bytes = QFile::encodeName(names.at(i)).size();
+        if (bytes <= most)
+            continue;
+        // The limit counts bytes: a letter outside plain ASCII takes two or more.
+        const QString wide = bytes > names.at(i).size()
+            ? QStringLiteral(" (una letra con acento o una eñe cuenta como dos)")
+            : QString();
+        const QString whose
+            = file ? QStringLiteral("del archivo") : QStringLiteral("de la carpeta «%1»").arg(names.at(i));
+        return QStringLiteral(
+            "No se puede guardar «%1»: el nombre %2 es demasiado largo. Tiene %3 caracteres "
+            "y caben como mucho %4%5.\nEscriba un nombre más corto.")
+            .arg(nativeName(absolute), whose, QString::number(names.at(i).size()), QString::number(most),
+                wide);
+    }
+    const long pathMax = limitFor(absolute, _PC_PATH_MAX, PATH_MAX);
+    // The limit holds the path's closing NUL.
+    const qsizetype most = pathMax - 1 - kTemporarySuffix;
+    const qsizetype bytes = QFile::encodeName(absolute).size();
+    if (bytes <= most)
+        return {};
+    // Quoted whole, such a path would run off the screen.
+    const QString shown = nativeName(absolute.left(120) + QStringLiteral("…") + absolute.right(120));
+    return QStringLiteral("No se puede guardar el archivo: su ruta es demasiado larga. Tiene %1 caracteres y "
+                          "caben como mucho %2.\n«%3»\nGuárdelo en una carpeta de ruta más corta.")
+        .arg(QString::number(absolute.size()), QString::number(most), shown);
+}
 
 QString finalExportName(const QString& chosen, ExportFormat format)
 {
@@ -91,6 +146,9 @@ ExportOutcome exportCompanies(Recordset& rs, ExportFormat format, const QString&
     const QFileInfo target(finalPath);
     if (target.fileName().isEmpty())
         return failure(QStringLiteral("No se ha indicado el nombre del archivo."));
+    // Said before anything is written, not once the whole file has been.
+    if (const QString tooLong = nameTooLong(finalPath); !tooLong.isEmpty())
+        return failure(tooLong);
     if (target.isDir())
         return failure(QStringLiteral("Ya existe una carpeta llamada «%1».").arg(nativeName(finalPath)));
     if (!QFileInfo(target.absolutePath()).isDir())

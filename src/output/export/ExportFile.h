@@ -12,6 +12,11 @@ enum class ExportFormat { Spreadsheet, Document, Text };
 // ".XLSX"); a name without an extension gets the format's (.xlsx, .docx, .txt); any other name stays.
 QString finalExportName(const QString& chosen, ExportFormat format);
 
+// Why `path` cannot name an exported file, in Spanish: a name in it, or the whole path, is longer than
+// its file system takes, counting the temporary name the file is first written under beside it. Empty
+// when it can.
+QString nameTooLong(const QString& path);
+
 struct ExportOutcome
 {
     bool ok = false;

@@ -15,6 +15,8 @@ constexpr double kWholeWords = 0.99;
 constexpr double kOneLine = 0.90;
 // Room for the word processors' own rounding, in percent.
 constexpr int kRoom = 103;
+// A longer line in a column of codes is no code (two numbers, a note): it may wrap.
+constexpr int kLongestCode = 10000;
 
 // Arial's advance widths, in thousandths of an em, of the characters 32 to 126.
 constexpr short kRegular[95] = {278, 278, 355, 556, 556, 889, 667, 191, 333, 333, 389, 584, 278, 333, 278,
@@ -102,6 +104,12 @@ ColumnFit::ColumnFit(const QStringList& titles)
         m_columns[size_t(i)].titleWord = measure(titles.at(i), true).word;
 }
 
+void ColumnFit::keepOnOneLine(qsizetype column)
+{
+    if (column >= 0 && size_t(column) < m_columns.size())
+        m_columns[size_t(column)].oneLine = true;
+}
+
 void ColumnFit::addRow(const QStringList& cells)
 {
     const size_t count = std::min(m_columns.size(), size_t(cells.size()));
@@ -112,6 +120,8 @@ void ColumnFit::addRow(const QStringList& cells)
         m_columns[i].words.add(extent.word);
         m_columns[i].widestWord = std::max(m_columns[i].widestWord, extent.word);
         m_columns[i].lines.add(extent.line);
+        if (extent.line <= kLongestCode)
+            m_columns[i].widestCode = std::max(m_columns[i].widestCode, extent.line);
     }
 }
 
@@ -132,6 +142,9 @@ ColumnFit::Fit ColumnFit::fit(int width, int padding, const QList<int>& halfPoin
     std::vector<double> least(n);
     std::vector<double> whole(n);
     std::vector<double> wanted(n);
+    std::vector<bool> grows(n);
+    for (size_t i = 0; i < n; ++i)
+        grows[i] = !m_columns[i].oneLine;
     std::optional<Fit> fitting;
     for (const int size : halfPointSizes) {
         // An em is ten twips per half point.
@@ -149,11 +162,16 @@ ColumnFit::Fit ColumnFit::fit(int width, int padding, const QList<int>& halfPoin
             const double widest = std::max(column.titleWord, column.widestWord) * twips + padding;
             whole[i] = word > longWord || widest > longWord ? least[i] : widest;
             wanted[i] = std::max({line, whole[i], least[i]});
+            if (column.oneLine) {
+                // A code on one line, its title's words whole.
+                least[i] = whole[i] = wanted[i]
+                    = std::max(column.titleWord, column.widestCode) * twips + padding;
+            }
             needed += least[i];
         }
         if (needed > width)
             continue;
-        fitting = spread(least, whole, wanted, width, padding);
+        fitting = spread(least, whole, wanted, grows, width, padding);
         fitting->halfPoints = size;
         // A smaller type is worth it while the words leave the columns too little room beyond them.
         if (width - needed >= width / 20)
@@ -161,17 +179,26 @@ ColumnFit::Fit ColumnFit::fit(int width, int padding, const QList<int>& halfPoin
     }
     if (fitting)
         return *fitting;
-    // Even the smallest type is too wide: every column gives up its share.
-    const double needed = std::accumulate(least.begin(), least.end(), 0.0);
-    for (double& w : least)
-        w *= width / needed;
-    Fit squeezed = spread(least, least, least, width, padding);
+    // Even the smallest type is too wide: the codes keep their line and the other columns give up their
+    // share of what is missing (all columns, when the codes alone fill the page).
+    double codes = 0;
+    double others = 0;
+    for (size_t i = 0; i < n; ++i)
+        (grows[i] ? others : codes) += least[i];
+    const bool keepCodes = others > 0 && codes < width;
+    for (size_t i = 0; i < n; ++i) {
+        if (!keepCodes)
+            least[i] *= width / (codes + others);
+        else if (grows[i])
+            least[i] *= (width - codes) / others;
+    }
+    Fit squeezed = spread(least, least, least, grows, width, padding);
     squeezed.halfPoints = halfPointSizes.constLast();
     return squeezed;
 }
 
 ColumnFit::Fit ColumnFit::spread(std::vector<double> widths, const std::vector<double>& whole,
-    const std::vector<double>& wanted, int width, int padding)
+    const std::vector<double>& wanted, const std::vector<bool>& grows, int width, int padding)
 {
     double spare = width - std::accumulate(widths.begin(), widths.end(), 0.0);
     // First every word whole, the columns that need least for it first.
@@ -201,12 +228,16 @@ ColumnFit::Fit ColumnFit::spread(std::vector<double> widths, const std::vector<d
         widths[most] += more;
         spare -= more;
     }
-    // Room beyond that goes to all alike.
-    const double total = std::accumulate(widths.begin(), widths.end(), 0.0);
+    // Room beyond that goes to the columns that can use it, in proportion to their widths.
+    const bool anyGrows = std::find(grows.begin(), grows.end(), true) != grows.end();
+    double total = 0;
+    for (size_t i = 0; i < widths.size(); ++i)
+        total += grows[i] || !anyGrows ? widths[i] : 0;
     Fit result;
     int sum = 0;
-    for (const double w : widths) {
-        result.widths.append(int(w + (total > 0 ? spare * w / total : 0)));
+    for (size_t i = 0; i < widths.size(); ++i) {
+        const double share = (grows[i] || !anyGrows) && total > 0 ? spare * widths[i] / total : 0;
+        result.widths.append(int(widths[i] + share));
         sum += result.widths.constLast();
     }
     // What rounding left goes to the widest column.

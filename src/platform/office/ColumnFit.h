@@ -8,12 +8,17 @@
 
 // Widths of a table's columns from what they hold, for a page of a given width: each column gets room
 // for its titles' words and nearly all of its words, so that a word does not break inside; what the
-// page has left goes to the columns whose text would otherwise wrap most. Text is measured with
+// page has left goes to the columns whose text would otherwise wrap most, never to a column of codes
+// (kept on one line, no wider). Text is measured with
 // Arial's advance widths (Liberation Sans has the same ones), titles in bold.
 class ColumnFit
 {
 public:
     explicit ColumnFit(const QStringList& titles);
+
+    // The column holds codes (phone numbers, postal codes, tax ids): each is kept on one line, and the
+    // column takes no more room than that.
+    void keepOnOneLine(qsizetype column);
 
     void addRow(const QStringList& cells);
 
@@ -46,13 +51,16 @@ private:
 
     // Widths from `widths` up to `whole` (every word whole), then towards `wanted` (the usual text on
     // one line), adding up to `width`.
+    // Room left once every column has what it wants goes to the columns that `grows`.
     static Fit spread(std::vector<double> widths, const std::vector<double>& whole,
-        const std::vector<double>& wanted, int width, int padding);
+        const std::vector<double>& wanted, const std::vector<bool>& grows, int width, int padding);
 
     struct Column
     {
         int titleWord = 0; // the widest word of the title
         int widestWord = 0;
+        bool oneLine = false;
+        int widestCode = 0; // the widest line short enough to be a code
         Histogram words; // the widest word of each cell
         Histogram lines; // the widest line of each cell
     };

@@ -83,6 +83,39 @@ QMessageBox::Icon toQt(DialogService::Icon icon)
     return QMessageBox::NoIcon;
 }
 
+// A message box wraps its text only at blanks and hyphens: a path or any other long word would run past
+// its edge. Such a word gets a zero-width space, where it may wrap, after each folder separator and
+// wherever it has gone kRun characters without one.
+QString wrappable(const QString& text)
+{
+    constexpr qsizetype kLongWord = 40;
+    constexpr qsizetype kRun = 30;
+    const QChar breakHere(0x200B);
+    QString out;
+    out.reserve(text.size() + text.size() / kRun + 8);
+    const qsizetype size = text.size();
+    qsizetype i = 0;
+    while (i < size) {
+        qsizetype end = i;
+        while (end < size && !text.at(end).isSpace())
+            ++end;
+        const bool longWord = end - i > kLongWord;
+        qsizetype run = 0;
+        for (; i < end; ++i) {
+            const QChar c = text.at(i);
+            out += c;
+            ++run;
+            if (longWord && i + 1 < end && !c.isHighSurrogate() && (c == u'/' || c == u'\\' || run >= kRun)) {
+                out += breakHere;
+                run = 0;
+            }
+        }
+        while (i < size && text.at(i).isSpace())
+            out += text.at(i++);
+    }
+    return out;
+}
+
 // Qt's save dialog reads quotes in the typed name as a list of names ("a" "b"): a name holding one
 // is taken here as typed, from the dialog's folder, before the dialog can split it.
 class SaveDialog : public QFileDialog
@@ -140,7 +173,7 @@ DialogService::Answer DialogService::message(const QString& text, Buttons button
     QMessageBox box(toQt(icon), caption, QString(), QMessageBox::NoButton, parent);
     // Texts quote what the database holds: shown as written, never as markup.
     box.setTextFormat(Qt::PlainText);
-    box.setText(text);
+    box.setText(wrappable(text));
     QList<std::pair<QPushButton*, Answer>> map;
     auto add = [&](const QString& label, QMessageBox::ButtonRole role, Answer answer) {
         map.append({box.addButton(label, role), answer});
