@@ -20,8 +20,8 @@ protected:
 
 void send(QWidget* w, QEvent::Type type, QPoint pos, Qt::MouseButton button)
 {
-    const Qt::MouseButtons buttons
-        = type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::NoButton;
+    const bool down = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
+    const Qt::MouseButtons buttons = down ? Qt::MouseButtons(button) : Qt::NoButton;
     QMouseEvent e(type, pos, w->mapToGlobal(pos), type == QEvent::MouseMove ? Qt::NoButton : button, buttons,
         Qt::NoModifier);
     QApplication::sendEvent(w, &e);
@@ -154,6 +154,13 @@ private Q_SLOTS:
         send(&label, QEvent::MouseButtonRelease, QPoint(5, 5), Qt::LeftButton);
         QCOMPARE(
             dichos, QList<QByteArray>({"moved", "pressed", "released", "pressed", "released", "clicked"}));
+        // A double click, as the window system sends it: both releases count, the click only once.
+        dichos.clear();
+        send(&label, QEvent::MouseButtonPress, QPoint(5, 5), Qt::LeftButton);
+        send(&label, QEvent::MouseButtonRelease, QPoint(5, 5), Qt::LeftButton);
+        send(&label, QEvent::MouseButtonDblClick, QPoint(5, 5), Qt::LeftButton);
+        send(&label, QEvent::MouseButtonRelease, QPoint(5, 5), Qt::LeftButton);
+        QCOMPARE(dichos, QList<QByteArray>({"pressed", "released", "clicked", "released"}));
     }
 };
 
