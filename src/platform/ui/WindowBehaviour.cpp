@@ -1,5 +1,6 @@
 #include "platform/ui/WindowBehaviour.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QVariant>
 #include <QWidget>
@@ -16,7 +17,8 @@ std::function<bool(QWindow*)>& systemMove()
 }
 
 // Moves the window once the pointer moves with the left button held after a press on the window
-// itself: a quick click (a tap) never starts a move that would outlive its release.
+// itself: a quick click (a tap) never starts a move that would outlive its release. Held means held
+// now: a move handled late still carries the button its release has since let go of.
 class DragFilter : public QObject
 {
 public:
@@ -38,7 +40,7 @@ protected:
         default:
             return false;
         }
-        const bool held = static_cast<QMouseEvent*>(event)->buttons() & Qt::LeftButton;
+        const bool held = QGuiApplication::mouseButtons() & Qt::LeftButton;
         auto* widget = qobject_cast<QWidget*>(watched);
         if (!std::exchange(m_pressed, false) || !held || !widget || !widget->window()->windowHandle())
             return false;
