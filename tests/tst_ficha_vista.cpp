@@ -192,6 +192,8 @@ private Q_SLOTS:
         QTest::newRow("second name only") << QStringList {"-", "-", "-", "Luis"} << QStringLiteral("LUIS");
         QTest::newRow("first post only") << QStringList {"Gerente", "-", "-", "-"} << QString();
         QTest::newRow("none") << QStringList {"-", "-", "-", "-"} << QString();
+        QTest::newRow("line breaks inside the fields") << QStringList {"Jefe\r\nde sala", "Ana\nRuiz", "-",
+            "Luis\r"} << QStringLiteral("JEFE DE SALA: ANA RUIZ\nLUIS");
     }
 
     void contactBlock()
@@ -279,6 +281,33 @@ private Q_SLOTS:
         // The card itself shows its name and the mark.
         QCOMPARE(hijo<QCheckBox>(ficha.get(), QStringLiteral("Check1"))->isChecked(), valores.at(0).toBool());
         QVERIFY(DialogService::shown().isEmpty());
+    }
+
+    // A field is one line on the card: a line break stored in it never runs into the row below.
+    void storedLineBreaksShowOnOneLine_data()
+    {
+        QTest::addColumn<QString>("domicilio");
+        QTest::addColumn<QString>("linea");
+        QTest::newRow("CR LF") << "Calle Mayor 12\r\nPortal B"
+                               << "CALLE MAYOR 12 PORTAL B";
+        QTest::newRow("LF and a tab") << "Calle Mayor 12\n\tPortal B"
+                                      << "CALLE MAYOR 12 PORTAL B";
+        QTest::newRow("CR at the end") << "Calle Mayor 12\r"
+                                       << "CALLE MAYOR 12";
+    }
+
+    void storedLineBreaksShowOnOneLine()
+    {
+        QFETCH(QString, domicilio);
+        QFETCH(QString, linea);
+        const qint64 id = inserta({{L::Empresa, QStringLiteral("Dos Líneas")}, {L::Domicilio, domicilio},
+            {L::Poblacion, QStringLiteral("Sevilla")}});
+        Recordset rs;
+        const auto ficha = abre(rs, id);
+        QLabel* calle = valor(ficha.get(), L::Domicilio);
+        QLabel* pueblo = valor(ficha.get(), L::Poblacion);
+        QTEST(calle->text(), "linea");
+        QVERIFY2(calle->geometry().bottom() < pueblo->geometry().top(), qPrintable(calle->text()));
     }
 
     void headOfficeLinkNeverShowsThePreviousOne()
