@@ -31,7 +31,7 @@ bool clsWeb::AbreMail(QString& destino)
         destino = QStringLiteral("mailto:") + destino;
     QString direccion = destino.trimmed();
     if (direccion.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive))
-        direccion = direccion.mid(7);
+        direccion = direccion.mid(7).trimmed();
     if (DesktopOpener::mailUrl(destino).isEmpty()) {
         avisa(QStringLiteral("«%1» no es una dirección de correo válida.").arg(direccion));
         return false;
