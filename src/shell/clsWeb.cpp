@@ -53,7 +53,7 @@ void clsWeb::AbreEnVentana(const QString& ruta, QWidget* encima)
     if (!m_ventanaAyuda)
         m_ventanaAyuda = new frmAyudaGrande(encima);
     m_ventanaAyuda->navega(ruta);
-    WindowBehaviour::showOnTopWithoutFocus(m_ventanaAyuda);
+    WindowBehaviour::showOnTop(m_ventanaAyuda);
 }
 
 frmAyudaGrande* clsWeb::ventana() const

@@ -68,17 +68,18 @@ void setSystemMove(std::function<bool(QWindow*)> move)
     systemMove() = std::move(move);
 }
 
-void showOnTopWithoutFocus(QWidget* window)
+void showOnTop(QWidget* window)
 {
     if (!window)
         return;
     const bool wasVisible = window->isVisible();
-    window->setAttribute(Qt::WA_ShowWithoutActivating);
+    window->setAttribute(Qt::WA_ShowWithoutActivating, false);
     if (!(window->windowFlags() & Qt::WindowStaysOnTopHint))
         window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
     if (!wasVisible || !window->isVisible())
         window->show();
     window->raise();
+    window->activateWindow();
 }
 
 } // namespace WindowBehaviour
