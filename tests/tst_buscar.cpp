@@ -831,6 +831,26 @@ private Q_SLOTS:
         QCOMPARE(centroAyuda, centroMenu);
     }
 
+    // Centred when first shown; moved by the user, it opens again where it was left, unless that is
+    // off every screen.
+    void elFormularioVuelveDondeSeDejo()
+    {
+        QPoint primera, movida, segunda, tercera;
+        busca([&](frmBuscar& f) {
+            primera = f.frameGeometry().center();
+            f.move(f.pos() + QPoint(-70, 45));
+            movida = f.pos();
+        });
+        busca([&](frmBuscar& f) {
+            segunda = f.pos();
+            f.move(-5000, -5000);
+        });
+        busca([&](frmBuscar& f) { tercera = f.frameGeometry().center(); });
+        QCOMPARE(primera, gFormMenu->frameGeometry().center());
+        QCOMPARE(segunda, movida);
+        QCOMPARE(tercera, primera);
+    }
+
     void laAyudaSigueUsableJuntoAlFormulario()
     {
         QPointer<frmAyudaGrande> ayuda;

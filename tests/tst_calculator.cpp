@@ -1,5 +1,7 @@
+#include "publisher/Calculator.h"
 #include "publisher/CalculatorEngine.h"
 
+#include <QPointer>
 #include <QTest>
 
 namespace {
@@ -45,6 +47,15 @@ Run press(CalculatorEngine& engine, const QString& keys)
     return run;
 }
 
+// A quick double click as the window system sends it: the second press comes as the double click.
+void doubleClick(QWidget* key)
+{
+    QTest::mousePress(key, Qt::LeftButton);
+    QTest::mouseRelease(key, Qt::LeftButton);
+    QTest::mouseDClick(key, Qt::LeftButton);
+    QTest::mouseRelease(key, Qt::LeftButton);
+}
+
 } // namespace
 
 class TestCalculator : public QObject
@@ -61,6 +72,8 @@ private Q_SLOTS:
     void displayIsNeverEmpty();
     void readsWhatItWrites_data();
     void readsWhatItWrites();
+    void aQuickSecondClickOnAKeyCounts_data();
+    void aQuickSecondClickOnAKeyCounts();
 };
 
 void TestCalculator::keys_data()
@@ -315,5 +328,41 @@ void TestCalculator::readsWhatItWrites()
     QCOMPARE(read, 12.0);
 }
 
-QTEST_GUILESS_MAIN(TestCalculator)
+void TestCalculator::aQuickSecondClickOnAKeyCounts_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("doubled"); // the key clicked twice within the double-click time
+    QTest::addColumn<QString>("display");
+    QTest::newRow("2 then 0 0") << "2"
+                                << "lblNumber_0"
+                                << "200,";
+    QTest::newRow("1 1") << ""
+                         << "lblNumber_1"
+                         << "11,";
+    QTest::newRow("Euros twice") << "1000"
+                                 << "lblConvert_0"
+                                 << "0,04";
+    QTest::newRow("Pts twice") << "1"
+                               << "lblConvert_1"
+                               << "27620";
+}
+
+void TestCalculator::aQuickSecondClickOnAKeyCounts()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, doubled);
+    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+    Calculator::muestra();
+    const QPointer<Calculator> calculator = Calculator::instance();
+    QVERIFY(calculator);
+    QTest::keyClicks(calculator, typed);
+    auto* key = calculator->findChild<QWidget*>(doubled);
+    QVERIFY(key);
+    doubleClick(key);
+    QTEST(calculator->display(), "display");
+    calculator->close();
+    QTRY_VERIFY(calculator.isNull());
+}
+
+QTEST_MAIN(TestCalculator)
 #include "tst_calculator.moc"

@@ -1,5 +1,6 @@
 #include "CardFixture.h"
 #include "DocumentsFolder.h"
+#include "PdfReader.h"
 #include "platform/print/PrinterCheck.h"
 #include "platform/print/Printers.h"
 #include "platform/ui/BusyPointer.h"
@@ -218,6 +219,27 @@ private Q_SLOTS:
         QVERIFY(palabras > 10);
         if (obs.startsWith(QLatin1Char('X')))
             QCOMPARE(alBorde, 39);
+    }
+
+    // A street stored on two lines prints on its own row, not over the town's.
+    void aStoredLineBreakPrintsOnOneLine()
+    {
+        const qint64 id = inserta({{L::Empresa, QStringLiteral("Dos Líneas")},
+            {L::Domicilio, QStringLiteral("Calle Mayor 12\r\nPortal B")},
+            {L::Poblacion, QStringLiteral("Sevilla")}});
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("ficha.pdf"));
+        Printers::setPdfOutput(pdf);
+        Recordset rs;
+        const auto ficha = abre(rs, id);
+        DialogService::queueAnswer(DialogService::Answer::Ok);
+        QTest::mouseClick(hijo<ImageButton>(ficha.get(), QStringLiteral("cmdImprime")), Qt::LeftButton);
+        QHash<QString, double> alto;
+        for (const PdfReader::Word& w : PdfReader::words(pdf))
+            alto.insert(w.text, w.topLeft.y());
+        QVERIFY(alto.contains(QStringLiteral("CALLE")) && alto.contains(QStringLiteral("PORTAL")));
+        QCOMPARE(alto.value(QStringLiteral("PORTAL")), alto.value(QStringLiteral("CALLE")));
+        QVERIFY(alto.value(QStringLiteral("SEVILLA")) > alto.value(QStringLiteral("PORTAL")) + 5);
     }
 
     // No print queue: the dialog offers a PDF file named after the company, in the user's documents.

@@ -192,6 +192,8 @@ private Q_SLOTS:
         QTest::newRow("second name only") << QStringList {"-", "-", "-", "Luis"} << QStringLiteral("LUIS");
         QTest::newRow("first post only") << QStringList {"Gerente", "-", "-", "-"} << QString();
         QTest::newRow("none") << QStringList {"-", "-", "-", "-"} << QString();
+        QTest::newRow("line breaks inside the fields") << QStringList {"Jefe\r\nde sala", "Ana\nRuiz", "-",
+            "Luis\r"} << QStringLiteral("JEFE DE SALA: ANA RUIZ\nLUIS");
     }
 
     void contactBlock()
@@ -281,6 +283,33 @@ private Q_SLOTS:
         QVERIFY(DialogService::shown().isEmpty());
     }
 
+    // A field is one line on the card: a line break stored in it never runs into the row below.
+    void storedLineBreaksShowOnOneLine_data()
+    {
+        QTest::addColumn<QString>("domicilio");
+        QTest::addColumn<QString>("linea");
+        QTest::newRow("CR LF") << "Calle Mayor 12\r\nPortal B"
+                               << "CALLE MAYOR 12 PORTAL B";
+        QTest::newRow("LF and a tab") << "Calle Mayor 12\n\tPortal B"
+                                      << "CALLE MAYOR 12 PORTAL B";
+        QTest::newRow("CR at the end") << "Calle Mayor 12\r"
+                                       << "CALLE MAYOR 12";
+    }
+
+    void storedLineBreaksShowOnOneLine()
+    {
+        QFETCH(QString, domicilio);
+        QFETCH(QString, linea);
+        const qint64 id = inserta({{L::Empresa, QStringLiteral("Dos Líneas")}, {L::Domicilio, domicilio},
+            {L::Poblacion, QStringLiteral("Sevilla")}});
+        Recordset rs;
+        const auto ficha = abre(rs, id);
+        QLabel* calle = valor(ficha.get(), L::Domicilio);
+        QLabel* pueblo = valor(ficha.get(), L::Poblacion);
+        QTEST(calle->text(), "linea");
+        QVERIFY2(calle->geometry().bottom() < pueblo->geometry().top(), qPrintable(calle->text()));
+    }
+
     void headOfficeLinkNeverShowsThePreviousOne()
     {
         const qint64 puntoDeVenta = primerId(QStringLiteral("empresa_id IS NOT NULL"));
@@ -300,40 +329,45 @@ private Q_SLOTS:
         QCOMPARE(valor(&ficha, L::EmpresaId)->text(), QString());
     }
 
-    // Paging either way shows the next company from the top, its name in sight.
-    void eachCompanyShowsFromTheTop_data()
+    // A card opens on its company's top; paging either way, or past either end, keeps the panel where
+    // the user scrolled it.
+    void pagingKeepsThePanelsScrollPosition_data()
     {
         QTest::addColumn<QString>("boton");
+        QTest::addColumn<int>("desde");
         QTest::addColumn<int>("posicion");
-        QTest::newRow("next") << "cmdSiguiente" << 3;
-        QTest::newRow("previous") << "cmdAnterior" << 1;
+        QTest::newRow("next") << "cmdSiguiente" << 2 << 3;
+        QTest::newRow("previous") << "cmdAnterior" << 2 << 1;
+        QTest::newRow("past the end") << "cmdSiguiente" << 3 << 3;
+        QTest::newRow("past the beginning") << "cmdAnterior" << 1 << 1;
     }
 
-    void eachCompanyShowsFromTheTop()
+    void pagingKeepsThePanelsScrollPosition()
     {
         QFETCH(QString, boton);
+        QFETCH(int, desde);
         QFETCH(int, posicion);
         Recordset rs;
         rs.open(kSelect + QStringLiteral(" WHERE empresa <> '' ORDER BY id_emp LIMIT 3"), conn());
-        rs.setAbsolutePosition(2);
+        rs.setAbsolutePosition(desde);
         FrmFicha ficha;
-        ficha.Muestra(&rs, nullptr);
-        ficha.show();
         auto* barra = hijo<QScrollBar>(&ficha, QStringLiteral("FlatScrollBar1"));
         auto* panel = hijo<QWidget>(&ficha, QStringLiteral("picMovible"));
-        auto* vista = hijo<QWidget>(&ficha, QStringLiteral("picFondo"));
-        QLabel* nombre = valor(&ficha, L::Empresa);
+        barra->setValue(800);
+        ficha.Muestra(&rs, nullptr);
+        ficha.show();
+        QCOMPARE(barra->value(), 0);
+        QVERIFY(
+            valor(&ficha, L::Empresa)->mapTo(hijo<QWidget>(&ficha, QStringLiteral("picFondo")), QPoint()).y()
+            >= 0);
         QCOMPARE(barra->maximum(), 3800);
         barra->setValue(1200);
         QCOMPARE(Twips::top(panel), -1200);
-        QVERIFY(nombre->mapTo(vista, QPoint(0, 0)).y() < 0);
 
         QTest::mouseClick(hijo<ImageButton>(&ficha, boton), Qt::LeftButton);
         QCOMPARE(rs.absolutePosition(), posicion);
-        QCOMPARE(barra->value(), 0);
-        QVERIFY(Twips::top(panel) >= -75);
-        QVERIFY(nombre->isVisibleTo(&ficha));
-        QVERIFY(nombre->mapTo(vista, QPoint(0, 0)).y() >= 0);
+        QCOMPARE(barra->value(), 1200);
+        QCOMPARE(Twips::top(panel), -1200);
     }
 
     // The wheel anywhere on the card's panel scrolls it, as its scroll bar does.

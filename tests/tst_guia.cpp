@@ -27,6 +27,7 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <sqlite3.h>
 
 namespace {
@@ -657,6 +658,32 @@ private Q_SLOTS:
         QVERIFY(guideGrid()->dataSource()->source().endsWith(QStringLiteral("ORDER BY empresa ASC")));
         doubleClick(header, pos);
         QVERIFY(guideGrid()->dataSource()->source().endsWith(QStringLiteral("ORDER BY empresa DESC")));
+    }
+
+    // Whenever a header sort lets the window repaint (under its wait window), the headings show their
+    // captions, never the field names the rebinding starts from.
+    void theHeadingsKeepTheirCaptionsThroughASort()
+    {
+        const auto titulos = [] {
+            QStringList t;
+            for (int c = 1; c < guideGrid()->cols(); ++c)
+                t << guideGrid()->flexModel()->headerData(c - 1, Qt::Horizontal).toString();
+            return t;
+        };
+        const QStringList antes = titulos();
+        QVERIFY(antes.contains(QStringLiteral("Comunidad ")));
+        QList<QStringList> vistos;
+        QTimer espia; // runs at every pass of pending events
+        espia.setInterval(0);
+        connect(&espia, &QTimer::timeout, this, [&] { vistos << titulos(); });
+        espia.start();
+        sortBy(6);
+        espia.stop();
+        QVERIFY(guideGrid()->dataSource()->source().endsWith(QStringLiteral("ORDER BY autonomia ASC")));
+        QVERIFY(!vistos.isEmpty());
+        for (const QStringList& visto : std::as_const(vistos))
+            QCOMPARE(visto, antes);
+        QCOMPARE(titulos(), antes);
     }
 
     void theSearchBoxFindsTheTypedTextLiterally_data()

@@ -182,31 +182,41 @@ private Q_SLOTS:
 
     void addressesOpenWithTheDesktop_data()
     {
+        QTest::addColumn<bool>("mail");
         QTest::addColumn<QString>("address");
         QTest::addColumn<QString>("url");
-        QTest::newRow("no scheme") << "www.korvan.example.es"
+        QTest::newRow("no scheme") << false << "www.korvan.example.es"
                                    << "http://www.korvan.example.es";
-        QTest::newRow("scheme kept") << "https://example.org/a"
+        QTest::newRow("scheme kept") << false << "https://example.org/a"
                                      << "https://example.org/a";
-        QTest::newRow("blanks") << "  www.x.es "
+        QTest::newRow("blanks") << false << "  www.x.es "
                                 << "http://www.x.es";
-        QTest::newRow("scheme in capitals, not doubled") << "HTTP://www.x.es"
+        QTest::newRow("scheme in capitals, not doubled") << false << "HTTP://www.x.es"
                                                          << "http://www.x.es";
-        QTest::newRow("port, no scheme") << "x.es:8080/a"
+        QTest::newRow("port, no scheme") << false << "x.es:8080/a"
                                          << "http://x.es:8080/a";
-        QTest::newRow("file") << "file:///etc/passwd"
+        QTest::newRow("file") << false << "file:///etc/passwd"
                               << "";
-        QTest::newRow("script") << "javascript:alert(1)"
+        QTest::newRow("script") << false << "javascript:alert(1)"
                                 << "";
-        QTest::newRow("share") << "smb://srv/c"
+        QTest::newRow("share") << false << "smb://srv/c"
                                << "";
+        QTest::newRow("mail") << true << "a@b.es"
+                              << "mailto:a@b.es";
+        QTest::newRow("mail with blanks") << true << "  a@b.es  "
+                                          << "mailto:a@b.es";
+        QTest::newRow("mail with blanks after its prefix") << true << "mailto:  a@b.es  "
+                                                           << "mailto:a@b.es";
+        QTest::newRow("two mail addresses") << true << "a@b.es c@d.es"
+                                            << "";
     }
 
     void addressesOpenWithTheDesktop()
     {
+        QFETCH(bool, mail);
         QFETCH(QString, address);
         QFETCH(QString, url);
-        QCOMPARE(DesktopOpener::webUrl(address).toString(), url);
+        QCOMPARE((mail ? DesktopOpener::mailUrl(address) : DesktopOpener::webUrl(address)).toString(), url);
     }
 
     void mailGetsOnePrefixAndFailuresAreSaid()
@@ -224,6 +234,10 @@ private Q_SLOTS:
         destino = QStringLiteral("info@x.es");
         QVERIFY(web.AbreMail(destino));
         QCOMPARE(destino, QStringLiteral("mailto:info@x.es"));
+        // Stored with blanks around it: the address alone goes to the mail program.
+        destino = QStringLiteral("  a@b.es  ");
+        QVERIFY(web.AbreMail(destino));
+        QCOMPARE(opened.last().toString(), QStringLiteral("mailto:a@b.es"));
         QVERIFY(DialogService::shown().isEmpty());
 
         QVERIFY(!web.AbreHttp(QStringLiteral("www.x.es")));
@@ -232,7 +246,7 @@ private Q_SLOTS:
         // A mail with more than an address in it opens nothing, and says why.
         destino = QStringLiteral("a@x.es?attach=/etc/passwd");
         QVERIFY(!web.AbreMail(destino));
-        QCOMPARE(opened.size(), 3);
+        QCOMPARE(opened.size(), 4);
         QCOMPARE(DialogService::shown().last().text,
             QStringLiteral("«a@x.es?attach=/etc/passwd» no es una dirección de correo válida."));
         DesktopOpener::setHandler({});

@@ -208,6 +208,8 @@ void FrmFicha::Muestra(Recordset* recordset, FlexGrid* rejilla)
     const bool editable = m_rs && m_rs->isOpen() && m_rs->isUpdatable();
     m_txtObservaciones->setReadOnly(!editable);
     m_Check1->setEnabled(editable);
+    // A card opens on its company's top, its name in sight; paging then keeps the panel's place.
+    m_FlatScrollBar1->setValue(0);
     muestraRegistro();
 }
 
@@ -234,8 +236,6 @@ void FrmFicha::muestraRegistro()
         valores, HeadOffice::textoEnlace(conexion(), valores.value(RecordCardLayout::EmpresaId)));
 
     m_mostrando = true;
-    // Each company shows from the top, its name in sight.
-    m_FlatScrollBar1->setValue(0);
     if (const std::optional<bool> marca = l.seleccionada()) {
         m_Check1->setChecked(*marca);
         marcaCelda(*marca);

@@ -1,5 +1,7 @@
 #include "card/RecordCardLayout.h"
 
+#include "core/FieldText.h"
+
 namespace {
 
 const std::array<RecordCardLayout::Placement, 17> kFilas = {{
@@ -90,17 +92,19 @@ QString RecordCardLayout::textoContactos(const QVariantList& valores)
     const QVariant contacto1 = valorEn(valores, Contacto1);
     const QVariant cargo2 = valorEn(valores, Cargo2);
     const QVariant contacto2 = valorEn(valores, Contacto2);
-    QString texto = presente(cargo1) ? cargo1.toString().toUpper() + QStringLiteral(": ") : QString();
+    // Each field on its one line of the block.
+    const auto linea = [](const QVariant& v) { return FieldText::oneLine(v.toString()).toUpper(); };
+    QString texto = presente(cargo1) ? linea(cargo1) + QStringLiteral(": ") : QString();
     if (presente(contacto1))
-        texto += contacto1.toString().toUpper();
+        texto += linea(contacto1);
     else
         texto.clear();
     if (!texto.isEmpty())
         texto += QLatin1Char('\n');
     if (presente(cargo2))
-        texto += cargo2.toString().toUpper() + QStringLiteral(": ");
+        texto += linea(cargo2) + QStringLiteral(": ");
     if (presente(contacto2))
-        texto += contacto2.toString().toUpper();
+        texto += linea(contacto2);
     return texto;
 }
 
@@ -130,12 +134,13 @@ RecordCardLayout RecordCardLayout::calcula(const QVariantList& valores, const st
         const QVariant valor = valorEn(valores, d.posicion);
         if (d.posicion == EmpresaId) {
             fila.visible = presente(valor) && sede.has_value();
-            fila.texto = fila.visible ? *sede : QString();
+            fila.texto = fila.visible ? FieldText::oneLine(*sede) : QString();
         } else {
             fila.visible = presente(valor);
+            // A field is one line on the card: a stored line break would print over the next row.
+            const QString texto = FieldText::oneLine(valor.toString());
             if (fila.visible)
-                fila.texto = d.posicion == Email || d.posicion == Web ? valor.toString()
-                                                                      : valor.toString().toUpper();
+                fila.texto = d.posicion == Email || d.posicion == Web ? texto : texto.toUpper();
         }
         if (!fila.visible)
             continue;

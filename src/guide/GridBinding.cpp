@@ -39,7 +39,16 @@ void muestraDatos(clsDatosBD& datos, FlexGrid* grid)
     if (!grid)
         return;
     BusyPointer::Scope busy;
+    // Binding starts the headings afresh, as field names: the headings shown stay through it, so that
+    // the repaint below (under the wait window of a sort) never shows a field name.
+    QStringList titulos;
+    for (int c = 0; c < grid->cols(); ++c)
+        titulos << grid->textMatrix(0, c);
     grid->setDataSource(datos.getRecordset());
+    for (int c = 0; c < qMin(int(titulos.size()), grid->cols()); ++c) {
+        if (!titulos.at(c).isEmpty())
+            grid->setTextMatrix(0, c, titulos.at(c));
+    }
     PendingEvents::process();
     const int registros = datos.getNumeroRegistros();
     if (registros > 0) {

@@ -52,7 +52,7 @@ void Calculator::muestra()
             calculadora->move(marco.right() - calculadora->width() - 60, marco.top() + 80);
         }
     }
-    WindowBehaviour::showOnTopWithoutFocus(calculadora);
+    WindowBehaviour::showOnTop(calculadora);
 }
 
 Calculator* Calculator::instance()

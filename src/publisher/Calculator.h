@@ -15,7 +15,7 @@ class Calculator : public QWidget
     Q_OBJECT
 public:
     // Shows the one window, created on first use and without owner; opened again it starts from zero,
-    // shown while open it only comes forward.
+    // shown while open it only comes forward. Either way it takes the keyboard.
     static void muestra();
     // The window while it exists.
     static Calculator* instance();

@@ -19,6 +19,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -86,11 +87,14 @@ void frmBuscar::Muestra()
     if (form.parentWidget() != gFormMenu.data())
         form.setParent(gFormMenu, form.windowFlags());
     form.setWindowModality(Qt::WindowModal);
-    // Over the menu form, wherever that stands.
-    if (const QWidget* menu = gFormMenu.data()) {
+    // Centred over the menu form when first shown (or when it was left off every screen); afterwards
+    // it opens where the user left it.
+    const bool perdida = !QGuiApplication::screenAt(form.frameGeometry().center());
+    if (const QWidget* menu = gFormMenu.data(); menu && (!form.m_centrado || perdida)) {
         QRect centrada(QPoint(), form.size());
         centrada.moveCenter(menu->frameGeometry().center());
         form.move(centrada.topLeft());
+        form.m_centrado = true;
     }
 
     std::function<void(frmBuscar&)> paso;

@@ -77,6 +77,6 @@ private:
     ImageButton* m_imgAyuda = nullptr;
     ImageButton* m_imgAceptar = nullptr;
     ImageButton* m_imgCancelar = nullptr;
-    bool m_centrado = false;
+    bool m_centrado = false; // placed once; then it stays where the user leaves it
     bool m_aceptando = false;
 };

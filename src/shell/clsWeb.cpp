@@ -31,7 +31,7 @@ bool clsWeb::AbreMail(QString& destino)
         destino = QStringLiteral("mailto:") + destino;
     QString direccion = destino.trimmed();
     if (direccion.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive))
-        direccion = direccion.mid(7);
+        direccion = direccion.mid(7).trimmed();
     if (DesktopOpener::mailUrl(destino).isEmpty()) {
         avisa(QStringLiteral("«%1» no es una dirección de correo válida.").arg(direccion));
         return false;
@@ -53,7 +53,7 @@ void clsWeb::AbreEnVentana(const QString& ruta, QWidget* encima)
     if (!m_ventanaAyuda)
         m_ventanaAyuda = new frmAyudaGrande(encima);
     m_ventanaAyuda->navega(ruta);
-    WindowBehaviour::showOnTopWithoutFocus(m_ventanaAyuda);
+    WindowBehaviour::showOnTop(m_ventanaAyuda);
 }
 
 frmAyudaGrande* clsWeb::ventana() const

@@ -18,7 +18,6 @@ frmAyudaGrande::frmAyudaGrande(QWidget* parent)
     setObjectName(QStringLiteral("frmAyudaGrande"));
     setWindowTitle(QStringLiteral("Ayuda"));
     setWindowIcon(Pictures::windowIcon(true));
-    setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_DeleteOnClose);
     m_WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
     // Pages of the help open here; other addresses go to the desktop's browser and mail program.

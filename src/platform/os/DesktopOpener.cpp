@@ -40,8 +40,9 @@ QUrl webUrl(const QString& address)
 QUrl mailUrl(const QString& address)
 {
     QString text = address.trimmed();
+    // Blanks stored around the address are no part of it, with or without the prefix.
     if (text.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive))
-        text = text.mid(7);
+        text = text.mid(7).trimmed();
     // One plain address: no query (?subject=, ?attach=), no second address, no blanks.
     static const QRegularExpression plain(QStringLiteral("^[\\w.+'-]+@[\\w-]+(?:\\.[\\w-]+)*$"),
         QRegularExpression::UseUnicodePropertiesOption);

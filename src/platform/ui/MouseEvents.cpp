@@ -28,11 +28,20 @@ bool MouseEvents::eventFilter(QObject* watched, QEvent* event)
         if (!m_press && !m_click && !m_release)
             return false;
         m_pressed = true;
+        m_secondOfDouble = false;
         event->accept();
         if (m_press)
             m_press(static_cast<QMouseEvent*>(event)->button());
         return true;
     }
+    case QEvent::MouseButtonDblClick:
+        // The second press of a double click: no press of its own, but its release still counts.
+        if (!m_press && !m_click && !m_release)
+            return false;
+        m_pressed = true;
+        m_secondOfDouble = true;
+        event->accept();
+        return true;
     case QEvent::MouseButtonRelease:
         return release(widget, event);
     case QEvent::MouseMove:
@@ -50,6 +59,7 @@ bool MouseEvents::release(QWidget* widget, QEvent* event)
 {
     auto* mouse = static_cast<QMouseEvent*>(event);
     const bool inside = widget->rect().contains(mouse->position().toPoint());
+    const bool secondOfDouble = std::exchange(m_secondOfDouble, false);
     if (!std::exchange(m_pressed, false) || (!inside && !m_releaseAnywhere))
         return false;
     event->accept();
@@ -59,7 +69,8 @@ bool MouseEvents::release(QWidget* widget, QEvent* event)
     const Qt::MouseButton button = mouse->button();
     if (m_release)
         m_release(button);
-    if (self && click && inside && button == Qt::LeftButton)
+    // A double click makes one click, as the window system counts them.
+    if (self && click && inside && button == Qt::LeftButton && !secondOfDouble)
         click();
     return true;
 }

@@ -6,8 +6,9 @@
 class QWidget;
 
 // Mouse handlers for controls that have none of their own (labels, panels): a press and a release of
-// any button, a click of the left one, and the pointer moving over the control. An event a handler
-// took goes no further: a container's handler would otherwise undo what the control's did.
+// any button, a click of the left one, and the pointer moving over the control. A double click is a
+// press, a release, a click and a second release. An event a handler took goes no further: a
+// container's handler would otherwise undo what the control's did.
 class MouseEvents : public QObject
 {
     Q_OBJECT
@@ -42,4 +43,5 @@ private:
     std::function<void()> m_move;
     bool m_releaseAnywhere = false;
     bool m_pressed = false;
+    bool m_secondOfDouble = false; // the press was a double click's second one
 };

@@ -1,5 +1,6 @@
 #include "platform/ui/WindowBehaviour.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QVariant>
 #include <QWidget>
@@ -16,7 +17,8 @@ std::function<bool(QWindow*)>& systemMove()
 }
 
 // Moves the window once the pointer moves with the left button held after a press on the window
-// itself: a quick click (a tap) never starts a move that would outlive its release.
+// itself: a quick click (a tap) never starts a move that would outlive its release. Held means held
+// now: a move handled late still carries the button its release has since let go of.
 class DragFilter : public QObject
 {
 public:
@@ -38,7 +40,7 @@ protected:
         default:
             return false;
         }
-        const bool held = static_cast<QMouseEvent*>(event)->buttons() & Qt::LeftButton;
+        const bool held = QGuiApplication::mouseButtons() & Qt::LeftButton;
         auto* widget = qobject_cast<QWidget*>(watched);
         if (!std::exchange(m_pressed, false) || !held || !widget || !widget->window()->windowHandle())
             return false;
@@ -66,17 +68,18 @@ void setSystemMove(std::function<bool(QWindow*)> move)
     systemMove() = std::move(move);
 }
 
-void showOnTopWithoutFocus(QWidget* window)
+void showOnTop(QWidget* window)
 {
     if (!window)
         return;
     const bool wasVisible = window->isVisible();
-    window->setAttribute(Qt::WA_ShowWithoutActivating);
+    window->setAttribute(Qt::WA_ShowWithoutActivating, false);
     if (!(window->windowFlags() & Qt::WindowStaysOnTopHint))
         window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
     if (!wasVisible || !window->isVisible())
         window->show();
     window->raise();
+    window->activateWindow();
 }
 
 } // namespace WindowBehaviour

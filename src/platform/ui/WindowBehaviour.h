@@ -13,7 +13,7 @@ void makeDraggable(QWidget* window);
 // Tests see the moves asked of the window system instead; an empty function restores it.
 void setSystemMove(std::function<bool(QWindow*)> move);
 
-// Keeps a window above all others and shows it without taking the focus.
-void showOnTopWithoutFocus(QWidget* window);
+// Keeps a window above all others, shows it and gives it the keyboard, so that Esc closes it at once.
+void showOnTop(QWidget* window);
 
 } // namespace WindowBehaviour

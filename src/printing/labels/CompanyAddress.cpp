@@ -1,5 +1,6 @@
 #include "printing/labels/CompanyAddress.h"
 
+#include "core/FieldText.h"
 #include "platform/db/Recordset.h"
 
 namespace {
@@ -10,33 +11,6 @@ constexpr int kProvincia = 6;
 constexpr int kPoblacion = 7;
 constexpr int kDomicilio = 8;
 constexpr int kCp = 9;
-
-// A field is one line on a label or an envelope: each run of line breaks, tabs and other control
-// characters stored in it becomes one blank.
-QString unaLinea(const QString& text)
-{
-    QString line;
-    line.reserve(text.size());
-    bool corte = false;
-    for (const QChar c : text) {
-        const QChar::Category category = c.category();
-        const bool control = category == QChar::Other_Control || category == QChar::Separator_Line
-            || category == QChar::Separator_Paragraph;
-        if (control) {
-            corte = true;
-            continue;
-        }
-        if (corte) {
-            corte = false;
-            if (!line.isEmpty() && !line.endsWith(QLatin1Char(' ')))
-                line.append(QLatin1Char(' '));
-            if (c == QLatin1Char(' ') && line.endsWith(QLatin1Char(' ')))
-                continue;
-        }
-        line.append(c);
-    }
-    return line;
-}
 
 } // namespace
 
@@ -64,12 +38,13 @@ CompanyAddress CompanyAddressReader::read(int position) const
     const int row = position - 1;
     const int columns = m_rs.fieldCount();
     const auto text = [&](int column) {
-        return column >= 0 && column < columns ? unaLinea(m_rs.textAt(row, column)) : QString();
+        return column >= 0 && column < columns ? FieldText::oneLine(m_rs.textAt(row, column)) : QString();
     };
     // A contact keeps its NULL; a text of it is one line like every field.
     const auto value = [&](int column) {
         const QVariant v = column >= 0 && column < columns ? m_rs.valueAt(row, column) : QVariant();
-        return v.isNull() || v.typeId() != QMetaType::QString ? v : QVariant(unaLinea(v.toString()));
+        return v.isNull() || v.typeId() != QMetaType::QString ? v
+                                                              : QVariant(FieldText::oneLine(v.toString()));
     };
     CompanyAddress address;
     address.empresa = text(kEmpresa);

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+// How a stored field reads where it has one line of its own (a label, an envelope, the record card).
+namespace FieldText {
+
+// Each run of line breaks, tabs and other control characters stored in `text` becomes one blank.
+QString oneLine(const QString& text);
+
+} // namespace FieldText
