@@ -52,9 +52,10 @@ public:
     PreviewPageWidget* picTexto() const { return m_picTexto; }
     // Lays the document out again from its first page, as after a change of its settings.
     void vuelveAEmpezar();
-    // Applies the paper and orientation options (in envelope mode the document's paper()) to the
-    // printer and the page, as after the envelope's size changed; false, having said so once, when
-    // the printer refuses them. The page is drawn again by vuelveAEmpezar() or redibuja().
+    // Applies the paper and orientation options (envelopes: an A4 sheet, landscape) to the printer,
+    // and the page area to the page (envelopes: the envelope, the document's previewPage()), as after
+    // the envelope's size changed; false, having said so once, when the printer refuses them. The
+    // page is drawn again by vuelveAEmpezar() or redibuja().
     bool configuraPagina();
     // Draws the page shown again.
     void redibuja();
