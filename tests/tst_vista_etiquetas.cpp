@@ -411,7 +411,7 @@ private Q_SLOTS:
             mismaPagina(shown, m_pdf, origenSobre(frame));
         });
         const EnvelopeSettings guardado = EnvelopeSettings::read();
-        QVERIFY(!guardado.automatico);
+        QVERIFY(guardado.automatico);
         QCOMPARE(guardado.tipoSobre, 0);
         QVERIFY(cerca(QPointF(guardado.izq, guardado.sup), arrastrado, 0.01));
         QVERIFY(DialogService::shown().size() == 2);

@@ -12,7 +12,7 @@ struct EnvelopeSettings
     int anchura = 220; // mm
     int fuente = 9;
     int tipoSobre = 0;
-    bool automatico = true;
+    bool automatico = true; // as read; always written as 1
     double izq = 0; // the block's place on the envelope, cm, when not automatic
     double sup = 0;
 
