@@ -316,6 +316,24 @@ private Q_SLOTS:
         QCOMPARE(cajas(dialog), shown);
     }
 
+    // "Restaurar" is red while the pointer moves over it, and white again over the form.
+    void restoreIsRedWhileHovered()
+    {
+        frmEtiquetas dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto* restaurar = dialog.findChild<QLabel*>(QStringLiteral("Label8"));
+        const auto color = [&] { return restaurar->palette().color(QPalette::WindowText); };
+        QTest::mouseMove(&dialog, QPoint(2, 2));
+        QCOMPARE(color(), QColor(255, 255, 255));
+        for (const QPoint& at : {QPoint(3, 3), restaurar->rect().center()}) {
+            QTest::mouseMove(restaurar, at);
+            QCOMPARE(color(), QColor(255, 0, 0));
+        }
+        QTest::mouseMove(&dialog, QPoint(2, 2));
+        QCOMPARE(color(), QColor(255, 255, 255));
+    }
+
     // Cancel, by Esc or after "Restaurar", writes nothing and leaves the collection empty.
     void restoreThenCancel()
     {

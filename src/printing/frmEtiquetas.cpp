@@ -233,8 +233,16 @@ bool frmEtiquetas::eventFilter(QObject* watched, QEvent* event)
             completa(box);
         break;
     case QEvent::MouseMove:
-        if (watched == m_Label8)
+        if (watched == m_Label8) {
+            // Taken here: passed on, the form's own handler would turn it white again at once.
+            restauraBotones();
             colorea(m_Label8, kRojo);
+            return true;
+        }
+        break;
+    case QEvent::Leave:
+        if (watched == m_Label8)
+            colorea(m_Label8, kBlanco);
         break;
     case QEvent::MouseButtonRelease:
         if (watched == m_Label8) {
