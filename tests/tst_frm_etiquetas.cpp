@@ -287,6 +287,39 @@ private Q_SLOTS:
             LabelSettings::fromCampos(campos, LabelSettings()), (LabelSettings {1.0, 1.5, 3.0, 10.0, 9}));
     }
 
+    // Accepted again with nothing changed, the dialog writes nothing and says nothing, also where the
+    // file cannot be written; a change that cannot be kept is said, once.
+    void acceptingAgainWritesOnlyAChange()
+    {
+        const QByteArray antes = "  #margenes\r\nIzquierdo=1\r\nSuperior=1,50\r\n";
+        {
+            QFile out(SettingsFile::programPath(LabelSettings::archivo()));
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            out.write(antes);
+        }
+        frmEtiquetas().guardaConfiguracion();
+        QCOMPARE(archivo(), antes);
+
+        const QByteArray carpeta = qgetenv("TARVESA_PROGRAM_DIR");
+        qputenv("TARVESA_PROGRAM_DIR", carpeta + "/no/such/folder");
+        frmEtiquetas().guardaConfiguracion();
+        frmEtiquetas().guardaConfiguracion();
+        const qsizetype dichos = DialogService::shown().size();
+        QMap<QString, QString> campos;
+        frmEtiquetas cambiado;
+        cambiado.setCampos(campos);
+        cambiado.findChild<QComboBox*>(QStringLiteral("cboLetra"))->setCurrentIndex(2);
+        cambiado.guardaConfiguracion();
+        frmEtiquetas().guardaConfiguracion();
+        qputenv("TARVESA_PROGRAM_DIR", carpeta);
+        QCOMPARE(dichos, 0);
+        QCOMPARE(DialogService::shown().size(), 1);
+        QCOMPARE(DialogService::shown().first().icon, DialogService::Icon::Exclamation);
+        QVERIFY(DialogService::shown().first().text.contains(QStringLiteral("Etiqueta.ini")));
+        // The change applies to the labels shown all the same.
+        QCOMPARE(campos.value(QStringLiteral("LE")), QStringLiteral("10"));
+    }
+
     void loading_data()
     {
         QTest::addColumn<QByteArray>("file");

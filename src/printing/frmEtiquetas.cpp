@@ -133,11 +133,11 @@ void frmEtiquetas::guardaConfiguracion()
         {QStringLiteral("LE"), m_cboLetra->currentText()},
     };
     const LabelSettings settings = *LabelSettings::fromCampos(valores, LabelSettings());
+    const LabelSettings antes = LabelSettings::read();
     QString error;
-    if (!settings.write(&error)) {
-        // The choice still applies to the labels shown; only keeping it failed.
+    // The choice still applies to the labels shown; only keeping a change can fail.
+    if (!settings.write(&error) && settings != antes)
         DialogService::message(error, DialogService::Buttons::Ok, DialogService::Icon::Exclamation);
-    }
     if (m_campos)
         *m_campos = settings.toCampos();
     accept();

@@ -82,7 +82,11 @@ EnvelopeSettings EnvelopeSettings::read()
 
 bool EnvelopeSettings::write(QString* error) const
 {
-    return SettingsFile::save(SettingsFile::programPath(archivo()), toLines(), error);
+    const QStringList lines = toLines();
+    // Compared as written: the block's place is kept to two decimals.
+    return SettingsFile::save(
+        SettingsFile::programPath(archivo()), lines,
+        [&lines](const SettingsFile& file) { return fromFile(file).toLines() == lines; }, error);
 }
 
 EnvelopeGeometry EnvelopeSettings::geometry() const

@@ -28,7 +28,8 @@ struct EnvelopeSettings
     QStringList toLines() const;
     // The program's file; the defaults when it is missing or unreadable.
     static EnvelopeSettings read();
-    // Replaces the program's file; false, with the reason in Spanish in `error`, when it could not.
+    // Replaces the program's file, unless it already gives these values; false, with the reason in
+    // Spanish in `error`, when it could not.
     bool write(QString* error = nullptr) const;
 
     // The envelope these settings describe: a standard type with its own size, the custom type with
