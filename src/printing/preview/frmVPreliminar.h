@@ -18,8 +18,9 @@ class QScrollBar;
 class RulerStrip;
 
 // The print preview ("Presentacion preliminar") of a listing, a sheet of labels or envelopes: the
-// document's pages one at a time on a page of the printer's size, paged forwards and back, on A4 or
-// A3 upright or landscape, and printed (all pages, or the one shown) on the printer chosen.
+// document's pages one at a time on a page of the printer's size (an envelope at its own size), paged
+// forwards and back, on A4 or A3 upright or landscape, and printed (all pages, or the one shown) on
+// the printer chosen.
 class frmVPreliminar : public QDialog
 {
     Q_OBJECT
