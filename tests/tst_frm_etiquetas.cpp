@@ -287,6 +287,39 @@ private Q_SLOTS:
             LabelSettings::fromCampos(campos, LabelSettings()), (LabelSettings {1.0, 1.5, 3.0, 10.0, 9}));
     }
 
+    // Accepted again with nothing changed, the dialog writes nothing and says nothing, also where the
+    // file cannot be written; a change that cannot be kept is said, once.
+    void acceptingAgainWritesOnlyAChange()
+    {
+        const QByteArray antes = "  #margenes\r\nIzquierdo=1\r\nSuperior=1,50\r\n";
+        {
+            QFile out(SettingsFile::programPath(LabelSettings::archivo()));
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            out.write(antes);
+        }
+        frmEtiquetas().guardaConfiguracion();
+        QCOMPARE(archivo(), antes);
+
+        const QByteArray carpeta = qgetenv("TARVESA_PROGRAM_DIR");
+        qputenv("TARVESA_PROGRAM_DIR", carpeta + "/no/such/folder");
+        frmEtiquetas().guardaConfiguracion();
+        frmEtiquetas().guardaConfiguracion();
+        const qsizetype dichos = DialogService::shown().size();
+        QMap<QString, QString> campos;
+        frmEtiquetas cambiado;
+        cambiado.setCampos(campos);
+        cambiado.findChild<QComboBox*>(QStringLiteral("cboLetra"))->setCurrentIndex(2);
+        cambiado.guardaConfiguracion();
+        frmEtiquetas().guardaConfiguracion();
+        qputenv("TARVESA_PROGRAM_DIR", carpeta);
+        QCOMPARE(dichos, 0);
+        QCOMPARE(DialogService::shown().size(), 1);
+        QCOMPARE(DialogService::shown().first().icon, DialogService::Icon::Exclamation);
+        QVERIFY(DialogService::shown().first().text.contains(QStringLiteral("Etiqueta.ini")));
+        // The change applies to the labels shown all the same.
+        QCOMPARE(campos.value(QStringLiteral("LE")), QStringLiteral("10"));
+    }
+
     void loading_data()
     {
         QTest::addColumn<QByteArray>("file");
@@ -314,6 +347,24 @@ private Q_SLOTS:
         }
         frmEtiquetas dialog;
         QCOMPARE(cajas(dialog), shown);
+    }
+
+    // "Restaurar" is red while the pointer moves over it, and white again over the form.
+    void restoreIsRedWhileHovered()
+    {
+        frmEtiquetas dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto* restaurar = dialog.findChild<QLabel*>(QStringLiteral("Label8"));
+        const auto color = [&] { return restaurar->palette().color(QPalette::WindowText); };
+        QTest::mouseMove(&dialog, QPoint(2, 2));
+        QCOMPARE(color(), QColor(255, 255, 255));
+        for (const QPoint& at : {QPoint(3, 3), restaurar->rect().center()}) {
+            QTest::mouseMove(restaurar, at);
+            QCOMPARE(color(), QColor(255, 0, 0));
+        }
+        QTest::mouseMove(&dialog, QPoint(2, 2));
+        QCOMPARE(color(), QColor(255, 255, 255));
     }
 
     // Cancel, by Esc or after "Restaurar", writes nothing and leaves the collection empty.

@@ -3,6 +3,7 @@
 #include "core/SettingsFile.h"
 #include "platform/print/PrinterCheck.h"
 #include "platform/ui/DialogService.h"
+#include "platform/ui/PictureCheckBox.h"
 #include "printing/clsEtiquetas.h"
 #include "printing/clsSobres.h"
 #include "printing/frmListado.h"
@@ -153,8 +154,34 @@ private Q_SLOTS:
         QVERIFY(DialogService::shown().isEmpty());
     }
 
+    void closingLeavesAFileThatGivesTheSameAsItWas_data()
+    {
+        QTest::addColumn<QByteArray>("archivo");
+        QTest::newRow("saved as UTF-8 with a byte-order mark") << QByteArray(
+            "\xEF\xBB\xBF#Dimensiones\r\nAltura=110\r\nAnchura=220\r\n\r\n#Maquetar\r\nFuente=9\r\n"
+            "Sobre=0\r\n\r\n#Posicionado\r\nAutomatico=1\r\nIzq=11,00\r\nSup=7,33\r\n");
+        QTest::newRow("written otherwise, giving the same") << QByteArray(
+            "#dimensiones\n110\n220\n#MAQUETAR\nFuente= 9\nSobre=0,0\n#Posicionado\nAutomatico=0\n"
+            "Izq=11\nSup=7.333\n");
+    }
+
+    // Closing an envelope window left as it opened does not write a file that already gives its
+    // settings, however the file writes them.
+    void closingLeavesAFileThatGivesTheSameAsItWas()
+    {
+        QFETCH(QByteArray, archivo);
+        escribe(EnvelopeSettings::archivo(), archivo);
+        Recordset rs;
+        CompanyRows::open(rs, m_conn, 1);
+        QVERIFY(clsSobres().Muestra(&rs, 1));
+        QFile file(SettingsFile::programPath(EnvelopeSettings::archivo()));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), archivo);
+        QVERIFY(DialogService::shown().isEmpty());
+    }
+
     // An unwritable folder: one message with its reason for each choice the user made (an envelope
-    // changed, a listing accepted), none for an envelope left as it opened; closing goes on.
+    // changed, a listing changed), none for an envelope left as it opened; closing goes on.
     void closingOnUnwritableFolder()
     {
         const QByteArray saved = qgetenv("TARVESA_PROGRAM_DIR");
@@ -163,7 +190,9 @@ private Q_SLOTS:
         cambiado.fuente = 12;
         const bool written = clsSobres::guardaConfiguracion(cambiado, EnvelopeSettings());
         QVERIFY(!clsSobres::guardaConfiguracion(EnvelopeSettings(), EnvelopeSettings()));
-        frmListado().imgAceptar_Click();
+        frmListado listado;
+        listado.chkCampo(12)->toggle();
+        listado.imgAceptar_Click();
         qputenv("TARVESA_PROGRAM_DIR", saved);
         QVERIFY(!written);
         QCOMPARE(DialogService::shown().size(), 2);

@@ -222,16 +222,54 @@ private Q_SLOTS:
                 QCOMPARE(leeArchivo(), *archivo);
         }
 
-        // The chooser shows what the launcher reads; accepting writes it as the program writes it.
+        // The chooser shows what the launcher reads; accepted as it is, a file that gives it is left as
+        // it was and a missing one is written as the program writes it.
+        {
+            frmListado form;
+            FieldChoice campos;
+            form.setCampos(campos);
+            QCOMPARE(casillas(form), esperada);
+            form.imgAceptar_Click();
+            QCOMPARE(form.result(), int(QDialog::Accepted));
+            QCOMPARE(campos, esperada);
+            QCOMPARE(leeArchivo(), archivo ? *archivo : canonico(marcadas));
+            QCOMPARE(ListingSettings::read(ListingSettings::path()), esperada);
+        }
+
+        // A change is written as the program writes it.
         frmListado form;
-        FieldChoice campos;
-        form.setCampos(campos);
-        QCOMPARE(casillas(form), esperada);
+        form.chkCampo(12)->toggle();
         form.imgAceptar_Click();
-        QCOMPARE(form.result(), int(QDialog::Accepted));
-        QCOMPARE(campos, esperada);
-        QCOMPARE(leeArchivo(), canonico(marcadas));
-        QCOMPARE(ListingSettings::read(ListingSettings::path()), esperada);
+        Keys cambiadas = marcadas;
+        if (!cambiadas.removeOne(QStringLiteral("CIF")))
+            cambiadas.append(QStringLiteral("CIF"));
+        QCOMPARE(leeArchivo(), canonico(cambiadas));
+        QVERIFY(DialogService::shown().isEmpty());
+    }
+
+    // Accepted again with nothing changed, the chooser writes nothing and says nothing, also where the
+    // file cannot be written; a change that cannot be kept is said, once.
+    void acceptingAgainWritesOnlyAChange()
+    {
+        escribeArchivo(Bytes("  #campos \r\n" + lineas({"SECTOR", "WEB"}).join("\r\n") + "\r\n"));
+        const QByteArray antes = leeArchivo();
+        frmListado().imgAceptar_Click();
+        QCOMPARE(leeArchivo(), antes);
+
+        const QByteArray carpeta = qgetenv("TARVESA_PROGRAM_DIR");
+        qputenv("TARVESA_PROGRAM_DIR", carpeta + "/no/such/folder");
+        frmListado().imgAceptar_Click();
+        frmListado().imgAceptar_Click();
+        const qsizetype dichos = DialogService::shown().size();
+        frmListado cambiado;
+        cambiado.chkCampo(12)->toggle();
+        cambiado.imgAceptar_Click();
+        frmListado().imgAceptar_Click();
+        qputenv("TARVESA_PROGRAM_DIR", carpeta);
+        QCOMPARE(dichos, 0);
+        QCOMPARE(DialogService::shown().size(), 1);
+        QCOMPARE(DialogService::shown().first().icon, DialogService::Icon::Exclamation);
+        QVERIFY(DialogService::shown().first().text.contains(QStringLiteral("Listado.ini")));
     }
 
     void keysAndChoiceThroughTheDialogService()

@@ -90,7 +90,7 @@ public:
         : FakeDocument(5)
     {
     }
-    QPageSize paper() const override { return PrintSurface::paper(width, Length::mm(110)); }
+    QSizeF previewPage() const override { return QSizeF(width.toCm(), 11.0); }
     int firstStart() const override { return 3; }
     Length width = Length::mm(220);
 };
@@ -698,7 +698,7 @@ private Q_SLOTS:
         frame.setDocumento(&document);
         frame.show();
         QCOMPARE(document.drawn.last().start, 3);
-        // The envelope is the whole page, from its corner.
+        // The page shown is the envelope.
         QVERIFY(qAbs(frame.areaPagina().width.toCm() - 22.0) < 0.01);
         QVERIFY(qAbs(frame.areaPagina().height.toCm() - 11.0) < 0.01);
         QVERIFY(!button(frame, "cmdSiguiente")->isVisibleTo(&frame));
@@ -711,9 +711,17 @@ private Q_SLOTS:
                 found.append(word.text);
         }
         QCOMPARE(found, printed);
+        // Printed on an A4 sheet, landscape, whose page area the document was given.
         const QSizeF sheet = PdfReader::pageSize(m_pdf);
-        QVERIFY(qAbs(sheet.width() - Length::mm(220).toPoints()) < 1);
-        QVERIFY(qAbs(sheet.height() - Length::mm(110).toPoints()) < 1);
+        QVERIFY(qAbs(sheet.width() - Length::mm(297).toPoints()) < 1);
+        QVERIFY(qAbs(sheet.height() - Length::mm(210).toPoints()) < 1);
+        const QRectF area = frame.impresora().pageLayout().paintRectPoints();
+        bool hoja = false;
+        for (const PdfReader::Word& word : PdfReader::words(m_pdf, 1)) {
+            if (word.text.startsWith(QLatin1String("Hoja")))
+                hoja = qAbs(word.topLeft.x() - (area.right() - Length::cm(6).toPoints())) < 2;
+        }
+        QVERIFY(hoja);
     }
 
     void envelopeSizeChanged()

@@ -216,7 +216,8 @@ private Q_SLOTS:
         const EnvelopeSettings sobreArrastrado = EnvelopeSettings::from(arrastrado, 11);
         QVERIFY(sobreArrastrado.write());
         const QByteArray sobreBytes = leeBytes(EnvelopeSettings::archivo());
-        QVERIFY(sobreBytes.endsWith("#Posicionado\r\nAutomatico=0\r\nIzq=0,00\r\nSup=1,25\r\n"));
+        // A dragged block is written with its place, and "Automatico=1" as always.
+        QVERIFY(sobreBytes.endsWith("#Posicionado\r\nAutomatico=1\r\nIzq=0,00\r\nSup=1,25\r\n"));
         QCOMPARE(EnvelopeSettings::read(), sobreArrastrado);
         QVERIFY(EnvelopeSettings::read().write());
         QCOMPARE(leeBytes(EnvelopeSettings::archivo()), sobreBytes);

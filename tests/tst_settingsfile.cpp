@@ -170,6 +170,48 @@ private Q_SLOTS:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList {QStringLiteral("Listado.ini")});
     }
 
+    void unchangedFileIsNotWritten_data()
+    {
+        QTest::addColumn<QByteArray>("held");
+        QTest::addColumn<bool>("gives");
+        QTest::addColumn<bool>("written");
+        const QByteArray lines("#Dimensiones\r\nAltura=110\r\n\r\n#Maquetar\r\nVeh\xED"
+                               "culos=1\r\n");
+        QTest::newRow("as written") << lines << false << false;
+        QTest::newRow("UTF-8 with its mark") << QByteArray(
+            "\xEF\xBB\xBF#Dimensiones\r\nAltura=110\r\n\r\n#Maquetar\r\nVeh\xC3\xAD"
+            "culos=1\r\n") << false << false;
+        QTest::newRow("bare LF, last line without its end")
+            << QByteArray(lines).replace("\r\n", "\n").chopped(1) << false << false;
+        QTest::newRow("other text giving the same values")
+            << QByteArray(" #dimensiones\r\nAltura = 110\r\n") << true << false;
+        QTest::newRow("other text, other values")
+            << QByteArray(" #dimensiones\r\nAltura = 120\r\n") << false << true;
+    }
+
+    // A file that holds the lines in any encoding or line ends, or gives the same values, stays as it
+    // is: never replaced, so a read-only folder has nothing to refuse.
+    void unchangedFileIsNotWritten()
+    {
+        QFETCH(QByteArray, held);
+        QFETCH(bool, gives);
+        QFETCH(bool, written);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Sobre.ini"));
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(held) == held.size());
+        }
+        const ino_t before = inode(path);
+        const Lines lines {"#Dimensiones", "Altura=110", "", "#Maquetar", QStringLiteral("Vehículos=1")};
+        QVERIFY(SettingsFile::save(path, lines,
+            [&](const SettingsFile& file) { return gives && file.section(QStringLiteral("#Dimensiones")); }));
+        QCOMPARE(inode(path) != before, written);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), written ? SettingsFile::encode(lines) : held);
+    }
+
     void failedSaveKeepsTheOldFile()
     {
         QTemporaryDir dir;

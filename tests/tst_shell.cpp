@@ -14,14 +14,19 @@
 #include "shell/clsWeb.h"
 #include "shell/frmAyudaGrande.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPageSize>
 #include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 
 namespace {
 
@@ -301,6 +306,44 @@ private Q_SLOTS:
         QCOMPARE(texto(QDialogButtonBox::Cancel), QStringLiteral("Cancelar"));
         QCOMPARE(texto(QDialogButtonBox::Save), QStringLiteral("Guardar"));
         QCOMPARE(texto(QDialogButtonBox::Yes), QStringLiteral("Sí"));
+    }
+
+    // The print dialog's words the system's catalogue gets wrong are the program's own: the set of
+    // pages to print, and a page-size list where each paper has a name of its own.
+    void printDialogWordsThatTheCatalogueGetsWrong()
+    {
+        if (QPageSize::name(QPageSize::ArchA) == QLatin1String("Architect A"))
+            QSKIP("Qt's Spanish catalogue (qt6-translations-l10n) is not installed");
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QDir::temp().filePath(QStringLiteral("tst_shell.pdf")));
+        QPrintDialog dialog(&printer);
+        QStringList rotulos;
+        for (const QLabel* label : dialog.findChildren<QLabel*>())
+            rotulos.append(label->text());
+        QVERIFY2(rotulos.contains(QStringLiteral("Conjunto de páginas:")), qPrintable(rotulos.join(u'|')));
+        QStringList papeles;
+        // The properties are a modal dialog of their own, read and closed once up.
+        QTimer::singleShot(0, &dialog, [&] {
+            QWidget* propiedades = QApplication::activeModalWidget();
+            if (const auto* lista = propiedades->findChild<QComboBox*>(QStringLiteral("pageSizeCombo"))) {
+                for (int i = 0; i < lista->count(); ++i)
+                    papeles.append(lista->itemText(i));
+            }
+            propiedades->close();
+        });
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("properties")), Qt::LeftButton);
+        QVERIFY(papeles.contains(QStringLiteral("Arquitecto C")));
+        QVERIFY(papeles.contains(QStringLiteral("Arquitecto D")));
+        QStringList distintos = papeles;
+        distintos.removeDuplicates();
+        QCOMPARE(distintos.size(), papeles.size());
+        QCOMPARE(QPageSize(QSizeF(5.5, 7.3), QPageSize::Inch, QString(), QPageSize::ExactMatch).name(),
+            QStringLiteral("Personalizado (5.5 pulg. x 7.3 pulg.)"));
+        QVERIFY(QCoreApplication::translate("QPrintDialog",
+            "Options 'Pages Per Sheet' and 'Page Set' cannot be used together.\nPlease turn one of those "
+            "options off.")
+                    .contains(QStringLiteral("«Conjunto de páginas»")));
     }
 
     void busyPointerIsASettingNotAStack()

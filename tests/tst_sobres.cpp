@@ -185,6 +185,33 @@ private Q_SLOTS:
         QVERIFY(cerca(surface.items().first().at, QPointF(2, 1)));
     }
 
+    void printedOnTheSheet_data()
+    {
+        QTest::addColumn<Pasos>("pasos");
+        QTest::addColumn<QPointF>("lugar");
+        // On a sheet of 29.7 x 21.0 cm the envelope lies against the right edge, centred between top
+        // and bottom, and the block goes 0.5 cm up and to the left of its place on the envelope.
+        QTest::newRow("DL, automatic place") << Pasos {} << QPointF(18.2, 5 + 22.0 / 3 - 0.5);
+        QTest::newRow("C5, automatic place") << Pasos {{'t', 1}} << QPointF(17.75, 12.7);
+        QTest::newRow("DL, dragged") << Pasos {{'d', 2, 1}} << QPointF(9.2, 5.5);
+        QTest::newRow("an envelope as large as the sheet, dragged to its corner: kept on the sheet")
+            << Pasos {{'t', 5}, {'w', 297}, {'h', 210}, {'d', 0, 0}} << QPointF(0, 0);
+    }
+
+    void printedOnTheSheet()
+    {
+        QFETCH(Pasos, pasos);
+        QFETCH(QPointF, lugar);
+        Recordset rs;
+        CompanyRows::open(rs, m_conn, 3);
+        RecordingSurface surface(QSizeF(29.7, 21.0));
+        const EnvelopeJob job {aplica(pasos), 9};
+        QCOMPARE(ImprimeSobres(surface, rs, 1, job, AttentionChoice(), false, false), 3);
+        QCOMPARE(surface.pageCount(), 3);
+        for (const PrintPage& page : surface.pages())
+            QVERIFY2(cerca(page.first().at, lugar), qPrintable(texto(page.first().at)));
+    }
+
     // The preview shows the envelope of its company at the block's place on the envelope.
     void preview()
     {

@@ -133,6 +133,24 @@ QPointF origenImpreso(const frmVPreliminar& frame)
     return frame.impresora().pageLayout().paintRectPoints().topLeft();
 }
 
+// Where the envelope shown lies on the printed sheet, in points: against the right edge of the
+// printer's page area, centred between its top and bottom, 0.5 cm up and to the left.
+QPointF origenSobre(const frmVPreliminar& frame)
+{
+    const QPageLayout hoja = frame.impresora().pageLayout();
+    const QSizeF area = hoja.paintRect(QPageLayout::Millimeter).size() / 10;
+    const QSizeF sobre = frame.areaPagina().toCm();
+    const QPointF cm(area.width() - sobre.width() - 0.5, (area.height() - sobre.height()) / 2 - 0.5);
+    return hoja.paintRect(QPageLayout::Point).topLeft() + cm * 72 / 2.54;
+}
+
+bool hojaA4Apaisada(const QString& pdf)
+{
+    const QSizeF hoja = PdfReader::pageSize(pdf);
+    return qAbs(hoja.width() - Length::mm(297).toPoints()) < 1
+        && qAbs(hoja.height() - Length::mm(210).toPoints()) < 1;
+}
+
 frmVPreliminar& vista(QDialog& dialog)
 {
     return static_cast<frmVPreliminar&>(dialog);
@@ -389,14 +407,11 @@ private Q_SLOTS:
 
             imprime(frame, DialogService::Answer::No);
             QCOMPARE(PdfReader::pages(m_pdf), 1);
-            const QSizeF hoja = PdfReader::pageSize(m_pdf);
-            QVERIFY(qAbs(hoja.width() - Length::mm(220).toPoints()) < 1);
-            QVERIFY(qAbs(hoja.height() - Length::mm(110).toPoints()) < 1);
-            mismaPagina(shown, m_pdf, origenImpreso(frame));
-            QCOMPARE(origenImpreso(frame), QPointF());
+            QVERIFY(hojaA4Apaisada(m_pdf));
+            mismaPagina(shown, m_pdf, origenSobre(frame));
         });
         const EnvelopeSettings guardado = EnvelopeSettings::read();
-        QVERIFY(!guardado.automatico);
+        QVERIFY(guardado.automatico);
         QCOMPARE(guardado.tipoSobre, 0);
         QVERIFY(cerca(QPointF(guardado.izq, guardado.sup), arrastrado, 0.01));
         QVERIFY(DialogService::shown().size() == 2);
@@ -421,16 +436,72 @@ private Q_SLOTS:
             const PrintPage shown = frame.picTexto()->page();
             QVERIFY(cerca(shown.first().at, QPointF(11.45, 10.8)));
             imprime(frame, DialogService::Answer::No);
-            const QSizeF hoja = PdfReader::pageSize(m_pdf);
-            QVERIFY(qAbs(hoja.width() - Length::mm(229).toPoints()) < 1);
-            mismaPagina(shown, m_pdf, origenImpreso(frame));
+            QVERIFY(hojaA4Apaisada(m_pdf));
+            mismaPagina(shown, m_pdf, origenSobre(frame));
         });
         QVERIFY(EnvelopeSettings::read().automatico);
         QCOMPARE(EnvelopeSettings::read().tipoSobre, 1);
     }
 
+    void envelopeOnTheA4Sheet_data()
+    {
+        QTest::addColumn<int>("tipo");
+        QTest::addColumn<bool>("arrastrado");
+        QTest::newRow("DL, automatic place") << 0 << false;
+        QTest::newRow("DL, dragged") << 0 << true;
+        QTest::newRow("C5, automatic place") << 1 << false;
+        QTest::newRow("C5, dragged") << 1 << true;
+    }
+
+    // Printed on an A4 sheet, landscape: the company's line starts where the envelope's place lies
+    // on the sheet, x = sheet width - envelope width + place's x - 0.5 cm and y = (sheet height -
+    // envelope height) / 2 + place's y - 0.5 cm, the sheet being the printer's page area.
+    void envelopeOnTheA4Sheet()
+    {
+        QFETCH(int, tipo);
+        QFETCH(bool, arrastrado);
+        abre(QStringLiteral("sobres"), [&](frmVPreliminar& frame) {
+            auto* lista = hijo<QComboBox>(frame, "cboSobreTipo");
+            lista->setFocus();
+            for (int i = 0; i < tipo; ++i)
+                QTest::keyClick(lista, Qt::Key_Down);
+            QCOMPARE(lista->currentIndex(), tipo);
+            const QSizeF sobre = frame.areaPagina().toCm();
+            QPointF lugar(sobre.width() / 2, sobre.height() * 2 / 3);
+            if (arrastrado) {
+                arrastra(
+                    frame.picTexto(), frame.picTexto()->page().first().at + QPointF(0.2, 0.2), QPointF(3, 2));
+                lugar = frame.picTexto()->page().first().at;
+                QVERIFY(cerca(lugar, QPointF(2.8, 1.8), 0.05));
+            }
+            const PrintItem bloque = frame.picTexto()->page().first();
+            QVERIFY(cerca(bloque.at, lugar));
+            imprime(frame, DialogService::Answer::No);
+            QVERIFY(hojaA4Apaisada(m_pdf));
+            const QSizeF hoja = frame.impresora().pageLayout().paintRect(QPageLayout::Millimeter).size() / 10;
+            const QPointF esperado = frame.impresora().pageLayout().paintRect(QPageLayout::Point).topLeft()
+                + QPointF(hoja.width() - sobre.width() + lugar.x() - 0.5,
+                      (hoja.height() - sobre.height()) / 2 + lugar.y() - 0.5)
+                    * 72 / 2.54;
+            const QString palabra
+                = bloque.text.section(QLatin1Char('\n'), 0, 0).section(QLatin1Char(' '), 0, 0);
+            const QList<PdfReader::Word> palabras = PdfReader::words(m_pdf, 1);
+            QVERIFY(!palabras.isEmpty());
+            QCOMPARE(palabras.first().text, palabra);
+            const double mm = Length::mm(0.5).toPoints();
+            QVERIFY2(qAbs(palabras.first().topLeft.x() - esperado.x()) < mm
+                    && qAbs(palabras.first().topLeft.y() - esperado.y()) < mm,
+                qPrintable(QStringLiteral("(%1, %2) for (%3, %4)")
+                               .arg(palabras.first().topLeft.x())
+                               .arg(palabras.first().topLeft.y())
+                               .arg(esperado.x())
+                               .arg(esperado.y())));
+            mismaPagina(frame.picTexto()->page(), m_pdf, origenSobre(frame));
+        });
+    }
+
     // The font list redraws the block in the new size where it lies; a custom size typed makes the page
-    // that size and prints on a sheet of it.
+    // that size, and it prints where that envelope lies on the sheet.
     void fontAndCustomSize()
     {
         abre(QStringLiteral("sobres"), [&](frmVPreliminar& frame) {
@@ -457,8 +528,8 @@ private Q_SLOTS:
             const PrintPage shown = frame.picTexto()->page();
             QVERIFY(cerca(shown.first().at, QPointF(10.0, 22.0 / 3)));
             imprime(frame, DialogService::Answer::No);
-            QVERIFY(qAbs(PdfReader::pageSize(m_pdf).width() - Length::mm(200).toPoints()) < 1);
-            mismaPagina(shown, m_pdf, origenImpreso(frame));
+            QVERIFY(hojaA4Apaisada(m_pdf));
+            mismaPagina(shown, m_pdf, origenSobre(frame));
         });
         const EnvelopeSettings guardado = EnvelopeSettings::read();
         QCOMPARE(guardado.tipoSobre, 5);
@@ -488,19 +559,23 @@ private Q_SLOTS:
     void threeEnvelopesThreePages_data()
     {
         QTest::addColumn<QString>("range");
+        QTest::addColumn<int>("copies");
         QTest::addColumn<QList<int>>("companies");
-        QTest::newRow("all") << QString() << QList<int> {0, 1, 2};
-        QTest::newRow("the last two, from the dialog") << QStringLiteral("2-3") << QList<int> {1, 2};
+        QTest::newRow("all") << QString() << 1 << QList<int> {0, 1, 2};
+        QTest::newRow("the last two, from the dialog") << QStringLiteral("2-3") << 1 << QList<int> {1, 2};
+        QTest::newRow("the second twice, from the dialog") << QStringLiteral("2") << 2 << QList<int> {1, 1};
     }
 
     void threeEnvelopesThreePages()
     {
         QFETCH(QString, range);
+        QFETCH(int, copies);
         QFETCH(QList<int>, companies);
         guiaCon(QStringLiteral(" WHERE rowid IN (SELECT rowid FROM tbl_empresas ORDER BY rowid LIMIT 3)"));
         grid()->setRow(2);
-        abre(QStringLiteral("sobres"), [&](frmVPreliminar& frame) { imprime(frame, range, 1); });
+        abre(QStringLiteral("sobres"), [&](frmVPreliminar& frame) { imprime(frame, range, copies); });
         QCOMPARE(PdfReader::pages(m_pdf), companies.size());
+        QVERIFY(hojaA4Apaisada(m_pdf));
         for (qsizetype page = 0; page < companies.size(); ++page) {
             const QString empresa = grid()->textMatrix(companies.at(page) + 1, 3);
             QCOMPARE(

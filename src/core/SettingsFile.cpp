@@ -111,7 +111,8 @@ bool SettingsFile::save(const QString& path, const QStringList& lines, QString* 
 {
     const QByteArray bytes = encode(lines);
     // Nothing changed, nothing to write (a read-only folder then has nothing to refuse).
-    if (RegularFile::read(path, kMaxBytes) == bytes)
+    const std::optional<QByteArray> held = RegularFile::read(path, kMaxBytes);
+    if (held && (*held == bytes || decode(*held) == lines))
         return true;
     QString reason;
     if (RegularFile::replace(path, bytes, &reason))
@@ -125,6 +126,15 @@ bool SettingsFile::save(const QString& path, const QStringList& lines, QString* 
                   .arg(file, reason);
     }
     return false;
+}
+
+bool SettingsFile::save(const QString& path, const QStringList& lines,
+    const std::function<bool(const SettingsFile&)>& gives, QString* error)
+{
+    SettingsFile file;
+    if (file.load(path) && gives(file))
+        return true;
+    return save(path, lines, error);
 }
 
 std::optional<double> SettingsFile::toNumber(const QString& text)

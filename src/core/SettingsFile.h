@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 // The program's small settings files ("\Listado.ini", "\Etiqueta.ini", "\Sobre.ini"): Windows-1252
@@ -44,11 +45,15 @@ public:
     static QStringList decode(const QByteArray& bytes);
     static QByteArray encode(const QStringList& lines);
     // Replaces the regular file whole, or creates it: the lines go to a new file that is moved over the
-    // old one only when complete; a file that already holds them is left as it is. False, with the old
-    // file untouched and the message in Spanish in `error`, when it could not be written; a link or
-    // anything else that is no regular file is left alone with its target ("No se pueden guardar los
-    // ajustes…").
+    // old one only when complete; a file that already holds them, in any encoding or line ends, is left
+    // as it is. False, with the old file untouched and the message in Spanish in `error`, when it could
+    // not be written; a link or anything else that is no regular file is left alone with its target
+    // ("No se pueden guardar los ajustes…").
     static bool save(const QString& path, const QStringList& lines, QString* error = nullptr);
+    // The same, and a regular file that already gives the values the lines hold (`gives` says so of
+    // the file as read), however it writes them, is left as it is too.
+    static bool save(const QString& path, const QStringList& lines,
+        const std::function<bool(const SettingsFile&)>& gives, QString* error = nullptr);
 
     // The real path of a file of the program's folder named as the program names it ("\Sobre.ini").
     static QString programPath(const QString& programFile);

@@ -45,10 +45,14 @@ QString path()
 
 FieldChoice read(const QString& filePath)
 {
-    FieldChoice choice = ReportFields::defaultChoice();
     SettingsFile file;
-    if (!file.load(filePath))
-        return choice;
+    file.load(filePath);
+    return fromFile(file);
+}
+
+FieldChoice fromFile(const SettingsFile& file)
+{
+    FieldChoice choice = ReportFields::defaultChoice();
     for (const Entry& entry : entries()) {
         const QString key = QString::fromLatin1(entry.fieldKey);
         const std::optional<QString> text = file.value(kSection, key);
@@ -76,7 +80,10 @@ QStringList lines(const FieldChoice& choice)
 
 bool write(const QString& filePath, const FieldChoice& choice, QString* error)
 {
-    return SettingsFile::save(filePath, lines(choice), error);
+    const QStringList written = lines(choice);
+    return SettingsFile::save(
+        filePath, written, [&written](const SettingsFile& file) { return lines(fromFile(file)) == written; },
+        error);
 }
 
 } // namespace ListingSettings

@@ -58,7 +58,7 @@ bool clsSobres::abreVistaPrevia(Recordset& rs)
         m_configuracion.tipoSobre, m_configuracion.anchura, m_configuracion.altura, m_configuracion.fuente);
     EnvelopeDocument sobres(rs, m_posicion, *sobre, *atencion);
     const EnvelopeSettings alAbrir = EnvelopeSettings::from(sobre->sobre(), sobre->tamLetra());
-    // The envelope is drawn when the window shows, on a sheet of its own size.
+    // The envelope is drawn when the window shows, at its own size; it is printed on the A4 sheet.
     frm.setDocumento(&sobres);
     frm.muestra();
     frm.setDocumento(nullptr);

@@ -133,11 +133,11 @@ void frmEtiquetas::guardaConfiguracion()
         {QStringLiteral("LE"), m_cboLetra->currentText()},
     };
     const LabelSettings settings = *LabelSettings::fromCampos(valores, LabelSettings());
+    const LabelSettings antes = LabelSettings::read();
     QString error;
-    if (!settings.write(&error)) {
-        // The choice still applies to the labels shown; only keeping it failed.
+    // The choice still applies to the labels shown; only keeping a change can fail.
+    if (!settings.write(&error) && settings != antes)
         DialogService::message(error, DialogService::Buttons::Ok, DialogService::Icon::Exclamation);
-    }
     if (m_campos)
         *m_campos = settings.toCampos();
     accept();
@@ -233,8 +233,16 @@ bool frmEtiquetas::eventFilter(QObject* watched, QEvent* event)
             completa(box);
         break;
     case QEvent::MouseMove:
-        if (watched == m_Label8)
+        if (watched == m_Label8) {
+            // Taken here: passed on, the form's own handler would turn it white again at once.
+            restauraBotones();
             colorea(m_Label8, kRojo);
+            return true;
+        }
+        break;
+    case QEvent::Leave:
+        if (watched == m_Label8)
+            colorea(m_Label8, kBlanco);
         break;
     case QEvent::MouseButtonRelease:
         if (watched == m_Label8) {

@@ -124,10 +124,14 @@ FieldChoice& frmListado::getCampos()
 
 bool frmListado::grabaDatos()
 {
+    const QString path = ListingSettings::path();
+    const QStringList antes = ListingSettings::lines(ListingSettings::read(path));
+    const FieldChoice eleccion = estado();
     QString error;
-    const bool escrito = ListingSettings::write(ListingSettings::path(), estado(), &error);
+    const bool escrito = ListingSettings::write(path, eleccion, &error);
     PendingEvents::process();
-    if (!escrito)
+    // A choice the file already gives loses nothing when the file cannot be written.
+    if (!escrito && ListingSettings::lines(eleccion) != antes)
         DialogService::message(error, DialogService::Buttons::Ok, DialogService::Icon::Exclamation);
     return escrito;
 }

@@ -26,7 +26,8 @@ public:
     void setCampos(FieldChoice& campos);
     // Adds the 21 choices to the kept collection (a key already there keeps its item) and returns it.
     FieldChoice& getCampos();
-    // Writes the boxes to "\Listado.ini"; when it cannot, says why and returns false.
+    // Writes the boxes to "\Listado.ini" unless it already gives them; when it cannot, says why (if
+    // the boxes differ from what the file gives) and returns false.
     bool grabaDatos();
 
     PictureCheckBox* chkCampo(int indice) const { return m_chkCampo.at(size_t(indice)); }

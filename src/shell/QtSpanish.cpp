@@ -41,6 +41,27 @@ constexpr Completion kPrintDialog[] = {
         "Algunas opciones avanzadas no se pueden usar juntas. ¿Desea corregirlas?"},
 };
 
+struct Correction
+{
+    const char* context;
+    const char* source;
+    const char* spanish;
+};
+
+// Where the catalogue's Spanish is wrong: an English word kept, a size named as another, a unit
+// mistaken, a capital in mid-sentence.
+constexpr Correction kCorrections[] = {
+    {"QPrintSettingsOutput", "Page Set:", "Conjunto de páginas:"},
+    {"QPrintDialog",
+        "Options 'Pages Per Sheet' and 'Page Set' cannot be used together.\nPlease turn one of those options "
+        "off.",
+        "Las opciones «Páginas por hoja» y «Conjunto de páginas» no se pueden usar a la vez.\nDesactive "
+        "una de ellas."},
+    {"QPrintDialog", "Right to Left, Top to Bottom", "Derecha a izquierda, arriba a abajo"},
+    {"QPageSize", "Architect D", "Arquitecto D"},
+    {"QPageSize", "Custom (%1in x %2in)", "Personalizado (%1 pulg. x %2 pulg.)"},
+};
+
 // The file chooser of "Imprimir a archivo" names the kinds of its entries.
 constexpr Completion kFileKinds[] = {
     {"Folder", "Carpeta"},
@@ -79,6 +100,12 @@ bool QtSpanish::loadCatalogue()
 QString QtSpanish::translate(
     const char* context, const char* sourceText, const char* disambiguation, int n) const
 {
+    if (context && sourceText) {
+        for (const Correction& c : kCorrections) {
+            if (QByteArrayView(context) == c.context && QByteArrayView(sourceText) == c.source)
+                return QString::fromUtf8(c.spanish);
+        }
+    }
     const QString translated = m_catalogue.translate(context, sourceText, disambiguation, n);
     if (!translated.isEmpty() || !context || !sourceText)
         return translated;

@@ -374,8 +374,8 @@ columna.</li>
 </ul>
 <p>Su elección se guarda en el archivo <i>Listado.ini</i> de la carpeta del programa y se usa en los
 listados siguientes. Si ese archivo falta o está dañado, el listado muestra las columnas Sector,
-Nombre Empresa, Actividad, Provincia, Localidad y C.P. Si la elección no se puede guardar, el programa
-dice por qué y el listado la usa igualmente.</p>
+Nombre Empresa, Actividad, Provincia, Localidad y C.P. Si ha cambiado la elección y no se puede
+guardar, el programa dice por qué y el listado la usa igualmente.</p>
 
 <h2>Consejos</h2>
 <ul>

@@ -1,7 +1,6 @@
 #include "printing/envelopes/EnvelopeDocument.h"
 
 #include "platform/db/Recordset.h"
-#include "platform/print/PrintSurface.h"
 #include "printing/AttentionControls.h"
 #include "printing/EnvelopeControls.h"
 #include "printing/envelopes/ImprimeSobres.h"
@@ -24,7 +23,9 @@ int EnvelopeDocument::drawPage(PrintSurface& surface, const PreviewPage& page)
 {
     // A job title names the addressee: the free text goes, without asking for another drawing.
     m_atencion.vaciaTextoLibreSiCargo();
-    if (ImprimeSobres(surface, m_rs, page.start, m_sobre.trabajo(), m_atencion.eleccion(), true) == 0)
+    if (ImprimeSobres(
+            surface, m_rs, page.start, m_sobre.trabajo(), m_atencion.eleccion(), true, !page.printing)
+        == 0)
         return 0;
     return page.start < records() ? page.start + 1 : 0;
 }
@@ -39,8 +40,7 @@ int EnvelopeDocument::pageStart(int number, const QSizeF& /*pageCm*/)
     return number >= 1 && number <= records() ? number : 0;
 }
 
-QPageSize EnvelopeDocument::paper() const
+QSizeF EnvelopeDocument::previewPage() const
 {
-    const EnvelopeGeometry& sobre = m_sobre.sobre();
-    return PrintSurface::paper(Length::mm(sobre.anchoMm()), Length::mm(sobre.altoMm()));
+    return m_sobre.sobre().tamanoCm();
 }

@@ -8,7 +8,8 @@ class Recordset;
 
 // Envelopes as the print preview shows and prints them: each page is one envelope, of the size and
 // with the block's place and font the envelope controls hold, and the attention line of the attention
-// controls. The preview opens on the company at `posicion`; printing all starts from the first.
+// controls; printed, each goes on a sheet of its own where the envelope lies on it. The preview opens
+// on the company at `posicion`; printing all starts from the first.
 class EnvelopeDocument : public PreviewDocument
 {
 public:
@@ -20,8 +21,8 @@ public:
     // Envelope n is company n.
     int pageStart(int number, const QSizeF& pageCm) override;
     int firstStart() const override { return m_posicion; }
-    // The envelope is the sheet.
-    QPageSize paper() const override;
+    // The preview shows the envelope itself; it is printed on an A4 sheet.
+    QSizeF previewPage() const override;
 
 private:
     int records() const;

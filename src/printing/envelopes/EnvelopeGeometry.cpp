@@ -74,6 +74,14 @@ QPointF EnvelopeGeometry::lugarAutomatico(const QSizeF& sobreCm)
     return QPointF(sobreCm.width() * 0.5, sobreCm.height() * 2.0 / 3.0);
 }
 
+QPointF EnvelopeGeometry::lugarEnHoja(const QSizeF& hojaCm, const QSizeF& sobreCm, const QPointF& enSobre)
+{
+    const double x = hojaCm.width() - sobreCm.width() + enSobre.x() - 0.5;
+    const double y = (hojaCm.height() - sobreCm.height()) / 2 + enSobre.y() - 0.5;
+    // An envelope larger than the sheet would lose the block's start off the sheet.
+    return QPointF(qMax(0.0, x), qMax(0.0, y));
+}
+
 int EnvelopeGeometry::leeMm(const QString& text)
 {
     if (text.isEmpty() || text.size() > 6)

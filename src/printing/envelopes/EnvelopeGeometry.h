@@ -56,6 +56,10 @@ public:
 
     // Half the width across and two thirds of the height down.
     static QPointF lugarAutomatico(const QSizeF& sobreCm);
+    // Where a place `enSobre` of an envelope of `sobreCm` is printed on a sheet whose page area is
+    // `hojaCm`: the envelope lies against the sheet's right edge, centred between top and bottom, and
+    // 0.5 cm is taken off both coordinates; never before the page area's corner.
+    static QPointF lugarEnHoja(const QSizeF& hojaCm, const QSizeF& sobreCm, const QPointF& enSobre);
 
     // The text of a size box as whole millimetres: digits only; 0 for anything else.
     static int leeMm(const QString& text);

@@ -38,19 +38,20 @@ PrintItem colocaBloque(const QStringList& lines, const EnvelopeJob& job)
 } // namespace
 
 int ImprimeSobres(PrintSurface& surface, const Recordset& rs, int posicion, const EnvelopeJob& job,
-    const AttentionChoice& atencion, bool bUnica)
+    const AttentionChoice& atencion, bool bUnica, bool vistaPrevia)
 {
     const CompanyAddressReader reader(rs);
     const int total = reader.count();
     if (bUnica ? posicion < 1 || posicion > total : total < 1)
         return 0;
-    // The sheet is the envelope itself, so the block lies where it was put on it.
     const int first = bUnica ? posicion : 1;
     const int last = bUnica ? posicion : total;
     for (int record = first; record <= last; ++record) {
         if (record > first)
             surface.newPage();
-        const PrintItem block = colocaBloque(bloqueDireccion(reader.read(record), atencion), job);
+        PrintItem block = colocaBloque(bloqueDireccion(reader.read(record), atencion), job);
+        if (!vistaPrevia)
+            block.at = EnvelopeGeometry::lugarEnHoja(surface.pageSize(), job.sobre.tamanoCm(), block.at);
         surface.text(block.at, block.text, block.font);
     }
     return last - first + 1;

@@ -18,11 +18,12 @@ struct EnvelopeJob
 // town line, one under the other. An empty street keeps its empty line.
 QStringList bloqueDireccion(const CompanyAddress& address, const AttentionChoice& atencion);
 
-// Draws envelopes of `rs` on `surface`, whose page is the envelope: the block of each company at the
-// block's place on it (moved up as far as it must to stay on the envelope, its lines made to fit
-// before the envelope's right edge), reading only the companies it draws and not moving the
-// recordset. With `bUnica` only the company at `posicion` (from 1; none for a position that is no
-// company), otherwise every company from the first, one page each. Returns the number of envelopes
-// drawn; it does not end the document.
+// Draws envelopes of `rs` on `surface`: the block of each company at the block's place on the
+// envelope (moved up as far as it must to stay on the envelope, its lines made to fit before the
+// envelope's right edge), reading only the companies it draws and not moving the recordset. In the
+// preview (`vistaPrevia`) the page is the envelope; printed, the page is the sheet the envelope lies on
+// (EnvelopeGeometry::lugarEnHoja). With `bUnica` only the company at `posicion` (from 1; none for a
+// position that is no company), otherwise every company from the first, one page each. Returns the
+// number of envelopes drawn; it does not end the document.
 int ImprimeSobres(PrintSurface& surface, const Recordset& rs, int posicion, const EnvelopeJob& job,
-    const AttentionChoice& atencion, bool bUnica = true);
+    const AttentionChoice& atencion, bool bUnica = true, bool vistaPrevia = true);

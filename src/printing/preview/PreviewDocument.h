@@ -59,9 +59,9 @@ public:
     // The record at which the preview opens (envelopes: the company of the guide's current row).
     virtual int firstStart() const { return 1; }
 
-    // A sheet the document brings with it (an envelope's size), used instead of the paper options;
-    // invalid when the paper options decide.
-    virtual QPageSize paper() const { return QPageSize(); }
+    // The page the preview shows when it is not the printed sheet's page area (an envelope, printed
+    // on an A4 sheet), in centimetres; empty when the preview shows the sheet's page area.
+    virtual QSizeF previewPage() const { return QSizeF(); }
 
     // What the preview says once about the document laid out on a page area of `pageCm` centimetres
     // (chosen columns that do not fit across it), advising only those of `others` that would help;

@@ -331,19 +331,13 @@ bool frmVPreliminar::configuraPagina()
         return false;
     QPageSize papel;
     QPageLayout::Orientation orientacion = QPageLayout::Portrait;
-    if (m_modo == Sobres) {
-        // The envelope is the whole sheet: the block is placed from its corner on screen and on paper.
-        m_impresora->setFullPage(true);
-        if (m_documento)
-            papel = m_documento->paper();
-    } else {
-        if (m_optPapel[1]->isChecked())
-            papel = QPageSize(QPageSize::A3);
-        else if (m_optPapel[0]->isChecked())
-            papel = QPageSize(QPageSize::A4);
-        if (m_optOrientacion[1]->isChecked())
-            orientacion = QPageLayout::Landscape;
-    }
+    if (m_optPapel[1]->isChecked())
+        papel = QPageSize(QPageSize::A3);
+    else if (m_optPapel[0]->isChecked() || m_modo == Sobres)
+        // Envelopes have no paper option: they are printed on an A4 sheet, landscape.
+        papel = QPageSize(QPageSize::A4);
+    if (m_optOrientacion[1]->isChecked())
+        orientacion = QPageLayout::Landscape;
     bool admitida = true;
     if (papel.isValid())
         admitida = m_impresora->setPageSize(papel) && m_impresora->setPageOrientation(orientacion);
@@ -360,6 +354,9 @@ bool frmVPreliminar::configuraPagina()
     }
     guardaOpciones();
     m_area = PageExtent::fromCm(m_impresora->pageLayout().paintRect(QPageLayout::Millimeter).size() / 10.0);
+    // An envelope is shown at its own size, whatever the sheet it is printed on.
+    if (m_documento && !m_documento->previewPage().isEmpty())
+        m_area = PageExtent::fromCm(m_documento->previewPage());
     m_picTexto->setPage(m_picTexto->page(), m_area.toCm());
     m_picHScroll->show();
     m_picVScroll->show();

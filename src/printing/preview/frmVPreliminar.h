@@ -18,8 +18,9 @@ class QScrollBar;
 class RulerStrip;
 
 // The print preview ("Presentacion preliminar") of a listing, a sheet of labels or envelopes: the
-// document's pages one at a time on a page of the printer's size, paged forwards and back, on A4 or
-// A3 upright or landscape, and printed (all pages, or the one shown) on the printer chosen.
+// document's pages one at a time on a page of the printer's size (an envelope at its own size), paged
+// forwards and back, on A4 or A3 upright or landscape, and printed (all pages, or the one shown) on
+// the printer chosen.
 class frmVPreliminar : public QDialog
 {
     Q_OBJECT
@@ -52,9 +53,10 @@ public:
     PreviewPageWidget* picTexto() const { return m_picTexto; }
     // Lays the document out again from its first page, as after a change of its settings.
     void vuelveAEmpezar();
-    // Applies the paper and orientation options (in envelope mode the document's paper()) to the
-    // printer and the page, as after the envelope's size changed; false, having said so once, when
-    // the printer refuses them. The page is drawn again by vuelveAEmpezar() or redibuja().
+    // Applies the paper and orientation options (envelopes: an A4 sheet, landscape) to the printer,
+    // and the page area to the page (envelopes: the envelope, the document's previewPage()), as after
+    // the envelope's size changed; false, having said so once, when the printer refuses them. The
+    // page is drawn again by vuelveAEmpezar() or redibuja().
     bool configuraPagina();
     // Draws the page shown again.
     void redibuja();

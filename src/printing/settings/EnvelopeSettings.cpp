@@ -66,7 +66,8 @@ QStringList EnvelopeSettings::toLines() const
         line("Sobre", QString::number(tipoSobre)),
         QString(),
         QStringLiteral("#Posicionado"),
-        line("Automatico", automatico ? QStringLiteral("1") : QStringLiteral("0")),
+        // The launcher always opens with the block at its automatic place, so the file says so.
+        line("Automatico", QStringLiteral("1")),
         line("Izq", SettingsFile::fromNumber(izq, 2)),
         line("Sup", SettingsFile::fromNumber(sup, 2)),
     };
@@ -81,7 +82,11 @@ EnvelopeSettings EnvelopeSettings::read()
 
 bool EnvelopeSettings::write(QString* error) const
 {
-    return SettingsFile::save(SettingsFile::programPath(archivo()), toLines(), error);
+    const QStringList lines = toLines();
+    // Compared as written: the block's place is kept to two decimals.
+    return SettingsFile::save(
+        SettingsFile::programPath(archivo()), lines,
+        [&lines](const SettingsFile& file) { return fromFile(file).toLines() == lines; }, error);
 }
 
 EnvelopeGeometry EnvelopeSettings::geometry() const
@@ -102,7 +107,6 @@ EnvelopeSettings EnvelopeSettings::from(const EnvelopeGeometry& geometry, int fu
     settings.anchura = geometry.anchoMm();
     settings.tipoSobre = geometry.tipo();
     settings.fuente = qBound(kMinFuente, fuente, kMaxFuente);
-    settings.automatico = geometry.automatico();
     const QPointF bloque = geometry.bloque();
     settings.izq = bloque.x();
     settings.sup = bloque.y();

@@ -12,7 +12,7 @@ struct EnvelopeSettings
     int anchura = 220; // mm
     int fuente = 9;
     int tipoSobre = 0;
-    bool automatico = true;
+    bool automatico = true; // as read; always written as 1
     double izq = 0; // the block's place on the envelope, cm, when not automatic
     double sup = 0;
 
@@ -28,7 +28,8 @@ struct EnvelopeSettings
     QStringList toLines() const;
     // The program's file; the defaults when it is missing or unreadable.
     static EnvelopeSettings read();
-    // Replaces the program's file; false, with the reason in Spanish in `error`, when it could not.
+    // Replaces the program's file, unless it already gives these values; false, with the reason in
+    // Spanish in `error`, when it could not.
     bool write(QString* error = nullptr) const;
 
     // The envelope these settings describe: a standard type with its own size, the custom type with

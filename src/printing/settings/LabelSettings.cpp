@@ -95,7 +95,9 @@ LabelSettings LabelSettings::read()
 
 bool LabelSettings::write(QString* error) const
 {
-    return SettingsFile::save(SettingsFile::programPath(archivo()), toLines(), error);
+    return SettingsFile::save(
+        SettingsFile::programPath(archivo()), toLines(),
+        [this](const SettingsFile& file) { return fromFile(file) == *this; }, error);
 }
 
 LabelSheet LabelSettings::sheet() const

@@ -39,7 +39,8 @@ struct LabelSettings
     QStringList toLines() const;
     // The program's file; the defaults when it is missing or unreadable.
     static LabelSettings read();
-    // Replaces the program's file; false, with the reason in Spanish in `error`, when it could not.
+    // Replaces the program's file, unless it already gives these values; false, with the reason in
+    // Spanish in `error`, when it could not.
     bool write(QString* error = nullptr) const;
 
     LabelSheet sheet() const;
