@@ -133,8 +133,8 @@ QPointF origenImpreso(const frmVPreliminar& frame)
     return frame.impresora().pageLayout().paintRectPoints().topLeft();
 }
 
-// Where the envelope shown lies on the printed sheet, in points: against the right edge of the
-// printer's page area, centred between its top and bottom, 0.5 cm up and to the left.
+// Where the envelope shown lies on the printed sheet, in points: against the sheet's right edge,
+// centred between its top and bottom, 0.5 cm up and to the left.
 QPointF origenSobre(const frmVPreliminar& frame)
 {
     const QPageLayout hoja = frame.impresora().pageLayout();
@@ -455,7 +455,7 @@ private Q_SLOTS:
 
     // Printed on an A4 sheet, landscape: the company's line starts where the envelope's place lies
     // on the sheet, x = sheet width - envelope width + place's x - 0.5 cm and y = (sheet height -
-    // envelope height) / 2 + place's y - 0.5 cm, the sheet being the printer's page area.
+    // envelope height) / 2 + place's y - 0.5 cm, from the sheet's corner.
     void envelopeOnTheA4Sheet()
     {
         QFETCH(int, tipo);
@@ -478,11 +478,9 @@ private Q_SLOTS:
             QVERIFY(cerca(bloque.at, lugar));
             imprime(frame, DialogService::Answer::No);
             QVERIFY(hojaA4Apaisada(m_pdf));
-            const QSizeF hoja = frame.impresora().pageLayout().paintRect(QPageLayout::Millimeter).size() / 10;
-            const QPointF esperado = frame.impresora().pageLayout().paintRect(QPageLayout::Point).topLeft()
-                + QPointF(hoja.width() - sobre.width() + lugar.x() - 0.5,
-                      (hoja.height() - sobre.height()) / 2 + lugar.y() - 0.5)
-                    * 72 / 2.54;
+            const QPointF esperado = QPointF(29.7 - sobre.width() + lugar.x() - 0.5,
+                                         (21.0 - sobre.height()) / 2 + lugar.y() - 0.5)
+                * 72 / 2.54;
             const QString palabra
                 = bloque.text.section(QLatin1Char('\n'), 0, 0).section(QLatin1Char(' '), 0, 0);
             const QList<PdfReader::Word> palabras = PdfReader::words(m_pdf, 1);

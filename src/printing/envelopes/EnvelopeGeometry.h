@@ -56,9 +56,9 @@ public:
 
     // Half the width across and two thirds of the height down.
     static QPointF lugarAutomatico(const QSizeF& sobreCm);
-    // Where a place `enSobre` of an envelope of `sobreCm` is printed on a sheet whose page area is
-    // `hojaCm`: the envelope lies against the sheet's right edge, centred between top and bottom, and
-    // 0.5 cm is taken off both coordinates; never before the page area's corner.
+    // Where a place `enSobre` of an envelope of `sobreCm` is printed on a sheet of `hojaCm`, from the
+    // sheet's corner: the envelope lies against the sheet's right edge, centred between top and bottom,
+    // and 0.5 cm is taken off both coordinates; never before the sheet's corner.
     static QPointF lugarEnHoja(const QSizeF& hojaCm, const QSizeF& sobreCm, const QPointF& enSobre);
 
     // The text of a size box as whole millimetres: digits only; 0 for anything else.

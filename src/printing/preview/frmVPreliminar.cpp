@@ -336,6 +336,8 @@ bool frmVPreliminar::configuraPagina()
     else if (m_optPapel[0]->isChecked() || m_modo == Sobres)
         // Envelopes have no paper option: they are printed on an A4 sheet, landscape.
         papel = QPageSize(QPageSize::A4);
+    // An envelope is placed from the sheet's own corner, against its right edge.
+    m_impresora->setFullPage(m_modo == Sobres);
     if (m_optOrientacion[1]->isChecked())
         orientacion = QPageLayout::Landscape;
     bool admitida = true;
