@@ -67,7 +67,11 @@ void PrintPainter::paintText(const PrintItem& item)
     const double layoutPerCm = PrintSurface::kLayoutDpi / kCmPerInch;
     const DeviceFont& font = useFont(item.font);
     const QTransform deviceTransform = m_painter.worldTransform();
-    m_painter.scale(m_pixelsPerCm / layoutPerCm, m_pixelsPerCm / layoutPerCm);
+    const double scale = m_pixelsPerCm / layoutPerCm;
+    // A printer at the layout's resolution takes the text as laid out, without a change of transform.
+    const bool scaled = qAbs(scale - 1) > 1e-9;
+    if (scaled)
+        m_painter.scale(scale, scale);
     m_painter.setPen(Qt::black);
     QPointF baseline = item.at * layoutPerCm + QPointF(0, font.ascent);
     const QStringList lines = item.text.split(QLatin1Char('\n'));
@@ -75,5 +79,6 @@ void PrintPainter::paintText(const PrintItem& item)
         m_painter.drawText(baseline, line);
         baseline.ry() += font.pitch;
     }
-    m_painter.setWorldTransform(deviceTransform);
+    if (scaled)
+        m_painter.setWorldTransform(deviceTransform);
 }
