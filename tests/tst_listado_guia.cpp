@@ -1,5 +1,7 @@
 #include "PdfReader.h"
+#include "PreviewWidths.h"
 #include "TestInstallation.h"
+#include "guide/GuideQueries.h"
 #include "guide/clsGuia.h"
 #include "platform/db/Recordset.h"
 #include "platform/print/PrinterCheck.h"
@@ -12,6 +14,7 @@
 #include "printing/ListingDocument.h"
 #include "printing/ListingSettings.h"
 #include "printing/frmListado.h"
+#include "printing/preview/PreviewLayout.h"
 #include "printing/preview/PreviewPageWidget.h"
 #include "printing/preview/frmVPreliminar.h"
 #include "shell/clsMenu.h"
@@ -528,6 +531,36 @@ private Q_SLOTS:
             palabras.erase(it);
         }
         QVERIFY(textos > 100);
+    }
+
+    // A search on six fields, listed on an upright A4: each line of the first page, the criterion
+    // wrapped at the page's edge among them, ends on screen where it ends on paper.
+    void screenLinesAreAsWideAsOnPaper()
+    {
+        gMenu().muestraGuiaSQL(
+            GuideQueries::selectList() + QStringLiteral(" FROM tbl_empresas WHERE sector LIKE 'ESCUELA%'"),
+            QStringLiteral("  Empresa: *ESCUELA*  Sector: ESCUELAS DE HOSTELERÍA  Autonomia: COMUNIDAD FORAL "
+                           "DE NAVARRA  Provincia: NAVARRA  Poblacion: SAN ADRIÁN  Actividad: ESCUELA DE "
+                           "HOSTELERÍA Y TURISMO"));
+        QList<PreviewWidths::Line> lineas;
+        abreListado([&](frmVPreliminar& vista) {
+            suelta(opcion(vista, QStringLiteral("optPapel0")));
+            suelta(opcion(vista, QStringLiteral("optOrientacion0")));
+            QVERIFY(vista.areaPagina().width < vista.areaPagina().height);
+            DialogService::queueAnswer(DialogService::Answer::Ok);
+            DialogService::queueAnswer(DialogService::Answer::No);
+            suelta(boton(vista, "cmdImprime"));
+            lineas = PreviewWidths::measure(*vista.picTexto(), vista.picTexto()->page(),
+                PreviewLayout::kPixelsPerCm, m_pdf,
+                vista.impresora().pageLayout().paintRectPoints().topLeft());
+        });
+        QVERIFY(lineas.size() > 100);
+        // The criterion wrapped: its last part on a line of its own.
+        QVERIFY(std::any_of(lineas.begin(), lineas.end(), [](const PreviewWidths::Line& linea) {
+            return linea.text == QStringLiteral("DE HOSTELERÍA Y TURISMO");
+        }));
+        const QString diferencia = PreviewWidths::difference(lineas, 0.01);
+        QVERIFY2(diferencia.isEmpty(), qPrintable(diferencia));
     }
 };
 

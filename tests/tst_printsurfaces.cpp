@@ -1,10 +1,13 @@
+#include "TextCapture.h"
 #include "platform/print/Length.h"
+#include "platform/print/PrintPainter.h"
 #include "platform/print/PrinterSurface.h"
 #include "platform/print/RecordingSurface.h"
 #include "platform/print/clsImpresion.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QPainter>
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -256,6 +259,58 @@ private Q_SLOTS:
         const double pitch = PrintSurface::lineSpacing(fuente).toPoints();
         QVERIFY2(cerca(tops.at(1) - tops.at(0), 2 * pitch, 0.5),
             qPrintable(QStringLiteral("%1 vs %2").arg(tops.at(1) - tops.at(0)).arg(2 * pitch)));
+    }
+
+    void linesEndWhereTheLayoutMeasuredThem_data()
+    {
+        QTest::addColumn<int>("dpi");
+        QTest::addColumn<double>("pixelsPerCm");
+        QTest::addColumn<double>("puntos");
+        QTest::addColumn<QString>("letra");
+        const double preview = 567.0 / 15.0;
+        QTest::newRow("screen at 96 dpi, labels") << 96 << preview << 8.0 << "Courier New";
+        QTest::newRow("screen at 96 dpi, envelope") << 96 << preview << 10.0 << "Arial";
+        QTest::newRow("screen at 120 dpi, criterion") << 120 << preview << 11.0 << "Times";
+        QTest::newRow("screen at 144 dpi, listing rows") << 144 << preview << 7.0 << "Courier New";
+        QTest::newRow("printer at 600 dpi") << 600 << 600 / 2.54 << 9.5 << "Arial";
+        QTest::newRow("printer at 300 dpi") << 300 << 300 / 2.54 << 11.0 << "Courier New";
+    }
+
+    // On every device, at any scale, each line starts and ends where the surfaces' measures put it.
+    void linesEndWhereTheLayoutMeasuredThem()
+    {
+        QFETCH(int, dpi);
+        QFETCH(double, pixelsPerCm);
+        QFETCH(double, puntos);
+        QFETCH(QString, letra);
+        const PrintFont fuente {letra, puntos, true};
+        const QStringList lineas {
+            QStringLiteral("Polígono Industrial San Cristóbal, C/ Calderón de la Barca"),
+            QStringLiteral("San Cristóbal de La Laguna   38201(Santa Cruz de Tenerife)")};
+        PrintItem item;
+        item.at = QPointF(1.5, 2.0);
+        item.text = lineas.join(QLatin1Char('\n'));
+        item.font = fuente;
+        TextCapture pagina(QSize(qRound(21 * pixelsPerCm), qRound(29.7 * pixelsPerCm)), dpi);
+        {
+            QPainter painter(&pagina);
+            PrintPainter(painter, pixelsPerCm).paint(item);
+        }
+        const QList<TextCapture::Line> pintadas = pagina.lines();
+        QCOMPARE(pintadas.size(), lineas.size());
+        for (qsizetype i = 0; i < lineas.size(); ++i) {
+            const TextCapture::Line& pintada = pintadas.at(i);
+            QCOMPARE(pintada.text, lineas.at(i));
+            const double medida = PrintSurface::measure(lineas.at(i), fuente).width.toCm();
+            QVERIFY2(qAbs(pintada.width / pixelsPerCm - medida) < 0.002 * medida,
+                qPrintable(QStringLiteral("%1 cm painted, %2 cm measured")
+                               .arg(pintada.width / pixelsPerCm)
+                               .arg(medida)));
+            const double baseline = item.at.y() + PrintSurface::ascent(fuente).toCm()
+                + double(i) * PrintSurface::lineSpacing(fuente).toCm();
+            QVERIFY(cerca(pintada.start.x() / pixelsPerCm, item.at.x(), 1e-3));
+            QVERIFY(cerca(pintada.start.y() / pixelsPerCm, baseline, 1e-3));
+        }
     }
 };
 

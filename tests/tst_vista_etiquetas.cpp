@@ -1,4 +1,5 @@
 #include "PdfReader.h"
+#include "PreviewWidths.h"
 #include "core/SettingsFile.h"
 #include "guide/GuideQueries.h"
 #include "guide/clsGuia.h"
@@ -579,6 +580,46 @@ private Q_SLOTS:
             QCOMPARE(
                 PdfReader::words(m_pdf, int(page + 1)).first().text, empresa.section(QLatin1Char(' '), 0, 0));
         }
+    }
+
+    void screenLinesAreAsWideAsOnPaper_data()
+    {
+        QTest::addColumn<QString>("boton");
+        QTest::addColumn<int>("letra");
+        QTest::newRow("labels, default sheet") << "etiquetas" << 0;
+        for (const int letra : {8, 9, 10, 11, 12})
+            QTest::addRow("envelope at %d points, at the right edge", letra) << "sobres" << letra;
+    }
+
+    // The sample data's longest addresses: each line ends on screen where it ends on paper.
+    void screenLinesAreAsWideAsOnPaper()
+    {
+        QFETCH(QString, boton);
+        QFETCH(int, letra);
+        guiaCon(QStringLiteral(
+            " WHERE rowid IN (SELECT rowid FROM tbl_empresas ORDER BY LENGTH(domicilio) DESC LIMIT 16)"));
+        QList<PreviewWidths::Line> lineas;
+        abre(boton, [&](frmVPreliminar& frame) {
+            if (letra > 0) {
+                auto* tamano = hijo<QComboBox>(frame, "cboSobreLetra");
+                tamano->setFocus();
+                QTest::keyClick(tamano, Qt::Key_Home);
+                for (int i = tamano->currentText().toInt(); i < letra; ++i)
+                    QTest::keyClick(tamano, Qt::Key_Down);
+                QCOMPARE(frame.picTexto()->page().first().font.pointSize, letra);
+                const PrintItem bloque = frame.picTexto()->page().first();
+                arrastra(frame.picTexto(), bloque.at + QPointF(0.3, 0.2), QPointF(40, bloque.at.y() + 0.2));
+                const QRectF puesto = PreviewSurface::bounds(frame.picTexto()->page().first());
+                // Against the edge, short of it by no more than a step of narrower type.
+                QVERIFY(puesto.right() > frame.areaPagina().width.toCm() - 0.2);
+            }
+            imprime(frame, DialogService::Answer::No);
+            lineas = PreviewWidths::measure(*frame.picTexto(), frame.picTexto()->page(),
+                PreviewLayout::kPixelsPerCm, m_pdf, origenImpreso(frame));
+        });
+        QVERIFY(lineas.size() >= 3);
+        const QString diferencia = PreviewWidths::difference(lineas, 0.01);
+        QVERIFY2(diferencia.isEmpty(), qPrintable(diferencia));
     }
 
     // A job title empties the free text while the envelope is drawn, without a second drawing.

@@ -44,7 +44,7 @@ QSizeF pageSize(const QString& pdf)
 QList<Word> words(const QString& pdf, int page)
 {
     static const QRegularExpression word(QStringLiteral(
-        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"[\\d.]+\" yMax=\"[\\d.]+\">([^<]*)</word>"));
+        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"[\\d.]+\">([^<]*)</word>"));
     QStringList arguments {QStringLiteral("-bbox")};
     if (page > 0)
         arguments << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l")
@@ -54,7 +54,8 @@ QList<Word> words(const QString& pdf, int page)
     const QString html = output(QStringLiteral("pdftotext"), arguments);
     for (auto it = word.globalMatch(html); it.hasNext();) {
         const auto m = it.next();
-        found.append({unescaped(m.captured(3)), QPointF(m.captured(1).toDouble(), m.captured(2).toDouble())});
+        found.append({unescaped(m.captured(4)), QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+            m.captured(3).toDouble()});
     }
     return found;
 }

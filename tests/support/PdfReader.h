@@ -20,6 +20,7 @@ struct Word
 {
     QString text;
     QPointF topLeft; // points
+    double right = 0; // where its last letter's advance ends, in points
 };
 
 // The words of a page (1-based), or of every page with 0, each at its top-left corner, unescaped.

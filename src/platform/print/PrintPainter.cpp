@@ -6,8 +6,9 @@
 #include <QPainter>
 
 namespace {
+constexpr double kCmPerInch = 2.54;
 // A hairline that still shows on a 1200 dpi page: half a point.
-constexpr double kLineWidthCm = 2.54 / 144;
+constexpr double kLineWidthCm = kCmPerInch / 144;
 } // namespace
 
 PrintPainter::PrintPainter(QPainter& painter, double pixelsPerCm)
@@ -44,21 +45,40 @@ void PrintPainter::paint(const PrintItem& item)
     }
 }
 
+const PrintPainter::DeviceFont& PrintPainter::useFont(const PrintFont& font)
+{
+    if (m_font && m_font->font == font)
+        return *m_font;
+    const double layoutPerCm = PrintSurface::kLayoutDpi / kCmPerInch;
+    QFont deviceFont = font.toFont();
+    // Points are physical: from the device's own resolution to the layout's.
+    const int dpi = m_painter.device() ? m_painter.device()->logicalDpiY() : 96;
+    deviceFont.setPointSizeF(deviceFont.pointSizeF() * PrintSurface::kLayoutDpi / qMax(1, dpi));
+    m_font = DeviceFont {font, deviceFont, PrintSurface::ascent(font).toCm() * layoutPerCm,
+        PrintSurface::lineSpacing(font).toCm() * layoutPerCm};
+    m_painter.setFont(deviceFont);
+    return *m_font;
+}
+
 void PrintPainter::paintText(const PrintItem& item)
 {
-    QFont font = item.font.toFont();
-    // Points are physical: scale them from the device's own resolution to the page's.
-    const int dpi = m_painter.device() ? m_painter.device()->logicalDpiY() : 96;
-    font.setPointSizeF(font.pointSizeF() * m_pixelsPerCm * 2.54 / qMax(1, dpi));
-    m_painter.setFont(font);
+    // Laid out at the layout's resolution, as the surfaces measured it, and scaled to the device's:
+    // each glyph stands where it stands on paper, at any zoom and on any printer.
+    const double layoutPerCm = PrintSurface::kLayoutDpi / kCmPerInch;
+    const DeviceFont& font = useFont(item.font);
+    const QTransform deviceTransform = m_painter.worldTransform();
+    const double scale = m_pixelsPerCm / layoutPerCm;
+    // A printer at the layout's resolution takes the text as laid out, without a change of transform.
+    const bool scaled = qAbs(scale - 1) > 1e-9;
+    if (scaled)
+        m_painter.scale(scale, scale);
     m_painter.setPen(Qt::black);
-    // Placed by the surfaces' common measures, not the device's, so that a page keeps its lines
-    // where the layout put them at every zoom and on paper.
-    QPointF baseline = (item.at + QPointF(0, PrintSurface::ascent(item.font).toCm())) * m_pixelsPerCm;
-    const double pitch = PrintSurface::lineSpacing(item.font).toCm() * m_pixelsPerCm;
+    QPointF baseline = item.at * layoutPerCm + QPointF(0, font.ascent);
     const QStringList lines = item.text.split(QLatin1Char('\n'));
     for (const QString& line : lines) {
         m_painter.drawText(baseline, line);
-        baseline.ry() += pitch;
+        baseline.ry() += font.pitch;
     }
+    if (scaled)
+        m_painter.setWorldTransform(deviceTransform);
 }

@@ -5,9 +5,9 @@
 namespace {
 
 constexpr double kCmPerInch = 2.54;
-constexpr int kReferenceDpi = 1200;
+constexpr int kReferenceDpi = PrintSurface::kLayoutDpi;
 
-// Measurements of a surface without a device of its own are those of a 1200 dpi page.
+// Text is measured on a page of the layout's resolution.
 const QImage& referenceDevice()
 {
     static const QImage device = [] {

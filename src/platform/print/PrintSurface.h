@@ -50,6 +50,10 @@ public:
     // A sheet of any size, as an envelope is: `width` across and `height` down when upright.
     static QPageSize paper(Length width, Length height);
 
+    // Text is laid out at this resolution, the paper's, on every surface: fitted and wrapped by its
+    // measures, and drawn by them scaled to the device's, so a line ends on screen where it ends on paper.
+    static constexpr int kLayoutDpi = 1200;
+
     // One line of text as this surface lays it out.
     virtual PageExtent textExtent(const QString& text, const PrintFont& font) const;
     // One line of text as every surface measures it unless it has a measure of its own.
