@@ -615,7 +615,7 @@ private Q_SLOTS:
             }
             imprime(frame, DialogService::Answer::No);
             lineas = PreviewWidths::measure(*frame.picTexto(), frame.picTexto()->page(),
-                PreviewLayout::kPixelsPerCm, m_pdf, origenImpreso(frame));
+                PreviewLayout::kPixelsPerCm, m_pdf, letra > 0 ? origenSobre(frame) : origenImpreso(frame));
         });
         QVERIFY(lineas.size() >= 3);
         const QString diferencia = PreviewWidths::difference(lineas, 0.01);
