@@ -16,6 +16,20 @@
 using namespace CardFixture;
 
 // The record card: printing it.
+namespace {
+
+// Opens the card of company `id` and presses its print button, the printer dialog answered with OK;
+// the card stays open for the caller.
+std::unique_ptr<FrmFicha> imprime(Recordset& rs, qint64 id, Qt::MouseButton boton = Qt::LeftButton)
+{
+    auto ficha = abre(rs, id);
+    DialogService::queueAnswer(DialogService::Answer::Ok);
+    QTest::mouseClick(hijo<ImageButton>(ficha.get(), QStringLiteral("cmdImprime")), boton);
+    return ficha;
+}
+
+} // namespace
+
 class TestFichaImpresion : public QObject
 {
     Q_OBJECT
@@ -144,10 +158,7 @@ private Q_SLOTS:
         const QString pdf = dir.filePath(QStringLiteral("ficha.pdf"));
         Printers::setPdfOutput(pdf);
         Recordset rs;
-        const auto ficha = abre(rs, id);
-
-        DialogService::queueAnswer(DialogService::Answer::Ok);
-        QTest::mouseClick(hijo<ImageButton>(ficha.get(), QStringLiteral("cmdImprime")), Qt::RightButton);
+        const auto ficha = imprime(rs, id, Qt::RightButton);
         QVERIFY(QFile::exists(pdf));
         QVERIFY(!BusyPointer::isBusy());
 
@@ -231,9 +242,7 @@ private Q_SLOTS:
         const QString pdf = dir.filePath(QStringLiteral("ficha.pdf"));
         Printers::setPdfOutput(pdf);
         Recordset rs;
-        const auto ficha = abre(rs, id);
-        DialogService::queueAnswer(DialogService::Answer::Ok);
-        QTest::mouseClick(hijo<ImageButton>(ficha.get(), QStringLiteral("cmdImprime")), Qt::LeftButton);
+        const auto ficha = imprime(rs, id);
         QHash<QString, double> alto;
         for (const PdfReader::Word& w : PdfReader::words(pdf))
             alto.insert(w.text, w.topLeft.y());
@@ -251,9 +260,7 @@ private Q_SLOTS:
         const qint64 id = inserta({{L::Empresa, QStringLiteral("Hostal L'Estació / Sants")},
             {L::Poblacion, QStringLiteral("Barcelona")}});
         Recordset rs;
-        const auto ficha = abre(rs, id);
-        DialogService::queueAnswer(DialogService::Answer::Ok);
-        QTest::mouseClick(hijo<ImageButton>(ficha.get(), QStringLiteral("cmdImprime")), Qt::LeftButton);
+        const auto ficha = imprime(rs, id);
         QCOMPARE(DialogService::shown().size(), 1);
         const QString pdf = QDir(documentos.path()).filePath(QStringLiteral("Hostal L'Estació Sants.pdf"));
         QVERIFY2(QFile::exists(pdf), qPrintable(QDir(documentos.path()).entryList().join(QLatin1Char(','))));
