@@ -2,6 +2,7 @@
 
 #include "core/clsDatosBD.h"
 #include "guide/GuideGrid.h"
+#include "platform/db/DbError.h"
 #include "platform/db/Recordset.h"
 #include "platform/ui/BusyPointer.h"
 #include "platform/ui/Colors.h"
@@ -100,6 +101,35 @@ void pintaMarca(FlexGrid* grid, int fila, bool marcada)
     if (grid)
         grid->flexModel()->setCellBackColor(
             fila, 0, marcada ? GuideGrid::markedColor() : GuideGrid::unmarkedColor());
+}
+
+QString cambiaMarca(FlexGrid* grid, Recordset& rs, int fila)
+{
+    const bool antes = GuideGrid::isMarked(rs.valueAt(fila - 1, 0));
+    pintaMarca(grid, fila, !antes);
+    try {
+        rs.setAbsolutePosition(fila);
+        rs.field(0) = !antes;
+        rs.update();
+    } catch (const DbError& e) {
+        rs.cancelUpdate();
+        // Another program changed the mark meanwhile, so it holds what was asked: shown as stored.
+        bool releida = false;
+        try {
+            const std::optional<qint64> clave = rs.keyAt(fila - 1);
+            releida = e.number() == DbError::ChangedElsewhere && clave && rs.resync(*clave) > 0;
+        } catch (const DbError&) {
+        }
+        if (!releida) {
+            pintaMarca(grid, fila, antes);
+            return e.description();
+        }
+        pintaMarca(grid, fila, GuideGrid::isMarked(rs.valueAt(fila - 1, 0)));
+    }
+    // Copied cells do not follow the record by themselves.
+    if (!grid->dataSource())
+        grid->setTextMatrix(fila, 1, Recordset::displayText(rs.valueAt(fila - 1, 0)));
+    return {};
 }
 
 } // namespace GridBinding

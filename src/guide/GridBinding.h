@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class FlexGrid;
 class Recordset;
 class clsDatosBD;
@@ -18,5 +20,8 @@ void formatea(FlexGrid* grid, int codigo);
 // recordset's.
 void marcaFilas(FlexGrid* grid, const Recordset* rs);
 void pintaMarca(FlexGrid* grid, int fila, bool marcada);
+// Turns the mark of the company at `fila` (from 1) over, stores it and shows it as stored; the
+// reason, empty when it was stored (or another program had stored it meanwhile).
+QString cambiaMarca(FlexGrid* grid, Recordset& rs, int fila);
 
 } // namespace GridBinding

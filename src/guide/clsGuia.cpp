@@ -531,33 +531,11 @@ void clsGuia::cambiaMarca(int fila)
         return;
     const QScopedValueRollback<bool> ocupado(m_ocupado, true);
     m_mfgDatos->setCol(0);
-    const bool antes = GuideGrid::isMarked(rs->valueAt(fila - 1, 0));
-    GridBinding::pintaMarca(m_mfgDatos, fila, !antes);
-    try {
-        rs->setAbsolutePosition(fila);
-        rs->field(0) = !antes;
-        rs->update();
-    } catch (const DbError& e) {
-        rs->cancelUpdate();
-        // Another program changed the mark meanwhile, so it holds what was asked: shown as stored.
-        bool releida = false;
-        try {
-            const std::optional<qint64> clave = rs->keyAt(fila - 1);
-            releida = e.number() == DbError::ChangedElsewhere && clave && rs->resync(*clave) > 0;
-        } catch (const DbError&) {
-        }
-        if (!releida) {
-            GridBinding::pintaMarca(m_mfgDatos, fila, antes);
-            DialogService::message(
-                QStringLiteral("No se ha podido guardar la selección de la empresa.\n\n") + e.description(),
-                DialogService::Buttons::Ok, DialogService::Icon::Critical);
-            return;
-        }
-        GridBinding::pintaMarca(m_mfgDatos, fila, GuideGrid::isMarked(rs->valueAt(fila - 1, 0)));
-    }
-    // Copied cells do not follow the record by themselves.
-    if (!m_mfgDatos->dataSource())
-        m_mfgDatos->setTextMatrix(fila, 1, Recordset::displayText(rs->valueAt(fila - 1, 0)));
+    const QString fallo = GridBinding::cambiaMarca(m_mfgDatos, *rs, fila);
+    if (!fallo.isEmpty())
+        DialogService::message(
+            QStringLiteral("No se ha podido guardar la selección de la empresa.\n\n") + fallo,
+            DialogService::Buttons::Ok, DialogService::Icon::Critical);
 }
 
 void clsGuia::mfgDatos_MouseMove(double x)
