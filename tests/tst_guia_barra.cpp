@@ -61,6 +61,14 @@ void suelta(QWidget* w, Qt::MouseButton boton = Qt::LeftButton)
     QTest::mouseClick(w, boton, {}, QPoint(2, 2));
 }
 
+// A double click as the window system sends it: a click, then a second press and its release.
+void dobleClic(QWidget* w)
+{
+    suelta(w);
+    QTest::mouseDClick(w, Qt::LeftButton, {}, QPoint(2, 2));
+    QTest::mouseRelease(w, Qt::LeftButton, {}, QPoint(2, 2));
+}
+
 // The pointer moving over a control, as the window system sends it: what the control does not take goes
 // on to its container.
 void pasa(QWidget* w, QPoint pos = QPoint(2, 2))
@@ -326,6 +334,11 @@ private Q_SLOTS:
         suelta(control(QStringLiteral("ficheros")));
         QCOMPARE(Twips::left(rotulo), izquierda);
         QVERIFY(control(QStringLiteral("versel"))->isEnabled());
+
+        // A double click is one click: the documents show and stay.
+        dobleClic(control(QStringLiteral("ficheros")));
+        QVERIFY(control(QStringLiteral("exploradorficheros"))->isVisible());
+        suelta(control(QStringLiteral("ficheros")));
     }
 
     void explorerListsEveryFolderInOrder()

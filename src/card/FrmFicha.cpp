@@ -164,8 +164,15 @@ void FrmFicha::construye()
     m_cmdImprime = boton(QStringLiteral("cmdImprime"), QStringLiteral("IMPRIMIR"), 375, 8250);
     m_imgCancelar = boton(QStringLiteral("imgCancelar"), QStringLiteral("CANCELAR"), 9450, 8175);
 
-    connect(m_cmdAnterior, &ImageButton::clicked, this, &FrmFicha::muestraAnterior);
-    connect(m_cmdSiguiente, &ImageButton::clicked, this, &FrmFicha::muestraSiguiente);
+    // Paging acts on every release of the left button, a double click's second one too.
+    connect(m_cmdAnterior, &ImageButton::released, this, [this](Qt::MouseButton boton) {
+        if (boton == Qt::LeftButton)
+            muestraAnterior();
+    });
+    connect(m_cmdSiguiente, &ImageButton::released, this, [this](Qt::MouseButton boton) {
+        if (boton == Qt::LeftButton)
+            muestraSiguiente();
+    });
     connect(m_cmdImprime, &ImageButton::released, this, &FrmFicha::imprimeFicha);
     connect(m_imgCancelar, &ImageButton::released, this, &FrmFicha::imgCancelar_MouseUp);
     connect(m_cmdImprime, &ImageButton::mouseMoved, m_cmdImprime, &ImageButton::showRollover);
@@ -580,9 +587,18 @@ bool FrmFicha::eventFilter(QObject* watched, QEvent* event)
         || watched == m_valores[RecordCardLayout::Web] || watched == m_valores[RecordCardLayout::EmpresaId];
     // A press on a link is the link's: it never starts moving the card.
     if (enlace && event->type() == QEvent::MouseButtonPress) {
+        m_segundaDeDoble = false;
         event->accept();
         return true;
     }
+    // A double click opens a link once: its second release is not a second click.
+    if (enlace && event->type() == QEvent::MouseButtonDblClick) {
+        m_segundaDeDoble = true;
+        event->accept();
+        return true;
+    }
+    if (enlace && event->type() == QEvent::MouseButtonRelease && std::exchange(m_segundaDeDoble, false))
+        return true;
     if (enlace && event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         auto* label = static_cast<QLabel*>(watched);

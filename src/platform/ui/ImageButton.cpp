@@ -68,12 +68,21 @@ bool ImageButton::event(QEvent* event)
 void ImageButton::mousePressEvent(QMouseEvent* event)
 {
     m_pressed = true;
+    m_secondOfDouble = false;
+    event->accept();
+}
+
+void ImageButton::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    m_pressed = true;
+    m_secondOfDouble = true;
     event->accept();
 }
 
 void ImageButton::mouseReleaseEvent(QMouseEvent* event)
 {
     const bool wasPressed = std::exchange(m_pressed, false);
+    const bool secondOfDouble = std::exchange(m_secondOfDouble, false);
     if (!wasPressed || !rect().contains(event->position().toPoint()))
         return;
     event->accept();
@@ -81,7 +90,7 @@ void ImageButton::mouseReleaseEvent(QMouseEvent* event)
     const bool left = event->button() == Qt::LeftButton;
     const QPointer<ImageButton> self(this);
     Q_EMIT released(event->button());
-    if (self && left)
+    if (self && left && !secondOfDouble)
         Q_EMIT clicked();
 }
 

@@ -4,7 +4,8 @@
 
 // A picture that acts as a button: it shows a named picture, its roll-over face ("R" + name) while
 // asked to, its disabled face ("D" + name) when disabled, the hand pointer, and acts on the release
-// of any mouse button over it. Its size is its picture's.
+// of any mouse button over it. A double click is a press and a release without a second click, as the
+// window system counts clicks. Its size is its picture's.
 class ImageButton : public QLabel
 {
     Q_OBJECT
@@ -32,6 +33,7 @@ Q_SIGNALS:
 protected:
     bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -43,4 +45,5 @@ private:
     QString m_face;
     bool m_rollover = false;
     bool m_pressed = false;
+    bool m_secondOfDouble = false; // the press was a double click's second one
 };
