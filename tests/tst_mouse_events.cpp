@@ -1,8 +1,10 @@
 #include "platform/ui/ActiveLabel.h"
+#include "platform/ui/ImageButton.h"
 #include "platform/ui/MouseEvents.h"
 #include "platform/ui/WindowBehaviour.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QMouseEvent>
 #include <QTest>
 
@@ -26,22 +28,6 @@ void send(QWidget* w, QEvent::Type type, QPoint pos, Qt::MouseButton button)
         Qt::NoModifier);
     QApplication::sendEvent(w, &e);
 }
-
-// Keeps events of one kind from the object it filters, as if they had not been handled yet.
-class Swallower : public QObject
-{
-public:
-    explicit Swallower(QEvent::Type type)
-        : m_type(type)
-    {
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override { return event->type() == m_type; }
-
-private:
-    QEvent::Type m_type;
-};
 
 } // namespace
 
@@ -127,41 +113,85 @@ private Q_SLOTS:
         QVERIFY(!clicked);
     }
 
-    void aWindowMovesOnlyWhileDragged_data()
+    void aWindowFollowsThePointerOnlyWhileTheButtonIsHeld_data()
     {
-        QTest::addColumn<bool>("suelta");
-        QTest::addColumn<bool>("laVentanaLaVe"); // the window handles the release before the move
-        QTest::addColumn<int>("movidas");
-        QTest::newRow("tap") << true << true << 0;
-        QTest::newRow("drag") << false << false << 1;
-        // A busy moment: the move, recorded with the button held, is handled after the release came.
-        QTest::newRow("released before the move is handled") << true << false << 0;
+        QTest::addColumn<bool>("sueltaAntes"); // released before the pointer slides: a tap
+        QTest::addColumn<bool>("rechazada"); // the platform refuses a window's own placement
+        QTest::addColumn<int>("desplazada");
+        QTest::addColumn<int>("movidasDelSistema");
+        QTest::newRow("drag") << false << false << 30 << 0;
+        QTest::newRow("tap, then a slide") << true << false << 0 << 0;
+        QTest::newRow("drag, placement refused") << false << true << 0 << 1;
+        QTest::newRow("tap, placement refused") << true << true << 0 << 0;
     }
 
-    void aWindowMovesOnlyWhileDragged()
+    void aWindowFollowsThePointerOnlyWhileTheButtonIsHeld()
     {
-        QFETCH(bool, suelta);
-        QFETCH(bool, laVentanaLaVe);
-        QWidget window;
+        QFETCH(bool, sueltaAntes);
+        QFETCH(bool, rechazada);
+        QWidget window(nullptr, Qt::FramelessWindowHint);
+        window.setGeometry(100, 100, 200, 100);
         WindowBehaviour::makeDraggable(&window);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QPoint origen = window.pos();
         int movidas = 0;
-        WindowBehaviour::setSystemMove([&movidas](QWindow*) { return ++movidas > 0; });
-        // Through the window system, so that the application knows which buttons are down.
-        QTest::mousePress(window.windowHandle(), Qt::LeftButton, {}, QPoint(10, 10));
-        Swallower releases(QEvent::MouseButtonRelease);
-        if (!laVentanaLaVe)
-            window.installEventFilter(&releases);
-        if (suelta)
-            QTest::mouseRelease(window.windowHandle(), Qt::LeftButton, {}, QPoint(10, 10));
-        QMouseEvent move(QEvent::MouseMove, QPointF(13, 10), window.mapToGlobal(QPointF(13, 10)),
-            Qt::NoButton, suelta && laVentanaLaVe ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(&window, &move);
-        if (!suelta)
-            QTest::mouseRelease(window.windowHandle(), Qt::LeftButton, {}, QPoint(10, 10));
+        if (rechazada)
+            WindowBehaviour::setSystemMove([&movidas](QWindow*) { return ++movidas > 0; });
+        // The pointer's path on the screen, in the order the window system sends it.
+        auto at = [&window](QEvent::Type type, QPoint global, Qt::MouseButtons held) {
+            const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+            QMouseEvent e(type, window.mapFromGlobal(global), global, button, held, Qt::NoModifier);
+            QApplication::sendEvent(&window, &e);
+        };
+        const QPoint press = origen + QPoint(10, 10);
+        at(QEvent::MouseButtonPress, press, Qt::LeftButton);
+        if (sueltaAntes)
+            at(QEvent::MouseButtonRelease, press, Qt::NoButton);
+        const Qt::MouseButtons held = sueltaAntes ? Qt::NoButton : Qt::LeftButton;
+        at(QEvent::MouseMove, press + QPoint(3, 0), held);
+        at(QEvent::MouseMove, press + QPoint(30, 0), held);
+        if (!sueltaAntes)
+            at(QEvent::MouseButtonRelease, press + QPoint(30, 0), Qt::NoButton);
+        // Once the button is up, the pointer goes on alone.
+        at(QEvent::MouseMove, press + QPoint(130, 0), Qt::NoButton);
         WindowBehaviour::setSystemMove({});
-        QTEST(movidas, "movidas");
+        QFETCH(int, desplazada);
+        QTRY_COMPARE(window.pos(), origen + QPoint(desplazada, 0));
+        QTEST(movidas, "movidasDelSistema");
+    }
+
+    void aDoubleClickOnAPictureButtonIsOneClick()
+    {
+        ImageButton button;
+        button.resize(50, 20);
+        int sueltas = 0;
+        int clics = 0;
+        connect(&button, &ImageButton::released, &button, [&sueltas](Qt::MouseButton) { ++sueltas; });
+        connect(&button, &ImageButton::clicked, &button, [&clics] { ++clics; });
+        send(&button, QEvent::MouseButtonPress, QPoint(5, 5), Qt::LeftButton);
+        send(&button, QEvent::MouseButtonRelease, QPoint(5, 5), Qt::LeftButton);
+        send(&button, QEvent::MouseButtonDblClick, QPoint(5, 5), Qt::LeftButton);
+        send(&button, QEvent::MouseButtonRelease, QPoint(5, 5), Qt::LeftButton);
+        QCOMPARE(sueltas, 2);
+        QCOMPARE(clics, 1);
+    }
+
+    void aModalDialogTakesBackTheKeyboard()
+    {
+        WindowBehaviour::keepModalWindowsActive();
+        QWidget menu;
+        menu.resize(300, 200);
+        menu.show();
+        QDialog dialog(&menu);
+        dialog.setWindowModality(Qt::WindowModal);
+        dialog.open();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        // A click on the window behind, which the window manager activates.
+        menu.windowHandle()->requestActivate();
+        QTRY_COMPARE(QGuiApplication::focusWindow(), dialog.windowHandle());
+        QTest::qWait(50);
+        QCOMPARE(QGuiApplication::focusWindow(), dialog.windowHandle());
     }
 
     void anActiveLabelTellsEveryEvent()

@@ -3,6 +3,7 @@
 #include "platform/db/DbError.h"
 #include "platform/ui/BusyPointer.h"
 #include "platform/ui/DialogService.h"
+#include "platform/ui/WindowBehaviour.h"
 
 Application::Application(int& argc, char** argv)
     : QApplication(argc, argv)
@@ -10,6 +11,7 @@ Application::Application(int& argc, char** argv)
     // Qt's catalogue as the system installs it, completed where it leaves the print dialog in English.
     m_qtEspanol.loadCatalogue();
     installTranslator(&m_qtEspanol);
+    WindowBehaviour::keepModalWindowsActive();
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)

@@ -2,6 +2,8 @@
 
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QPointer>
+#include <QTimer>
 #include <QVariant>
 #include <QWidget>
 #include <QWindow>
@@ -16,9 +18,15 @@ std::function<bool(QWindow*)>& systemMove()
     return move;
 }
 
-// Moves the window once the pointer moves with the left button held after a press on the window
-// itself: a quick click (a tap) never starts a move that would outlive its release. Held means held
-// now: a move handled late still carries the button its release has since let go of.
+// Where windows may not place themselves, only the window system can move one.
+bool placementRefused()
+{
+    return systemMove() || QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+// Follows the pointer from a left-button press on the window itself (or on a control that leaves the
+// press to it) until that button comes up: the release always ends the drag, however late its moves
+// are handled, and no window manager is needed.
 class DragFilter : public QObject
 {
 public:
@@ -27,30 +35,67 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-            m_pressed = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (!widget)
             return false;
+        switch (event->type()) {
+        case QEvent::MouseButtonPress: {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            m_dragging = mouse->button() == Qt::LeftButton;
+            m_pointerStart = mouse->globalPosition().toPoint();
+            m_windowStart = widget->window()->pos();
+            return false;
+        }
         case QEvent::MouseButtonRelease:
         case QEvent::WindowDeactivate:
-            m_pressed = false;
+        case QEvent::Hide:
+            m_dragging = false;
             return false;
         case QEvent::MouseMove:
-            break;
+            return follow(widget->window(), static_cast<QMouseEvent*>(event));
         default:
             return false;
         }
-        const bool held = QGuiApplication::mouseButtons() & Qt::LeftButton;
-        auto* widget = qobject_cast<QWidget*>(watched);
-        if (!std::exchange(m_pressed, false) || !held || !widget || !widget->window()->windowHandle())
-            return false;
-        QWindow* window = widget->window()->windowHandle();
-        return systemMove() ? systemMove()(window) : window->startSystemMove();
     }
 
 private:
-    bool m_pressed = false;
+    bool follow(QWidget* window, const QMouseEvent* mouse)
+    {
+        if (!m_dragging)
+            return false;
+        if (!(mouse->buttons() & Qt::LeftButton)) {
+            m_dragging = false;
+            return false;
+        }
+        if (placementRefused()) {
+            m_dragging = false;
+            QWindow* handle = window->windowHandle();
+            return handle && (systemMove() ? systemMove()(handle) : handle->startSystemMove());
+        }
+        window->move(m_windowStart + mouse->globalPosition().toPoint() - m_pointerStart);
+        // The window's own move handlers still see the pointer.
+        return false;
+    }
+
+    bool m_dragging = false;
+    QPoint m_pointerStart;
+    QPoint m_windowStart;
 };
+
+// Qt's own rule: a modal window blocks every window of its family (its ancestors and theirs'
+// descendants) but itself and what it opened; an application-modal one blocks all the others.
+bool blocks(const QWindow* modal, const QWindow* window)
+{
+    if (window == modal || modal->isAncestorOf(window, QWindow::IncludeTransients))
+        return false;
+    if (modal->modality() == Qt::ApplicationModal)
+        return true;
+    for (const QWindow* w = window; w; w = w->parent(QWindow::IncludeTransients)) {
+        if (w == modal || w->isAncestorOf(modal, QWindow::IncludeTransients))
+            return true;
+    }
+    return false;
+}
 
 } // namespace
 
@@ -80,6 +125,23 @@ void showOnTop(QWidget* window)
         window->show();
     window->raise();
     window->activateWindow();
+}
+
+void keepModalWindowsActive()
+{
+    static bool installed = false;
+    if (std::exchange(installed, true))
+        return;
+    QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, qGuiApp, [](QWindow* focus) {
+        QWindow* modal = QGuiApplication::modalWindow();
+        if (!focus || !modal || !blocks(modal, focus))
+            return;
+        // After the window system has finished giving the blocked window the focus.
+        QTimer::singleShot(0, modal, [modal = QPointer<QWindow>(modal)] {
+            if (modal && modal->isVisible() && QGuiApplication::modalWindow() == modal)
+                modal->requestActivate();
+        });
+    });
 }
 
 } // namespace WindowBehaviour
