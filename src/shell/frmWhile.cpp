@@ -31,7 +31,8 @@ void frmWhile::mostrar()
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
     show();
-    PendingEvents::process();
+    // Mapped by a window manager only after a round trip: wait for it, or the work would hide it.
+    PendingEvents::untilExposed(this);
 }
 
 void frmWhile::unload()
