@@ -27,6 +27,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <sys/resource.h>
 
 namespace {
 
@@ -309,6 +310,31 @@ private Q_SLOTS:
         QCOMPARE(aviso.icon, DialogService::Icon::Critical);
         QVERIFY(aviso.text.contains(QStringLiteral("fallo.txt")));
         QVERIFY(aviso.text.endsWith(QStringLiteral("No queda espacio en el disco.")));
+    }
+
+    // Once started, a write past the file-size limit fails and is said as a full disk.
+    void aFileSizeLimitIsSaidAsAFullDisk()
+    {
+        const QString fichero = ruta(QStringLiteral("limite"));
+        tocar(fichero);
+        struct rlimit antes = {};
+        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &antes), 0);
+        for (const ExportFormat formato :
+            {ExportFormat::Text, ExportFormat::Spreadsheet, ExportFormat::Document}) {
+            for (const rlim_t limite : {rlim_t(0), rlim_t(50000)}) {
+                struct rlimit lleno = antes;
+                lleno.rlim_cur = limite;
+                QCOMPARE(::setrlimit(RLIMIT_FSIZE, &lleno), 0);
+                const ExportOutcome hecho = exportCompanies(*registros(), formato, fichero);
+                ::setrlimit(RLIMIT_FSIZE, &antes);
+                QVERIFY(!hecho.ok);
+                QVERIFY2(hecho.message.startsWith(QStringLiteral("No queda espacio libre")),
+                    qPrintable(hecho.message));
+                QFile viejo(fichero);
+                QVERIFY(viejo.open(QIODevice::ReadOnly));
+                QCOMPARE(viejo.readAll(), QByteArray("antes"));
+            }
+        }
     }
 
     void successSaysNothingAndKeepsThePosition()

@@ -23,6 +23,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRandomGenerator>
 #include <QScrollBar>
 #include <QSet>
 #include <QTemporaryDir>
@@ -331,6 +332,17 @@ private Q_SLOTS:
         QCOMPARE(guideGrid()->col(), 0);
         QString fallo;
         QVERIFY2(marksFollow(marcadas, &fallo), qPrintable(fallo));
+        // Observations stored over several lines show on one line of the cell.
+        int partidas = 0;
+        for (int r = 1; r < guideGrid()->rows(); ++r) {
+            const QString guardada = guideGrid()->textMatrix(r, 22);
+            if (!guardada.contains(QLatin1Char('\n')))
+                continue;
+            ++partidas;
+            QCOMPARE(guideGrid()->model()->data(guideGrid()->model()->index(r - 1, 21)).toString(),
+                guardada.split(QStringLiteral("\r\n")).join(QLatin1Char(' ')));
+        }
+        QVERIFY(partidas > 0);
 
         // A header sort binds whatever the number.
         sortBy(3);
@@ -517,19 +529,52 @@ private Q_SLOTS:
         QCOMPARE(registros(), QStringLiteral("Empresas: 5"));
     }
 
+    void aDatabaseThatCannotBeOpenedShowsTheEmptyGuideUntilItCan_data()
+    {
+        QTest::addColumn<bool>("opens"); // start-up opens the file; only the guide's query fails
+        QTest::newRow("not a database") << false;
+        QTest::newRow("damaged in the middle of the companies") << true;
+    }
+
     void aDatabaseThatCannotBeOpenedShowsTheEmptyGuideUntilItCan()
     {
+        QFETCH(bool, opens);
         QTemporaryDir carpeta;
         const QString bd = carpeta.filePath(QStringLiteral("DATA/DIdarari.idb"));
         QVERIFY(QDir().mkpath(carpeta.filePath(QStringLiteral("DATA")))
-            && QFile::copy(TestInstallation::folder() + QStringLiteral("/logoKorvan.bmp"), bd));
+            && QFile::copy(opens ? TestInstallation::databasePath()
+                                 : TestInstallation::folder() + QStringLiteral("/logoKorvan.bmp"),
+                bd));
+        if (opens) {
+            // 64 KB of noise over the middle of the companies' pages; the indexes start-up reads stay.
+            const int pagina = TestInstallation::count(QStringLiteral(
+                "SELECT pageno FROM dbstat WHERE name = 'tbl_empresas' ORDER BY pageno LIMIT 1 OFFSET "
+                "(SELECT count(*) / 2 FROM dbstat WHERE name = 'tbl_empresas')"));
+            const int tamano = TestInstallation::count(QStringLiteral("PRAGMA page_size"));
+            QFile f(bd);
+            QVERIFY(pagina > 1 && f.open(QIODevice::ReadWrite) && f.seek(qint64(pagina - 1) * tamano));
+            QRandomGenerator azar(7);
+            QByteArray ruido(65536, Qt::Uninitialized);
+            for (char& b : ruido)
+                b = char(azar.bounded(256));
+            QCOMPARE(f.write(ruido), ruido.size());
+        }
         const QByteArray programa = qgetenv("TARVESA_PROGRAM_DIR");
         qputenv("TARVESA_PROGRAM_DIR", QFile::encodeName(carpeta.path()));
         DialogService::clearShown();
         QVERIFY(TestInstallation::showGuide(800));
         qputenv("TARVESA_PROGRAM_DIR", programa);
-        QVERIFY(control(QStringLiteral("ficha"))->isVisible());
+        QCOMPARE(mdMain::baseDeDatosAbierta(), opens);
+        for (const QString& nombre : {"ficha", "iSectorHoteles", "mfgdatos", "registros"})
+            QVERIFY2(control(nombre)->isVisible(), qPrintable(nombre));
+        QCOMPARE(guideGrid()->rows(), 1);
         QCOMPARE(registros(), QStringLiteral("Empresas: 0"));
+        QCOMPARE(DialogService::shown().size(), 1);
+        QVERIFY(DialogService::shown().first().text.contains(QStringLiteral("dañado")));
+        if (opens) {
+            gConexion().close();
+            return;
+        }
         // A sound copy put in its place is read by the next action; the reason was said once.
         QVERIFY(QFile::remove(bd) && QFile::copy(TestInstallation::databasePath(), bd));
         guia()->muestraDatos(clsGuia::kTodas);

@@ -163,7 +163,8 @@ private Q_SLOTS:
         abre(rs);
         CompanyReport informe(rs, QImage(QStringLiteral(":/nonexistent")), QStringLiteral("Sector: Todos"),
             ReportFields::defaultChoice());
-        informe.setPrintedAt(QDateTime(QDate(2010, 3, 1), QTime(17, 45)));
+        QDateTime reloj(QDate(2010, 3, 1), QTime(17, 45));
+        informe.setClock([&reloj] { return reloj; });
         const QImage logo(qEnvironmentVariable("TARVESA_PROGRAM_DIR") + QStringLiteral("/logoKorvan.bmp"));
         QVERIFY2(!logo.isNull(), "the installation has its report logo");
         CompanyReport conLogo(rs, logo, QStringLiteral("Sector: Todos"), ReportFields::defaultChoice());
@@ -196,14 +197,19 @@ private Q_SLOTS:
         QCOMPARE(etiqueta->at, QPointF(1.0, 6.0));
         QVERIFY(etiqueta->font.bold);
 
-        // The date and time line, from a report with its moment fixed.
-        RecordingSurface otra;
-        informe.drawPage(otra, 1);
-        const PrintPage fija = otra.pages().first();
-        bool fecha = false;
-        for (const PrintItem& item : fija)
-            fecha = fecha || (cerca(item.at.y(), 4.2) && item.text.contains(QStringLiteral("17:45")));
-        QVERIFY(fecha);
+        // The date and time line says when the first page was drawn, again at each drawing.
+        const auto horaDibujada = [&informe] {
+            RecordingSurface otra;
+            informe.drawPage(otra, 1);
+            for (const PrintItem& item : otra.pages().first()) {
+                if (cerca(item.at.y(), 4.2))
+                    return item.text;
+            }
+            return QString();
+        };
+        QVERIFY(horaDibujada().contains(QStringLiteral("17:45")));
+        reloj = QDateTime(QDate(2010, 3, 2), QTime(18, 10));
+        QVERIFY(horaDibujada().contains(QStringLiteral("18:10")));
 
         // The rule, and each heading standing over its column's values.
         bool regla = false;

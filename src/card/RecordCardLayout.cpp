@@ -1,6 +1,6 @@
 #include "card/RecordCardLayout.h"
 
-#include "core/FieldText.h"
+#include "platform/db/FieldText.h"
 
 namespace {
 

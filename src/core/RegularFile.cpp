@@ -50,6 +50,7 @@ QString systemReason(int error, const QString& folder)
         return QStringLiteral("la carpeta %1 está en un disco de solo lectura").arg(quoted(folder));
     case ENOSPC:
     case EDQUOT:
+    case EFBIG: // the file-size limit reached
         return QStringLiteral("no queda espacio libre en el disco");
     case ENOENT:
     case ENOTDIR:

@@ -416,6 +416,10 @@ int clsGuia::setDatosGrid(const QString& sql, const QString& titulo)
     if (datos.fallo()) {
         frmWhile::instance().unload();
         avisaConsultaFallida();
+        // A guide with nothing read yet (a database damaged past what start-up reads) shows its empty
+        // page, so the user goes on from it; one showing companies keeps them with their count.
+        if (!datos.getRecordset()->isOpen())
+            muestraVacia(titulo);
         return kConsultaFallida;
     }
     m_tituloGuia = titulo;

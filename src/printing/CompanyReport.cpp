@@ -50,7 +50,7 @@ CompanyReport::CompanyReport(
     , m_criterion(std::move(criterion))
     , m_choice(std::move(choice))
     , m_widths(std::move(widths))
-    , m_printedAt(QDateTime::currentDateTime())
+    , m_clock(&QDateTime::currentDateTime)
 {
 }
 
@@ -105,12 +105,13 @@ void CompanyReport::drawHeader(PrintSurface& surface) const
 {
     const double width = surface.pageSize().width();
     const QLocale locale = QLocale::system();
+    const QDateTime now = m_clock();
     surface.picture(QPointF(1.0, 0.7), m_logo);
     surface.text(QPointF(width / 2 - 4.8, 2.5), QStringLiteral("EMPRESAS TARVESA 2010"), kTitleFont);
     surface.text(QPointF(1.0, 3.7), QStringLiteral("Total Empresas: %1").arg(companyCount()), kHeaderFont);
     surface.text(QPointF(1.0, 4.2),
-        locale.toString(m_printedAt.date(), QLocale::ShortFormat) + QLatin1String("    ")
-            + locale.toString(m_printedAt.time(), QLocale::ShortFormat),
+        locale.toString(now.date(), QLocale::ShortFormat) + QLatin1String("    ")
+            + locale.toString(now.time(), QLocale::ShortFormat),
         kHeaderFont);
     // A long criterion goes on over further lines, and the page's rows move down under it.
     const QStringList criterio = criterionLines(width);

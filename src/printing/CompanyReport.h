@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class PrintSurface;
 class Recordset;
@@ -24,8 +25,10 @@ public:
 
     void setFieldChoice(const FieldChoice& choice) { m_choice = choice; }
     FieldChoice fieldChoice() const { return m_choice; }
-    // The date and time the header shows; the moment the report was made unless set.
-    void setPrintedAt(const QDateTime& when) { m_printedAt = when; }
+    // Where the header's date and time come from; read at each drawing of the first page, so a
+    // printout says when it was printed. The system clock unless set.
+    using Clock = std::function<QDateTime()>;
+    void setClock(Clock clock) { m_clock = std::move(clock); }
 
     int companyCount() const;
     ReportLayout layout(const QSizeF& pageSize) const;
@@ -46,7 +49,7 @@ private:
     QString m_criterion;
     FieldChoice m_choice;
     ColumnWidths m_widths;
-    QDateTime m_printedAt;
+    Clock m_clock;
     // The criterion's lines for the last width asked.
     mutable double m_wrappedWidth = -1;
     mutable QStringList m_wrapped;

@@ -12,6 +12,7 @@
 #include "shell/frmSplash.h"
 
 #include <QCoreApplication>
+#include <csignal>
 #include <memory>
 
 QPointer<QWidget> gFormMenu;
@@ -74,6 +75,8 @@ bool conecta()
 
 void Main()
 {
+    // Past a file-size limit a write fails and is said as a full disk, instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     QString fallo;
     {
         const BusyPointer::Scope busy;

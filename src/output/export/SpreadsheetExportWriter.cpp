@@ -1,6 +1,7 @@
 #include "output/export/SpreadsheetExportWriter.h"
 
 #include "platform/db/Recordset.h"
+#include "platform/office/WriteAll.h"
 #include "platform/office/ZipReader.h"
 
 #include <QDir>
@@ -232,12 +233,12 @@ bool SpreadsheetExportWriter::write(Recordset& rs, QIODevice& out, const Progres
     }
     const qint64 rowBytes = book.rowBytes();
     if (rowBytes < 0)
-        return failWriting(errno == ENOSPC || errno == EDQUOT || nearlyFull(folder),
+        return failWriting(noRoomLeft(errno) || nearlyFull(folder),
             QStringLiteral("No se pudo escribir la hoja de cálculo."));
     int cause = 0;
     const lxw_error closed = book.close(cause);
     if (closed != LXW_NO_ERROR)
-        return failWriting(cause == ENOSPC || cause == EDQUOT || nearlyFull(folder), libraryFailure(closed));
+        return failWriting(noRoomLeft(cause) || nearlyFull(folder), libraryFailure(closed));
     // The library does not see a copy of the rows cut short by a full disk: the sheet must hold them all.
     if (ZipReader::entrySize(file.fileName(), QStringLiteral("xl/worksheets/sheet1.xml")) < rowBytes)
         return failWriting(true, QStringLiteral("La hoja de cálculo quedó incompleta."));

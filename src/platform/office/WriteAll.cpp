@@ -11,7 +11,11 @@ bool writeAll(QIODevice& device, QByteArrayView data, bool& full)
         return true;
     const auto* file = qobject_cast<const QFileDevice*>(&device);
     // A file system writes less than asked only when it runs out of room.
-    full = written >= 0 || (file && file->error() == QFileDevice::ResourceError) || errno == ENOSPC
-        || errno == EDQUOT;
+    full = written >= 0 || (file && file->error() == QFileDevice::ResourceError) || noRoomLeft(errno);
     return false;
+}
+
+bool noRoomLeft(int systemError)
+{
+    return systemError == ENOSPC || systemError == EDQUOT || systemError == EFBIG;
 }

@@ -15,7 +15,7 @@ namespace {
 bool zipOutOfSpace(zip_t* archive)
 {
     const int system = archive ? zip_error_code_system(zip_get_error(archive)) : 0;
-    return system == ENOSPC || system == EDQUOT;
+    return noRoomLeft(system);
 }
 
 // MS-DOS date and time fields, as a zip entry stores them, from a local time.

@@ -1,5 +1,7 @@
 #include "platform/ui/FlexGridModel.h"
 
+#include "platform/db/FieldText.h"
+
 #include <QPointer>
 #include <algorithm>
 
@@ -421,7 +423,8 @@ QVariant FlexGridModel::data(const QModelIndex& index, int role) const
     const int col = index.column() + 1;
     switch (role) {
     case Qt::DisplayRole:
-        return cellText(row, col);
+        // A cell is one line: the view would cut a stored text at its first line break.
+        return FieldText::oneLine(cellText(row, col));
     case Qt::TextAlignmentRole:
         return colAlignment(col).toInt();
     case Qt::BackgroundRole:

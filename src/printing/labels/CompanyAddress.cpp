@@ -1,6 +1,6 @@
 #include "printing/labels/CompanyAddress.h"
 
-#include "core/FieldText.h"
+#include "platform/db/FieldText.h"
 #include "platform/db/Recordset.h"
 
 namespace {

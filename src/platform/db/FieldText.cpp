@@ -1,17 +1,30 @@
-#include "core/FieldText.h"
+#include "platform/db/FieldText.h"
+
+#include <algorithm>
+
+namespace {
+
+bool breaksLine(QChar c)
+{
+    const QChar::Category category = c.category();
+    return category == QChar::Other_Control || category == QChar::Separator_Line
+        || category == QChar::Separator_Paragraph;
+}
+
+} // namespace
 
 namespace FieldText {
 
 QString oneLine(const QString& text)
 {
+    // Most fields have no break: the grid asks for every cell it paints.
+    if (std::none_of(text.cbegin(), text.cend(), breaksLine))
+        return text;
     QString line;
     line.reserve(text.size());
     bool corte = false;
     for (const QChar c : text) {
-        const QChar::Category category = c.category();
-        const bool control = category == QChar::Other_Control || category == QChar::Separator_Line
-            || category == QChar::Separator_Paragraph;
-        if (control) {
+        if (breaksLine(c)) {
             corte = true;
             continue;
         }
