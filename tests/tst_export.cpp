@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
+#include <fcntl.h>
 #include <sqlite3.h>
 #include <unistd.h>
 
@@ -492,24 +493,41 @@ void TestExport::aNameTooLongIsRefusedBeforeWriting_data()
 {
     QTest::addColumn<QString>("name"); // in a folder of the test's own
     QTest::addColumn<QString>("reason"); // words the refusal holds; empty when the name is taken
-    const long most = ::pathconf(QFile::encodeName(QDir::tempPath()).constData(), _PC_NAME_MAX);
+    QTest::addColumn<QString>("replacing"); // the same, writing over the file of that name
+    const int most = int(::pathconf(QFile::encodeName(QDir::tempPath()).constData(), _PC_NAME_MAX));
     QVERIFY(most > 20);
-    // Room is left for the temporary name (".XXXXXX") the file is first written under beside it.
-    const int longest = int(most) - 7;
-    QTest::newRow("the longest name taken") << QString(longest - 4, u'a') + ".txt"
-                                            << "";
-    QTest::newRow("one letter more") << QString(longest - 3, u'a') + ".txt"
-                                     << QStringLiteral("nombre del archivo es demasiado largo. Tiene %1 "
-                                                       "caracteres y caben como mucho %2.")
-                                            .arg(longest + 1)
-                                            .arg(longest);
-    QTest::newRow("an extension taking it past the limit") << QString(int(most) - 2, u'b') + ".txt"
+    // Replacing a file, it is first written under its name and ".XXXXXX" beside it.
+    const QString replaced = QStringLiteral("caben como mucho %1 al reemplazar un archivo.").arg(most - 7);
+    QTest::newRow("250 characters") << QString(246, u'a') + ".txt"
+                                    << "" << replaced;
+    QTest::newRow("the longest name replaced") << QString(most - 11, u'a') + ".txt"
+                                               << ""
+                                               << "";
+    QTest::newRow("the longest name taken") << QString(most - 4, u'a') + ".txt"
+                                            << "" << replaced;
+    const QString over
+        = QStringLiteral("nombre del archivo es demasiado largo. Tiene %1 caracteres y caben como "
+                         "mucho %2.")
+              .arg(most + 1)
+              .arg(most);
+    QTest::newRow("one letter more") << QString(most - 3, u'a') + ".txt" << over << over;
+    QTest::newRow("an extension taking it past the limit") << QString(most - 2, u'b') + ".txt"
+                                                           << "demasiado largo"
                                                            << "demasiado largo";
-    QTest::newRow("letters that take two bytes") << QString(longest / 2, u'\u00F1') + ".txt"
-                                                 << "una eñe cuenta como dos";
-    QTest::newRow("a folder's name") << QString(int(most) + 1, u'c') + "/a.txt"
+    // Fewer letters than the limit, more bytes.
+    const int enes = most / 2 + 1;
+    const QString wide
+        = QStringLiteral("Tiene %1 caracteres, que cuentan como %2 (una letra con acento o una "
+                         "eñe cuenta como dos), y caben como mucho %3.")
+              .arg(enes + 4)
+              .arg(2 * enes + 4)
+              .arg(most);
+    QTest::newRow("letters that take two bytes") << QString(enes, u'\u00F1') + ".txt" << wide << wide;
+    QTest::newRow("a folder's name") << QString(most + 1, u'c') + "/a.txt"
+                                     << "carpeta «ccc"
                                      << "carpeta «ccc";
     QTest::newRow("the whole path") << (QString(200, u'd') + "/").repeated(22) + "a.txt"
+                                    << "ruta es demasiado larga"
                                     << "ruta es demasiado larga";
 }
 
@@ -517,30 +535,35 @@ void TestExport::aNameTooLongIsRefusedBeforeWriting()
 {
     QFETCH(QString, name);
     QFETCH(QString, reason);
+    QFETCH(QString, replacing);
     QTemporaryDir dir;
+    if (const int fd = ::open(QFile::encodeName(dir.path()).constData(), O_TMPFILE | O_RDWR, 0600); fd < 0)
+        QSKIP("The temporary folder's file system cannot hold an unnamed file");
+    else
+        ::close(fd);
     const QString path = dir.filePath(name);
     Recordset rs;
     rs.open(m_select, m_conn);
-    // Written twice: the second replaces the first, through a temporary name beside it.
-    for (int time = 0; time < 2; ++time) {
+    // Written twice: the second time over the first.
+    for (const QString& why : {reason, replacing}) {
+        // The save dialog refuses it by the same rule.
+        QCOMPARE(nameTooLong(path).isEmpty(), why.isEmpty());
         bool written = false;
         const ExportOutcome outcome = exportCompanies(rs, ExportFormat::Text, path, [&](qint64, qint64) {
             written = true;
             return true;
         });
-        QVERIFY2(outcome.ok == reason.isEmpty(), qPrintable(outcome.message));
-        QCOMPARE(written, reason.isEmpty());
-        if (!reason.isEmpty()) {
-            QVERIFY2(outcome.message.contains(reason), qPrintable(outcome.message));
+        QVERIFY2(outcome.ok == why.isEmpty(), qPrintable(outcome.message));
+        QCOMPARE(written, why.isEmpty());
+        if (!why.isEmpty()) {
+            QVERIFY2(outcome.message.contains(why), qPrintable(outcome.message));
             // Said whole, but never so long that the box runs off the screen.
             QVERIFY(outcome.message.size() < 800);
-            QVERIFY(QDir(dir.path()).isEmpty());
         }
+        const QStringList left
+            = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        QCOMPARE(left, reason.isEmpty() ? QStringList {name} : QStringList {});
     }
-    if (reason.isEmpty())
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList {name});
-    // The save dialog refuses it by the same rule.
-    QCOMPARE(nameTooLong(path).isEmpty(), reason.isEmpty());
 }
 
 void TestExport::cancelledExportKeepsTheOldFile()

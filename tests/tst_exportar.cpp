@@ -224,6 +224,11 @@ private Q_SLOTS:
         QTest::newRow("no to create, then cancel")
             << txt << QStringList() << QStringList {"nuevo.txt"} << QList<int> {no}
             << QStringList {"nuevo.txt\nEste archivo no existe."} << "";
+        // A new file is written unnamed, then named: no room is kept for a temporary name.
+        const QString largo = QString(246, u'x');
+        QTest::newRow("a name of 250 characters")
+            << txt << QStringList() << QStringList {largo} << QList<int> {si}
+            << QStringList {largo + ".txt\nEste archivo no existe."} << largo + ".txt";
         QTest::newRow("cancel at the save dialog")
             << txt << QStringList() << QStringList() << QList<int>() << QStringList() << "";
         QTest::newRow("no, then another name")

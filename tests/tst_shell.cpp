@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPageSize>
@@ -24,6 +25,9 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QTabWidget>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -63,11 +67,61 @@ public:
     void restartComputer() override { ++restarts; }
 };
 
+// The texts a window shows: labels, buttons, titles, tabs, list items and the values of its fields.
+QStringList textsOf(const QWidget& window)
+{
+    QStringList texts {window.windowTitle()};
+    for (const QWidget* w : window.findChildren<QWidget*>()) {
+        if (const auto* label = qobject_cast<const QLabel*>(w))
+            texts << label->text();
+        else if (const auto* button = qobject_cast<const QAbstractButton*>(w))
+            texts << button->text();
+        else if (const auto* group = qobject_cast<const QGroupBox*>(w))
+            texts << group->title();
+        else if (const auto* field = qobject_cast<const QAbstractSpinBox*>(w))
+            texts << field->text();
+        else if (const auto* tabs = qobject_cast<const QTabWidget*>(w)) {
+            for (int i = 0; i < tabs->count(); ++i)
+                texts << tabs->tabText(i);
+        } else if (const auto* list = qobject_cast<const QComboBox*>(w)) {
+            for (int i = 0; i < list->count(); ++i)
+                texts << list->itemText(i);
+        }
+    }
+    return texts;
+}
+
 } // namespace
 
 class TestShell : public QObject
 {
     Q_OBJECT
+
+    QStringList m_textos; // of the print dialog and its printer properties, in inches
+    QStringList m_papeles; // the paper sizes listed
+
+    void readPrintDialog()
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QDir::temp().filePath(QStringLiteral("tst_shell.pdf")));
+        QPrintDialog dialog(&printer);
+        m_textos = textsOf(dialog);
+        // The properties are a modal dialog of their own, read and closed once up.
+        QTimer::singleShot(0, &dialog, [&] {
+            QWidget* propiedades = QApplication::activeModalWidget();
+            auto* unidades = propiedades->findChild<QComboBox*>(QStringLiteral("unitCombo"));
+            const int pulgadas = unidades->findData(QVariant::fromValue(QPageLayout::Inch));
+            unidades->setCurrentIndex(pulgadas);
+            Q_EMIT unidades->activated(pulgadas);
+            m_textos += textsOf(*propiedades);
+            const auto* lista = propiedades->findChild<QComboBox*>(QStringLiteral("pageSizeCombo"));
+            for (int i = 0; i < lista->count(); ++i)
+                m_papeles.append(lista->itemText(i));
+            propiedades->close();
+        });
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("properties")), Qt::LeftButton);
+    }
 
 private Q_SLOTS:
     void init()
@@ -308,38 +362,46 @@ private Q_SLOTS:
         QCOMPARE(texto(QDialogButtonBox::Yes), QStringLiteral("Sí"));
     }
 
-    // The print dialog's words the system's catalogue gets wrong are the program's own: the set of
-    // pages to print, and a page-size list where each paper has a name of its own.
+    // The print dialog's words the system's catalogue gets wrong are the program's own: a user's Spanish
+    // words, sizes in "pulg." with a decimal comma, and a page-size list where each paper has a name of its
+    // own.
+    void printDialogWordsThatTheCatalogueGetsWrong_data()
+    {
+        QTest::addColumn<QString>("texto"); // shown by the dialog or its printer properties
+        QTest::newRow("page set") << "Conjunto de páginas:";
+        QTest::newRow("architect C") << "Arquitecto C";
+        QTest::newRow("architect D") << "Arquitecto D";
+        QTest::newRow("second shift") << "Segundo turno (16:00 a 23:59)";
+        QTest::newRow("third shift") << "Tercer turno (00:00 a 07:59)";
+        QTest::newRow("weekend") << "Fin de semana (sábado a domingo)";
+        QTest::newRow("fan-fold") << "Papel continuo alemán legal (8,5 x 13 pulg.)";
+        QTest::newRow("quarto") << "Cuarto";
+        QTest::newRow("statement") << "Media carta";
+        QTest::newRow("folio") << "Folio (8,27 x 13 pulg.)";
+        QTest::newRow("an imperial size") << "10 x 14 pulg.";
+        QTest::newRow("inches") << "Pulgadas (pulg.)";
+        QTest::newRow("collate") << "Intercalar";
+        QTest::newRow("page order") << "De izquierda a derecha, de arriba abajo";
+        QTest::newRow("output file") << "&Archivo de salida:";
+    }
+
     void printDialogWordsThatTheCatalogueGetsWrong()
     {
+        QFETCH(QString, texto);
         if (QPageSize::name(QPageSize::ArchA) == QLatin1String("Architect A"))
             QSKIP("Qt's Spanish catalogue (qt6-translations-l10n) is not installed");
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(QDir::temp().filePath(QStringLiteral("tst_shell.pdf")));
-        QPrintDialog dialog(&printer);
-        QStringList rotulos;
-        for (const QLabel* label : dialog.findChildren<QLabel*>())
-            rotulos.append(label->text());
-        QVERIFY2(rotulos.contains(QStringLiteral("Conjunto de páginas:")), qPrintable(rotulos.join(u'|')));
-        QStringList papeles;
-        // The properties are a modal dialog of their own, read and closed once up.
-        QTimer::singleShot(0, &dialog, [&] {
-            QWidget* propiedades = QApplication::activeModalWidget();
-            if (const auto* lista = propiedades->findChild<QComboBox*>(QStringLiteral("pageSizeCombo"))) {
-                for (int i = 0; i < lista->count(); ++i)
-                    papeles.append(lista->itemText(i));
-            }
-            propiedades->close();
-        });
-        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("properties")), Qt::LeftButton);
-        QVERIFY(papeles.contains(QStringLiteral("Arquitecto C")));
-        QVERIFY(papeles.contains(QStringLiteral("Arquitecto D")));
-        QStringList distintos = papeles;
+        if (m_papeles.isEmpty())
+            readPrintDialog();
+        QVERIFY2(m_textos.contains(texto), qPrintable(m_textos.join(u'|')));
+        // No inch written "in", no decimal point, none of the catalogue's literal words.
+        static const QRegularExpression ajeno(
+            QStringLiteral(R"(\d\.\d|\d ?in\b|\(in\)|cambio|Pliegue|Quarto|Declaración)"));
+        QCOMPARE(m_textos.filter(ajeno), QStringList());
+        QStringList distintos = m_papeles;
         distintos.removeDuplicates();
-        QCOMPARE(distintos.size(), papeles.size());
+        QCOMPARE(distintos.size(), m_papeles.size());
         QCOMPARE(QPageSize(QSizeF(5.5, 7.3), QPageSize::Inch, QString(), QPageSize::ExactMatch).name(),
-            QStringLiteral("Personalizado (5.5 pulg. x 7.3 pulg.)"));
+            QStringLiteral("Personalizado (5,5 x 7,3 pulg.)"));
         QVERIFY(QCoreApplication::translate("QPrintDialog",
             "Options 'Pages Per Sheet' and 'Page Set' cannot be used together.\nPlease turn one of those "
             "options off.")
@@ -363,6 +425,8 @@ private Q_SLOTS:
 int main(int argc, char* argv[])
 {
     Application app(argc, argv);
+    // The program's numbers, as its start-up sets them.
+    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
     TestShell test;
     return QTest::qExec(&test, argc, argv);
 }

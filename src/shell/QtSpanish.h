@@ -3,7 +3,7 @@
 #include <QTranslator>
 
 // Qt's own texts in Spanish: the catalogue the system installs (Debian's Qt translations), the texts
-// of the print dialog that the catalogue leaves in English, and the few it gets wrong there.
+// of the print dialog that the catalogue leaves in English, and those it gets wrong there.
 class QtSpanish : public QTranslator
 {
     Q_OBJECT

@@ -8,7 +8,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStorageInfo>
+#include <cerrno>
 #include <climits>
+#include <fcntl.h>
 #include <memory>
 #include <unistd.h>
 
@@ -16,7 +18,7 @@ namespace {
 
 // Below this much free space a failed write is put down to a full disk.
 constexpr qint64 kNearlyFull = 1 << 20;
-// A file is first written beside its target under the target's name and ".XXXXXX".
+// A file written under a temporary name has the target's name and ".XXXXXX".
 constexpr qsizetype kTemporarySuffix = 7;
 
 std::unique_ptr<ExportWriter> writerFor(ExportFormat format)
@@ -69,9 +71,8 @@ QString openFailure(const QFileInfo& target)
     return QStringLiteral("No se pudo crear el archivo «%1».").arg(nativeName(target.filePath()));
 }
 
-// A limit of pathconf() (_PC_NAME_MAX, _PC_PATH_MAX) for the file system of the nearest folder of
-// `path` that exists.
-long limitFor(const QString& path, int name, long fallback)
+// The nearest folder of `path` that exists: the file system the save would write to.
+QString existingFolder(const QString& path)
 {
     QString folder = QFileInfo(path).absolutePath();
     while (!QFileInfo(folder).isDir()) {
@@ -80,8 +81,48 @@ long limitFor(const QString& path, int name, long fallback)
             break;
         folder = up;
     }
+    return folder;
+}
+
+// A limit of pathconf() (_PC_NAME_MAX, _PC_PATH_MAX) for the file system of `folder`.
+long limitFor(const QString& folder, int name, long fallback)
+{
     const long limit = ::pathconf(QFile::encodeName(folder).constData(), name);
     return limit > 0 ? limit : fallback;
+}
+
+// Whether QSaveFile writes a new file in `folder` unnamed (O_TMPFILE, linked under its name once
+// complete) rather than under a temporary name beside it; it tries the same as QSaveFile does.
+bool writesUnnamed(const QString& folder)
+{
+#ifdef O_TMPFILE
+    // The unnamed file is given its name through /proc.
+    if (::access("/proc/version", F_OK) != 0)
+        return false;
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+    if (fd >= 0) {
+        ::close(fd);
+        return true;
+    }
+    // Any other failure stops the save before a name is used.
+    return errno != EOPNOTSUPP && errno != EISDIR;
+#else
+    return false;
+#endif
+}
+
+// "Tiene … caracteres y caben como mucho …", counting as the limit does: bytes.
+QString lengthSaid(const QString& name, qsizetype bytes, qsizetype most, bool replacing)
+{
+    const qsizetype characters = name.toUcs4().size();
+    QString said = QStringLiteral("Tiene %1 caracteres").arg(characters);
+    if (bytes != characters)
+        said += QStringLiteral(", que cuentan como %1 (una letra con acento o una eñe cuenta como dos),")
+                    .arg(bytes);
+    said += QStringLiteral(" y caben como mucho %1").arg(most);
+    if (replacing)
+        said += QStringLiteral(" al reemplazar un archivo");
+    return said + QLatin1Char('.');
 }
 
 } // namespace
@@ -90,36 +131,37 @@ QString nameTooLong(const QString& path)
 {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     const QStringList names = absolute.split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    const long nameMax = limitFor(absolute, _PC_NAME_MAX, NAME_MAX);
+    const QString folder = existingFolder(absolute);
+    // A new file is written unnamed where the file system allows it; replacing one, it is first
+    // named beside the old one and then renamed over it.
+    const QFileInfo existing(absolute);
+    const bool replacing = existing.exists() && !existing.isDir();
+    const bool named = replacing || !writesUnnamed(folder);
+    const qsizetype allowance = named ? kTemporarySuffix : 0;
+    const long nameMax = limitFor(folder, _PC_NAME_MAX, NAME_MAX);
     for (qsizetype i = 0; i < names.size(); ++i) {
         const bool file = i == names.size() - 1;
-        const qsizetype most = nameMax - (file ? kTemporarySuffix : 0);
+        const qsizetype most = nameMax - (file ? allowance : 0);
         const qsizetype bytes = QFile::encodeName(names.at(i)).size();
         if (bytes <= most)
             continue;
-        // The limit counts bytes: a letter outside plain ASCII takes two or more.
-        const QString wide = bytes > names.at(i).size()
-            ? QStringLiteral(" (una letra con acento o una eñe cuenta como dos)")
-            : QString();
         const QString whose
             = file ? QStringLiteral("del archivo") : QStringLiteral("de la carpeta «%1»").arg(names.at(i));
-        return QStringLiteral(
-            "No se puede guardar «%1»: el nombre %2 es demasiado largo. Tiene %3 caracteres "
-            "y caben como mucho %4%5.\nEscriba un nombre más corto.")
-            .arg(nativeName(absolute), whose, QString::number(names.at(i).size()), QString::number(most),
-                wide);
+        return QStringLiteral("No se puede guardar «%1»: el nombre %2 es demasiado largo. %3\nEscriba un "
+                              "nombre más corto.")
+            .arg(nativeName(absolute), whose, lengthSaid(names.at(i), bytes, most, file && replacing));
     }
-    const long pathMax = limitFor(absolute, _PC_PATH_MAX, PATH_MAX);
+    const long pathMax = limitFor(folder, _PC_PATH_MAX, PATH_MAX);
     // The limit holds the path's closing NUL.
-    const qsizetype most = pathMax - 1 - kTemporarySuffix;
+    const qsizetype most = pathMax - 1 - allowance;
     const qsizetype bytes = QFile::encodeName(absolute).size();
     if (bytes <= most)
         return {};
     // Quoted whole, such a path would run off the screen.
     const QString shown = nativeName(absolute.left(120) + QStringLiteral("…") + absolute.right(120));
-    return QStringLiteral("No se puede guardar el archivo: su ruta es demasiado larga. Tiene %1 caracteres y "
-                          "caben como mucho %2.\n«%3»\nGuárdelo en una carpeta de ruta más corta.")
-        .arg(QString::number(absolute.size()), QString::number(most), shown);
+    return QStringLiteral("No se puede guardar el archivo: su ruta es demasiado larga. %1\n«%2»\nGuárdelo en "
+                          "una carpeta de ruta más corta.")
+        .arg(lengthSaid(absolute, bytes, most, replacing), shown);
 }
 
 QString finalExportName(const QString& chosen, ExportFormat format)

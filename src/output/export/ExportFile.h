@@ -12,9 +12,10 @@ enum class ExportFormat { Spreadsheet, Document, Text };
 // ".XLSX"); a name without an extension gets the format's (.xlsx, .docx, .txt); any other name stays.
 QString finalExportName(const QString& chosen, ExportFormat format);
 
-// Why `path` cannot name an exported file, in Spanish: a name in it, or the whole path, is longer than
-// its file system takes, counting the temporary name the file is first written under beside it. Empty
-// when it can.
+// Why `path` cannot name an exported file, in Spanish: a name in it, or the whole path, takes more bytes
+// than its file system allows, counting the temporary name the file is written under beside it where
+// the save needs one (replacing a file, or a file system that cannot hold an unnamed file). Empty when
+// it can.
 QString nameTooLong(const QString& path);
 
 struct ExportOutcome
