@@ -224,6 +224,24 @@ QString codesOnOneLine(const DocumentTable& table)
     return {};
 }
 
+// The first word of a title, or of a column of short values (sector, region, province, town, the numbers),
+// wider than its column beside the cell's margins and rule; lines break at blanks and after hyphens.
+QString wordOverflowing(const DocumentTable& table)
+{
+    static const QRegularExpression breaks(QStringLiteral("\\s+|(?<=-)"));
+    for (qsizetype row = 0; row < table.rows.size(); ++row) {
+        for (int column = 0; column < table.widths.size(); ++column) {
+            const bool whole = row == 0 || QList {0, 4, 5, 6, 17, 18, 19}.contains(column);
+            for (const QString& word : table.rows[row].value(column).split(breaks)) {
+                const double twips = ColumnFit::advance(word, row == 0) * table.halfPoints / 100.0;
+                if (whole && twips + table.cellMargins + 10 > table.widths[column])
+                    return word;
+            }
+        }
+    }
+    return {};
+}
+
 // A disk that takes `room` bytes and then writes short, as a full one does.
 class FullDevice : public QIODevice
 {
@@ -293,6 +311,7 @@ private Q_SLOTS:
     void spreadsheetKeepsDatabaseTypes();
     void spreadsheetOfTheInstallation();
     void documentReadBack();
+    void documentOfTheInstallation_data();
     void documentOfTheInstallation();
     void codesTakeTheirLineAndNoMore_data();
     void codesTakeTheirLineAndNoMore();
@@ -745,21 +764,33 @@ void TestExport::documentReadBack()
     QVERIFY2(codes.isEmpty(), qPrintable(codes));
 }
 
+void TestExport::documentOfTheInstallation_data()
+{
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<qint64>("companies");
+    QTest::newRow("every company by town") << QStringLiteral("ORDER BY poblacion") << installationCompanies();
+    // Every sector mixed: the twenty columns need more than the page has.
+    QTest::newRow("500 companies by name") << QStringLiteral("ORDER BY empresa LIMIT 500") << qint64(500);
+}
+
 void TestExport::documentOfTheInstallation()
 {
+    QFETCH(QString, query);
+    QFETCH(qint64, companies);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("todas.docx"));
     Recordset rs;
-    rs.open(
-        QStringLiteral("SELECT %1 FROM tbl_empresas ORDER BY poblacion").arg(kRecordColumns), m_installation);
+    rs.open(QStringLiteral("SELECT %1 FROM tbl_empresas %2").arg(kRecordColumns, query), m_installation);
     QVERIFY(exportCompanies(rs, ExportFormat::Document, path).ok);
     const DocumentTable table = documentTable(readFile(path));
-    QCOMPARE(table.rows.size(), installationCompanies() + 1);
+    QCOMPARE(table.rows.size(), companies + 1);
     for (const int row : {0, rs.recordCount() - 1})
         QCOMPARE(table.rows[row + 1].value(6), rs.textAt(row, 7));
 
     const QString codes = codesOnOneLine(table);
     QVERIFY2(codes.isEmpty(), qPrintable(codes));
+    const QString word = wordOverflowing(table);
+    QVERIFY2(word.isEmpty(), qPrintable(word));
 }
 
 void TestExport::codesTakeTheirLineAndNoMore_data()

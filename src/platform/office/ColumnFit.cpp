@@ -44,6 +44,7 @@ struct Extent
 {
     int word = 0;
     int line = 0;
+    int words = 0; // parted by blanks
 };
 
 // The widest word and the widest line of a text; lines break at blanks and after hyphens.
@@ -52,11 +53,13 @@ Extent measure(QStringView text, bool bold)
     Extent extent;
     int word = 0;
     int line = 0;
+    bool inWord = false;
     for (const QChar c : text) {
         if (c == u'\n' || c == u'\r') {
             extent.word = std::max(extent.word, word);
             extent.line = std::max(extent.line, line);
             word = line = 0;
+            inWord = false;
             continue;
         }
         const int width = charAdvance(c, bold);
@@ -64,15 +67,20 @@ Extent measure(QStringView text, bool bold)
         if (c.isSpace()) {
             extent.word = std::max(extent.word, word);
             word = 0;
+            inWord = false;
             continue;
         }
+        extent.words += inWord ? 0 : 1;
+        inWord = true;
         word += width;
         if (c == u'-') {
             extent.word = std::max(extent.word, word);
             word = 0;
         }
     }
-    return {std::max(extent.word, word), std::max(extent.line, line)};
+    extent.word = std::max(extent.word, word);
+    extent.line = std::max(extent.line, line);
+    return extent;
 }
 
 } // namespace
@@ -120,6 +128,8 @@ void ColumnFit::addRow(const QStringList& cells)
         m_columns[i].words.add(extent.word);
         m_columns[i].widestWord = std::max(m_columns[i].widestWord, extent.word);
         m_columns[i].lines.add(extent.line);
+        ++m_columns[i].cells;
+        m_columns[i].fewWords += extent.words <= 2 ? 1 : 0;
         if (extent.line <= kLongestCode)
             m_columns[i].widestCode = std::max(m_columns[i].widestCode, extent.line);
     }
@@ -139,6 +149,7 @@ ColumnFit::Fit ColumnFit::fit(int width, int padding, const QList<int>& halfPoin
     // Words wider than a tenth of the line are addresses (mail, web): those columns may break them.
     const double longWord = width / 10.0;
     const double longColumn = width / 20.0;
+    std::vector<double> minimum(n);
     std::vector<double> least(n);
     std::vector<double> whole(n);
     std::vector<double> wanted(n);
@@ -162,11 +173,20 @@ ColumnFit::Fit ColumnFit::fit(int width, int padding, const QList<int>& halfPoin
             const double widest = std::max(column.titleWord, column.widestWord) * twips + padding;
             whole[i] = word > longWord || widest > longWord ? least[i] : widest;
             wanted[i] = std::max({line, whole[i], least[i]});
+            // Half the values or more a word or two (a sector, a town, a number; not a name, an address): no
+            // word breaks.
+            const bool shortValues = word <= longWord && column.fewWords * 2 >= column.cells;
+            if (shortValues)
+                least[i] = whole[i];
             if (column.oneLine) {
                 // A code on one line, its title's words whole.
                 least[i] = whole[i] = wanted[i]
                     = std::max(column.titleWord, column.widestCode) * twips + padding;
             }
+            // Short of room, the columns whose text wraps at blanks give theirs down to their title's words.
+            minimum[i] = column.oneLine || shortValues
+                ? least[i]
+                : std::min(least[i], column.titleWord * twips + padding);
             needed += least[i];
         }
         if (needed > width)
@@ -179,20 +199,35 @@ ColumnFit::Fit ColumnFit::fit(int width, int padding, const QList<int>& halfPoin
     }
     if (fitting)
         return *fitting;
-    // Even the smallest type is too wide: the codes keep their line and the other columns give up their
-    // share of what is missing (all columns, when the codes alone fill the page).
+    // Even the smallest type is too wide: the columns whose text wraps at blanks give up what is missing,
+    // each in proportion to what it has beyond its title's words.
+    double missing = -width;
+    double spare = 0;
+    for (size_t i = 0; i < n; ++i) {
+        missing += least[i];
+        spare += least[i] - minimum[i];
+    }
+    if (missing <= spare) {
+        for (size_t i = 0; i < n; ++i)
+            least[i] -= (least[i] - minimum[i]) * missing / spare;
+        Fit squeezed = spread(least, least, least, grows, width, padding);
+        squeezed.halfPoints = halfPointSizes.constLast();
+        return squeezed;
+    }
+    // Too narrow even for that: the codes keep their line and the other columns give up their share of
+    // what is missing (all columns, when the codes alone fill the page).
     double codes = 0;
     double others = 0;
     for (size_t i = 0; i < n; ++i)
-        (grows[i] ? others : codes) += least[i];
+        (grows[i] ? others : codes) += minimum[i];
     const bool keepCodes = others > 0 && codes < width;
     for (size_t i = 0; i < n; ++i) {
         if (!keepCodes)
-            least[i] *= width / (codes + others);
+            minimum[i] *= width / (codes + others);
         else if (grows[i])
-            least[i] *= (width - codes) / others;
+            minimum[i] *= (width - codes) / others;
     }
-    Fit squeezed = spread(least, least, least, grows, width, padding);
+    Fit squeezed = spread(minimum, minimum, minimum, grows, width, padding);
     squeezed.halfPoints = halfPointSizes.constLast();
     return squeezed;
 }

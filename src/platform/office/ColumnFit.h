@@ -7,9 +7,10 @@
 #include <vector>
 
 // Widths of a table's columns from what they hold, for a page of a given width: each column gets room
-// for its titles' words and nearly all of its words, so that a word does not break inside; what the
-// page has left goes to the columns whose text would otherwise wrap most, never to a column of codes
-// (kept on one line, no wider). Text is measured with
+// for its titles' words and nearly all of its words (all of them in a column of short values), so that a
+// word does not break inside; what the page has left goes to the columns whose text would otherwise wrap
+// most, never to a column of codes (kept on one line, no wider). Short of room, the columns of longer
+// text give theirs down to their titles' words. Text is measured with
 // Arial's advance widths (Liberation Sans has the same ones), titles in bold.
 class ColumnFit
 {
@@ -61,6 +62,8 @@ private:
         int widestWord = 0;
         bool oneLine = false;
         int widestCode = 0; // the widest line short enough to be a code
+        int cells = 0; // that are not empty
+        int fewWords = 0; // cells of a word or two
         Histogram words; // the widest word of each cell
         Histogram lines; // the widest line of each cell
     };
