@@ -8,7 +8,7 @@ packages=(
   fonts-liberation2 fonts-urw-base35
   clang-format poppler-utils sqlite3
   qt6-translations-l10n
-  xvfb openbox xdotool x11-utils
+  xvfb openbox xdotool x11-utils imagemagick
 )
 missing=()
 for p in "${packages[@]}"; do

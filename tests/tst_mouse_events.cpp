@@ -1,11 +1,14 @@
 #include "platform/ui/ActiveLabel.h"
 #include "platform/ui/ImageButton.h"
 #include "platform/ui/MouseEvents.h"
+#include "platform/ui/PendingEvents.h"
 #include "platform/ui/WindowBehaviour.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QMouseEvent>
+#include <QProcess>
 #include <QTest>
 
 namespace {
@@ -192,6 +195,52 @@ private Q_SLOTS:
         QTRY_COMPARE(QGuiApplication::focusWindow(), dialog.windowHandle());
         QTest::qWait(50);
         QCOMPARE(QGuiApplication::focusWindow(), dialog.windowHandle());
+    }
+
+    // Only a real window system maps a window later than asked; the smoke test runs this case there.
+    void aWaitingWindowIsOnTheScreenBeforeTheWorkStarts()
+    {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            QSKIP("needs a real X server");
+        QWidget espera(nullptr, Qt::FramelessWindowHint | Qt::Tool | Qt::WindowStaysOnTopHint);
+        espera.setAttribute(Qt::WA_ShowWithoutActivating);
+        espera.resize(224, 125);
+        for (int vez = 0; vez < 5; ++vez) {
+            espera.show();
+            PendingEvents::untilExposed(&espera, std::chrono::seconds(1)); // room for a loaded machine
+            QVERIFY(espera.windowHandle()->isExposed());
+            espera.hide();
+            QTRY_VERIFY(!espera.windowHandle()->isExposed());
+        }
+    }
+
+    // A click the work held back is handled as soon as the work ends, without a further event from the
+    // window system; the smoke test runs this case on a real X server, with xdotool's clicks.
+    void aClickMadeDuringTheWorkIsHandledWhenItEnds()
+    {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            QSKIP("needs a real X server");
+        QWidget window(nullptr, Qt::FramelessWindowHint);
+        window.setGeometry(100, 100, 200, 100);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        int clics = 0;
+        MouseEvents::of(&window).onClick([&clics] { ++clics; });
+        const QPoint centre = window.mapToGlobal(window.rect().center());
+        QProcess::execute(QStringLiteral("xdotool"),
+            {QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(centre.x()),
+                QString::number(centre.y())});
+        QTest::qWait(100);
+        // The work, and the user's click in the middle of it.
+        PendingEvents::process();
+        QCOMPARE(
+            QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("click"), QStringLiteral("1")}), 0);
+        QElapsedTimer work;
+        work.start();
+        while (!work.hasExpired(100))
+            PendingEvents::process();
+        QCOMPARE(clics, 0);
+        QTRY_COMPARE_WITH_TIMEOUT(clics, 1, 2000);
     }
 
     void anActiveLabelTellsEveryEvent()
