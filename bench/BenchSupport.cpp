@@ -35,6 +35,15 @@ double median(int runs, const std::function<void()>& work)
     return times[times.size() / 2];
 }
 
+double medianOf(int runs, const std::function<double()>& timed)
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i)
+        times.push_back(timed());
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
 void report(int companies, const char* figure, double value, const char* unit)
 {
     std::printf("%8d  %-44s %10.2f %s\n", companies, figure, value, unit);

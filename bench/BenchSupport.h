@@ -12,6 +12,8 @@ extern const QString kSelect;
 
 // Median of `runs` timings, in milliseconds.
 double median(int runs, const std::function<void()>& work);
+// Median of `runs` timings that each run measures itself, in milliseconds.
+double medianOf(int runs, const std::function<double()>& timed);
 void report(int companies, const char* figure, double value, const char* unit);
 
 long peakResidentKb();

@@ -186,23 +186,43 @@ private Q_SLOTS:
     void findTakesTheTypedTextLiterally_data()
     {
         QTest::addColumn<QString>("typed");
-        QTest::newRow("apostrophe") << "D'";
-        QTest::newRow("lower case accent") << "caf";
-        QTest::newRow("star") << "*";
-        QTest::newRow("percent") << "%";
-        QTest::newRow("bracket") << "[";
-        QTest::newRow("ordinary") << "HOTEL";
+        QTest::addColumn<QString>("orden"); // put in this order once read
+        QTest::addColumn<QString>("editada"); // the name written into the middle company first
+        QTest::newRow("apostrophe") << "D'" << QString() << QString();
+        QTest::newRow("lower case accent") << "caf" << QString() << QString();
+        QTest::newRow("star") << "*" << QString() << QString();
+        QTest::newRow("percent") << "%" << QString() << QString();
+        QTest::newRow("bracket") << "[" << QString() << QString();
+        QTest::newRow("ordinary") << "HOTEL" << QString() << QString();
+        QTest::newRow("after a sort") << "HOTEL" << QStringLiteral(" ORDER BY poblacion DESC") << QString();
+        QTest::newRow("after an edit") << "qq" << QString() << "QQ EDITADA";
+        QTest::newRow("after a sort and an edit")
+            << "QQ" << QStringLiteral(" ORDER BY cp DESC") << "qqq editada";
     }
 
     void findTakesTheTypedTextLiterally()
     {
         QFETCH(QString, typed);
+        QFETCH(QString, orden);
+        QFETCH(QString, editada);
         clsDatosBD datos;
         datos.setConexion(&m_conn);
+        datos.setCampoBusqueda(QStringLiteral("empresa"));
         datos.setDatos(kTodas + QStringLiteral(" ORDER BY empresa ASC"));
+        if (!orden.isEmpty())
+            datos.setDatos(kTodas + orden);
+        Recordset* rs = datos.getRecordset();
+        const int medio = rs->recordCount() / 2;
+        const QVariant antes = rs->valueAt(medio, 2);
+        const auto renombra = [&](const QVariant& nombre) {
+            rs->setAbsolutePosition(medio + 1);
+            rs->field(2) = nombre;
+            rs->update();
+        };
+        if (!editada.isEmpty())
+            renombra(editada);
         const int pos
             = datos.getPosicionBusqueda(clsDatosBD::criterioComienzaPor(QStringLiteral("empresa"), typed));
-        Recordset* rs = datos.getRecordset();
         // The expected position: the first name, in the order shown, that begins with the text.
         int expected = Recordset::PosEOF;
         for (int r = 0; r < rs->recordCount(); ++r) {
@@ -211,6 +231,8 @@ private Q_SLOTS:
                 break;
             }
         }
+        if (!editada.isEmpty())
+            renombra(antes);
         QCOMPARE(pos, expected);
     }
 

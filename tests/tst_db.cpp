@@ -298,6 +298,7 @@ private Q_SLOTS:
         QTest::newRow("equality ignores case") << 1 << "poblacion = 'málaga'" << 1;
         QTest::newRow("no match") << 1 << "empresa like 'xyz*'" << -3;
         QTest::newRow("number") << 1 << "id_emp = 7" << 7;
+        QTest::newRow("prefix of a column not searched by name") << 1 << "poblacion like 'nu*'" << 5;
     }
 
     void findSearchesForwardAndTakesLiterals()
@@ -306,6 +307,7 @@ private Q_SLOTS:
         QFETCH(QString, criterion);
         QFETCH(int, expected);
         Recordset rs;
+        rs.setSearchColumn(QStringLiteral("empresa"));
         rs.open(
             QStringLiteral("SELECT id_emp, empresa, poblacion FROM tbl_empresas ORDER BY id_emp"), m_conn);
         rs.setAbsolutePosition(start);
@@ -381,6 +383,7 @@ private Q_SLOTS:
     void resyncReadsAnotherRecordsetsWrite()
     {
         Recordset guia;
+        guia.setSearchColumn(QStringLiteral("contacto_1"));
         guia.open(
             QStringLiteral("SELECT seleccionada, empresa, contacto_1 FROM tbl_empresas ORDER BY id_emp"),
             m_conn);
@@ -405,6 +408,8 @@ private Q_SLOTS:
         guia.removeObserver(id);
         QCOMPARE(cambiadas, QList<int>({3}));
         QCOMPARE(guia.valueAt(3, 2).toString(), QStringLiteral("Nuevo contacto"));
+        guia.find(QStringLiteral("contacto_1 like 'nuevo*'"));
+        QCOMPARE(guia.absolutePosition(), 4);
         QCOMPARE(guia.valueAt(3, 0), QVariant(true));
         QCOMPARE(guia.valueAt(3, 1).toString(), QString::fromUtf8(kRows[3].empresa));
         // A NULL written elsewhere reads as NULL, not as an empty text.

@@ -177,11 +177,23 @@ private Q_SLOTS:
         QFETCH(QString, orderBy);
         const QString select = QStringLiteral("SELECT nombre, poblacion, numero FROM t");
         Recordset rs;
+        rs.setSearchColumn(QStringLiteral("poblacion"));
         rs.open(select, m_conn);
         QVERIFY(rs.reorder(select + orderBy));
         const QList<QByteArray> expected = stepped(m_conn.handle(), keyed(select + orderBy));
         const QList<QByteArray> got = snapshot(rs);
         QVERIFY2(got == expected, qPrintable(firstDifference(got, expected)));
+        // The first letters gathered by every part find every town that begins with them.
+        QList<int> found;
+        QList<int> starting;
+        const QString criterion = QStringLiteral("poblacion like 'm*'");
+        for (rs.moveFirst(), rs.find(criterion); !rs.isEOF(); rs.find(criterion, 1))
+            found << rs.absolutePosition();
+        for (int r = 0; r < rs.recordCount(); ++r) {
+            if (rs.textAt(r, 1).startsWith(QLatin1Char('m'), Qt::CaseInsensitive))
+                starting << r + 1;
+        }
+        QCOMPARE(found, starting);
     }
 
     // A change not yet committed on the program's connection is not seen by other connections:

@@ -147,6 +147,11 @@ int clsDatosBD::getPosicionBusqueda(const QString& criterio)
     }
 }
 
+void clsDatosBD::setCampoBusqueda(const QString& campo)
+{
+    m_rsDatos->setSearchColumn(campo);
+}
+
 QString clsDatosBD::criterioComienzaPor(const QString& campo, const QString& texto)
 {
     return campo + QStringLiteral(" like '") + SqlText::findLiteral(texto) + QStringLiteral("*'");

@@ -30,6 +30,9 @@ public:
     QString ultimoError() const { return m_ultimoError; }
 
     int getPosicionBusqueda(const QString& criterio);
+    // The field getPosicionBusqueda searches by its beginning: its first letters are gathered as the
+    // companies are read, so the first keystroke of a search is as quick as the next ones.
+    void setCampoBusqueda(const QString& campo);
     QString getNombreCampo(int indice) const;
     int getNumeroRegistros() const;
     Recordset* getRecordset();

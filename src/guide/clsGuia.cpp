@@ -370,8 +370,10 @@ void clsGuia::desmarcaTodas()
 
 clsDatosBD& clsGuia::datosBD()
 {
-    if (!m_datosBD)
+    if (!m_datosBD) {
         m_datosBD = std::make_unique<clsDatosBD>();
+        m_datosBD->setCampoBusqueda(kCampoNombre);
+    }
     return *m_datosBD;
 }
 

@@ -151,6 +151,7 @@ void Recordset::read(const QString& sql, Connection& connection, SizeHint hint, 
         startOver();
     const int count = int(columns.size());
     m_columns = std::move(columns);
+    const int initialsColumn = m_searchColumn.isEmpty() ? -1 : fieldIndex(m_searchColumn);
     try {
         if (rc == SQLITE_ROW) {
             // Expressions have no declared type: take the one of the first row.
@@ -163,8 +164,8 @@ void Recordset::read(const QString& sql, Connection& connection, SizeHint hint, 
                                                                 : Field::Type::Text;
             }
         }
-        if (!(rc == SQLITE_ROW && first && readInParts(stmt, hint))) {
-            m_store.reset(count, hint.rows);
+        if (!(rc == SQLITE_ROW && first && readInParts(stmt, hint, initialsColumn))) {
+            m_store.reset(count, hint.rows, initialsColumn);
             rc = ScanReader::appendRows(stmt, rc, first, m_store);
             if (rc == SQLITE_TOOBIG)
                 throw DbError(DbError::Failed, QStringLiteral("El resultado es demasiado grande"));
@@ -172,6 +173,10 @@ void Recordset::read(const QString& sql, Connection& connection, SizeHint hint, 
                 throw sqliteError(db);
         }
         m_rowCount = int(m_store.rowCount());
+        if (initialsColumn >= 0) {
+            m_initials = m_store.takeInitials();
+            m_initialsColumn = initialsColumn;
+        }
         m_open = true;
         m_current = 0;
     } catch (...) {
@@ -182,14 +187,15 @@ void Recordset::read(const QString& sql, Connection& connection, SizeHint hint, 
     notify(Event::Reset);
 }
 
-bool Recordset::readInParts(sqlite3_stmt* keyed, SizeHint hint)
+bool Recordset::readInParts(sqlite3_stmt* keyed, SizeHint hint, int initialsColumn)
 {
     sqlite3* db = m_connection->handle();
     const std::optional<ScanReader::Plan> plan = ScanReader::plan(db, keyed, kPartedScanRows);
     if (!plan)
         return false;
     const qint64 expected = hint.rows > 0 ? hint.rows : plan->bounds.back() - plan->bounds.front();
-    std::optional<RowStore> store = ScanReader::read(db, *plan, int(m_columns.size()), expected);
+    std::optional<RowStore> store
+        = ScanReader::read(db, *plan, int(m_columns.size()), expected, initialsColumn);
     if (!store)
         return false;
     m_store = std::move(*store);
@@ -379,14 +385,23 @@ const std::vector<char>& Recordset::initials(int column) const
     if (m_initialsColumn == column && m_initials.size() == size_t(m_rowCount))
         return m_initials;
     m_initials.assign(size_t(m_rowCount), 0);
-    for (int r = 0; r < m_rowCount; ++r) {
+    // In stored order: the rows are read where they lie, whatever order they are shown in.
+    for (size_t at = 0; at < size_t(m_rowCount); ++at) {
         bool isNull = false;
-        const QByteArrayView text = cellAt(r, column, &isNull);
-        const auto c = text.isEmpty() ? 0x80 : static_cast<unsigned char>(text.at(0));
-        m_initials[stored(r)] = isNull ? 0 : c >= 0x80 ? 0x7F : char(c >= 'A' && c <= 'Z' ? c | 0x20 : c);
+        const QByteArrayView text = storedCellAt(at, column, &isNull);
+        m_initials[at] = RowStore::initialOf(text, isNull);
     }
     m_initialsColumn = column;
     return m_initials;
+}
+
+void Recordset::initialEdited(size_t at, int column)
+{
+    if (column != m_initialsColumn || at >= m_initials.size())
+        return;
+    bool isNull = false;
+    const QByteArrayView text = storedCellAt(at, column, &isNull);
+    m_initials[at] = RowStore::initialOf(text, isNull);
 }
 
 QByteArrayView Recordset::bytesAt(int row, int column) const
@@ -528,7 +543,8 @@ void Recordset::find(const QString& criterion, int skip)
 
 qint64 Recordset::memoryBytes() const
 {
-    qint64 bytes = m_store.memoryBytes() + qint64(m_order.capacity() * sizeof(quint32));
+    qint64 bytes
+        = m_store.memoryBytes() + qint64(m_order.capacity() * sizeof(quint32) + m_initials.capacity());
     for (const auto& [cell, value] : m_edited)
         bytes += qint64(sizeof(cell)) + (value ? value->capacity() : 0);
     return bytes;

@@ -88,8 +88,8 @@ void Recordset::update()
         const quint64 cell = quint64(stored(m_current)) * m_columns.size() + quint64(index);
         const bool isNull = !value.isValid() || value.isNull();
         m_edited[cell] = isNull ? nullptr : std::make_unique<QByteArray>(storedText(value));
+        initialEdited(stored(m_current), index);
     }
-    m_initialsColumn = -1;
     notify(Event::RowChanged, m_current);
 }
 
@@ -168,7 +168,7 @@ int Recordset::resync(qint64 key)
                 continue;
             const quint64 cell = quint64(this->stored(row)) * m_columns.size() + quint64(column);
             m_edited[cell] = text ? std::make_unique<QByteArray>(stored.toByteArray()) : nullptr;
-            m_initialsColumn = -1;
+            initialEdited(this->stored(row), column);
         }
         notify(Event::RowChanged, row);
     }

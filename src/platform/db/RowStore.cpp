@@ -29,10 +29,13 @@ inline quint64 readTag(const char*& p)
 
 } // namespace
 
-void RowStore::reset(int columns, qint64 expectedRows)
+void RowStore::reset(int columns, qint64 expectedRows, int initialsColumn)
 {
     clear();
     m_columns = columns;
+    m_initialsColumn = initialsColumn >= 0 && initialsColumn < columns ? initialsColumn : -1;
+    if (m_initialsColumn >= 0)
+        m_initials.reserve(size_t(qMax<qint64>(expectedRows, 0)));
     m_notText.assign(size_t(columns), 0);
     m_segments.resize(1);
     m_segments.front().shared.resize(size_t(columns));
@@ -50,7 +53,9 @@ void RowStore::append(RowStore&& other)
         other.clear();
         return;
     }
-    Q_ASSERT(other.m_columns == m_columns);
+    Q_ASSERT(other.m_columns == m_columns && other.m_initialsColumn == m_initialsColumn);
+    m_initials.reserve(m_initials.size() + other.m_initials.size());
+    m_initials.insert(m_initials.end(), other.m_initials.begin(), other.m_initials.end());
     for (Segment& segment : other.m_segments) {
         segment.firstRow += size_t(m_rowCount);
         m_segments.push_back(std::move(segment));
@@ -90,6 +95,8 @@ void RowStore::clear()
     m_notText.clear();
     m_segments.clear();
     m_row.clear();
+    m_initialsColumn = -1;
+    std::vector<char>().swap(m_initials);
 }
 
 void RowStore::markNotText(int column)
@@ -200,8 +207,18 @@ bool RowStore::keysAscending() const
     return true;
 }
 
+char RowStore::initialOf(QByteArrayView text, bool isNull)
+{
+    if (isNull)
+        return 0;
+    const auto c = text.isEmpty() ? 0x80 : static_cast<unsigned char>(text.at(0));
+    return c >= 0x80 ? 0x7F : char(c >= 'A' && c <= 'Z' ? c | 0x20 : c);
+}
+
 void RowStore::appendCell(const char* text, int bytes)
 {
+    if (m_column == m_initialsColumn)
+        m_initials.push_back(initialOf(QByteArrayView(text, bytes), !text));
     Shared& shared = m_segments.back().shared[size_t(m_column++)];
     if (!text) {
         putTag(0);
@@ -284,7 +301,7 @@ void RowStore::prefetch(size_t row) const
 qint64 RowStore::memoryBytes() const
 {
     // The unwritten end of a block is never touched, so it takes no memory.
-    qint64 bytes = qint64(m_written);
+    qint64 bytes = qint64(m_written + m_initials.capacity());
     for (const Segment& segment : m_segments) {
         bytes += qint64(
             segment.rows.capacity() * sizeof(const char*) + segment.keys.capacity() * sizeof(qint64));

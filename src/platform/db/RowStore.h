@@ -4,6 +4,7 @@
 #include <QtGlobal>
 #include <memory>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // The rows of a snapshot in compact storage: every cell as a short length tag followed by its text,
@@ -21,7 +22,8 @@ public:
     RowStore(RowStore&&) noexcept = default;
     RowStore& operator=(RowStore&&) noexcept = default;
 
-    void reset(int columns, qint64 expectedRows);
+    // `initialsColumn`: the column whose first letters are gathered as the rows are written (-1 none).
+    void reset(int columns, qint64 expectedRows, int initialsColumn = -1);
     void clear();
     // Takes over the rows of `other` (same columns, left empty) after the rows held here, as they
     // lie: nothing is copied.
@@ -50,6 +52,12 @@ public:
     void prefetch(size_t row) const;
 
     qint64 memoryBytes() const;
+
+    // The first letter of the initials column in every row written, by row; handed over once read.
+    std::vector<char> takeInitials() { return std::exchange(m_initials, {}); }
+    // A cell's first letter as a search by first letters compares it: ASCII folded to lower case,
+    // 0x7F for any other start (a letter beyond ASCII, an empty text), 0 for a NULL.
+    static char initialOf(QByteArrayView text, bool isNull);
 
 private:
     // The values kept once for a column, found by an open-addressing table of (hash, id + 1).
@@ -87,6 +95,8 @@ private:
     bool m_keyed = false;
     std::vector<char> m_notText; // by column
     std::vector<Segment> m_segments; // rows are written to the last one
+    int m_initialsColumn = -1;
+    std::vector<char> m_initials;
     // The row being written, kept aside until endRow so a row never spans two blocks.
     std::vector<char> m_row;
 };

@@ -51,24 +51,20 @@ std::optional<std::pair<qint64, qint64>> rowidSpan(sqlite3* db, const QByteArray
     return std::make_pair(sqlite3_column_int64(s.stmt, 0), sqlite3_column_int64(s.stmt, 1));
 }
 
-// Reads one part on `db` into `store` and `keys`; false when it could not be read whole.
-bool readPart(sqlite3* db, const Plan& plan, size_t part, int columns, qint64 expectedRows, RowStore& store,
-    std::atomic<bool>& stop)
+// Reads one part on `db` into `store`, reset for it; false when it could not be read whole.
+bool readPart(sqlite3* db, const Plan& plan, size_t part, RowStore& store, std::atomic<bool>& stop)
 {
     Statement s;
     if (sqlite3_prepare_v2(db, plan.partSql.constData(), int(plan.partSql.size()), &s.stmt, nullptr)
             != SQLITE_OK
-        || sqlite3_column_count(s.stmt) != columns + 1)
+        || sqlite3_column_count(s.stmt) != store.columnCount() + 1)
         return false;
     sqlite3_bind_int64(s.stmt, 1, plan.bounds[part]);
     sqlite3_bind_int64(s.stmt, 2, plan.bounds[part + 1]);
-    const auto share = qint64(plan.bounds.size() - 1);
-    store.reset(columns, expectedRows / share + expectedRows / (share * 8));
     return appendRows(s.stmt, sqlite3_step(s.stmt), true, store, &stop) == SQLITE_DONE;
 }
 
-bool readPartAlone(
-    const Plan& plan, size_t part, int columns, qint64 expectedRows, RowStore& store, std::atomic<bool>& stop)
+bool readPartAlone(const Plan& plan, size_t part, RowStore& store, std::atomic<bool>& stop)
 {
     Database d;
     if (sqlite3_open_v2(plan.path.constData(), &d.db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr)
@@ -76,7 +72,7 @@ bool readPartAlone(
         || !SpanishText::install(d.db)
         || sqlite3_exec(d.db, kPartCache, nullptr, nullptr, nullptr) != SQLITE_OK)
         return false;
-    return readPart(d.db, plan, part, columns, expectedRows, store, stop);
+    return readPart(d.db, plan, part, store, stop);
 }
 
 } // namespace
@@ -152,11 +148,23 @@ std::optional<Plan> plan(sqlite3* db, sqlite3_stmt* keyed, qint64 minimumSpan)
     return p;
 }
 
-std::optional<RowStore> read(sqlite3* db, const Plan& plan, int columns, qint64 expectedRows)
+std::optional<RowStore> read(
+    sqlite3* db, const Plan& plan, int columns, qint64 expectedRows, int initialsColumn)
 {
     const size_t count = plan.bounds.size() - 1;
     std::vector<RowStore> stores(count);
     std::atomic<bool> stop = false;
+    // Each part is written into a store on its own thread's stack, and put beside the others once read:
+    // stores side by side, written at once, would share cache lines.
+    const auto readOne = [&](size_t part, sqlite3* own) {
+        RowStore store;
+        const auto share = qint64(count);
+        store.reset(columns, expectedRows / share + expectedRows / (share * 8), initialsColumn);
+        const bool read
+            = own ? readPart(own, plan, part, store, stop) : readPartAlone(plan, part, store, stop);
+        stores[part] = std::move(store);
+        return read;
+    };
     std::vector<char> ok(count, 0);
     std::vector<std::thread> threads;
     threads.reserve(count - 1);
@@ -164,7 +172,7 @@ std::optional<RowStore> read(sqlite3* db, const Plan& plan, int columns, qint64 
         for (size_t i = 1; i < count; ++i) {
             threads.emplace_back([&, i] {
                 try {
-                    ok[i] = readPartAlone(plan, i, columns, expectedRows, stores[i], stop);
+                    ok[i] = readOne(i, nullptr);
                 } catch (...) {
                     ok[i] = false;
                 }
@@ -180,7 +188,7 @@ std::optional<RowStore> read(sqlite3* db, const Plan& plan, int columns, qint64 
         return std::nullopt;
     }
     try {
-        ok[0] = readPart(db, plan, 0, columns, expectedRows, stores[0], stop);
+        ok[0] = readOne(0, db);
     } catch (...) {
         ok[0] = false;
     }

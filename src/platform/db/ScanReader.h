@@ -36,7 +36,9 @@ std::optional<Plan> plan(sqlite3* db, sqlite3_stmt* keyed, qint64 minimumSpan);
 
 // Reads every part into one store, the first on `db` (which must keep `keyed`'s read open meanwhile, so no
 // other writer commits between the parts) and the others each on a connection of its own; nothing when any
-// part could not be read, and the caller then reads on its own.
-std::optional<RowStore> read(sqlite3* db, const Plan& plan, int columns, qint64 expectedRows);
+// part could not be read, and the caller then reads on its own. The store gathers the first letters of
+// `initialsColumn` (RowStore::reset).
+std::optional<RowStore> read(
+    sqlite3* db, const Plan& plan, int columns, qint64 expectedRows, int initialsColumn = -1);
 
 } // namespace ScanReader
