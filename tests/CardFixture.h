@@ -70,6 +70,14 @@ template<class T> T* hijo(QWidget* ficha, const QString& nombre)
     return w;
 }
 
+// A double click as the window system sends it: a click, then a second press and its release.
+inline void dobleClic(QWidget* w)
+{
+    QTest::mouseClick(w, Qt::LeftButton);
+    QTest::mouseDClick(w, Qt::LeftButton);
+    QTest::mouseRelease(w, Qt::LeftButton);
+}
+
 inline QLabel* valor(QWidget* ficha, int posicion)
 {
     for (const L::Placement& d : L::filas()) {

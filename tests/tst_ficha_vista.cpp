@@ -327,6 +327,11 @@ private Q_SLOTS:
         QCOMPARE(rs.absolutePosition(), 2);
         QVERIFY(!valor(&ficha, L::EmpresaId)->isVisibleTo(&ficha));
         QCOMPARE(valor(&ficha, L::EmpresaId)->text(), QString());
+        // Paging acts on both releases of a double click: the second goes past the end.
+        QTest::mouseClick(hijo<ImageButton>(&ficha, QStringLiteral("cmdAnterior")), Qt::LeftButton);
+        dobleClic(hijo<ImageButton>(&ficha, QStringLiteral("cmdSiguiente")));
+        QCOMPARE(rs.absolutePosition(), 2);
+        QVERIFY(!hijo<ImageButton>(&ficha, QStringLiteral("cmdSiguiente"))->isEnabled());
     }
 
     // A card opens on its company's top; paging either way, or past either end, keeps the panel where
@@ -462,6 +467,9 @@ private Q_SLOTS:
         QCOMPARE(abiertas.size(), 2);
         QCOMPARE(abiertas.at(0).toString(), QStringLiteral("mailto:info@enlaces.es"));
         QVERIFY(abiertas.at(1).toString().contains(QStringLiteral("www.enlaces.es")));
+        // A double click opens the link once.
+        dobleClic(web);
+        QCOMPARE(abiertas.size(), 3);
     }
 
     void noCompanyNoCard()
