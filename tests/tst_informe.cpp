@@ -201,7 +201,8 @@ private Q_SLOTS:
         const auto horaDibujada = [&informe] {
             RecordingSurface otra;
             informe.drawPage(otra, 1);
-            for (const PrintItem& item : otra.pages().first()) {
+            const PrintPage primera = otra.pages().first();
+            for (const PrintItem& item : primera) {
                 if (cerca(item.at.y(), 4.2))
                     return item.text;
             }
