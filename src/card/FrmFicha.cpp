@@ -13,6 +13,7 @@
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Fonts.h"
 #include "platform/ui/ImageButton.h"
+#include "platform/ui/MouseEvents.h"
 #include "platform/ui/PictureBox.h"
 #include "platform/ui/Twips.h"
 #include "platform/ui/WindowBehaviour.h"
@@ -30,7 +31,6 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QWheelEvent>
-#include <utility>
 
 namespace {
 
@@ -195,6 +195,10 @@ void FrmFicha::Form_Load()
     for (QLabel* enlace : {m_valores[RecordCardLayout::Web], m_valores[RecordCardLayout::Email],
              m_valores[RecordCardLayout::EmpresaId]})
         enlace->setCursor(mano);
+    // A link takes its press, so it never starts moving the card, and opens once for a double click.
+    MouseEvents::of(m_valores[RecordCardLayout::Email]).onClick([this] { lblEmail_MouseUp(); });
+    MouseEvents::of(m_valores[RecordCardLayout::Web]).onClick([this] { lblWeb_MouseUp(); });
+    MouseEvents::of(m_valores[RecordCardLayout::EmpresaId]).onClick([this] { lblEmpresaLink_Click(); });
     restauraBotones();
 }
 
@@ -582,35 +586,6 @@ bool FrmFicha::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::Wheel) {
         desplazaConRueda(static_cast<QWheelEvent*>(event));
         return true;
-    }
-    const bool enlace = watched == m_valores[RecordCardLayout::Email]
-        || watched == m_valores[RecordCardLayout::Web] || watched == m_valores[RecordCardLayout::EmpresaId];
-    // A press on a link is the link's: it never starts moving the card.
-    if (enlace && event->type() == QEvent::MouseButtonPress) {
-        m_segundaDeDoble = false;
-        event->accept();
-        return true;
-    }
-    // A double click opens a link once: its second release is not a second click.
-    if (enlace && event->type() == QEvent::MouseButtonDblClick) {
-        m_segundaDeDoble = true;
-        event->accept();
-        return true;
-    }
-    if (enlace && event->type() == QEvent::MouseButtonRelease && std::exchange(m_segundaDeDoble, false))
-        return true;
-    if (enlace && event->type() == QEvent::MouseButtonRelease) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        auto* label = static_cast<QLabel*>(watched);
-        if (mouse->button() == Qt::LeftButton && label->rect().contains(mouse->position().toPoint())) {
-            if (label == m_valores[RecordCardLayout::Email])
-                lblEmail_MouseUp();
-            else if (label == m_valores[RecordCardLayout::Web])
-                lblWeb_MouseUp();
-            else
-                lblEmpresaLink_Click();
-            return true;
-        }
     }
     return QDialog::eventFilter(watched, event);
 }

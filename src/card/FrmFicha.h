@@ -76,7 +76,6 @@ private:
     bool m_selCambiada = false;
     // A record is being displayed: what changes in the editors now is not the user's doing.
     bool m_mostrando = false;
-    bool m_segundaDeDoble = false; // the press on a link was a double click's second one
     // Wheel turn not yet worth a step (touchpads send fractions of a notch).
     int m_ruedaPendiente = 0;
     // Keys of the companies this card and the cards opened from it have written (told to the card
