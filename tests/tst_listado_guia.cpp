@@ -123,7 +123,11 @@ bool mismoTexto(const PrintPage& a, const PrintPage& b)
     for (qsizetype i = 0; i < a.size(); ++i) {
         const PrintItem& x = a.at(i);
         const PrintItem& y = b.at(i);
-        if (x.kind != y.kind || x.at != y.at || x.to != y.to || x.text != y.text || !(x.font == y.font)
+        // The header's date and time are read at each drawing of the first page.
+        static const QRegularExpression hora(QStringLiteral(R"(^\S+ +\d+:\d+(:\d+)?$)"));
+        const bool mismoTexto
+            = x.text == y.text || (hora.match(x.text).hasMatch() && hora.match(y.text).hasMatch());
+        if (x.kind != y.kind || x.at != y.at || x.to != y.to || !mismoTexto || !(x.font == y.font)
             || x.picture.size() != y.picture.size())
             return false;
     }
