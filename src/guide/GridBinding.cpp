@@ -8,6 +8,9 @@
 #include "platform/ui/Colors.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/PendingEvents.h"
+#include "platform/ui/Twips.h"
+
+#include <QLabel>
 
 namespace GridBinding {
 
@@ -130,6 +133,20 @@ QString cambiaMarca(FlexGrid* grid, Recordset& rs, int fila)
     if (!grid->dataSource())
         grid->setTextMatrix(fila, 1, Recordset::displayText(rs.valueAt(fila - 1, 0)));
     return {};
+}
+
+void senalaCabecera(FlexGrid* grid, QLabel* medida, double x)
+{
+    const int c = grid->mouseCol();
+    const QString caption = grid->colHeaderCaption(c);
+    int ancho = 0;
+    if (medida && !caption.isEmpty()) {
+        medida->setText(caption);
+        medida->adjustSize();
+        ancho = Twips::width(medida);
+    }
+    const bool mano = grid->mouseRow() == 0 && float(x) < float(grid->colPos(c) + ancho);
+    grid->setMousePointer(mano ? FlexGrid::Pointer::Custom : FlexGrid::Pointer::Default);
 }
 
 } // namespace GridBinding

@@ -3,6 +3,7 @@
 #include <QString>
 
 class FlexGrid;
+class QLabel;
 class Recordset;
 class clsDatosBD;
 
@@ -23,5 +24,8 @@ void pintaMarca(FlexGrid* grid, int fila, bool marcada);
 // Turns the mark of the company at `fila` (from 1) over, stores it and shows it as stored; the
 // reason, empty when it was stored (or another program had stored it meanwhile).
 QString cambiaMarca(FlexGrid* grid, Recordset& rs, int fila);
+// The hand over a heading's caption (measured in `medida`, set in the grid's font) at `x` twips, the
+// ordinary pointer elsewhere: a click there sorts by that column.
+void senalaCabecera(FlexGrid* grid, QLabel* medida, double x);
 
 } // namespace GridBinding

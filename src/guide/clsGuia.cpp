@@ -546,19 +546,8 @@ void clsGuia::cambiaMarca(int fila)
 
 void clsGuia::mfgDatos_MouseMove(double x)
 {
-    if (!m_mfgDatos)
-        return;
-    const int c = m_mfgDatos->mouseCol();
-    const QString caption = m_mfgDatos->colHeaderCaption(c);
-    int ancho = 0;
-    if (m_lblCabecera && !caption.isEmpty()) {
-        m_lblCabecera->setText(caption);
-        m_lblCabecera->adjustSize();
-        ancho = Twips::width(m_lblCabecera);
-    }
-    const int p = m_mfgDatos->colPos(c);
-    const bool mano = m_mfgDatos->mouseRow() == 0 && float(x) < float(p + ancho);
-    m_mfgDatos->setMousePointer(mano ? FlexGrid::Pointer::Custom : FlexGrid::Pointer::Default);
+    if (m_mfgDatos)
+        GridBinding::senalaCabecera(m_mfgDatos, m_lblCabecera, x);
 }
 
 void clsGuia::mfgDatos_Click()
