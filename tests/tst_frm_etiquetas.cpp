@@ -381,7 +381,13 @@ private Q_SLOTS:
         dialog.setCampos(campos);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QTest::mouseClick(dialog.findChild<QLabel*>(QStringLiteral("Label8")), Qt::LeftButton);
+        auto* restaurar = dialog.findChild<QLabel*>(QStringLiteral("Label8"));
+        // A press slid off "Restaurar" is taken back.
+        const QStringList leidas = cajas(dialog);
+        QTest::mousePress(restaurar, Qt::LeftButton);
+        QTest::mouseRelease(restaurar, Qt::LeftButton, {}, restaurar->rect().center() + QPoint(150, 0));
+        QCOMPARE(cajas(dialog), leidas);
+        QTest::mouseClick(restaurar, Qt::LeftButton);
         QCOMPARE(cajas(dialog), (QStringList {"0,5", "2,0", "3,2", "10,5", "8"}));
         QTest::keyClick(dialog.findChild<QLineEdit*>(QStringLiteral("txtIzq")), Qt::Key_Escape);
         QCOMPARE(dialog.result(), int(QDialog::Rejected));

@@ -90,7 +90,7 @@ private Q_SLOTS:
         int sueltas = 0;
         int clics = 0;
         MouseEvents& events = MouseEvents::of(label);
-        events.onRelease([&sueltas](Qt::MouseButton) { ++sueltas; }, donde);
+        events.onRelease([&sueltas](Qt::MouseButton, bool) { ++sueltas; }, donde);
         events.onClick([&clics] { ++clics; });
         send(label, QEvent::MouseButtonPress, QPoint(5, 5), boton);
         send(label, QEvent::MouseButtonRelease, suelta, boton);
@@ -119,18 +119,21 @@ private Q_SLOTS:
     void aWindowFollowsThePointerOnlyWhileTheButtonIsHeld_data()
     {
         QTest::addColumn<bool>("sueltaAntes"); // released before the pointer slides: a tap
+        QTest::addColumn<bool>("doble"); // a tap, then the press that makes it a double click
         QTest::addColumn<bool>("rechazada"); // the platform refuses a window's own placement
         QTest::addColumn<int>("desplazada");
         QTest::addColumn<int>("movidasDelSistema");
-        QTest::newRow("drag") << false << false << 30 << 0;
-        QTest::newRow("tap, then a slide") << true << false << 0 << 0;
-        QTest::newRow("drag, placement refused") << false << true << 0 << 1;
-        QTest::newRow("tap, placement refused") << true << true << 0 << 0;
+        QTest::newRow("drag") << false << false << false << 30 << 0;
+        QTest::newRow("tap, then a slide") << true << false << false << 0 << 0;
+        QTest::newRow("tap, then a drag from the second press") << false << true << false << 30 << 0;
+        QTest::newRow("drag, placement refused") << false << false << true << 0 << 1;
+        QTest::newRow("tap, placement refused") << true << false << true << 0 << 0;
     }
 
     void aWindowFollowsThePointerOnlyWhileTheButtonIsHeld()
     {
         QFETCH(bool, sueltaAntes);
+        QFETCH(bool, doble);
         QFETCH(bool, rechazada);
         QWidget window(nullptr, Qt::FramelessWindowHint);
         window.setGeometry(100, 100, 200, 100);
@@ -149,6 +152,10 @@ private Q_SLOTS:
         };
         const QPoint press = origen + QPoint(10, 10);
         at(QEvent::MouseButtonPress, press, Qt::LeftButton);
+        if (doble) {
+            at(QEvent::MouseButtonRelease, press, Qt::NoButton);
+            at(QEvent::MouseButtonDblClick, press, Qt::LeftButton);
+        }
         if (sueltaAntes)
             at(QEvent::MouseButtonRelease, press, Qt::NoButton);
         const Qt::MouseButtons held = sueltaAntes ? Qt::NoButton : Qt::LeftButton;
@@ -195,6 +202,28 @@ private Q_SLOTS:
         QTRY_COMPARE(QGuiApplication::focusWindow(), dialog.windowHandle());
         QTest::qWait(50);
         QCOMPARE(QGuiApplication::focusWindow(), dialog.windowHandle());
+    }
+
+    // Without a window manager, nothing else gives the keyboard back to the dialog below; the smoke test
+    // runs this case there too.
+    void aModalDialogBelowTakesTheKeyboardWhenTheOneAboveCloses()
+    {
+        WindowBehaviour::keepModalWindowsActive();
+        QWidget menu;
+        menu.resize(300, 200);
+        menu.show();
+        QDialog impresion(&menu);
+        impresion.setWindowModality(Qt::ApplicationModal);
+        impresion.show();
+        impresion.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&impresion));
+        QDialog propiedades(&impresion);
+        propiedades.setWindowModality(Qt::ApplicationModal);
+        propiedades.show();
+        propiedades.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&propiedades));
+        propiedades.hide();
+        QTRY_COMPARE(QGuiApplication::focusWindow(), impresion.windowHandle());
     }
 
     // Only a real window system maps a window later than asked; the smoke test runs this case there.
@@ -250,6 +279,7 @@ private Q_SLOTS:
         QList<QByteArray> dichos;
         connect(&label, &ActiveLabel::pressed, &label, [&dichos](Qt::MouseButton) { dichos << "pressed"; });
         connect(&label, &ActiveLabel::released, &label, [&dichos](Qt::MouseButton) { dichos << "released"; });
+        connect(&label, &ActiveLabel::releasedOver, &label, [&dichos](Qt::MouseButton) { dichos << "over"; });
         connect(&label, &ActiveLabel::clicked, &label, [&dichos] { dichos << "clicked"; });
         connect(&label, &ActiveLabel::mouseMoved, &label, [&dichos] { dichos << "moved"; });
         send(&label, QEvent::MouseMove, QPoint(5, 5), Qt::NoButton);
@@ -258,15 +288,22 @@ private Q_SLOTS:
         send(&label, QEvent::MouseButtonRelease, QPoint(90, 5), Qt::LeftButton);
         send(&label, QEvent::MouseButtonPress, QPoint(5, 5), Qt::LeftButton);
         send(&label, QEvent::MouseButtonRelease, QPoint(5, 5), Qt::LeftButton);
-        QCOMPARE(
-            dichos, QList<QByteArray>({"moved", "pressed", "released", "pressed", "released", "clicked"}));
+        QCOMPARE(dichos,
+            QList<QByteArray>({"moved", "pressed", "released", "pressed", "released", "over", "clicked"}));
         // A double click, as the window system sends it: both releases count, the click only once.
         dichos.clear();
         send(&label, QEvent::MouseButtonPress, QPoint(5, 5), Qt::LeftButton);
         send(&label, QEvent::MouseButtonRelease, QPoint(5, 5), Qt::LeftButton);
         send(&label, QEvent::MouseButtonDblClick, QPoint(5, 5), Qt::LeftButton);
         send(&label, QEvent::MouseButtonRelease, QPoint(5, 5), Qt::LeftButton);
-        QCOMPARE(dichos, QList<QByteArray>({"pressed", "released", "clicked", "released"}));
+        QCOMPARE(dichos, QList<QByteArray>({"pressed", "released", "over", "clicked", "released", "over"}));
+        // A disabled label does nothing.
+        dichos.clear();
+        label.setEnabled(false);
+        send(&label, QEvent::MouseMove, QPoint(5, 5), Qt::NoButton);
+        send(&label, QEvent::MouseButtonPress, QPoint(5, 5), Qt::LeftButton);
+        send(&label, QEvent::MouseButtonRelease, QPoint(5, 5), Qt::LeftButton);
+        QVERIFY(dichos.isEmpty());
     }
 };
 

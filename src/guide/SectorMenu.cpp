@@ -50,7 +50,7 @@ SectorMenu::SectorMenu(QWidget* form, QWidget* page)
     for (int i = 0; i < GuideQueries::kSectorCount; ++i) {
         if (QLabel* l = m_labels[size_t(i)]) {
             MouseEvents::of(l).onMove([this, i] { highlight(i); });
-            MouseEvents::of(l).onRelease([this, i](Qt::MouseButton) { Q_EMIT chosen(i); });
+            MouseEvents::of(l).onRelease([this, i](Qt::MouseButton, bool) { Q_EMIT chosen(i); });
         }
     }
 }

@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 
 namespace {
 
@@ -246,7 +247,9 @@ bool frmEtiquetas::eventFilter(QObject* watched, QEvent* event)
         break;
     case QEvent::MouseButtonRelease:
         if (watched == m_Label8) {
-            restaura();
+            // Only over "Restaurar": a press slid off it is taken back.
+            if (m_Label8->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint()))
+                restaura();
             return true;
         }
         break;

@@ -209,7 +209,7 @@ clsPublicaciones::clsPublicaciones()
     }
     if (m_lblRevistaPDF)
         QObject::connect(
-            m_lblRevistaPDF, &ActiveLabel::released, &m_contexto, [this] { lblRevistaPDF_MouseUp(); });
+            m_lblRevistaPDF, &ActiveLabel::releasedOver, &m_contexto, [this] { lblRevistaPDF_MouseUp(); });
     if (m_lblMail)
         QObject::connect(m_lblMail, &ActiveLabel::clicked, &m_contexto, [this] { lblMail_Click(); });
 

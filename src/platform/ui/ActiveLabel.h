@@ -14,6 +14,8 @@ Q_SIGNALS:
     void pressed(Qt::MouseButton button);
     // The button released after a press on the label, wherever the pointer is then.
     void released(Qt::MouseButton button);
+    // The same, only when the button came up over the label.
+    void releasedOver(Qt::MouseButton button);
     // The left button released over the label.
     void clicked();
     void mouseMoved();

@@ -23,6 +23,12 @@ bool MouseEvents::eventFilter(QObject* watched, QEvent* event)
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget)
         return false;
+    // Filters see a disabled control's mouse events before Qt drops them: a disabled control does nothing.
+    if (!widget->isEnabled()) {
+        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)
+            m_pressed = false;
+        return false;
+    }
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
         if (!m_press && !m_click && !m_release)
@@ -68,7 +74,7 @@ bool MouseEvents::release(QWidget* widget, QEvent* event)
     const auto click = m_click;
     const Qt::MouseButton button = mouse->button();
     if (m_release)
-        m_release(button);
+        m_release(button, inside);
     // A double click makes one click, as the window system counts them.
     if (self && click && inside && button == Qt::LeftButton && !secondOfDouble)
         click();

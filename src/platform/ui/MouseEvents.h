@@ -8,7 +8,8 @@ class QWidget;
 // Mouse handlers for controls that have none of their own (labels, panels): a press and a release of
 // any button, a click of the left one, and the pointer moving over the control. A double click is a
 // press, a release, a click and a second release. An event a handler took goes no further: a
-// container's handler would otherwise undo what the control's did.
+// container's handler would otherwise undo what the control's did. A disabled control's handlers
+// do not run.
 class MouseEvents : public QObject
 {
     Q_OBJECT
@@ -20,7 +21,9 @@ public:
     static MouseEvents& of(QWidget* widget);
 
     void onPress(std::function<void(Qt::MouseButton)> handler) { m_press = std::move(handler); }
-    void onRelease(std::function<void(Qt::MouseButton)> handler, Release where = Release::OverControl)
+    // `over`: the button came up over the control.
+    using ReleaseHandler = std::function<void(Qt::MouseButton button, bool over)>;
+    void onRelease(ReleaseHandler handler, Release where = Release::OverControl)
     {
         m_release = std::move(handler);
         m_releaseAnywhere = where == Release::Anywhere;
@@ -38,7 +41,7 @@ private:
     bool release(QWidget* widget, QEvent* event);
 
     std::function<void(Qt::MouseButton)> m_press;
-    std::function<void(Qt::MouseButton)> m_release;
+    ReleaseHandler m_release;
     std::function<void()> m_click;
     std::function<void()> m_move;
     bool m_releaseAnywhere = false;

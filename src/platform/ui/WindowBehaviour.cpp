@@ -26,7 +26,8 @@ bool placementRefused()
 
 // Follows the pointer from a left-button press on the window itself (or on a control that leaves the
 // press to it) until that button comes up: the release always ends the drag, however late its moves
-// are handled, and no window manager is needed.
+// are handled, and no window manager is needed. The second press of a double click comes only as a
+// double click, and drags as well.
 class DragFilter : public QObject
 {
 public:
@@ -39,7 +40,8 @@ protected:
         if (!widget)
             return false;
         switch (event->type()) {
-        case QEvent::MouseButtonPress: {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick: {
             const auto* mouse = static_cast<QMouseEvent*>(event);
             m_dragging = mouse->button() == Qt::LeftButton;
             m_pointerStart = mouse->globalPosition().toPoint();
@@ -97,6 +99,35 @@ bool blocks(const QWindow* modal, const QWindow* window)
     return false;
 }
 
+// Hands the activation back to a modal window from a window it blocks; while the application has the
+// keyboard, also when a modal window above it closes (without a window manager the keyboard would go to
+// the screen's root window, not back to the window below).
+void activateLater(QWindow* modal)
+{
+    QTimer::singleShot(0, modal, [modal = QPointer<QWindow>(modal)] {
+        if (modal && modal->isVisible() && QGuiApplication::modalWindow() == modal
+            && QGuiApplication::focusWindow() != modal)
+            modal->requestActivate();
+    });
+}
+
+class UnblockedModal : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::WindowUnblocked && QGuiApplication::focusWindow()) {
+            auto* window = qobject_cast<QWindow*>(watched);
+            if (window && window == QGuiApplication::modalWindow())
+                activateLater(window);
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 void makeDraggable(QWidget* window)
@@ -134,14 +165,11 @@ void keepModalWindowsActive()
         return;
     QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, qGuiApp, [](QWindow* focus) {
         QWindow* modal = QGuiApplication::modalWindow();
-        if (!focus || !modal || !blocks(modal, focus))
-            return;
         // After the window system has finished giving the blocked window the focus.
-        QTimer::singleShot(0, modal, [modal = QPointer<QWindow>(modal)] {
-            if (modal && modal->isVisible() && QGuiApplication::modalWindow() == modal)
-                modal->requestActivate();
-        });
+        if (focus && modal && blocks(modal, focus))
+            activateLater(modal);
     });
+    qGuiApp->installEventFilter(new UnblockedModal(qGuiApp));
 }
 
 } // namespace WindowBehaviour

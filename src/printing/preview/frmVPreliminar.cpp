@@ -169,12 +169,12 @@ void frmVPreliminar::creaBotonera()
     m_cmdSiguiente = boton(QStringLiteral("cmdSiguiente"), QStringLiteral("SIGUIENTE"), 10275, 60, 510, 450);
     m_cmdAyuda = boton(QStringLiteral("cmdAyuda"), QStringLiteral("AYUDA2"), 11175, 30, 465, 450);
     m_cmdAnterior->setEnabled(false);
-    connect(m_cmdCerrar, &ImageButton::released, this, [this] { close(); });
-    connect(m_cmdImprime, &ImageButton::released, this, &frmVPreliminar::imprime);
-    connect(m_cmdConf, &ImageButton::released, this, &frmVPreliminar::configura);
-    connect(m_cmdAnterior, &ImageButton::released, this, &frmVPreliminar::anterior);
-    connect(m_cmdSiguiente, &ImageButton::released, this, &frmVPreliminar::siguiente);
-    connect(m_cmdAyuda, &ImageButton::released, this, &frmVPreliminar::ayuda);
+    connect(m_cmdCerrar, &ImageButton::clicked, this, [this] { close(); });
+    connect(m_cmdImprime, &ImageButton::clicked, this, &frmVPreliminar::imprime);
+    connect(m_cmdConf, &ImageButton::clicked, this, &frmVPreliminar::configura);
+    connect(m_cmdAnterior, &ImageButton::clicked, this, &frmVPreliminar::anterior);
+    connect(m_cmdSiguiente, &ImageButton::clicked, this, &frmVPreliminar::siguiente);
+    connect(m_cmdAyuda, &ImageButton::clicked, this, &frmVPreliminar::ayuda);
 }
 
 void frmVPreliminar::creaPagina()
