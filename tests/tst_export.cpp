@@ -468,6 +468,9 @@ void TestExport::failingTargetKeepsTheOldFile_data()
         QTest::addRow("a folder of that name, %s", name) << "folder" << format << "carpeta";
         QTest::addRow("no such folder, %s", name) << "missing" << format << "no existe";
         QTest::addRow("closed query, %s", name) << "closed" << format << "consulta";
+        // Folders of no disk, with no free blocks: the reason is the failed creation's, not a full disk.
+        QTest::addRow("a folder that takes no files, %s", name) << "/proc" << format << "No se pudo crear";
+        QTest::addRow("a folder that refuses even root, %s", name) << "/sys" << format << "permiso";
     }
 }
 
@@ -496,6 +499,8 @@ void TestExport::failingTargetKeepsTheOldFile()
         target = folder;
     } else if (kind == QLatin1String("missing")) {
         target = dir.filePath(QStringLiteral("otra/empresas"));
+    } else if (kind.startsWith(QLatin1Char('/'))) {
+        target = kind + QStringLiteral("/tarvesa.txt");
     } else {
         rs.close();
     }

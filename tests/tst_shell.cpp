@@ -31,6 +31,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QToolButton>
 
 namespace {
 
@@ -97,7 +98,7 @@ class TestShell : public QObject
 {
     Q_OBJECT
 
-    QStringList m_textos; // of the print dialog and its printer properties, in inches
+    QStringList m_textos; // of the print dialog, its printer properties (in inches) and its file chooser
     QStringList m_papeles; // the paper sizes listed
 
     void readPrintDialog()
@@ -121,6 +122,13 @@ class TestShell : public QObject
             propiedades->close();
         });
         QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("properties")), Qt::LeftButton);
+        // And the file chooser of "Imprimir a archivo".
+        QTimer::singleShot(0, &dialog, [&] {
+            QWidget* archivo = QApplication::activeModalWidget();
+            m_textos += textsOf(*archivo);
+            archivo->close();
+        });
+        QTest::mouseClick(dialog.findChild<QToolButton*>(QStringLiteral("fileBrowser")), Qt::LeftButton);
     }
 
 private Q_SLOTS:
@@ -383,6 +391,9 @@ private Q_SLOTS:
         QTest::newRow("collate") << "Intercalar";
         QTest::newRow("page order") << "De izquierda a derecha, de arriba abajo";
         QTest::newRow("output file") << "&Archivo de salida:";
+        QTest::newRow("cicero") << "Cícero (CC)";
+        QTest::newRow("file name") << "&Nombre de archivo:";
+        QTest::newRow("file types") << "Archivos de tipo:";
     }
 
     void printDialogWordsThatTheCatalogueGetsWrong()
@@ -395,7 +406,7 @@ private Q_SLOTS:
         QVERIFY2(m_textos.contains(texto), qPrintable(m_textos.join(u'|')));
         // No inch written "in", no decimal point, none of the catalogue's literal words.
         static const QRegularExpression ajeno(
-            QStringLiteral(R"(\d\.\d|\d ?in\b|\(in\)|cambio|Pliegue|Quarto|Declaración)"));
+            QStringLiteral(R"(\d\.\d|\d ?in\b|\(in\)|cambio|Pliegue|Quarto|Declaración|[Ff]ichero|Cicero)"));
         QCOMPARE(m_textos.filter(ajeno), QStringList());
         QStringList distintos = m_papeles;
         distintos.removeDuplicates();

@@ -49,7 +49,8 @@ struct Correction
 };
 
 // Where the catalogue's Spanish is wrong: an English word kept, a word translated literally, a size
-// named as another, a unit mistaken, a capital in mid-sentence, "fichero" beside "archivo".
+// named as another, a unit mistaken, a capital in mid-sentence, an accent missing, "fichero" beside
+// "archivo".
 constexpr Correction kCorrections[] = {
     {"QPrintWidget", "Output &file:", "&Archivo de salida:"},
     {"QPrintDialog", "Print To File ...", "Imprimir a archivo..."},
@@ -91,6 +92,7 @@ constexpr Correction kCorrections[] = {
     {"QPrintDialog", "Top to Bottom, Right to Left", "De arriba abajo, de derecha a izquierda"},
     // Units after the number, apart from it; an inch is "pulg.".
     {"QPageSetupWidget", "Inches (in)", "Pulgadas (pulg.)"},
+    {"QPageSetupWidget", "Cicero (CC)", "Cícero (CC)"},
     {"QPageSetupWidget", "mm", " mm"},
     {"QPageSetupWidget", "pt", " pt"},
     {"QPageSetupWidget", "in", " pulg."},
@@ -125,6 +127,26 @@ constexpr Correction kCorrections[] = {
     {"QPageSize", "Envelope US 11", "Sobre EE. UU. 11"},
     {"QPageSize", "Envelope US 12", "Sobre EE. UU. 12"},
     {"QPageSize", "Envelope US 14", "Sobre EE. UU. 14"},
+    // The file chooser of "Imprimir a archivo" says "archivo" and "carpeta", as the rest of the program.
+    {"QFileDialog", "File &name:", "&Nombre de archivo:"},
+    {"QFileDialog", "Files of type:", "Archivos de tipo:"},
+    {"QFileDialog", "All Files (*)", "Todos los archivos (*)"},
+    {"QFileDialog", "Directory:", "Carpeta:"},
+    {"QFileDialog", "Show &hidden files", "Mostrar los arc&hivos ocultos"},
+    {"QFileDialog", "%1 already exists.\nDo you want to replace it?",
+        "El archivo %1 ya existe.\n¿Desea reemplazarlo?"},
+    {"QFileDialog", "%1\nFile not found.\nPlease verify the correct file name was given.",
+        "%1\nNo se encuentra el archivo.\nCompruebe que su nombre es correcto."},
+    {"QFileDialog", "%1\nDirectory not found.\nPlease verify the correct directory name was given.",
+        "%1\nNo se encuentra la carpeta.\nCompruebe que su nombre es correcto."},
+    {"QFileDialog", "Could not delete directory.", "No se pudo borrar la carpeta."},
+    {"QFileDialog", "Parent Directory", "Carpeta superior"},
+    {"QFileDialog", "Go to the parent directory", "Ir a la carpeta superior"},
+    {"QFileDialog", "Find Directory", "Buscar carpeta"},
+    {"QFileDialog", "Directories", "Carpetas"},
+    {"QFileDialog", "File Folder", "Carpeta de archivos"},
+    {"QFileSystemModel", "Invalid filename", "Nombre de archivo no válido"},
+    {"QFileSystemModel", "My Computer", "Mi equipo"},
 };
 
 // The file chooser of "Imprimir a archivo" names the kinds of its entries.

@@ -57,18 +57,27 @@ bool diskFull(const QString& folder)
     return storage.isValid() && storage.bytesAvailable() >= 0 && storage.bytesAvailable() < kNearlyFull;
 }
 
-// Why the file cannot be created, as far as the folder and the file tell.
-QString openFailure(const QFileInfo& target)
+// Why the file cannot be created, from the system's error for the creation that failed: a reading of
+// the free space would blame a full disk for a folder of no disk at all (/proc, /sys).
+QString openFailure(const QFileInfo& target, int error)
 {
-    const QFileInfo folder(target.absolutePath());
-    if (!folder.isWritable())
-        return QStringLiteral("No tiene permiso para escribir en la carpeta «%1».")
-            .arg(nativeName(folder.filePath()));
-    if (target.exists() && !target.isWritable())
-        return QStringLiteral("El archivo «%1» es de solo lectura.").arg(nativeName(target.filePath()));
-    if (diskFull(folder.filePath()))
-        return noSpace(folder.filePath());
-    return QStringLiteral("No se pudo crear el archivo «%1».").arg(nativeName(target.filePath()));
+    const QString folder = nativeName(target.absolutePath());
+    switch (error) {
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return noSpace(target.absolutePath());
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("No tiene permiso para escribir en la carpeta «%1».").arg(folder);
+    case EROFS:
+        return QStringLiteral("La carpeta «%1» está en un disco de solo lectura: guarde el archivo en otra "
+                              "carpeta.")
+            .arg(folder);
+    default:
+        return QStringLiteral("No se pudo crear el archivo «%1» en la carpeta «%2».")
+            .arg(nativeName(target.filePath()), folder);
+    }
 }
 
 // The nearest folder of `path` that exists: the file system the save would write to.
@@ -200,8 +209,9 @@ ExportOutcome exportCompanies(Recordset& rs, ExportFormat format, const QString&
     // Never write in place: an older file stays whole until the new one is complete.
     file.setDirectWriteFallback(false);
     // Unbuffered, so that a full disk shows at the write that meets it.
+    // A failed open leaves the error of the creation that failed, as QSaveFile itself reads it.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return failure(openFailure(target));
+        return failure(openFailure(target, errno));
 
     const std::unique_ptr<ExportWriter> writer = writerFor(format);
     writer->setWorkFolder(target.absolutePath());

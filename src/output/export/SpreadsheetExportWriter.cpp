@@ -174,15 +174,16 @@ bool SpreadsheetExportWriter::write(Recordset& rs, QIODevice& out, const Progres
 
     const QString folder = workFolder();
     QTemporaryFile file(QDir(folder).filePath(QStringLiteral(".export-XXXXXX.xlsx")));
+    // Said from the failed creation's own error, not from the free space.
     if (!file.open())
-        return failWriting(nearlyFull(folder),
+        return failWriting(noRoomLeft(errno),
             QStringLiteral("No se pudo crear un archivo temporal en la carpeta «%1».")
                 .arg(QDir::toNativeSeparators(folder)));
     file.close();
     Workbook book(file.fileName(), folder);
     lxw_worksheet* sheet = book.get() ? book.addSheet("Empresas") : nullptr;
     if (!sheet)
-        return failWriting(nearlyFull(folder), QStringLiteral("No se pudo crear la hoja de cálculo."));
+        return failWriting(noRoomLeft(errno), QStringLiteral("No se pudo crear la hoja de cálculo."));
     lxw_format* bold = workbook_add_format(book.get());
     format_set_bold(bold);
     lxw_format* wrapped = workbook_add_format(book.get());

@@ -98,7 +98,8 @@ std::unique_ptr<QTemporaryFile> ZipWriter::temporaryFile(const char* pattern)
     auto file = std::make_unique<QTemporaryFile>(folder.filePath(QLatin1String(pattern)));
     if (file->open())
         return file;
-    const bool full = file->error() == QFileDevice::ResourceError;
+    // From the failed creation's own error.
+    const bool full = noRoomLeft(errno) || file->error() == QFileDevice::ResourceError;
     m_outOfSpace = m_outOfSpace || full;
     fail(full ? QStringLiteral("No queda espacio libre en el disco.")
               : QStringLiteral("No se pudo crear un archivo temporal en la carpeta «%1».")
