@@ -205,28 +205,6 @@ private Q_SLOTS:
         QCOMPARE(QGuiApplication::focusWindow(), dialog.windowHandle());
     }
 
-    // Without a window manager, nothing else gives the keyboard back to the dialog below; the smoke test
-    // runs this case there too.
-    void aModalDialogBelowTakesTheKeyboardWhenTheOneAboveCloses()
-    {
-        WindowBehaviour::keepModalWindowsActive();
-        QWidget menu;
-        menu.resize(300, 200);
-        menu.show();
-        QDialog impresion(&menu);
-        impresion.setWindowModality(Qt::ApplicationModal);
-        impresion.show();
-        impresion.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&impresion));
-        QDialog propiedades(&impresion);
-        propiedades.setWindowModality(Qt::ApplicationModal);
-        propiedades.show();
-        propiedades.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&propiedades));
-        propiedades.hide();
-        QTRY_COMPARE(QGuiApplication::focusWindow(), impresion.windowHandle());
-    }
-
     // Only a real window system maps a window later than asked; the smoke test runs this case there.
     void aWaitingWindowIsOnTheScreenBeforeTheWorkStarts()
     {
