@@ -11,7 +11,6 @@
 #include <QAbstractButton>
 #include <QAbstractItemModelTester>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QImage>
 #include <QScrollBar>

@@ -9,7 +9,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 
@@ -162,10 +161,8 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(pdf));
         QVERIFY(!BusyPointer::isBusy());
 
-        QProcess pdftotext;
-        pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-        QVERIFY(pdftotext.waitForFinished());
-        const QString crudo = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        const QString crudo = PdfReader::output(
+            QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
         // pdftotext ends every page with a form feed.
         QCOMPARE(crudo.count(QChar(0x0C)), paginas);
         const QString texto = normaliza(crudo);
@@ -198,10 +195,8 @@ private Q_SLOTS:
             QCOMPARE(texto.count(QLatin1Char('X')), 200);
 
         // Every word inside the page area: 5 mm at the sides, 3.5 mm at top and bottom.
-        QProcess bbox;
-        bbox.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-        QVERIFY(bbox.waitForFinished());
-        const QString html = QString::fromUtf8(bbox.readAllStandardOutput());
+        const QString html = PdfReader::output(
+            QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
         const QRegularExpression pagina(QStringLiteral("<page width=\"([\\d.]+)\" height=\"([\\d.]+)\""));
         const QRegularExpressionMatch p = pagina.match(html);
         QVERIFY(p.hasMatch());
@@ -264,10 +259,7 @@ private Q_SLOTS:
         QCOMPARE(DialogService::shown().size(), 1);
         const QString pdf = QDir(documentos.path()).filePath(QStringLiteral("Hostal L'Estació Sants.pdf"));
         QVERIFY2(QFile::exists(pdf), qPrintable(QDir(documentos.path()).entryList().join(QLatin1Char(','))));
-        QProcess pdftotext;
-        pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
-        QVERIFY(pdftotext.waitForFinished());
-        QVERIFY(QString::fromUtf8(pdftotext.readAllStandardOutput())
+        QVERIFY(PdfReader::output(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")})
                     .contains(QStringLiteral("HOSTAL L'ESTACIÓ")));
         conn().execute(QStringLiteral("DELETE FROM tbl_empresas WHERE id_emp=%1").arg(id));
     }

@@ -1,3 +1,4 @@
+#include "PdfReader.h"
 #include "TextCapture.h"
 #include "platform/print/Length.h"
 #include "platform/print/PrintPainter.h"
@@ -9,7 +10,6 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -23,12 +23,10 @@ bool cerca(double a, double b, double margen = 1e-9)
 // The size of each page of a PDF file in points, as pdfinfo reads it.
 QList<QSizeF> pdfPageSizes(const QString& pdf)
 {
-    QProcess info;
-    info.start(QStringLiteral("pdfinfo"),
-        {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("9999"), pdf});
-    info.waitForFinished();
     QList<QSizeF> sizes;
-    const QStringList lines = QString::fromUtf8(info.readAllStandardOutput()).split(QLatin1Char('\n'));
+    const QStringList lines = PdfReader::output(QStringLiteral("pdfinfo"),
+        {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("9999"), pdf})
+                                  .split(QLatin1Char('\n'));
     static const QRegularExpression size(QStringLiteral("^Page\\s+\\d+ size:\\s+([\\d.]+) x ([\\d.]+) pts"));
     for (const QString& line : lines) {
         const auto match = size.match(line);
@@ -40,10 +38,8 @@ QList<QSizeF> pdfPageSizes(const QString& pdf)
 
 QString pdfText(const QString& pdf)
 {
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    text.waitForFinished();
-    return QString::fromUtf8(text.readAllStandardOutput());
+    return PdfReader::output(
+        QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
 }
 
 std::unique_ptr<QPrinter> pdfPrinter(const QString& path)
@@ -246,10 +242,8 @@ private Q_SLOTS:
         fuente.pointSize = 10;
         impresora.text(QPointF(2, 3), QStringLiteral("PRIMERA\nSEGUNDA\nTERCERA"), fuente);
         QVERIFY(impresora.end());
-        QProcess bbox;
-        bbox.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-        QVERIFY(bbox.waitForFinished());
-        const QString html = QString::fromUtf8(bbox.readAllStandardOutput());
+        const QString html = PdfReader::output(
+            QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
         static const QRegularExpression palabra(QStringLiteral("yMin=\"([\\d.]+)\"[^>]*>(PRIMERA|TERCERA)<"));
         QList<double> tops;
         for (auto it = palabra.globalMatch(html); it.hasNext();)

@@ -33,11 +33,11 @@ private:
         arguments << m_database;
         QProcess shell;
         shell.start(m_shell, arguments);
-        if (!shell.waitForStarted())
+        if (!shell.waitForStarted(-1))
             return {};
         shell.write(sql.toUtf8() + '\n');
         shell.closeWriteChannel();
-        if (!shell.waitForFinished(60000))
+        if (!shell.waitForFinished(-1))
             return {};
         return {shell.exitStatus() == QProcess::NormalExit ? shell.exitCode() : -1,
             QString::fromUtf8(shell.readAllStandardOutput()),

@@ -14,6 +14,7 @@ public:
     explicit ListingDocument(CompanyReport& report);
 
     const CompanyReport& report() const { return m_report; }
+    CompanyReport& report() { return m_report; }
 
     int drawPage(PrintSurface& surface, const PreviewPage& page) override;
     int pageCount(const QSizeF& pageCm) const override;

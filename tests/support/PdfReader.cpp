@@ -24,7 +24,7 @@ QString output(const QString& program, const QStringList& arguments)
 {
     QProcess process;
     process.start(program, arguments);
-    process.waitForFinished();
+    process.waitForFinished(-1);
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 

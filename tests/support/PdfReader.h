@@ -9,7 +9,7 @@
 // A printed PDF read back through poppler-utils (pdfinfo, pdftotext), as the print tests check it.
 namespace PdfReader {
 
-// What a program prints on its standard output.
+// What a program prints on its standard output, however long it takes on a busy machine.
 QString output(const QString& program, const QStringList& arguments);
 
 int pages(const QString& pdf);
