@@ -920,7 +920,8 @@ void TestExport::officeSuiteReadsTheFiles()
         {QStringLiteral("-env:UserInstallation=file://") + dir.filePath(QStringLiteral("profile")),
             QStringLiteral("--headless"), QStringLiteral("--convert-to"), convertTo,
             QStringLiteral("--outdir"), dir.filePath(QStringLiteral("out")), path});
-    QVERIFY(process.waitForFinished(120000));
+    // However long a busy machine takes; the test's own limit still holds.
+    QVERIFY(process.waitForFinished(-1));
     const QString converted = QDir(dir.filePath(QStringLiteral("out")))
                                   .filePath(QFileInfo(path).completeBaseName()
                                       + (format == ExportFormat::Spreadsheet ? ".csv" : ".txt"));

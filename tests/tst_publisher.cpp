@@ -1,3 +1,4 @@
+#include "PdfReader.h"
 #include "TestInstallation.h"
 #include "platform/os/DesktopOpener.h"
 #include "platform/ui/DialogService.h"
@@ -18,7 +19,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QProcess>
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTest>
@@ -415,10 +415,7 @@ private Q_SLOTS:
         const QString reader = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
         if (reader.isEmpty())
             QSKIP("pdftotext is not installed");
-        QProcess process;
-        process.start(reader, {file.fileName(), QStringLiteral("-")});
-        QVERIFY(process.waitForFinished(30000));
-        const QString text = QString::fromUtf8(process.readAllStandardOutput());
+        const QString text = PdfReader::output(reader, {file.fileName(), QStringLiteral("-")});
         QVERIFY(text.contains(QStringLiteral("Revista quincenal de la distribución")));
         QVERIFY(text.contains(QStringLiteral("Alimentación")));
         QVERIFY(text.contains(QStringLiteral("korvan.example.es")));
