@@ -6,10 +6,14 @@
 # the search form's help stands above the search form; Salir ends the program with status 0.
 # The hand: a click made while a screen is built is handled once it is built, with no further pointer
 # motion; the record card follows the pointer only while the button is held (bursts of press, slide
-# and release, a busy moment, a click on a button and a slide, and a real drag); a search form opened
-# by a double click keeps the keyboard, also after a click on the menu form; and the mouse tests' cases
-# that need a real X server (the wait window on the screen before the work starts, a click made during
-# the work handled as it ends).
+# and release, a busy moment, a click on a button and a slide, a real drag, and a drag from the second
+# press of a double click, also on the search form); a search form opened by a double click keeps the
+# keyboard, also after a click on the menu form; and the mouse tests' cases that need a real X server
+# (the wait window on the screen before the work starts, a click made during the work handled as it
+# ends, a modal dialog taking the keyboard back when the one above it closes).
+# No fixed waits before a check: each polls for what it expects, and a check that something did not
+# happen first waits for a later effect of the program (a picture button lit by the pointer), which it
+# shows only after handling the earlier X events.
 # Usage: smoke_openbox.sh <program> <installation folder> <mouse tests>
 # At 1280x1024 it also runs without a window manager: the form's place, Esc typed at once closes help,
 # and the card's drags.
@@ -101,13 +105,21 @@ outer_geometry() {
     echo "$((x - left)) $((y - top)) $((w + left + right)) $((h + top + bottom))"
 }
 
+# The pointer to a point of the screen. (xdotool's --sync waits 15 s for a move to where the pointer
+# already is.)
+move_to() {
+    [ "$(xdotool getmouselocation | sed 's/ screen.*//')" = "x:$1 y:$2" ] ||
+        xdotool mousemove --sync "$1" "$2"
+}
+
 # A click at a point of a window's client area.
 click_window() {
     local info x y
     info=$(xwininfo -id "$1")
     x=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
     y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
-    xdotool mousemove --sync $((x + $2)) $((y + $3)) click 1
+    move_to $((x + $2)) $((y + $3))
+    xdotool click 1
     # A window manager that froze the pointer to give focus on a click lets it go on the next move,
     # as a user's hand always makes.
     xdotool mousemove_relative --sync 1 1
@@ -129,10 +141,62 @@ pixels() {
 point_at() {
     local x y
     read -r x y <<<"$(place "$1")"
-    xdotool mousemove --sync $((x + $2)) $((y + $3))
+    move_to $((x + $2)) $((y + $3))
 }
 
 active_window() { printf '0x%x' "$(xdotool getactivewindow 2>/dev/null || echo 0)"; }
+
+# The window that has the X server's keyboard focus, in hex.
+focus_window() { printf '0x%x' "$(xdotool getwindowfocus 2>/dev/null || echo 0)"; }
+
+# Window $1 has the keyboard: the X focus, and the window manager's active window when there is one.
+has_keyboard() {
+    [ "$(focus_window)" = "$1" ] || return 1
+    ! wm_running || [ "$(active_window)" = "$1" ]
+}
+
+# The colour of a pixel of a window's client area: "r g b".
+colour() {
+    local x y
+    read -r x y <<<"$(place "$1")"
+    import -window root -crop "1x1+$((x + $2))+$((y + $3))" -depth 8 rgb:- 2>/dev/null | od -An -tu1
+}
+
+# Whether the key of a picture button at that pixel is lit: orange under the pointer, grey at rest.
+lit() {
+    local r g b
+    read -r r g b <<<"$(colour "$@")"
+    [ -n "$b" ] && [ $((r - b)) -gt 100 ]
+}
+
+# Whether it is out: grey.
+out() {
+    local r g b
+    read -r r g b <<<"$(colour "$@")"
+    [ -n "$b" ] && [ $((r - b)) -le 24 ] && [ $((b - r)) -le 24 ] &&
+        [ $((r - g)) -le 24 ] && [ $((g - r)) -le 24 ]
+}
+
+# The pointer onto a picture button ($2 $3) of window $1 lights it ($4 $5 a pixel of its key) within $6
+# seconds (10 unless told): the program has handled every earlier X event when it shows. The pointer
+# moves by a pixel on each try: a window that loses the keyboard puts its buttons out, and the next
+# move lights them again.
+lights() {
+    local end=$((SECONDS + ${6:-10})) nudge=0
+    point_at "$1" "$2" "$3"
+    until lit "$1" "$4" "$5"; do
+        [ "$SECONDS" -ge "$end" ] && return 1
+        sleep 0.1
+        nudge=$((1 - nudge))
+        point_at "$1" $(($2 + nudge)) "$3"
+    done
+}
+
+# The pointer onto the background ($2 $3) of window $1 puts its lit button ($4 $5) out again.
+puts_out() {
+    point_at "$1" "$2" "$3"
+    wait_for 10 out "$1" "$4" "$5"
+}
 
 # A window just opened by a click on the menu form at $2 $3, titled $1, takes the keyboard: an Esc
 # typed at once, to whatever has the focus, closes it. Then it is opened again, into $reopened.
@@ -143,9 +207,9 @@ escape_at_once() {
         fail "$title did not open"
         return 1
     fi
-    wait_for 5 eval '[ "$(active_window)" = "$window" ]' || fail "$title did not take the keyboard"
+    wait_for 10 eval '[ "$(active_window)" = "$window" ]' || fail "$title did not take the keyboard"
     xdotool key --clearmodifiers Escape
-    wait_for 5 eval '! client_named "$title" >/dev/null' || fail "Esc typed at once did not close $title"
+    wait_for 10 eval '! client_named "$title" >/dev/null' || fail "Esc typed at once did not close $title"
     # Past the double-click time: a second click at once would be a double click, one click.
     sleep 0.6
     click_menu "$x" "$y"
@@ -155,7 +219,7 @@ escape_at_once() {
 # Esc in the help window, once the window manager has given it the focus.
 escape_help() {
     xdotool windowactivate --sync "$1" key --clearmodifiers Escape
-    wait_for 5 eval '! client_named Ayuda >/dev/null'
+    wait_for 10 eval '! client_named Ayuda >/dev/null'
 }
 
 # A click held back while the guide is built is handled as soon as it is built, with no further
@@ -163,6 +227,7 @@ escape_help() {
 # form shows the current screen's button in its own colour, the company screen's at the start.
 held_back_click() {
     local current x y
+    wait_for 20 lit "$menu" 72 106 || fail "the menu form did not show the company screen as the current one"
     current=$(pixels "$menu" 4 4 72 106)
     read -r x y <<<"$(place "$menu")"
     xdotool mousemove --sync $((x + 196)) $((y + 122)) click 1 sleep 0.03 \
@@ -184,49 +249,116 @@ card_window() {
     return 1
 }
 
-# An xdotool burst ($4...) from a point of the card ($2 $3), the program stopped meanwhile when $1 is
-# "busy"; the pointer then moves 100 px further, and the card must stay where the release left it.
+# The card has handled every earlier X event: the pointer over its print button lights it. Then the
+# pointer back on its background puts the button out.
+card_synced() { lights "$card" 40 565 28 565; }
+card_rest() { puts_out "$card" 328 90 28 565; }
+
+# Whether window $1 stands at "x y" $2 $3; else says where it moved, from there, in $moved.
+stands_at() {
+    local x y
+    read -r x y <<<"$(place "$1")"
+    moved="$((x - $2)) $((y - $3))"
+    [ "$moved" = "0 0" ]
+}
+
+# An xdotool burst ($6...) from a point of the card ($2 $3), the program stopped meanwhile when $1 is
+# "busy", moves the card by $4 $5; the pointer then moves 100 px further, and the card must stay where
+# the release left it.
 card_stays_after() {
-    local busy=$1 x=$2 y=$3 what=$4 before
-    shift 4
+    local busy=$1 x=$2 y=$3 dx=$4 dy=$5 what=$6 x0 y0
+    shift 6
+    read -r x0 y0 <<<"$(place "$card")"
     point_at "$card" "$x" "$y"
     [ "$busy" = busy ] && kill -STOP "$program_pid"
     xdotool "$@"
     [ "$busy" = busy ] && kill -CONT "$program_pid"
-    sleep 0.5
-    before=$(place "$card")
     xdotool mousemove_relative --sync 100 0
-    sleep 0.5
-    [ "$(place "$card")" = "$before" ] || fail "the card followed the pointer after $what"
+    card_synced || fail "the card did not light its print button after $what"
+    stands_at "$card" $((x0 + dx)) $((y0 + dy)) ||
+        fail "the card followed the pointer after $what: $moved from where the release left it"
+    card_rest
+}
+
+# A drag ($8...) of window $1 from its point $3 $4 moves it by $5 $6 while the button is held; $7 tells
+# it. After the release, once the window has handled it ($2 its sync), it stays there.
+drags_by() {
+    local window=$1 synced=$2 x=$3 y=$4 dx=$5 dy=$6 what=$7 x0 y0
+    shift 7
+    read -r x0 y0 <<<"$(place "$window")"
+    point_at "$window" "$x" "$y"
+    xdotool "$@"
+    if ! wait_for 10 stands_at "$window" $((x0 + dx)) $((y0 + dy)); then
+        read -r x y <<<"$(place "$window")"
+        fail "$what moved it by $((x - x0)) $((y - y0))"
+    fi
+    xdotool mouseup 1
+    read -r x0 y0 <<<"$(place "$window")"
+    if ! "$synced"; then
+        fail "$what: no picture button lit after the release"
+    elif ! stands_at "$window" "$x0" "$y0"; then
+        fail "$what: it moved by $moved after the release"
+    fi
 }
 
 # The card moves while dragged by its background and never after the button is up.
 card_drags() {
     card=""
     click_menu 196 122
-    sleep 2
+    # Clicked once the guide is built: its Ficha button lights under the pointer (the program reads the
+    # pointer's moves only once the screen is built).
+    lights "$menu" 44 683 32 683 20 || fail "the guide's Ficha button did not light under the pointer"
     click_menu 44 683
     if ! wait_for 10 eval 'card=$(card_window)'; then
         fail "the record card did not open"
         screenshot no-card
         return
     fi
-    sleep 0.5
-    card_stays_after now 328 90 "a press, a 3 px slide and the release in one burst" \
+    if ! card_synced || ! card_rest; then
+        fail "the record card did not light its print button under the pointer" \
+            "(its key: $(colour "$card" 28 565))"
+        screenshot card-unlit
+        click_window "$card" 645 560
+        return
+    fi
+    card_stays_after now 328 90 3 0 "a press, a 3 px slide and the release in one burst" \
         mousedown 1 mousemove_relative 3 0 mouseup 1
-    card_stays_after busy 368 100 "a press, a slide and the release while the program was busy" \
+    card_stays_after busy 368 100 3 0 "a press, a slide and the release while the program was busy" \
         mousedown 1 mousemove_relative 3 0 mouseup 1
-    card_stays_after now 649 100 "a click on the next button and a slide" click 1 mousemove_relative 30 0
-    local x0 y0 x1 y1
-    read -r x0 y0 <<<"$(place "$card")"
-    point_at "$card" 328 90
-    xdotool mousedown 1 mousemove_relative --sync 10 5 mousemove_relative --sync 10 5 sleep 0.3 mouseup 1
-    sleep 0.5
-    read -r x1 y1 <<<"$(place "$card")"
-    [ "$((x1 - x0)) $((y1 - y0))" = "20 10" ] || fail "a drag of 20 10 moved the card by $((x1 - x0)) $((y1 - y0))"
+    card_stays_after now 649 100 0 0 "a click on the next button and a slide" click 1 mousemove_relative 30 0
+    drags_by "$card" card_synced 328 90 20 10 "a drag of 20 10 of the card" \
+        mousedown 1 mousemove_relative --sync 10 5 mousemove_relative --sync 10 5
+    card_rest
+    # Past the double-click time: the click below must not pair with the drag's press.
+    sleep 0.6
+    # A second press at once, within the double-click time.
+    drags_by "$card" card_synced 328 90 40 20 \
+        "a drag of 40 20 of the card from the second press of a double click" \
+        click 1 mousedown 1 mousemove_relative --sync 20 10 mousemove_relative --sync 20 10
+    card_rest
     screenshot card
     click_window "$card" 645 560
-    wait_for 5 eval '! card_window >/dev/null' || fail "the card's close button did not close it"
+    wait_for 10 eval '! card_window >/dev/null' || fail "the card's close button did not close it"
+}
+
+# The search form ($search) has handled every earlier X event: the pointer over Aceptar lights it. Then
+# the pointer on its background puts Aceptar out.
+search_synced() { lights "$search" 400 373 386 373; }
+search_rest() { puts_out "$search" 30 200 386 373; }
+
+# The search form is dragged by its background from the second press of a double click, and stays
+# where the release leaves it.
+search_drags() {
+    if ! search_synced || ! search_rest; then
+        fail "the search form did not light Aceptar under the pointer"
+        return
+    fi
+    # Past the double-click time: the click below must not pair with the click that opened the form.
+    sleep 0.6
+    drags_by "$search" search_synced 30 200 40 20 \
+        "a drag of 40 20 of the search form from the second press of a double click" \
+        click 1 mousedown 1 mousemove_relative --sync 20 10 mousemove_relative --sync 20 10
+    search_rest
 }
 
 # A search form opened by a double click keeps the keyboard: typing goes to its name box, and after a
@@ -234,26 +366,33 @@ card_drags() {
 search_keeps_the_keyboard() {
     local search="" empty x y
     read -r x y <<<"$(place "$menu")"
-    xdotool mousemove --sync $((x + 571)) $((y + 122)) click --repeat 2 --delay 80 1
+    move_to $((x + 571)) $((y + 122))
+    xdotool click --repeat 2 --delay 80 1
     if ! wait_for 10 eval 'search=$(client_named Buscar)'; then
         fail "a double click on Buscar did not open the search form"
         return
     fi
-    sleep 0.3
+    # Typed once the form has handled the double click's second click and holds the keyboard.
+    search_synced || fail "the search form did not light Aceptar under the pointer"
+    search_rest
+    wait_for 10 has_keyboard "$search"
     empty=$(pixels "$search" 26 12 214 92)
     xdotool type --delay 40 abc
-    wait_for 3 eval '[ "$(pixels "$search" 26 12 214 92)" != "$empty" ]' ||
+    wait_for 10 eval '[ "$(pixels "$search" 26 12 214 92)" != "$empty" ]' ||
         fail "abc typed after a double click on Buscar did not reach the name box"
     click_menu 600 40
-    sleep 0.3
+    # Typed once the program has handled the click and the keyboard is back on the form.
+    search_synced || fail "the search form did not light Aceptar after a click on the menu form"
+    wait_for 10 has_keyboard "$search"
     xdotool key --clearmodifiers Escape
-    wait_for 5 eval '! client_named Buscar >/dev/null' || fail "Esc after a click on the menu form did not hide the search form"
+    wait_for 10 eval '! client_named Buscar >/dev/null' || fail "Esc after a click on the menu form did not hide the search form"
 }
 
 # The mouse tests' cases that only a real X server can fail, on this screen.
 real_screen_cases() {
     QT_QPA_PLATFORM=xcb "$mouse_tests" aWaitingWindowIsOnTheScreenBeforeTheWorkStarts \
-        aClickMadeDuringTheWorkIsHandledWhenItEnds >"$work/mouse.log" 2>&1 ||
+        aClickMadeDuringTheWorkIsHandledWhenItEnds aModalDialogBelowTakesTheKeyboardWhenTheOneAboveCloses \
+        >"$work/mouse.log" 2>&1 ||
         { fail "the mouse tests' real-screen cases failed"; cat "$work/mouse.log" >&2; }
 }
 
@@ -312,17 +451,17 @@ run_without_window_manager() {
         cleanup
         return
     fi
-    if ! wait_for 5 eval '[ "$(outer_geometry "$menu")" = "$expected" ]'; then
+    if ! wait_for 10 eval '[ "$(outer_geometry "$menu")" = "$expected" ]'; then
         fail "menu form's outer geometry is $(outer_geometry "$menu"), expected $expected"
     fi
     screenshot bare
     click_menu "$help_x" "$help_y"
     local help=""
     if wait_for 10 eval 'help=$(visible_named Ayuda)'; then
-        # It takes the keyboard as it opens: an Esc typed at once closes it.
-        sleep 0.5
+        # It takes the keyboard as it opens: an Esc typed as soon as it has the X focus closes it.
+        wait_for 10 has_keyboard "$help" || fail "the help window did not take the keyboard"
         xdotool key --clearmodifiers Escape
-        wait_for 5 eval '! visible_named Ayuda >/dev/null' || fail "Esc did not close the help window"
+        wait_for 10 eval '! visible_named Ayuda >/dev/null' || fail "Esc did not close the help window"
     else
         fail "the help window did not open"
     fi
@@ -360,7 +499,7 @@ run_at() {
         return
     fi
     # Placed once the window manager has framed it.
-    if ! wait_for 5 eval '[ "$(outer_geometry "$menu")" = "$expected" ]'; then
+    if ! wait_for 10 eval '[ "$(outer_geometry "$menu")" = "$expected" ]'; then
         fail "menu form's outer geometry is $(outer_geometry "$menu"), expected $expected"
     fi
     screenshot menu
@@ -375,9 +514,12 @@ run_at() {
     click_menu "$calc_x" "$calc_y"
     escape_at_once "Calculadora KORVAN" "$calc_x" "$calc_y"
     calculator=$reopened
-    # Clicking the menu form's background gives it the focus: the two stay above it all the same.
+    # Clicking the menu form's background gives it the focus: the two stay above it all the same. The
+    # window manager has raised it by the time it makes it the active window (the calculator, reopened,
+    # is the active one before).
+    wait_for 10 eval '[ "$(active_window)" = "$calculator" ]'
     click_menu 600 40
-    sleep 0.5
+    wait_for 10 eval '[ "$(active_window)" = "$menu" ]' || fail "a click on the menu form did not activate it"
     screenshot windows
     [ -n "$help" ] && ! above_menu "$help" && fail "the help window is below the menu form"
     [ -n "$calculator" ] && ! above_menu "$calculator" && fail "the calculator is below the menu form"
@@ -392,6 +534,7 @@ run_at() {
     click_menu "$search_x" "$search_y"
     local search="" search_help=""
     if wait_for 10 eval 'search=$(client_named Buscar)'; then
+        search_drags
         click_window "$search" 37 376
         if wait_for 10 eval 'search_help=$(client_named Ayuda)'; then
             above "$search_help" "$search" || fail "the search form's help is below the search form"
@@ -402,7 +545,7 @@ run_at() {
             fail "the search form's help did not open"
         fi
         click_window "$search" 450 367
-        wait_for 5 eval '! client_named Buscar >/dev/null' || fail "Cancelar did not close the search form"
+        wait_for 10 eval '! client_named Buscar >/dev/null' || fail "Cancelar did not close the search form"
     else
         fail "the search form did not open"
     fi
