@@ -10,7 +10,7 @@
 # press of a double click, also on the search form); a search form opened by a double click keeps the
 # keyboard, also after a click on the menu form; and the mouse tests' cases that need a real X server
 # (the wait window on the screen before the work starts, a click made during the work handled as it
-# ends, a modal dialog taking the keyboard back when the one above it closes).
+# ends); the card's print dialog has the keyboard back when its printer properties close.
 # No fixed waits before a check: each polls for what it expects, and a check that something did not
 # happen first waits for a later effect of the program (a picture button lit by the pointer), which it
 # shows only after handling the earlier X events.
@@ -230,8 +230,10 @@ held_back_click() {
     wait_for 20 lit "$menu" 72 106 || fail "the menu form did not show the company screen as the current one"
     current=$(pixels "$menu" 4 4 72 106)
     read -r x y <<<"$(place "$menu")"
-    xdotool mousemove --sync $((x + 196)) $((y + 122)) click 1 sleep 0.03 \
-        mousemove $((x + 338)) $((y + 122)) click 1
+    # Both clicks wait in the queue while the program is stopped: the second comes during the build.
+    kill -STOP "$program_pid"
+    xdotool mousemove --sync $((x + 196)) $((y + 122)) click 1 mousemove $((x + 338)) $((y + 122)) click 1
+    kill -CONT "$program_pid"
     wait_for 10 eval '[ "$(pixels "$menu" 4 4 336 106)" = "$current" ]' ||
         fail "Ranking clicked while the guide was built waited for the pointer to move"
     xdotool mousemove_relative --sync 1 1
@@ -336,9 +338,36 @@ card_drags() {
         "a drag of 40 20 of the card from the second press of a double click" \
         click 1 mousedown 1 mousemove_relative --sync 20 10 mousemove_relative --sync 20 10
     card_rest
+    print_dialog_keeps_the_keyboard
     screenshot card
     click_window "$card" 645 560
     wait_for 10 eval '! card_window >/dev/null' || fail "the card's close button did not close it"
+}
+
+# The card's print dialog has the keyboard back when its printer properties close (without a window
+# manager nothing else gives it back): Esc closes the properties, then the print dialog.
+print_dialog_keeps_the_keyboard() {
+    local print="" properties=""
+    click_window "$card" 40 565
+    if ! wait_for 10 eval 'print=$(visible_named Imprimir)'; then
+        fail "the card's print button did not open the print dialog"
+        return
+    fi
+    wait_for 10 has_keyboard "$print" || fail "the print dialog did not take the keyboard"
+    click_window "$print" 357 49
+    if wait_for 10 eval 'properties=$(visible_named "Propiedades de la impresora")'; then
+        wait_for 10 has_keyboard "$properties" || fail "the printer properties did not take the keyboard"
+        xdotool key --clearmodifiers Escape
+        wait_for 10 eval '! visible_named "Propiedades de la impresora" >/dev/null' ||
+            fail "Esc did not close the printer properties"
+        wait_for 10 has_keyboard "$print" ||
+            fail "the print dialog did not have the keyboard back when its printer properties closed"
+    else
+        fail "Propiedades did not open the printer properties"
+    fi
+    xdotool key --clearmodifiers Escape
+    wait_for 10 eval '! visible_named Imprimir >/dev/null' || fail "Esc did not close the print dialog"
+    card_rest
 }
 
 # The search form ($search) has handled every earlier X event: the pointer over Aceptar lights it. Then
@@ -391,8 +420,7 @@ search_keeps_the_keyboard() {
 # The mouse tests' cases that only a real X server can fail, on this screen.
 real_screen_cases() {
     QT_QPA_PLATFORM=xcb "$mouse_tests" aWaitingWindowIsOnTheScreenBeforeTheWorkStarts \
-        aClickMadeDuringTheWorkIsHandledWhenItEnds aModalDialogBelowTakesTheKeyboardWhenTheOneAboveCloses \
-        >"$work/mouse.log" 2>&1 ||
+        aClickMadeDuringTheWorkIsHandledWhenItEnds >"$work/mouse.log" 2>&1 ||
         { fail "the mouse tests' real-screen cases failed"; cat "$work/mouse.log" >&2; }
 }
 
