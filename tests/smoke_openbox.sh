@@ -303,6 +303,16 @@ drags_by() {
     fi
 }
 
+# A click on window $1's background ($4 $5) and a second press at once, within the double-click time,
+# drag it by 40 20; $2 and $3 are its sync and rest, $6 names it.
+drags_from_a_double_click() {
+    # Past the double-click time: the click must not pair with an earlier press.
+    sleep 0.6
+    drags_by "$1" "$2" "$4" "$5" 40 20 "a drag of 40 20 of $6 from the second press of a double click" \
+        click 1 mousedown 1 mousemove_relative --sync 20 10 mousemove_relative --sync 20 10
+    "$3"
+}
+
 # The card moves while dragged by its background and never after the button is up.
 card_drags() {
     card=""
@@ -331,13 +341,7 @@ card_drags() {
     drags_by "$card" card_synced 328 90 20 10 "a drag of 20 10 of the card" \
         mousedown 1 mousemove_relative --sync 10 5 mousemove_relative --sync 10 5
     card_rest
-    # Past the double-click time: the click below must not pair with the drag's press.
-    sleep 0.6
-    # A second press at once, within the double-click time.
-    drags_by "$card" card_synced 328 90 40 20 \
-        "a drag of 40 20 of the card from the second press of a double click" \
-        click 1 mousedown 1 mousemove_relative --sync 20 10 mousemove_relative --sync 20 10
-    card_rest
+    drags_from_a_double_click "$card" card_synced card_rest 328 90 "the card"
     print_dialog_keeps_the_keyboard
     screenshot card
     click_window "$card" 645 560
@@ -382,12 +386,7 @@ search_drags() {
         fail "the search form did not light Aceptar under the pointer"
         return
     fi
-    # Past the double-click time: the click below must not pair with the click that opened the form.
-    sleep 0.6
-    drags_by "$search" search_synced 30 200 40 20 \
-        "a drag of 40 20 of the search form from the second press of a double click" \
-        click 1 mousedown 1 mousemove_relative --sync 20 10 mousemove_relative --sync 20 10
-    search_rest
+    drags_from_a_double_click "$search" search_synced search_rest 30 200 "the search form"
 }
 
 # A search form opened by a double click keeps the keyboard: typing goes to its name box, and after a
