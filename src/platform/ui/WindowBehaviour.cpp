@@ -99,9 +99,7 @@ bool blocks(const QWindow* modal, const QWindow* window)
     return false;
 }
 
-// Hands the activation back to a modal window from a window it blocks; while the application has the
-// keyboard, also when a modal window above it closes (without a window manager the keyboard would go to
-// the screen's root window, not back to the window below).
+// Gives a modal window the activation once the window system has done with the focus.
 void activateLater(QWindow* modal)
 {
     QTimer::singleShot(0, modal, [modal = QPointer<QWindow>(modal)] {
@@ -111,6 +109,8 @@ void activateLater(QWindow* modal)
     });
 }
 
+// A modal window left open when the one above it closes takes the keyboard back, while the application
+// has it: without a window manager it would go to the screen's root window.
 class UnblockedModal : public QObject
 {
 public:
