@@ -12,6 +12,7 @@
 #include "platform/ui/DialogService.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/ImageButton.h"
+#include "platform/ui/MouseEvents.h"
 #include "platform/ui/PictureBox.h"
 #include "platform/ui/Twips.h"
 #include "resources/Pictures.h"
@@ -26,6 +27,7 @@
 #include <QRandomGenerator>
 #include <QScrollBar>
 #include <QSet>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -181,6 +183,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         DialogService::setScripted(true);
+        MouseEvents::keepDoubleClicksToOneWidget();
         clsMenu::registraPantalla(Screen::Guide, [] { return std::make_unique<clsGuia>(); });
     }
 
@@ -436,6 +439,53 @@ private Q_SLOTS:
         doubleClick(corner, corner->rect().center());
         QVERIFY(storedMark(nombre));
         QCOMPARE(marker(3), GuideGrid::markedColor().rgb());
+    }
+
+    void aDoubleClickWhoseFirstPressClosedAWindowIsAPress_data()
+    {
+        QTest::addColumn<QString>("donde");
+        QTest::newRow("marker cell") << QStringLiteral("marker");
+        QTest::newRow("data cell") << QStringLiteral("data");
+        QTest::newRow("corner") << QStringLiteral("corner");
+    }
+
+    // As a dialog's cancel does: its window closes on the first click, the second press lands on the grid.
+    void aDoubleClickWhoseFirstPressClosedAWindowIsAPress()
+    {
+        QFETCH(QString, donde);
+        guideGrid()->setRow(5);
+        const QString nombre = guideGrid()->textMatrix(5, 3);
+        QWidget* destino = guideGrid()->viewport();
+        QPoint pos = guideGrid()->viewport()->rect().center();
+        if (donde == QLatin1String("marker")) {
+            destino = guideGrid()->verticalHeader()->viewport();
+            pos = markerPoint(guideGrid(), 5);
+        } else if (donde == QLatin1String("corner")) {
+            destino = guideGrid()->findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly);
+            pos = destino->rect().center();
+        }
+        auto* ventana = new QWidget;
+        ventana->setAttribute(Qt::WA_DeleteOnClose);
+        ventana->resize(80, 40);
+        MouseEvents::of(ventana).onClick([ventana] { ventana->close(); });
+        ventana->show();
+        const QPointer<QWidget> abierta(ventana);
+        QTest::mouseClick(ventana, Qt::LeftButton, {}, QPoint(10, 10));
+        QTRY_VERIFY(!abierta);
+
+        QSignalSpy dobles(guideGrid(), &FlexGrid::doubleClicked);
+        QSignalSpy clics(guideGrid(), &FlexGrid::clicked);
+        QTest::mouseDClick(destino, Qt::LeftButton, {}, pos);
+        QTest::mouseRelease(destino, Qt::LeftButton, {}, pos);
+        QCOMPARE(dobles.size(), 0);
+        QCOMPARE(clics.size(), 1);
+        QVERIFY(DialogService::formsShown().isEmpty());
+        QVERIFY(!storedMark(nombre));
+        QCOMPARE(marker(5), GuideGrid::unmarkedColor().rgb());
+        // The next press pairs with that one: a double click.
+        QTest::mouseDClick(destino, Qt::LeftButton, {}, pos);
+        QTest::mouseRelease(destino, Qt::LeftButton, {}, pos);
+        QCOMPARE(dobles.size(), 1);
     }
 
     void aMarkThatCannotBeStoredIsUndoneAndSaid()

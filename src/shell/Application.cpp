@@ -3,6 +3,7 @@
 #include "platform/db/DbError.h"
 #include "platform/ui/BusyPointer.h"
 #include "platform/ui/DialogService.h"
+#include "platform/ui/MouseEvents.h"
 #include "platform/ui/WindowBehaviour.h"
 
 Application::Application(int& argc, char** argv)
@@ -12,6 +13,7 @@ Application::Application(int& argc, char** argv)
     m_qtEspanol.loadCatalogue();
     installTranslator(&m_qtEspanol);
     WindowBehaviour::keepModalWindowsActive();
+    MouseEvents::keepDoubleClicksToOneWidget();
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)

@@ -1,8 +1,48 @@
 #include "platform/ui/MouseEvents.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QWidget>
+#include <utility>
+
+namespace {
+
+// Sees the window system's presses (spontaneous events) at the widget they went to, before anything else
+// does (the copies that go on to its containers are not spontaneous), and keeps which widget had the last.
+class DoubleClickPairing : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const QEvent::Type type = event->type();
+        if ((type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick) || !event->spontaneous()
+            || !watched->isWidgetType())
+            return false;
+        auto* widget = static_cast<QWidget*>(watched);
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        const bool paired = type == QEvent::MouseButtonPress || widget == m_pressed;
+        m_pressed = widget;
+        if (paired)
+            return false;
+        QMouseEvent press(QEvent::MouseButtonPress, mouse->position(), mouse->scenePosition(),
+            mouse->globalPosition(), mouse->button(), mouse->buttons(), mouse->modifiers(),
+            mouse->pointingDevice());
+        press.setTimestamp(mouse->timestamp());
+        QCoreApplication::sendEvent(widget, &press);
+        // The press has gone to the widget and its containers: the double click goes nowhere.
+        event->accept();
+        return true;
+    }
+
+private:
+    QPointer<QWidget> m_pressed;
+};
+
+} // namespace
 
 MouseEvents::MouseEvents(QWidget* widget)
     : QObject(widget)
@@ -16,6 +56,14 @@ MouseEvents& MouseEvents::of(QWidget* widget)
     if (auto* existing = widget->findChild<MouseEvents*>(QString(), Qt::FindDirectChildrenOnly))
         return *existing;
     return *new MouseEvents(widget);
+}
+
+void MouseEvents::keepDoubleClicksToOneWidget()
+{
+    static bool installed = false;
+    if (!std::exchange(installed, true))
+        QCoreApplication::instance()->installEventFilter(
+            new DoubleClickPairing(QCoreApplication::instance()));
 }
 
 bool MouseEvents::eventFilter(QObject* watched, QEvent* event)

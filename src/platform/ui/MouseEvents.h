@@ -32,6 +32,12 @@ public:
     void onClick(std::function<void()> handler) { m_click = std::move(handler); }
     void onMove(std::function<void()> handler) { m_move = std::move(handler); }
 
+    // The window system pairs two presses as a double click whatever they went to: from now on a widget
+    // gets a double click only when the first press of it went to that widget too, and otherwise a plain
+    // press, so a double click can't fall through a window that closed on its first click (once for the
+    // application).
+    static void keepDoubleClicksToOneWidget();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
