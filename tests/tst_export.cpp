@@ -265,6 +265,28 @@ private:
     qint64 m_room;
 };
 
+// The word of the reason the export must give for a folder, from what creating a file in it really
+// fails with for whoever runs the test (root or not, a writable /sys or a read-only one).
+QString reasonOfTheCreation(const QString& folder)
+{
+    const QByteArray probe = QFile::encodeName(folder + QStringLiteral("/tarvesa-probe"));
+    const int fd = ::open(probe.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd >= 0) {
+        ::close(fd);
+        ::unlink(probe.constData());
+        return {};
+    }
+    switch (errno) {
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("permiso");
+    case EROFS:
+        return QStringLiteral("solo lectura");
+    default:
+        return QStringLiteral("No se pudo crear");
+    }
+}
+
 } // namespace
 
 class TestExport : public QObject
@@ -301,6 +323,8 @@ private Q_SLOTS:
     void finalName();
     void failingTargetKeepsTheOldFile_data();
     void failingTargetKeepsTheOldFile();
+    void aRefusedCreationIsPutDownToItsCause_data();
+    void aRefusedCreationIsPutDownToItsCause();
     void aNameTooLongIsRefusedBeforeWriting_data();
     void aNameTooLongIsRefusedBeforeWriting();
     void cancelledExportKeepsTheOldFile();
@@ -465,12 +489,13 @@ void TestExport::failingTargetKeepsTheOldFile_data()
         {std::pair {"text", ExportFormat::Text}, std::pair {"spreadsheet", ExportFormat::Spreadsheet},
             std::pair {"document", ExportFormat::Document}}) {
         QTest::addRow("read-only folder, %s", name) << "read-only" << format << "permiso";
+        QTest::addRow("read-only old file, %s", name) << "read-only file" << format << "es de solo lectura";
         QTest::addRow("a folder of that name, %s", name) << "folder" << format << "carpeta";
         QTest::addRow("no such folder, %s", name) << "missing" << format << "no existe";
         QTest::addRow("closed query, %s", name) << "closed" << format << "consulta";
         // Folders of no disk, with no free blocks: the reason is the failed creation's, not a full disk.
-        QTest::addRow("a folder that takes no files, %s", name) << "/proc" << format << "No se pudo crear";
-        QTest::addRow("a folder that refuses even root, %s", name) << "/sys" << format << "permiso";
+        QTest::addRow("a folder that takes no files, %s", name) << "/proc" << format << QString();
+        QTest::addRow("a folder that refuses even root, %s", name) << "/sys" << format << QString();
     }
 }
 
@@ -495,12 +520,18 @@ void TestExport::failingTargetKeepsTheOldFile()
         if (geteuid() == 0)
             QSKIP("Running as root: a read-only folder is still writable");
         QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    } else if (kind == QLatin1String("read-only file")) {
+        if (geteuid() == 0)
+            QSKIP("Running as root: a read-only file is still replaced");
+        QVERIFY(QFile::setPermissions(old, QFileDevice::ReadOwner));
     } else if (kind == QLatin1String("folder")) {
         target = folder;
     } else if (kind == QLatin1String("missing")) {
         target = dir.filePath(QStringLiteral("otra/empresas"));
     } else if (kind.startsWith(QLatin1Char('/'))) {
         target = kind + QStringLiteral("/tarvesa.txt");
+        reason = reasonOfTheCreation(kind);
+        QVERIFY2(!reason.isEmpty(), "a file could be created there");
     } else {
         rs.close();
     }
@@ -509,8 +540,52 @@ void TestExport::failingTargetKeepsTheOldFile()
     QVERIFY(!outcome.ok);
     QVERIFY(!outcome.cancelled);
     QVERIFY2(outcome.message.contains(reason), qPrintable(outcome.message));
+    QVERIFY2(!outcome.message.contains(QStringLiteral("espacio")), qPrintable(outcome.message));
+    QFile::setPermissions(old, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     QCOMPARE(readFile(old), QByteArray("datos anteriores"));
     QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList {QStringLiteral("empresas")});
+}
+
+void TestExport::aRefusedCreationIsPutDownToItsCause_data()
+{
+    QTest::addColumn<QString>("old"); // the file already there: none, "mine", "read-only" or "another's"
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("no old file") << "none" << EACCES << "No tiene permiso para escribir en la carpeta";
+    QTest::newRow("an old file of mine")
+        << "mine" << EACCES << "No tiene permiso para escribir en la carpeta";
+    QTest::newRow("a read-only old file") << "read-only" << EACCES << "es de solo lectura";
+    QTest::newRow("a read-only old file, not permitted") << "read-only" << EPERM << "es de solo lectura";
+    QTest::newRow("another user's old file") << "another's" << EACCES << "es de otro usuario";
+    QTest::newRow("an old file on a read-only disk") << "read-only" << EROFS << "disco de solo lectura";
+}
+
+// The same for whoever runs the test: a refusal that root never meets is put down to what it is.
+void TestExport::aRefusedCreationIsPutDownToItsCause()
+{
+    QFETCH(QString, old);
+    QFETCH(int, error);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("empresas.txt"));
+    if (old != QLatin1String("none")) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+    }
+    if (old == QLatin1String("read-only")) {
+        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+    } else if (old == QLatin1String("another's")) {
+        // Root gives the file away; anyone else finds one that is not theirs.
+        if (geteuid() == 0)
+            QCOMPARE(::chown(QFile::encodeName(path).constData(), 65534, 65534), 0);
+        else
+            path = QStringLiteral("/etc/passwd");
+    }
+    const QString message = creationFailure(QFileInfo(path), error);
+    QVERIFY2(message.contains(reason), qPrintable(message));
+    QVERIFY2(
+        message.contains(QFileInfo(path).fileName()) || message.contains(dir.path()), qPrintable(message));
 }
 
 void TestExport::aNameTooLongIsRefusedBeforeWriting_data()

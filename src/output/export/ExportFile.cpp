@@ -57,29 +57,6 @@ bool diskFull(const QString& folder)
     return storage.isValid() && storage.bytesAvailable() >= 0 && storage.bytesAvailable() < kNearlyFull;
 }
 
-// Why the file cannot be created, from the system's error for the creation that failed: a reading of
-// the free space would blame a full disk for a folder of no disk at all (/proc, /sys).
-QString openFailure(const QFileInfo& target, int error)
-{
-    const QString folder = nativeName(target.absolutePath());
-    switch (error) {
-    case ENOSPC:
-    case EDQUOT:
-    case EFBIG:
-        return noSpace(target.absolutePath());
-    case EACCES:
-    case EPERM:
-        return QStringLiteral("No tiene permiso para escribir en la carpeta «%1».").arg(folder);
-    case EROFS:
-        return QStringLiteral("La carpeta «%1» está en un disco de solo lectura: guarde el archivo en otra "
-                              "carpeta.")
-            .arg(folder);
-    default:
-        return QStringLiteral("No se pudo crear el archivo «%1» en la carpeta «%2».")
-            .arg(nativeName(target.filePath()), folder);
-    }
-}
-
 // The nearest folder of `path` that exists: the file system the save would write to.
 QString existingFolder(const QString& path)
 {
@@ -135,6 +112,34 @@ QString lengthSaid(const QString& name, qsizetype bytes, qsizetype most, bool re
 }
 
 } // namespace
+
+QString creationFailure(const QFileInfo& target, int error)
+{
+    const QString folder = nativeName(target.absolutePath());
+    switch (error) {
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return noSpace(target.absolutePath());
+    case EACCES:
+    case EPERM:
+        // An old file of that name that is not the user's to replace, whatever the folder allows.
+        if (target.exists() && target.ownerId() != ::geteuid())
+            return QStringLiteral("No se puede reemplazar el archivo «%1»: es de otro usuario.")
+                .arg(nativeName(target.filePath()));
+        if (target.exists() && !(target.permissions() & QFileDevice::WriteOwner))
+            return QStringLiteral("No se puede reemplazar el archivo «%1»: es de solo lectura.")
+                .arg(nativeName(target.filePath()));
+        return QStringLiteral("No tiene permiso para escribir en la carpeta «%1».").arg(folder);
+    case EROFS:
+        return QStringLiteral("La carpeta «%1» está en un disco de solo lectura: guarde el archivo en otra "
+                              "carpeta.")
+            .arg(folder);
+    default:
+        return QStringLiteral("No se pudo crear el archivo «%1» en la carpeta «%2».")
+            .arg(nativeName(target.filePath()), folder);
+    }
+}
 
 QString nameTooLong(const QString& path)
 {
@@ -211,7 +216,7 @@ ExportOutcome exportCompanies(Recordset& rs, ExportFormat format, const QString&
     // Unbuffered, so that a full disk shows at the write that meets it.
     // A failed open leaves the error of the creation that failed, as QSaveFile itself reads it.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return failure(openFailure(target, errno));
+        return failure(creationFailure(target, errno));
 
     const std::unique_ptr<ExportWriter> writer = writerFor(format);
     writer->setWorkFolder(target.absolutePath());

@@ -3,6 +3,7 @@
 #include <QString>
 #include <functional>
 
+class QFileInfo;
 class Recordset;
 
 enum class ExportFormat { Spreadsheet, Document, Text };
@@ -17,6 +18,12 @@ QString finalExportName(const QString& chosen, ExportFormat format);
 // the save needs one (replacing a file, or a file system that cannot hold an unnamed file). Empty when
 // it can.
 QString nameTooLong(const QString& path);
+
+// Why `target` could not be created, in Spanish, from the system's error for the creation that failed
+// (errno), not from a reading of the free space, which would blame a full disk for a folder of no disk
+// at all (/proc, /sys). A refusal is put down to an old file of that name when it is not the user's or
+// is read-only, and otherwise to the folder.
+QString creationFailure(const QFileInfo& target, int error);
 
 struct ExportOutcome
 {
