@@ -266,6 +266,47 @@ private Q_SLOTS:
         QVERIFY(DialogService::shown().isEmpty());
     }
 
+    void aClickIntoABoxSelectsItsWholeText_data()
+    {
+        QTest::addColumn<QString>("caja");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("left margin") << "txtIzq"
+                                     << "1,5";
+        QTest::newRow("second column") << "txtSeg"
+                                       << "15";
+        QTest::newRow("distance between rows") << "txtSep"
+                                               << "2";
+    }
+
+    // As the keyboard's Tab does: typing replaces the text the box had.
+    void aClickIntoABoxSelectsItsWholeText()
+    {
+        QFETCH(QString, caja);
+        QFETCH(QString, typed);
+        QMap<QString, QString> campos;
+        frmEtiquetas dialog;
+        dialog.setCampos(campos);
+        dialog.show();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        auto* box = dialog.findChild<QLineEdit*>(caja);
+        dialog.findChild<QComboBox*>(QStringLiteral("cboLetra"))->setFocus();
+        QTRY_VERIFY(!box->hasFocus());
+        box->setText(QStringLiteral("10,5"));
+        const QPoint enElTexto(box->width() / 4, box->height() / 2);
+        QTest::mousePress(box, Qt::LeftButton, {}, enElTexto);
+        QTest::mouseMove(box, QPoint(box->width() / 2, box->height() / 2));
+        QTest::mouseRelease(box, Qt::LeftButton, {}, enElTexto);
+        QVERIFY(box->hasFocus());
+        QVERIFY(!box->text().isEmpty());
+        QCOMPARE(box->selectedText(), box->text());
+        QTest::keyClicks(box, typed);
+        QCOMPARE(box->text(), typed);
+        // Once it has the focus, a click places the cursor.
+        QTest::mouseClick(box, Qt::LeftButton, {}, enElTexto);
+        QVERIFY(!box->hasSelectedText());
+    }
+
     void acceptWritesEightLines()
     {
         QMap<QString, QString> campos;

@@ -218,6 +218,13 @@ void frmEtiquetas::completa(QLineEdit* box)
 bool frmEtiquetas::eventFilter(QObject* watched, QEvent* event)
 {
     auto* box = qobject_cast<QLineEdit*>(watched);
+    // The press that gave a box the focus would put the cursor where it landed, and a drag would select
+    // from there: the whole text stays selected, so that typing replaces it, until that press ends.
+    if (box && box == m_focusingPress && dynamic_cast<QMouseEvent*>(event)) {
+        if (event->type() == QEvent::MouseButtonRelease)
+            m_focusingPress = nullptr;
+        return true;
+    }
     switch (event->type()) {
     case QEvent::KeyPress: {
         auto* key = static_cast<QKeyEvent*>(event);
@@ -226,10 +233,14 @@ bool frmEtiquetas::eventFilter(QObject* watched, QEvent* event)
         return box && filtraTecla(box, key);
     }
     case QEvent::FocusIn:
-        if (box)
+        if (box) {
             box->selectAll();
+            if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason)
+                m_focusingPress = box;
+        }
         break;
     case QEvent::FocusOut:
+        m_focusingPress = nullptr;
         if (box && isVisible())
             completa(box);
         break;

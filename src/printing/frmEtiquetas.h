@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QMap>
+#include <QPointer>
 #include <array>
 
 class ImageButton;
@@ -54,4 +55,5 @@ private:
     ImageButton* m_imgCancelar = nullptr;
     std::array<QLineEdit*, 4> m_cajas {};
     QMap<QString, QString>* m_campos = nullptr;
+    QPointer<QLineEdit> m_focusingPress; // given the focus by the mouse press still held
 };
