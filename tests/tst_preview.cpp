@@ -400,14 +400,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("paper");
         QTest::addColumn<QString>("orientation");
         QTest::addColumn<QSizeF>("sheetPoints");
+        QTest::addColumn<QSizeF>("areaCm"); // the sheet less the margins, which turn with it
         QTest::newRow("A4 upright") << QStringLiteral("optPapel0") << QStringLiteral("optOrientacion0")
-                                    << QSizeF(595.28, 841.89);
-        QTest::newRow("A4 landscape")
-            << QStringLiteral("optPapel0") << QStringLiteral("optOrientacion1") << QSizeF(841.89, 595.28);
+                                    << QSizeF(595.28, 841.89) << QSizeF(20, 29);
+        QTest::newRow("A4 landscape") << QStringLiteral("optPapel0") << QStringLiteral("optOrientacion1")
+                                      << QSizeF(841.89, 595.28) << QSizeF(29, 20);
         QTest::newRow("A3 upright") << QStringLiteral("optPapel1") << QStringLiteral("optOrientacion0")
-                                    << QSizeF(841.89, 1190.55);
-        QTest::newRow("A3 landscape")
-            << QStringLiteral("optPapel1") << QStringLiteral("optOrientacion1") << QSizeF(1190.55, 841.89);
+                                    << QSizeF(841.89, 1190.55) << QSizeF(28.7, 41.3);
+        QTest::newRow("A3 landscape") << QStringLiteral("optPapel1") << QStringLiteral("optOrientacion1")
+                                      << QSizeF(1190.55, 841.89) << QSizeF(41.3, 28.7);
     }
 
     void paperAndOrientation()
@@ -415,6 +416,7 @@ private Q_SLOTS:
         QFETCH(QString, paper);
         QFETCH(QString, orientation);
         QFETCH(QSizeF, sheetPoints);
+        QFETCH(QSizeF, areaCm);
         FakeDocument document(1);
         frmVPreliminar frame;
         frame.setConfiguracion(frmVPreliminar::Informe);
@@ -422,11 +424,9 @@ private Q_SLOTS:
         frame.show();
         click(frame.findChild<QRadioButton*>(paper));
         click(frame.findChild<QRadioButton*>(orientation));
-        // The page area is the sheet's less the printer's margins, the right way round.
         const QSizeF area = frame.areaPagina().toCm();
-        const QSizeF sheetCm = sheetPoints * 2.54 / 72;
-        QVERIFY(qAbs(area.width() - (sheetCm.width() - 1.0)) < 0.02);
-        QVERIFY(qAbs(area.height() - (sheetCm.height() - 0.7)) < 0.02);
+        QVERIFY2(qAbs(area.width() - areaCm.width()) < 0.02 && qAbs(area.height() - areaCm.height()) < 0.02,
+            qPrintable(QStringLiteral("%1 x %2").arg(area.width()).arg(area.height())));
         QCOMPARE(frame.picTexto()->pageSizeCm(), area);
         // The layout was given that area, and the printed sheet has that size.
         DialogService::queueAnswer(DialogService::Answer::Ok);
@@ -435,6 +435,9 @@ private Q_SLOTS:
         const QSizeF printed = PdfReader::pageSize(m_pdf);
         QVERIFY(qAbs(printed.width() - sheetPoints.width()) < 1);
         QVERIFY(qAbs(printed.height() - sheetPoints.height()) < 1);
+        const QSizeF onPaper = frame.impresora().pageLayout().paintRect(QPageLayout::Millimeter).size() / 10;
+        QVERIFY(
+            qAbs(onPaper.width() - areaCm.width()) < 0.02 && qAbs(onPaper.height() - areaCm.height()) < 0.02);
     }
 
     void refusedPaperIsSaidOnceAndA4Comes()

@@ -1,5 +1,7 @@
 #include "platform/print/PreviewSurface.h"
 
+#include "platform/print/Printers.h"
+
 #include <QStringList>
 
 namespace {
@@ -16,7 +18,7 @@ PreviewSurface::~PreviewSurface() = default;
 
 bool PreviewSurface::applyPage(const QPageSize& paper, QPageLayout::Orientation orientation)
 {
-    const QPageLayout layout(paper, orientation, m_margins, QPageLayout::Millimeter);
+    const QPageLayout layout(paper, orientation, Printers::pdfMargins(orientation), QPageLayout::Millimeter);
     if (!layout.isValid())
         return false;
     m_pageArea = PageExtent::fromCm(layout.paintRect(QPageLayout::Millimeter).size() / 10.0);
@@ -52,7 +54,7 @@ QRectF PreviewSurface::bounds(const PrintItem& item)
         double width = 0;
         for (const QString& line : lines)
             width = qMax(width, measure(line, item.font).width.toCm());
-        const double height = lineSpacing(item.font).toCm() * lines.size();
+        const double height = textHeight(lines.size(), item.font).toCm();
         return QRectF(item.at, QSizeF(width, height));
     }
     case PrintItem::Kind::Picture:

@@ -2,20 +2,16 @@
 
 #include "platform/print/PrintSurface.h"
 
-#include <QMarginsF>
-
 // The print preview's page: keeps the items of the one page it shows, for the page widget to paint
 // at the screen's zoom and to find the item under the pointer. Its page area is the printer's.
 class PreviewSurface : public PrintSurface
 {
 public:
-    // The page area: A4 upright less a printer's usual margins.
+    // The page area: A4 upright less a PDF printer's margins.
     explicit PreviewSurface(const PageExtent& pageArea = PageExtent {Length::cm(20), Length::cm(29)});
     ~PreviewSurface() override;
 
     PageExtent pageExtent() const override { return m_pageArea; }
-    // What the printer cannot reach at each edge of the sheet; the page area is the rest.
-    void setMargins(const QMarginsF& millimetres) { m_margins = millimetres; }
 
     // The items of the page shown (the first page drawn; a preview shows one).
     PrintPage page() const { return m_page; }
@@ -34,7 +30,6 @@ protected:
 
 private:
     PageExtent m_pageArea;
-    QMarginsF m_margins = QMarginsF(5, 3.5, 5, 3.5);
     PrintPage m_page;
     int m_drawingPage = -1;
 };

@@ -2,6 +2,7 @@
 
 #include "platform/print/PdfOutputFile.h"
 #include "platform/print/PrintPainter.h"
+#include "platform/print/Printers.h"
 
 #include <QPrinter>
 
@@ -28,9 +29,7 @@ PageExtent PrinterSurface::pageExtent() const
 
 bool PrinterSurface::applyPage(const QPageSize& paper, QPageLayout::Orientation orientation)
 {
-    const bool paperSet = m_printer.setPageSize(paper);
-    const bool orientationSet = m_printer.setPageOrientation(orientation);
-    return paperSet && orientationSet;
+    return Printers::setPaper(m_printer, paper, orientation);
 }
 
 void PrinterSurface::beginPage(int index)

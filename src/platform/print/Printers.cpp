@@ -3,7 +3,6 @@
 #include "platform/print/PrinterCheck.h"
 
 #include <QDir>
-#include <QMarginsF>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -18,7 +17,12 @@ void toPdf(QPrinter& printer, const QString& path)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageMargins(QMarginsF(5, 3.5, 5, 3.5), QPageLayout::Millimeter);
+    printer.setPageMargins(pdfMargins(printer.pageLayout().orientation()), QPageLayout::Millimeter);
+}
+
+QMarginsF turnedMargins(const QMarginsF& m)
+{
+    return {m.top(), m.left(), m.bottom(), m.right()};
 }
 
 // A file name from a document's name: no separators or characters other systems refuse.
@@ -37,6 +41,32 @@ QString fileNameOf(const QString& documentName)
 }
 
 } // namespace
+
+QMarginsF pdfMargins(QPageLayout::Orientation orientation)
+{
+    const QMarginsF upright(5, 3.5, 5, 3.5);
+    return orientation == QPageLayout::Landscape ? turnedMargins(upright) : upright;
+}
+
+QPageLayout turned(QPageLayout layout, QPageLayout::Orientation orientation)
+{
+    if (layout.orientation() == orientation)
+        return layout;
+    const QMarginsF margins = layout.margins();
+    layout.setOrientation(orientation);
+    layout.setMargins(turnedMargins(margins));
+    return layout;
+}
+
+bool setPaper(QPrinter& printer, const QPageSize& paper, QPageLayout::Orientation orientation)
+{
+    const QPageLayout before = printer.pageLayout();
+    if (!printer.setPageSize(paper) || !printer.setPageOrientation(orientation))
+        return false;
+    if (before.orientation() != orientation)
+        printer.setPageMargins(turned(before, orientation).margins(), before.units());
+    return true;
+}
 
 QString pdfFileFor(const QString& documentName)
 {

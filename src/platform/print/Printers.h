@@ -1,16 +1,31 @@
 #pragma once
 
+#include <QMarginsF>
+#include <QPageLayout>
 #include <QString>
 #include <functional>
 #include <memory>
 
+class QPageSize;
 class QPrinter;
 
 // The printer the program prints on: the platform's default printer; on a machine without print
 // queues, a PDF file named after the document in the user's documents folder; or, once a test has
 // asked for it, a PDF file of its own. A PDF's page area is the 20 x 29 cm sheet the layouts are
-// drawn for.
+// drawn for, and 29 x 20 cm on its side.
 namespace Printers {
+
+// A PDF page's margins in millimetres: 5 mm at the upright sheet's sides, 3.5 mm at its top and bottom,
+// turned with the sheet.
+QMarginsF pdfMargins(QPageLayout::Orientation orientation);
+
+// The layout of the same sheet in `orientation`: each edge of the paper keeps its margin as it turns
+// (unless the printer's least margins refuse that).
+QPageLayout turned(QPageLayout layout, QPageLayout::Orientation orientation);
+
+// Puts `paper` in `orientation` in the printer, turning the margins with the sheet; false when the
+// printer refuses the paper or the orientation.
+bool setPaper(QPrinter& printer, const QPageSize& paper, QPageLayout::Orientation orientation);
 
 // `documentName` names the print job and, for PDF output, the file.
 std::unique_ptr<QPrinter> create(const QString& documentName = QString());

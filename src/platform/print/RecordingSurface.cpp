@@ -1,11 +1,8 @@
 #include "platform/print/RecordingSurface.h"
 
-#include <QStringList>
+#include "platform/print/Printers.h"
 
-namespace {
-// What a printer usually cannot reach: half a centimetre at each side, 3.5 mm at top and bottom.
-const QSizeF kUnprintable(1.0, 0.7);
-} // namespace
+#include <QStringList>
 
 RecordingSurface::RecordingSurface(const QSizeF& pageSize)
     : m_pageSize(pageSize)
@@ -18,10 +15,9 @@ bool RecordingSurface::applyPage(const QPageSize& paper, QPageLayout::Orientatio
 {
     m_paper = paper;
     m_orientation = orientation;
-    QSizeF sheet = paper.size(QPageSize::Millimeter) / 10.0;
-    if (orientation == QPageLayout::Landscape)
-        sheet.transpose();
-    m_pageSize = sheet - kUnprintable;
+    // What a PDF printer cannot reach: its margins, turned with the sheet.
+    const QPageLayout layout(paper, orientation, Printers::pdfMargins(orientation), QPageLayout::Millimeter);
+    m_pageSize = layout.paintRect(QPageLayout::Millimeter).size() / 10.0;
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "printing/preview/PreviewDocument.h"
 
 #include "platform/print/PreviewSurface.h"
+#include "platform/print/Printers.h"
 
 int PreviewDocument::pageStart(int number, const QSizeF& pageCm)
 {
@@ -28,9 +29,9 @@ QList<PaperOption> otherPapers(const QPageLayout& current)
                                     : QStringLiteral("el papel");
         if (turned)
             advice += turn;
-        QPageLayout layout = current;
+        QPageLayout layout
+            = Printers::turned(current, optionLandscape ? QPageLayout::Landscape : QPageLayout::Portrait);
         layout.setPageSize(QPageSize(optionA3 ? QPageSize::A3 : QPageSize::A4));
-        layout.setOrientation(optionLandscape ? QPageLayout::Landscape : QPageLayout::Portrait);
         return PaperOption {advice, layout.paintRect(QPageLayout::Millimeter).size() / 10.0};
     };
     return {option(false, true), option(true, false), option(true, true)};

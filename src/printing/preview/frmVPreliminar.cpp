@@ -342,7 +342,7 @@ bool frmVPreliminar::configuraPagina()
         orientacion = QPageLayout::Landscape;
     bool admitida = true;
     if (papel.isValid())
-        admitida = m_impresora->setPageSize(papel) && m_impresora->setPageOrientation(orientacion);
+        admitida = Printers::setPaper(*m_impresora, papel, orientacion);
     if (!admitida) {
         DialogService::message(QStringLiteral("La impresora no admite esa configuración de papel"),
             DialogService::Buttons::Ok, DialogService::Icon::Critical, QStringLiteral("Impresora"), this);
