@@ -232,27 +232,38 @@ private Q_SLOTS:
         QVERIFY(!impresora.end());
     }
 
+    void multiLineTextKeepsItsPitchOnPaper_data()
+    {
+        QTest::addColumn<double>("puntos");
+        QTest::addColumn<double>("pasoCm"); // from one line to the next: 0.04 cm a point
+        QTest::newRow("9 points") << 9.0 << 0.36;
+        QTest::newRow("10 points") << 10.0 << 0.40;
+        QTest::newRow("12 points") << 12.0 << 0.48;
+    }
+
     void multiLineTextKeepsItsPitchOnPaper()
     {
+        QFETCH(double, puntos);
+        QFETCH(double, pasoCm);
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("lineas.pdf"));
         auto printer = pdfPrinter(pdf);
         PrinterSurface impresora(*printer);
-        PrintFont fuente;
-        fuente.pointSize = 10;
-        impresora.text(QPointF(2, 3), QStringLiteral("PRIMERA\nSEGUNDA\nTERCERA"), fuente);
+        PrintFont fuente {QStringLiteral("Arial"), puntos, true};
+        impresora.text(
+            QPointF(2, 3), QStringLiteral("PRIMERA\nSEGUNDA\nTERCERA\nCUARTA\nQUINTA\nSEXTA"), fuente);
         QVERIFY(impresora.end());
         const QString html = PdfReader::output(
             QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-        static const QRegularExpression palabra(QStringLiteral("yMin=\"([\\d.]+)\"[^>]*>(PRIMERA|TERCERA)<"));
+        static const QRegularExpression palabra(QStringLiteral("yMin=\"([\\d.]+)\"[^>]*>(PRIMERA|SEXTA)<"));
         QList<double> tops;
         for (auto it = palabra.globalMatch(html); it.hasNext();)
             tops.append(it.next().captured(1).toDouble());
         QCOMPARE(tops.size(), 2);
-        // Two line pitches of the surfaces' common measure, in points.
-        const double pitch = PrintSurface::lineSpacing(fuente).toPoints();
-        QVERIFY2(cerca(tops.at(1) - tops.at(0), 2 * pitch, 0.5),
-            qPrintable(QStringLiteral("%1 vs %2").arg(tops.at(1) - tops.at(0)).arg(2 * pitch)));
+        // Five pitches, in points.
+        const double esperado = 5 * pasoCm * 72 / 2.54;
+        QVERIFY2(cerca(tops.at(1) - tops.at(0), esperado, 0.1),
+            qPrintable(QStringLiteral("%1 vs %2").arg(tops.at(1) - tops.at(0)).arg(esperado)));
     }
 
     void linesEndWhereTheLayoutMeasuredThem_data()
@@ -300,8 +311,8 @@ private Q_SLOTS:
                 qPrintable(QStringLiteral("%1 cm painted, %2 cm measured")
                                .arg(pintada.width / pixelsPerCm)
                                .arg(medida)));
-            const double baseline = item.at.y() + PrintSurface::ascent(fuente).toCm()
-                + double(i) * PrintSurface::lineSpacing(fuente).toCm();
+            const double baseline
+                = item.at.y() + PrintSurface::ascent(fuente).toCm() + double(i) * 0.04 * puntos;
             QVERIFY(cerca(pintada.start.x() / pixelsPerCm, item.at.x(), 1e-3));
             QVERIFY(cerca(pintada.start.y() / pixelsPerCm, baseline, 1e-3));
         }

@@ -55,7 +55,7 @@ const PrintPainter::DeviceFont& PrintPainter::useFont(const PrintFont& font)
     const int dpi = m_painter.device() ? m_painter.device()->logicalDpiY() : 96;
     deviceFont.setPointSizeF(deviceFont.pointSizeF() * PrintSurface::kLayoutDpi / qMax(1, dpi));
     m_font = DeviceFont {font, deviceFont, PrintSurface::ascent(font).toCm() * layoutPerCm,
-        PrintSurface::lineSpacing(font).toCm() * layoutPerCm};
+        PrintSurface::linePitch(font).toCm() * layoutPerCm};
     m_painter.setFont(deviceFont);
     return *m_font;
 }

@@ -144,6 +144,18 @@ Length PrintSurface::lineSpacing(const PrintFont& font)
     return Length::pixels(QFontMetricsF(font.toFont(), &referenceDevice()).lineSpacing(), kReferenceDpi);
 }
 
+Length PrintSurface::linePitch(const PrintFont& font)
+{
+    return Length::cm(0.04 * font.pointSize);
+}
+
+Length PrintSurface::textHeight(qsizetype lines, const PrintFont& font)
+{
+    if (lines < 1)
+        return Length();
+    return Length::cm(linePitch(font).toCm() * double(lines - 1) + lineSpacing(font).toCm());
+}
+
 Length PrintSurface::ascent(const PrintFont& font)
 {
     return Length::pixels(QFontMetricsF(font.toFont(), &referenceDevice()).ascent(), kReferenceDpi);

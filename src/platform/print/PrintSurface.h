@@ -19,7 +19,7 @@ public:
     PrintSurface& operator=(const PrintSurface&) = delete;
 
     // Lines of `text` separated by '\n' start one under the other at the same left edge, a
-    // lineSpacing() apart.
+    // linePitch() apart.
     void text(const PagePoint& at, const QString& text, const PrintFont& font);
     // At the picture's own size (its resolution, 96 dots per inch when it has none).
     void picture(const PagePoint& at, const QImage& picture);
@@ -66,6 +66,11 @@ public:
     // The distance from one line of text to the next: the same on every surface, so that a text of
     // several lines has one pitch on screen and on paper.
     static Length lineSpacing(const PrintFont& font);
+    // From one line of a text of several lines to the next: 0.04 cm a point of the font's size (0.4 cm
+    // at 10 points), on every surface, whatever the font's own spacing.
+    static Length linePitch(const PrintFont& font);
+    // How high a text of `lines` lines stands: its pitches, then the last line's own spacing.
+    static Length textHeight(qsizetype lines, const PrintFont& font);
     // From the top of a line of text to its baseline, likewise the same on every surface.
     static Length ascent(const PrintFont& font);
     // The same in centimetres.

@@ -27,7 +27,7 @@ PrintItem colocaBloque(const QStringList& lines, const EnvelopeJob& job)
     const QSizeF sobre = job.sobre.tamanoCm();
     const QPointF lugar = job.sobre.bloque();
     // Taller than the room below its place, the block goes up; it never leaves the envelope.
-    const double alto = PrintSurface::lineSpacing(block.font).toCm() * lines.size();
+    const double alto = PrintSurface::textHeight(lines.size(), block.font).toCm();
     block.at = QPointF(lugar.x(), qMax(0.0, qMin(lugar.y(), sobre.height() - alto)));
     const LineFit::Fitted fitted = LineFit::fit(lines, block.font, sobre.width() - block.at.x());
     block.text = fitted.lines.join(QLatin1Char('\n'));
