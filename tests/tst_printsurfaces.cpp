@@ -1,6 +1,7 @@
 #include "PdfReader.h"
 #include "TextCapture.h"
 #include "platform/print/Length.h"
+#include "platform/print/PreviewSurface.h"
 #include "platform/print/PrintPainter.h"
 #include "platform/print/PrinterSurface.h"
 #include "platform/print/RecordingSurface.h"
@@ -255,11 +256,24 @@ private Q_SLOTS:
         QVERIFY(impresora.end());
         const QString html = PdfReader::output(
             QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-        static const QRegularExpression palabra(QStringLiteral("yMin=\"([\\d.]+)\"[^>]*>(PRIMERA|SEXTA)<"));
+        static const QRegularExpression palabra(
+            QStringLiteral("yMin=\"([\\d.]+)\"[^>]*yMax=\"([\\d.]+)\"[^>]*>(PRIMERA|SEXTA)<"));
         QList<double> tops;
-        for (auto it = palabra.globalMatch(html); it.hasNext();)
-            tops.append(it.next().captured(1).toDouble());
+        double bottom = 0;
+        for (auto it = palabra.globalMatch(html); it.hasNext();) {
+            const QRegularExpressionMatch match = it.next();
+            tops.append(match.captured(1).toDouble());
+            bottom = match.captured(2).toDouble();
+        }
         QCOMPARE(tops.size(), 2);
+        // The block's measure (where it is dragged, how far it goes up on the envelope) ends where the
+        // last line does.
+        PrintItem bloque;
+        bloque.text = QStringLiteral("PRIMERA\nSEGUNDA\nTERCERA\nCUARTA\nQUINTA\nSEXTA");
+        bloque.font = fuente;
+        const double alto = PreviewSurface::bounds(bloque).height() * 72 / 2.54;
+        QVERIFY2(cerca(alto, bottom - tops.at(0), 1),
+            qPrintable(QStringLiteral("%1 vs %2").arg(alto).arg(bottom - tops.at(0))));
         // Five pitches, in points.
         const double esperado = 5 * pasoCm * 72 / 2.54;
         QVERIFY2(cerca(tops.at(1) - tops.at(0), esperado, 0.1),

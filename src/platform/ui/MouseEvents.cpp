@@ -33,8 +33,7 @@ protected:
             mouse->pointingDevice());
         press.setTimestamp(mouse->timestamp());
         QCoreApplication::sendEvent(widget, &press);
-        // The press has gone to the widget and its containers: the double click goes nowhere.
-        event->accept();
+        // The press has gone to the widget and its containers: the double click, taken here, goes nowhere.
         return true;
     }
 
