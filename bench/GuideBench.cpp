@@ -7,6 +7,7 @@
 #include "output/frmOrden.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
+#include "platform/db/SpanishText.h"
 #include "platform/ui/ControlRegistry.h"
 #include "platform/ui/DialogService.h"
 #include "platform/ui/FlexGrid.h"
@@ -19,14 +20,22 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <vector>
 
 using namespace Bench;
 
 namespace {
+
+// The companies of the database that meet `where`.
+int countOf(const QString& where)
+{
+    Recordset count;
+    count.open(QStringLiteral("SELECT count(*) FROM tbl_empresas WHERE ") + where, gConexion());
+    return count.textAt(0, 0).toInt();
+}
 
 // The guide screen on the menu form, over the installation in `folder`; a few companies marked.
 void measureGuide(int companies, const QString& folder)
@@ -41,8 +50,14 @@ void measureGuide(int companies, const QString& folder)
     const int runs = companies > 50000 ? 5 : 9;
     const int sortRuns = companies > 50000 ? 3 : 5;
     const auto grid = [] { return ControlRegistry::find<FlexGrid>(gFormMenu, QStringLiteral("mfgdatos")); };
+    const int all = countOf(QStringLiteral("1"));
+    const int marked = countOf(QStringLiteral("seleccionada"));
+    // The grid shows a title row and a row for each of `rows` companies.
+    const auto shows = [&grid](int rows) { return grid() && grid()->rows() == rows + 1; };
+    const auto showing = [&grid] { return QStringLiteral("%1 rows shown").arg(grid() ? grid()->rows() : 0); };
 
     const auto shownSql = [&] { return grid()->dataSource() ? grid()->dataSource()->source() : kSelect; };
+    const char* const fromMenuFigure = "guide: from the menu, all companies marked";
     const double fromMenu = median(runs, [&] {
         gMenu().Muestra(Screen::Guide);
         QApplication::processEvents();
@@ -50,52 +65,76 @@ void measureGuide(int companies, const QString& folder)
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         grid()->repaint();
     });
-    reportAgainstFloor(companies, "guide: from the menu, all companies marked", fromMenu, shownSql());
     auto* guia = dynamic_cast<clsGuia*>(gMenu().pantalla());
+    if (!expect(guia && shows(all), fromMenuFigure, QStringLiteral("timed no guide: ") + showing()))
+        return;
+    reportAgainstFloor(companies, fromMenuFigure, fromMenu, shownSql());
     const double again = median(runs, [&] {
         guia->muestraDatos(clsGuia::kTodas);
         QApplication::processEvents();
         grid()->repaint();
     });
     reportAgainstFloor(companies, "guide: all companies again, marks painted", again, shownSql());
+    expect(shows(all), "guide: all companies again, marks painted", showing());
 
     // Show-marked: the filter on the companies shown, until repainted; all companies back untimed.
+    const char* const filterFigure = "guide: show-marked filter until repainted";
     auto* versel = ControlRegistry::find<ImageButton>(gFormMenu, QStringLiteral("versel"));
     QString filtered;
+    QString unfiltered;
     std::vector<double> filterTimes;
     for (int i = 0; i < runs; ++i) {
         QElapsedTimer t;
         t.start();
-        Q_EMIT versel->clicked();
+        click(versel);
         QApplication::processEvents();
         grid()->repaint();
         filterTimes.push_back(t.nsecsElapsed() / 1e6);
         filtered = shownSql();
+        if (!shows(marked))
+            unfiltered = showing();
         guia->muestraDatos(clsGuia::kTodas);
         QApplication::processEvents();
     }
     std::sort(filterTimes.begin(), filterTimes.end());
-    reportAgainstFloor(companies, "guide: show-marked filter until repainted",
-        filterTimes[filterTimes.size() / 2], filtered);
+    reportAgainstFloor(companies, filterFigure, filterTimes[filterTimes.size() / 2], filtered);
+    expect(unfiltered.isEmpty(), filterFigure,
+        QStringLiteral("timed no filter: %1, not the %2 marked").arg(unfiltered).arg(marked));
 
     auto* busqueda = ControlRegistry::find<QLineEdit>(gFormMenu, QStringLiteral("busqueda"));
     const QString prefix = grid()->textMatrix(grid()->rows() * 2 / 3, 3).left(3);
-    // One character typed after the text before it, until the grid is repainted.
-    const auto keystroke = [&](const QString& before, const QString& key) {
+    // The row the search is on, and whether it names a company that begins with the text typed (a name
+    // no company has leaves the row where it was).
+    const auto searchRow = [&grid] { return grid()->row(); };
+    const auto onMatch = [&grid, &busqueda] {
+        return SpanishText::fold(grid()->textMatrix(grid()->row(), 3))
+            .startsWith(SpanishText::fold(busqueda->text()));
+    };
+    // One character typed after the text before it, until the grid is repainted; the figure is named when
+    // the search did not end as it should.
+    const auto keystroke = [&](const char* figure, const QString& before, const QString& key, bool match) {
         std::vector<double> times;
+        QString missed;
         for (int i = 0; i < 21; ++i) {
             busqueda->setText(before);
             QApplication::processEvents();
+            const int rowBefore = searchRow();
             QElapsedTimer t;
             t.start();
             busqueda->insert(key);
             grid()->repaint();
             times.push_back(t.nsecsElapsed() / 1e6);
+            if (busqueda->text() != before + key || (match ? !onMatch() : searchRow() != rowBefore))
+                missed = busqueda->text();
         }
         std::sort(times.begin(), times.end());
-        return times[times.size() / 2];
+        report(companies, figure, times[times.size() / 2], "ms");
+        expect(missed.isEmpty(), figure,
+            QStringLiteral("timed no search for \"%1\": on row %2").arg(missed).arg(searchRow()));
     };
     // The first character typed after all companies are shown again, on its own line.
+    const char* const firstFigure = "guide: first search keystroke after the load";
+    bool firstFound = true;
     const double first = medianOf(runs, [&] {
         busqueda->clear();
         guia->muestraDatos(clsGuia::kTodas);
@@ -104,33 +143,56 @@ void measureGuide(int companies, const QString& folder)
         t.start();
         busqueda->insert(prefix.left(1));
         grid()->repaint();
-        return t.nsecsElapsed() / 1e6;
+        const double ms = t.nsecsElapsed() / 1e6;
+        firstFound = firstFound && onMatch();
+        return ms;
     });
-    report(companies, "guide: first search keystroke after the load", first, "ms");
-    report(companies, "guide: search keystroke, a name found", keystroke(prefix.left(2), prefix.mid(2, 1)),
-        "ms");
-    report(companies, "guide: search keystroke, no such name",
-        keystroke(QStringLiteral("ZZ"), QStringLiteral("Z")), "ms");
+    report(companies, firstFigure, first, "ms");
+    expect(firstFound, firstFigure, QStringLiteral("timed no search for \"%1\"").arg(prefix.left(1)));
+    keystroke("guide: search keystroke, a name found", prefix.left(2), prefix.mid(2, 1), true);
+    keystroke("guide: search keystroke, no such name", QStringLiteral("ZZ"), QStringLiteral("Z"), false);
     busqueda->clear();
 
     const auto clickHeader = [&](int col) {
-        QWidget* header = grid()->horizontalHeader()->viewport();
-        const QPoint pos(grid()->horizontalHeader()->sectionViewportPosition(col - 1) + 3,
-            grid()->horizontalHeader()->height() / 2);
-        QMouseEvent move(
-            QEvent::MouseMove, pos, header->mapToGlobal(pos), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(header, &move);
-        QMouseEvent press(QEvent::MouseButtonPress, pos, header->mapToGlobal(pos), Qt::LeftButton,
-            Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(header, &press);
-        QMouseEvent release(QEvent::MouseButtonRelease, pos, header->mapToGlobal(pos), Qt::LeftButton,
-            Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(header, &release);
+        click(grid()->horizontalHeader()->viewport(),
+            QPoint(grid()->horizontalHeader()->sectionViewportPosition(col - 1) + 3,
+                grid()->horizontalHeader()->height() / 2));
         QApplication::processEvents();
         grid()->repaint();
     };
-    const double headerSort = median(runs, [&] { clickHeader(3); });
-    reportAgainstFloor(companies, "guide: header sort until repainted", headerSort, shownSql());
+    struct Sorted
+    {
+        double ms = 0; // the median
+        QString field;
+        QString unsorted; // what was shown after a sort that did not take place
+    };
+    // The median of `times` sorts, each of which must change the order of every company shown to one by
+    // the field at record position `position` (a heading clicked again turns its order round).
+    const auto timedSorts = [&](int times, const std::function<void()>& sort, int position) {
+        Sorted out;
+        out.ms = medianOf(times, [&] {
+            const QString before = shownSql();
+            QElapsedTimer t;
+            t.start();
+            sort();
+            const double ms = t.nsecsElapsed() / 1e6;
+            out.field = grid()->dataSource() ? grid()->dataSource()->fieldName(position) : QString();
+            if (out.field.isEmpty() || shownSql() == before
+                || !shownSql().contains(QStringLiteral("ORDER BY ") + out.field) || !shows(all))
+                out.unsorted = QStringLiteral("%1, %2").arg(shownSql(), showing());
+            return ms;
+        });
+        return out;
+    };
+    const auto expectSorted = [](const char* figure, const Sorted& sorted) {
+        expect(sorted.unsorted.isEmpty(), figure,
+            QStringLiteral("timed no sort by %1: %2").arg(sorted.field, sorted.unsorted));
+    };
+    const char* const headerFigure = "guide: header sort until repainted";
+    const Sorted headerSort = timedSorts(
+        runs, [&] { clickHeader(3); }, 2);
+    reportAgainstFloor(companies, headerFigure, headerSort.ms, shownSql());
+    expectSorted(headerFigure, headerSort);
 
     // Every column a heading sorts by, scrolled into view; the slowest named, beside SQLite's own
     // step loop over the same ORDER BY.
@@ -142,12 +204,13 @@ void measureGuide(int companies, const QString& folder)
             continue;
         grid()->setLeftCol(col);
         QApplication::processEvents();
-        const double ms = median(sortRuns, [&] { clickHeader(col); });
-        const QByteArray name = grid()->dataSource()->fieldName(col - 1).toUtf8();
-        if (!shownSql().contains(QString::fromUtf8("ORDER BY " + name)))
-            std::fprintf(stderr, "the heading of %s did not sort\n", name.constData());
-        report(companies, QByteArray("guide: header sort by " + name + ", until repainted").constData(), ms,
-            "ms");
+        const Sorted sorted = timedSorts(
+            sortRuns, [&] { clickHeader(col); }, col - 1);
+        const double ms = sorted.ms;
+        const QByteArray name = sorted.field.toUtf8();
+        const QByteArray figure = "guide: header sort by " + name + ", until repainted";
+        report(companies, figure.constData(), ms, "ms");
+        expectSorted(figure.constData(), sorted);
         if (ms > slowest) {
             slowest = ms;
             slowestName = name;
@@ -161,19 +224,23 @@ void measureGuide(int companies, const QString& folder)
     // The toolbar's sort: the dialog is answered at once, by company in either direction in turn.
     auto* ordenar = ControlRegistry::find<ImageButton>(gFormMenu, QStringLiteral("ordenar"));
     int sentido = 0;
-    const double dialogSort = median(runs, [&] {
-        sentido = 1 - sentido;
-        DialogService::queueForm([sentido](QDialog& form) {
-            auto* orden = qobject_cast<frmOrden*>(&form);
-            orden->setPulsado(frmOrden::posicionCampo(0), sentido);
-            Q_EMIT ControlRegistry::find<ImageButton>(&form, QStringLiteral("iaceptar"))
-                ->released(Qt::LeftButton);
-        });
-        Q_EMIT ordenar->released(Qt::LeftButton);
-        QApplication::processEvents();
-        grid()->repaint();
-    });
-    reportAgainstFloor(companies, "guide: sort dialog accept until repainted", dialogSort, shownSql());
+    const char* const dialogFigure = "guide: sort dialog accept until repainted";
+    const Sorted dialogSort = timedSorts(
+        runs,
+        [&] {
+            sentido = 1 - sentido;
+            DialogService::queueForm([sentido](QDialog& form) {
+                auto* orden = qobject_cast<frmOrden*>(&form);
+                orden->setPulsado(frmOrden::posicionCampo(0), sentido);
+                click(ControlRegistry::find<ImageButton>(&form, QStringLiteral("iaceptar")));
+            });
+            click(ordenar);
+            QApplication::processEvents();
+            grid()->repaint();
+        },
+        frmOrden::posicionCampo(0));
+    reportAgainstFloor(companies, dialogFigure, dialogSort.ms, shownSql());
+    expectSorted(dialogFigure, dialogSort);
 
     delete gFormMenu.data();
     liberaGlobales();
@@ -187,5 +254,5 @@ int guideProcess(const QString& folder, int companies)
 {
     measureGuide(companies, folder);
     report(companies, "guide: process peak resident memory", peakOutsideFloorsKb() / 1024.0, "MiB");
-    return 0;
+    return failed() ? 1 : 0;
 }

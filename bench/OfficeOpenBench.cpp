@@ -1,5 +1,6 @@
 #include "OfficeOpenBench.h"
 
+#include "BenchSupport.h"
 #include "output/export/ExportFile.h"
 #include "output/export/ExportWriter.h"
 #include "platform/db/Connection.h"
@@ -20,6 +21,9 @@ namespace {
 
 // Longer than this the run is stopped and reported as not opened.
 constexpr int kPatienceMs = 15 * 60 * 1000;
+// What openMs() gives for a run stopped that way, and for one that opened nothing.
+constexpr double kTooLong = -1;
+constexpr double kFailed = -2;
 
 const char kContentTypes[] = R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
 <Types xmlns="http://schemas.openxmlformats.org/package/2006/content-types"><Default Extension="rels" ContentType="application/vnd.openxmlformats-package.relationships+xml"/><Default Extension="xml" ContentType="application/xml"/><Override PartName="/word/document.xml" ContentType="application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml"/></Types>
@@ -73,7 +77,7 @@ bool writePlainTable(Recordset& rs, const QString& path)
         && zip.addEntry(QStringLiteral("word/document.xml"), body) && zip.finish();
 }
 
-// Milliseconds for soffice to load `path` and write its text, or -1 when it took too long or failed.
+// Milliseconds for soffice to load `path` and write its text; kTooLong, or kFailed when it wrote no text.
 double openMs(const QString& soffice, const QString& profile, const QString& path)
 {
     QProcess process;
@@ -86,20 +90,22 @@ double openMs(const QString& soffice, const QString& profile, const QString& pat
     if (!process.waitForFinished(kPatienceMs)) {
         process.kill();
         process.waitForFinished();
-        return -1;
+        return kTooLong;
     }
     const QString text = QFileInfo(path).absolutePath() + QStringLiteral("/txt/")
         + QFileInfo(path).completeBaseName() + QStringLiteral(".txt");
-    return QFile::exists(text) ? t.nsecsElapsed() / 1e6 : -1;
+    return QFile::exists(text) ? t.nsecsElapsed() / 1e6 : kFailed;
 }
 
 void line(int rows, const QString& figure, double ms)
 {
     if (ms < 0)
-        std::printf("%8d  %-44s %10s\n", rows, qPrintable(figure), "(not open)");
+        std::printf("%8d  %-44s %10s\n", rows, qPrintable(figure), ms == kFailed ? "(failed)" : "(not open)");
     else
         std::printf("%8d  %-44s %10.2f ms\n", rows, qPrintable(figure), ms);
     std::fflush(stdout);
+    if (ms == kFailed)
+        Bench::fail(qPrintable(figure), QStringLiteral("opened nothing: LibreOffice wrote no text of it"));
 }
 
 } // namespace
@@ -126,7 +132,7 @@ void measureDocxOpen(Connection& conn, int rows, const QString& folder)
     const QString exported = dir.filePath(QStringLiteral("export.docx"));
     const QString plain = dir.filePath(QStringLiteral("plain.docx"));
     if (!exportCompanies(rs, ExportFormat::Document, exported).ok || !writePlainTable(rs, plain)) {
-        std::fprintf(stderr, "the .docx files were not written\n");
+        Bench::fail(qPrintable(figure), QStringLiteral("has no .docx file to open"));
         return;
     }
     // A first run makes LibreOffice's profile, which is not what is measured.
