@@ -19,9 +19,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -192,6 +195,7 @@ private Q_SLOTS:
         const int txt = clsExportar::kTexto;
         const int si = int(Answer::Yes);
         const int no = int(Answer::No);
+        const int ok = int(Answer::Ok);
         QTest::newRow("extension added, spreadsheet")
             << hoja << QStringList() << QStringList {"datos"} << QList<int> {si}
             << QStringList {"datos.xlsx\nEste archivo no existe."} << "datos.xlsx";
@@ -234,6 +238,10 @@ private Q_SLOTS:
         QTest::newRow("no, then another name")
             << hoja << QStringList {"viejo.xlsx"} << QStringList {"viejo.xls", "otro"} << QList<int> {no, si}
             << QStringList {"viejo.xlsx ya existe.", "otro.xlsx\nEste archivo no existe."} << "otro.xlsx";
+        // Refused by the save dialog, which stays open for another name: nothing is asked of it.
+        QTest::newRow("a folder that does not exist, then another name")
+            << txt << QStringList() << QStringList {"no-existe/datos", "datos"} << QList<int> {ok, si}
+            << QStringList {"datos.txt\nEste archivo no existe."} << "datos.txt";
     }
 
     void nameRules()
@@ -464,6 +472,86 @@ private Q_SLOTS:
             QStringLiteral("Documento de Texto (*.txt)|*.txt"), nullptr, ruta(QStringLiteral("lista.txt")));
         DialogService::setScripted(true);
         QCOMPARE(elegido, ruta(QStringLiteral("el \"mejor\" hotel.txt")));
+    }
+
+    // Qt's own save dialog, typed into as a user would: a name in a folder that does not exist is
+    // refused there, saying so, and the same dialog takes another name; every format asks through it.
+    void aMissingFolderIsRefusedInTheSaveDialog_data()
+    {
+        QTest::addColumn<int>("formato");
+        QTest::addColumn<QString>("tecleado");
+        QTest::addColumn<QString>("carpeta");
+        QTest::addColumn<QString>("escrito");
+        QTest::newRow("text") << clsExportar::kTexto << "no-existe/lista"
+                              << "no-existe"
+                              << "lista.txt";
+        QTest::newRow("document") << clsExportar::kDocumento << "no-existe/lista.docx"
+                                  << "no-existe"
+                                  << "lista.docx";
+        QTest::newRow("spreadsheet, two folders down")
+            << clsExportar::kHojaCalculo << "no-existe/otra/lista.xls"
+            << "no-existe/otra"
+            << "lista.xlsx";
+        QTest::newRow("quotes in the name") << clsExportar::kTexto << "no-existe/el \"mejor\" hotel.txt"
+                                            << "no-existe"
+                                            << "lista.txt";
+    }
+
+    void aMissingFolderIsRefusedInTheSaveDialog()
+    {
+        QFETCH(int, formato);
+        QFETCH(QString, tecleado);
+        QFETCH(QString, carpeta);
+        QFETCH(QString, escrito);
+        QStringList avisos;
+        QPointer<QFileDialog> primero;
+        bool mismoDialogo = false;
+        int tecleados = 0;
+        bool tecleando = false;
+        QTimer usuario;
+        QObject::connect(&usuario, &QTimer::timeout, [&] {
+            QWidget* arriba = QApplication::activeModalWidget();
+            // Every box is answered with Enter.
+            if (auto* caja = qobject_cast<QMessageBox*>(arriba); caja && caja->isVisible()) {
+                avisos << caja->text().remove(QChar(0x200B));
+                caja->defaultButton()->click();
+                return;
+            }
+            auto* dialogo = qobject_cast<QFileDialog*>(arriba);
+            if (!dialogo || !dialogo->isVisible() || tecleando || tecleados == 2)
+                return;
+            if (tecleados == 0)
+                primero = dialogo;
+            else
+                mismoDialogo = primero == dialogo;
+            const QString nombre = ruta(tecleados == 0 ? tecleado : QStringLiteral("lista"));
+            ++tecleados;
+            tecleando = true;
+            // Typed from the event loop, so that this timer answers the boxes it brings up.
+            QTimer::singleShot(0, dialogo, [dialogo, nombre, &tecleando] {
+                auto* edit = dialogo->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+                edit->setText(nombre);
+                QTest::keyClick(edit, Qt::Key_Return);
+                tecleando = false;
+            });
+        });
+        auto e = exportador();
+        DialogService::queueForm([&](QDialog&) {
+            DialogService::setScripted(false);
+            usuario.start(10);
+            e->Exportar(formato);
+            usuario.stop();
+            DialogService::setScripted(true);
+        });
+        e->Muestra(registros());
+        QCOMPARE(avisos.value(0), QStringLiteral("La carpeta «%1» no existe.").arg(ruta(carpeta)));
+        QVERIFY(mismoDialogo);
+        QCOMPARE(avisos.size(), 2);
+        QVERIFY2(avisos.at(1).startsWith(ruta(escrito) + QStringLiteral("\nEste archivo no existe.")),
+            qPrintable(avisos.at(1)));
+        QCOMPARE(m_llamadas.size(), 1);
+        QCOMPARE(m_llamadas.first().fichero, ruta(escrito));
+        QVERIFY(!QFileInfo::exists(ruta(QStringLiteral("no-existe"))));
     }
 
     void escClosesWithoutWriting()

@@ -116,6 +116,19 @@ QString wrappable(const QString& text)
     return out;
 }
 
+// A save cannot make the folders of its name: a name in a folder that does not exist is refused,
+// saying so, and the save dialog stays open for another name. True when refused.
+bool refusesMissingFolder(const QString& path, QWidget* parent)
+{
+    const QFileInfo info(path);
+    if (path.isEmpty() || info.isDir() || QFileInfo(info.absolutePath()).isDir())
+        return false;
+    DialogService::message(
+        QStringLiteral("La carpeta «%1» no existe.").arg(QDir::toNativeSeparators(info.absolutePath())),
+        DialogService::Buttons::Ok, DialogService::Icon::Exclamation, QStringLiteral("Guardar como"), parent);
+    return true;
+}
+
 // Qt's save dialog reads quotes in the typed name as a list of names ("a" "b"): a name holding one
 // is taken here as typed, from the dialog's folder, before the dialog can split it.
 class SaveDialog : public QFileDialog
@@ -128,8 +141,16 @@ public:
     void accept() override
     {
         const auto* edit = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        QString typed = edit ? edit->text() : QString();
+        // A desktop's own dialog has checked its name and closed already.
+        if (!edit) {
+            QFileDialog::accept();
+            return;
+        }
+        QString typed = edit->text();
         if (!typed.contains(u'"')) {
+            const QStringList files = selectedFiles();
+            if (!files.isEmpty() && refusesMissingFolder(files.first(), this))
+                return;
             QFileDialog::accept();
             return;
         }
@@ -140,6 +161,8 @@ public:
             setDirectory(path);
             return;
         }
+        if (refusesMissingFolder(path, this))
+            return;
         m_typed = path;
         QDialog::accept();
     }
@@ -284,7 +307,13 @@ QString DialogService::saveFileName(const QString& filter, QWidget* parent, cons
     if (s.scripted) {
         s.saveDialogs.append(filter);
         s.saveStarts.append(start);
-        return s.fileNames.isEmpty() ? QString() : s.fileNames.dequeue();
+        // As the dialog does, a refused name leaves it open for the next one.
+        while (!s.fileNames.isEmpty()) {
+            const QString name = s.fileNames.dequeue();
+            if (!refusesMissingFolder(name, parent))
+                return name;
+        }
+        return {};
     }
     // "Description (*.a, *.b)|*.a;*.b" becomes Qt's "Description (*.a *.b)".
     const QString description = filter.section(QLatin1Char('|'), 0, 0);

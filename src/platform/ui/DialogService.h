@@ -44,7 +44,8 @@ public:
     // The save-file dialog, filter written "description|*.a;*.b", opening in the folder of `start` with
     // its name (the user's documents when empty). The chosen path exactly as typed, quotes included (no
     // extension added, no question about existing files: the caller asks about the name it will
-    // really write); empty when cancelled. Scripted: the next queued file name, or cancel.
+    // really write); empty when cancelled. A name in a folder that does not exist is refused, saying so,
+    // and the dialog stays open. Scripted: the next queued file name not so refused, or cancel.
     static QString saveFileName(const QString& filter, QWidget* parent = nullptr, const QString& start = {});
 
     // One of the program's own modal forms; its result. Scripted: the form is shown without blocking
