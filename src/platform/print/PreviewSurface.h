@@ -14,8 +14,6 @@ public:
     ~PreviewSurface() override;
 
     PageExtent pageExtent() const override { return m_pageArea; }
-    // What the printer cannot reach at each edge of the sheet; the page area is the rest.
-    void setMargins(const QMarginsF& millimetres) { m_margins = millimetres; }
 
     // The items of the page shown (the first page drawn; a preview shows one).
     PrintPage page() const { return m_page; }
@@ -33,8 +31,10 @@ protected:
     void discard() override;
 
 private:
+    // What a printer usually cannot reach at each edge of the sheet (mm); the page area is the rest.
+    static constexpr QMarginsF kMargins {5, 3.5, 5, 3.5};
+
     PageExtent m_pageArea;
-    QMarginsF m_margins = QMarginsF(5, 3.5, 5, 3.5);
     PrintPage m_page;
     int m_drawingPage = -1;
 };
