@@ -16,7 +16,7 @@ PreviewSurface::~PreviewSurface() = default;
 
 bool PreviewSurface::applyPage(const QPageSize& paper, QPageLayout::Orientation orientation)
 {
-    const QPageLayout layout(paper, orientation, kMargins, QPageLayout::Millimeter);
+    const QPageLayout layout(paper, orientation, m_margins, QPageLayout::Millimeter);
     if (!layout.isValid())
         return false;
     m_pageArea = PageExtent::fromCm(layout.paintRect(QPageLayout::Millimeter).size() / 10.0);

@@ -31,10 +31,8 @@ protected:
     void discard() override;
 
 private:
-    // What a printer usually cannot reach at each edge of the sheet (mm); the page area is the rest.
-    static constexpr QMarginsF kMargins {5, 3.5, 5, 3.5};
-
     PageExtent m_pageArea;
+    QMarginsF m_margins = QMarginsF(5, 3.5, 5, 3.5);
     PrintPage m_page;
     int m_drawingPage = -1;
 };
