@@ -107,7 +107,7 @@ void TestCalculator::keys_data()
     QTest::newRow("exponent for large numbers") << "100000000 * 100000000 ="
                                                 << "1E+16" << 0;
 
-    // Edge cases of the design.
+    // Edge cases: division by zero, percent, signs, clearing and the peseta-euro keys.
     QTest::newRow("division by zero keeps the first operand as typed") << "8 / 0 ="
                                                                        << "8," << 1;
     QTest::newRow("a further equals repeats nothing") << "8 / 0 = ="

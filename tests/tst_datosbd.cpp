@@ -1,4 +1,5 @@
 #include "TestInstallation.h"
+#include "core/BusyHook.h"
 #include "core/clsDatosBD.h"
 #include "guide/GridBinding.h"
 #include "platform/db/Connection.h"
@@ -6,6 +7,7 @@
 #include "platform/db/SpanishText.h"
 #include "platform/ui/FlexGrid.h"
 
+#include <QScopeGuard>
 #include <QTest>
 
 namespace {
@@ -166,6 +168,29 @@ private Q_SLOTS:
         QVERIFY(!sinConexion.setConexion(nullptr));
         QCOMPARE(sinConexion.setDatos(kCatering), 0);
         QVERIFY(sinConexion.fallo());
+    }
+
+    void busyForTheQueryAlone_data()
+    {
+        QTest::addColumn<bool>("conectado");
+        QTest::addColumn<QString>("sql");
+        QTest::newRow("a query") << true << kCatering;
+        QTest::newRow("a failed query") << true << QStringLiteral("SELECT nada FROM ninguna");
+        QTest::newRow("no connection") << false << kCatering;
+    }
+
+    // The core says it is busy as the query starts and idle once it is over, failures included.
+    void busyForTheQueryAlone()
+    {
+        QFETCH(bool, conectado);
+        QFETCH(QString, sql);
+        clsDatosBD datos;
+        datos.setConexion(conectado ? &m_conn : nullptr);
+        QList<bool> dichos;
+        BusyHook::setHandler([&dichos](bool ocupado) { dichos.append(ocupado); });
+        const auto sinHandler = qScopeGuard([] { BusyHook::setHandler(nullptr); });
+        datos.setDatos(sql);
+        QCOMPARE(dichos, QList<bool>({true, false}));
     }
 
     void countsPastThePreviousLimit()

@@ -842,8 +842,9 @@ private Q_SLOTS:
         QTest::addColumn<QPoint>("desmarcar");
         QTest::addColumn<int>("huecoSectores");
         QTest::addColumn<int>("cuentaSobreElPie");
-        // The design's numbers in twips: the page panel (Left, Top, Width, Height), the toolbar, the
-        // selection buttons, the sector row's start after the search box, the count above the form's foot.
+        // Where each part of the guide stands at each resolution code, in twips: the page panel (Left, Top,
+        // Width, Height), the toolbar, the selection buttons, the sector row's start after the search box,
+        // the count above the form's foot.
         QTest::newRow("code 2") << 800 << QRect(150, 3700, 11600, 3800) << 8050 << 300 << 500 << 1500 << 8.0
                                 << QPoint(10600, 3000) << QPoint(11100, 3000) << 320 << 450;
         QTest::newRow("code 3") << 1024 << QRect(250, 4650, 14900, 5300) << 10500 << 450 << 800 << 2000 << 9.0
@@ -867,7 +868,7 @@ private Q_SLOTS:
         QFETCH(int, huecoSectores);
         QFETCH(int, cuentaSobreElPie);
         QVERIFY(TestInstallation::showGuide(ancho));
-        // Twips land on whole pixels: a design number may come out one pixel short.
+        // Twips land on whole pixels: a position or size may come out one pixel short.
         const auto cerca = [](int pixels, int twips) { return qAbs(pixels - Twips::toPixels(twips)) <= 1; };
         QWidget* pag = control(QStringLiteral("guia"));
         QVERIFY(cerca(pag->x(), pagina.x()) && cerca(pag->y(), pagina.y()));

@@ -2,8 +2,8 @@
 
 #include <QTest>
 
-// The guide's layout arithmetic against the design's numbers, from the page panel the window layer
-// places at each resolution code.
+// The guide's layout arithmetic: where the toolbar, the grid and the contact line stand, in twips, from
+// the page panel the window layer places at each resolution code.
 class TestGuideLayout : public QObject
 {
     Q_OBJECT
@@ -53,7 +53,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QSize>("pagina");
         QTest::addColumn<QRect>("rejilla");
-        // The design's grid (W - 200 x H - 500) made 300 twips shorter, so the line does not cover it.
+        // The grid at (100, 500), W - 200 wide and H - 800 high: it ends where the contact line starts.
         QTest::newRow("small page") << QSize(11600, 3800) << QRect(100, 500, 11400, 3000);
         QTest::newRow("large page") << QSize(14900, 5300) << QRect(100, 500, 14700, 4500);
     }

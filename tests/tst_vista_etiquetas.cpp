@@ -655,6 +655,9 @@ private Q_SLOTS:
         QTest::newRow("envelopes")
             << "sobres"
             << "La impresora predeterminada de su sistema no permite la impresión de sobres";
+        QTest::newRow("listing")
+            << "listado"
+            << "La impresora predeterminada de su sistema no permite la impresión de informes";
     }
 
     // A printer without A4: said once, and no preview opens.

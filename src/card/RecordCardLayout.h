@@ -40,7 +40,7 @@ public:
         NumCampos
     };
 
-    // One row of the card as designed: its title, and the label that shows its value.
+    // One row of the card: its title, and the label that shows its value.
     struct Placement
     {
         int posicion;

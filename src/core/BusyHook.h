@@ -9,13 +9,4 @@ namespace BusyHook {
 void setHandler(std::function<void(bool)> handler);
 void set(bool busy);
 
-class Scope
-{
-public:
-    Scope() { set(true); }
-    ~Scope() { set(false); }
-    Scope(const Scope&) = delete;
-    Scope& operator=(const Scope&) = delete;
-};
-
 } // namespace BusyHook

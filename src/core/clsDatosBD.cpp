@@ -11,6 +11,7 @@
 #include "platform/db/SqlText.h"
 
 #include <QRegularExpression>
+#include <QScopeGuard>
 
 namespace {
 
@@ -91,7 +92,8 @@ int clsDatosBD::setDatos(const QString& texto)
 {
     // A copy: the caller may pass one of the texts this function rewrites (undo does).
     const QString sql = texto;
-    BusyHook::Scope busy;
+    BusyHook::set(true);
+    const auto idle = qScopeGuard([] { BusyHook::set(false); });
     m_fallo = false;
     m_ultimoError.clear();
     const QString actualPrevio = m_sqlActual;

@@ -13,7 +13,6 @@ public:
     void remember(const QString& sql, const QString& caption);
     // The caption last remembered for that query; `fallback` when none is.
     QString captionFor(const QString& sql, const QString& fallback) const;
-    void clear() { m_entries.clear(); }
 
     static QString key(const QString& sql);
 

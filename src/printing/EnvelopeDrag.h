@@ -18,8 +18,6 @@ class EnvelopeDrag : public QObject
 public:
     EnvelopeDrag(PreviewPageWidget& page, EnvelopeControls& sobre, std::function<void()> redibuja);
 
-    bool arrastrando() const { return m_agarre.has_value(); }
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -13,7 +13,6 @@ public:
     // `report` must outlive the document.
     explicit ListingDocument(CompanyReport& report);
 
-    const CompanyReport& report() const { return m_report; }
     CompanyReport& report() { return m_report; }
 
     int drawPage(PrintSurface& surface, const PreviewPage& page) override;

@@ -16,8 +16,7 @@ constexpr double kTolerance = 1e-6;
 } // namespace
 
 ReportLayout::ReportLayout(const QSizeF& pageSize, int companyCount, int criterionLines)
-    : m_pageSize(pageSize)
-    , m_companies(qMax(0, companyCount))
+    : m_companies(qMax(0, companyCount))
     , m_headerBottom(kCriterionY + kHeaderPitch * qMax(0, criterionLines - 1))
     , m_firstRows(rowsFitting(firstRowY(1), pageSize.height()))
     , m_laterRows(rowsFitting(firstRowY(2), pageSize.height()))

@@ -19,10 +19,6 @@ public:
     // The first page's header has `criterionLines` lines of selection criterion, one under the other.
     ReportLayout(const QSizeF& pageSize, int companyCount, int criterionLines = 1);
 
-    QSizeF pageSize() const { return m_pageSize; }
-    int companyCount() const { return m_companies; }
-    int rowsOnFirstPage() const { return m_firstRows; }
-    int rowsOnLaterPages() const { return m_laterRows; }
     // At least 1: a listing without companies still has its header page.
     int pageCount() const;
 
@@ -52,7 +48,6 @@ private:
     // Where the page's own lines begin: below the header on the first page, at the top on the others.
     double pageTop(int page) const;
 
-    QSizeF m_pageSize;
     int m_companies;
     double m_headerBottom;
     int m_firstRows;

@@ -17,8 +17,6 @@ public:
     // open it (no company, no printer, no A4 on the printer).
     bool Muestra(Recordset* rs, const QString& criterio);
 
-    const ColumnWidths& anchos() const { return m_colLong; }
-
 private:
     FieldChoice leeCampos() const;
 

@@ -2,7 +2,6 @@
 
 #include "platform/db/DbError.h"
 #include "platform/db/Recordset.h"
-#include "platform/print/Printers.h"
 #include "platform/ui/DialogService.h"
 #include "printing/AttentionControls.h"
 #include "printing/EnvelopeControls.h"
@@ -10,8 +9,6 @@
 #include "printing/PrintLaunch.h"
 #include "printing/envelopes/EnvelopeDocument.h"
 #include "printing/preview/frmVPreliminar.h"
-
-#include <QPrinter>
 
 bool clsSobres::Muestra(Recordset* rs, int fila)
 {
@@ -42,14 +39,9 @@ void clsSobres::leeConfiguracion()
 bool clsSobres::abreVistaPrevia(Recordset& rs)
 {
     frmVPreliminar frm;
-    // Named after the document: the job, the PDF's title, and printed to a file, the file's name.
-    frm.setImpresora(Printers::create(QStringLiteral("Sobres de empresas")));
-    if (!frm.impresora().setPageSize(QPageSize(QPageSize::A4))) {
-        DialogService::message(
-            QStringLiteral("La impresora predeterminada de su sistema no permite la impresión de sobres"),
-            DialogService::Buttons::Ok, DialogService::Icon::Exclamation);
+    if (!PrintLaunch::previewPrinter(frm, QStringLiteral("Sobres de empresas"),
+            QStringLiteral("La impresora predeterminada de su sistema no permite la impresión de sobres")))
         return false;
-    }
     frm.setConfiguracion(frmVPreliminar::Sobres);
     AttentionControls* atencion = PreviewPanels::atencion(frm);
     atencion->insertaContactos();

@@ -51,7 +51,6 @@ void frmAyudaGrande::keyPressEvent(QKeyEvent* event)
 
 void frmAyudaGrande::navega(const QString& ruta)
 {
-    m_pagina = ruta;
     const QString local = AppPaths::localPath(ruta);
     if (QFileInfo(local).isFile()) {
         m_WebBrowser1->setSource(QUrl::fromLocalFile(local));

@@ -15,7 +15,6 @@ public:
     // page of our own saying so.
     void navega(const QString& ruta);
     QTextBrowser* navegador() const { return m_WebBrowser1; }
-    QString paginaActual() const { return m_pagina; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -24,5 +23,4 @@ protected:
 private:
     // The help page's browser, filling the window.
     QTextBrowser* m_WebBrowser1;
-    QString m_pagina;
 };

@@ -23,10 +23,6 @@ public:
     // Skewed towards low values: the smaller of two uniform draws in [0, n).
     quint32 skewed(quint32 n);
 
-    template<typename T> const T& pick(std::span<const T> items)
-    {
-        return items[bounded(quint32(items.size()))];
-    }
     template<typename T> const T& pick(const std::vector<T>& items)
     {
         return items[bounded(quint32(items.size()))];

@@ -65,7 +65,6 @@ public:
 
     SectorCatalog();
 
-    const std::array<Sector, kSectorCount>& sectors() const { return m_sectors; }
     const Sector& pickSector(Random& random) const;
     static const Activity& pickActivity(const Sector& sector, Random& random);
     static const Activity* activityByLabel(const Sector& sector, const char* label);

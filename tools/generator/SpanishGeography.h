@@ -39,8 +39,6 @@ public:
 
     SpanishGeography();
 
-    const std::vector<Province>& provinces() const { return m_provinces; }
-
     const Province& pickProvince(Random& random) const;
     const Town& pickTown(const Province& province, Random& random) const;
     // A postal code of the town, five digits.

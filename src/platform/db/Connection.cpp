@@ -83,11 +83,6 @@ void Connection::close()
     }
 }
 
-bool Connection::isReadOnly() const
-{
-    return m_db && sqlite3_db_readonly(m_db, "main") == 1;
-}
-
 int Connection::execute(const QString& sql)
 {
     if (!m_db)

@@ -25,7 +25,6 @@ public:
     bool isOpen() const { return m_db != nullptr; }
     State state() const { return isOpen() ? Open : Closed; }
     QString path() const { return m_path; }
-    bool isReadOnly() const;
 
     // Runs a statement that returns no rows; returns the number of rows it changed.
     int execute(const QString& sql);

@@ -2,16 +2,6 @@
 
 #include "platform/db/Recordset.h"
 
-QString Field::name() const
-{
-    return m_recordset->fieldName(m_index);
-}
-
-Field::Type Field::type() const
-{
-    return m_recordset->fieldType(m_index);
-}
-
 QVariant Field::value() const
 {
     return m_recordset->currentValue(m_index);

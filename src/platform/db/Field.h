@@ -17,10 +17,6 @@ public:
     {
     }
 
-    int index() const { return m_index; }
-    QString name() const;
-    Type type() const;
-
     // NULL comes back as an invalid QVariant; a Boolean as a bool, never as "0"/"1".
     QVariant value() const;
     bool isNull() const;

@@ -14,7 +14,6 @@ public:
 
     QString field() const { return m_field; }
     Op op() const { return m_op; }
-    QString value() const { return m_value; }
 
     // For text values: true when `text` (UTF-8) satisfies the criterion.
     bool matchesText(QByteArrayView text) const;

@@ -25,7 +25,6 @@ struct sqlite3_stmt;
 class Recordset
 {
 public:
-    enum State { Closed = 0, Open = 1 };
     enum Position { PosUnknown = -1, PosBOF = -2, PosEOF = -3 };
     enum class Event { AboutToReset, Reset, RowChanged, Destroyed };
     using Observer = std::function<void(Event, int row)>;
@@ -61,7 +60,6 @@ public:
     void adopt(Recordset& other);
 
     bool isOpen() const { return m_open; }
-    State state() const { return m_open ? Open : Closed; }
     QString source() const { return m_source; }
     Connection* activeConnection() const { return m_connection; }
 

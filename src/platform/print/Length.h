@@ -24,7 +24,6 @@ public:
 
     constexpr double toCm() const { return m_cm; }
     constexpr double toMm() const { return m_cm * 10; }
-    constexpr double toInches() const { return m_cm / kCmPerInch; }
     constexpr double toTwips() const { return m_cm * 1440 / kCmPerInch; }
     constexpr double toPoints() const { return m_cm * 72 / kCmPerInch; }
     constexpr double toPixels(double dotsPerInch) const { return m_cm * dotsPerInch / kCmPerInch; }

@@ -16,7 +16,7 @@ namespace {
 // The gap the printer leaves under every line of a control's text, in the unit in force.
 constexpr double kEspacioEntreLineas = 50;
 
-// The length of one unit of a scale, by the platform's codes.
+// The length of one unit of a scale, given by its code.
 std::optional<Length> unidadDe(int unidad)
 {
     switch (unidad) {
@@ -169,11 +169,6 @@ void clsImpresion::setAnchuraHoja(qint16 milimetros)
 QPointF clsImpresion::posicion() const
 {
     return QPointF(m_posicion.x / m_unidad, m_posicion.y / m_unidad);
-}
-
-void clsImpresion::setPosicion(const QPointF& posicion)
-{
-    m_posicion = punto(posicion.x(), posicion.y());
 }
 
 QStringList clsImpresion::lineas(const QString& texto)

@@ -16,7 +16,7 @@ class QWidget;
 class clsImpresion
 {
 public:
-    // Scale units, by the platform's codes.
+    // Scale units, by their codes.
     enum Unidad { Twips = 1, Puntos = 2, Pulgadas = 5, Milimetros = 6, Centimetros = 7 };
     enum Orientaciones { Vertical = 1, Apaisado = 2 };
     enum Papeles { A3 = 8, A4 = 9 };
@@ -48,7 +48,7 @@ public:
     // False when the printer refuses the paper; the code is kept all the same.
     bool setPapel(int papel);
 
-    // Kept for the callers; no primitive reads them.
+    // Measures of a sheet of labels and a font size, stored and returned as set; no primitive reads them.
     float MargenIzquierdo() const { return m_margenIzquierdo; }
     void setMargenIzquierdo(float valor) { m_margenIzquierdo = valor; }
     float MargenSuperior() const { return m_margenSuperior; }
@@ -70,7 +70,6 @@ public:
 
     // The print position in the unit in force, and the font of the next text.
     QPointF posicion() const;
-    void setPosicion(const QPointF& posicion);
     PrintFont fuente() const { return m_fuente; }
     void setFuente(const PrintFont& fuente) { m_fuente = fuente; }
 

@@ -12,8 +12,3 @@ inline QColor bgrColor(quint32 bbggrr)
 {
     return QColor::fromRgb(bgrToRgb(bbggrr));
 }
-
-constexpr quint32 rgbToBgr(QRgb rgb)
-{
-    return quint32(qRed(rgb)) | (quint32(qGreen(rgb)) << 8) | (quint32(qBlue(rgb)) << 16);
-}

@@ -81,16 +81,12 @@ public:
     QColor cellBackColor() const { return m_model->cellBackColor(m_row, m_col); }
     bool setCellBackColor(const QColor& color) { return m_model->setCellBackColor(m_row, m_col, color); }
 
-    QColor backColor() const { return m_backColor; }
     void setBackColor(const QColor& color);
-    QColor foreColor() const { return m_foreColor; }
     void setForeColor(const QColor& color);
     QColor backColorFixed() const { return m_backColorFixed; }
     void setBackColorFixed(const QColor& color);
-    QColor foreColorFixed() const { return m_foreColorFixed; }
     void setForeColorFixed(const QColor& color);
 
-    QCursor mouseIcon() const { return m_mouseIcon; }
     void setMouseIcon(const QCursor& cursor);
     Pointer mousePointer() const { return m_pointer; }
     void setMousePointer(Pointer pointer);

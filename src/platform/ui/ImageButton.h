@@ -20,7 +20,6 @@ public:
 
     void showNormal();
     void showRollover();
-    bool isRollover() const { return m_rollover; }
 
     // Shows a picture by its full name without changing the button's own name.
     void showPicture(const QString& name);

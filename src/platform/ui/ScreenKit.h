@@ -28,7 +28,7 @@ void sizeToText(QLabel* label);
 // Caption, font and colour of a transparent label sized to its text.
 void caption(QLabel* label, const QString& text, const QFont& font, const QColor& color);
 
-// The design's labels treat "&" as a mnemonic marker: "&&" shows as one ampersand, a single one not at all.
+// The screens' captions treat "&" as a mnemonic marker: "&&" shows as one ampersand, a single one not at all.
 QString mnemonicText(const QString& caption);
 
 } // namespace ScreenKit

@@ -15,10 +15,6 @@ constexpr int fromPixels(int pixels)
 {
     return pixels * kPerPixel;
 }
-constexpr double toPixelsF(double twips)
-{
-    return twips / kPerPixel;
-}
 
 // Places a control by the form's twips, relative to its container.
 inline void place(QWidget* widget, int left, int top, int width, int height)

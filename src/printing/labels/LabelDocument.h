@@ -24,8 +24,6 @@ public:
     // frmEtiquetas; accepted, its layout applies from the next page drawn.
     bool configure(QWidget* parent) override;
 
-    const LabelSettings& settings() const { return m_settings; }
-
 private:
     const Recordset& m_rs;
     LabelSettings m_settings;

@@ -12,7 +12,6 @@ public:
 
     // The page's offset in centimetres (0 or negative), so that the ruler's 0 stays at its edge.
     void setOffsetCm(double offsetCm);
-    double offsetCm() const { return m_offsetCm; }
 
 Q_SIGNALS:
     void mouseMoved();
