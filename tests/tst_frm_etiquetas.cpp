@@ -43,6 +43,14 @@ QString campo(const QString& caja)
     return QStringLiteral("SC");
 }
 
+// On the screen with the keyboard, as the preview opens it.
+bool showActive(frmEtiquetas& dialog)
+{
+    dialog.show();
+    dialog.activateWindow();
+    return QTest::qWaitForWindowActive(&dialog);
+}
+
 } // namespace
 
 class TestFrmEtiquetas : public QObject
@@ -239,9 +247,7 @@ private Q_SLOTS:
         QMap<QString, QString> campos;
         frmEtiquetas dialog;
         dialog.setCampos(campos);
-        dialog.show();
-        dialog.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QVERIFY(showActive(dialog));
         auto* box = dialog.findChild<QLineEdit*>(caja);
         box->setFocus();
         QTRY_VERIFY(box->hasFocus());
@@ -286,9 +292,7 @@ private Q_SLOTS:
         QMap<QString, QString> campos;
         frmEtiquetas dialog;
         dialog.setCampos(campos);
-        dialog.show();
-        dialog.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QVERIFY(showActive(dialog));
         auto* box = dialog.findChild<QLineEdit*>(caja);
         dialog.findChild<QComboBox*>(QStringLiteral("cboLetra"))->setFocus();
         QTRY_VERIFY(!box->hasFocus());
