@@ -266,15 +266,24 @@ private:
 };
 
 // The word of the reason the export must give for a folder, from what creating a file in it really
-// fails with for whoever runs the test (root or not, a writable /sys or a read-only one).
+// fails with for whoever runs the test (root or not, a writable /sys or a read-only one): an unnamed file
+// first, as a save tries where the system has them, then a named one.
 QString reasonOfTheCreation(const QString& folder)
 {
-    const QByteArray probe = QFile::encodeName(folder + QStringLiteral("/tarvesa-probe"));
-    const int fd = ::open(probe.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd >= 0) {
-        ::close(fd);
-        ::unlink(probe.constData());
+    const QByteArray unnamedIn = QFile::encodeName(folder);
+    const int unnamed = ::open(unnamedIn.constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+    if (unnamed >= 0) {
+        ::close(unnamed);
         return {};
+    }
+    if (errno == EOPNOTSUPP || errno == EISDIR) {
+        const QByteArray probe = QFile::encodeName(folder + QStringLiteral("/tarvesa-probe"));
+        const int fd = ::open(probe.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd >= 0) {
+            ::close(fd);
+            ::unlink(probe.constData());
+            return {};
+        }
     }
     switch (errno) {
     case EACCES:
