@@ -23,7 +23,7 @@ set -uo pipefail
 program=$1
 installation=$2
 mouse_tests=$3
-for tool in Xvfb openbox xdotool xprop xwininfo import; do
+for tool in Xvfb openbox xdotool xprop xwininfo xmessage import; do
     if ! command -v "$tool" >/dev/null; then
         echo "missing $tool: run scripts/setup-debian.sh" >&2
         exit 1
@@ -50,18 +50,51 @@ fail() {
     failures=$((failures + 1))
 }
 
+# Centiseconds since the machine started (/proc/uptime): unlike bash's SECONDS and EPOCHREALTIME,
+# a clock that setting the wall clock does not move.
+centiseconds() {
+    local uptime
+    read -r uptime _ </proc/uptime
+    echo $((10#${uptime/./}))
+}
+
 # Polls a command for up to $1 seconds.
 wait_for() {
-    local limit=$1
+    local end=$(($(centiseconds) + $1 * 100))
     shift
-    local end=$((SECONDS + limit))
     until "$@"; do
-        [ "$SECONDS" -ge "$end" ] && return 1
+        [ "$(centiseconds)" -ge "$end" ] && return 1
         sleep 0.1
     done
 }
 
 wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+
+# A probe window of ours stands in a frame of the window manager.
+probe_framed() {
+    local id
+    for id in $(xdotool search --name '^tarvesa-smoke-probe$' 2>/dev/null); do
+        xwininfo -tree -id "$id" | grep 'Parent window id' | grep -vq 'the root window' && return 0
+    done
+    return 1
+}
+
+no_clients() { [ -z "$(stacking)" ]; }
+
+# The window manager frames the windows mapped from now on. Openbox announces itself before its event
+# loop runs, and a window mapped in between waits, unframed, for a later event: while no probe window
+# is framed, another is mapped (such an event), each given a second longer. Then they are closed.
+wm_frames_windows() {
+    local probes=() seconds framed=false
+    for seconds in 1 2 3 4 5 6; do
+        xmessage -name tarvesa-smoke-probe probe 2>/dev/null &
+        probes+=($!)
+        wait_for "$seconds" probe_framed && framed=true && break
+    done
+    kill "${probes[@]}"
+    wait "${probes[@]}" 2>/dev/null
+    "$framed" && wait_for 10 no_clients
+}
 
 # Top-level client windows, bottom to top, as the window manager stacks them.
 stacking() { xprop -root _NET_CLIENT_LIST_STACKING | sed -n 's/.*# //p' | tr -d ' ' | tr ',' '\n'; }
@@ -105,11 +138,14 @@ outer_geometry() {
     echo "$((x - left)) $((y - top)) $((w + left + right)) $((h + top + bottom))"
 }
 
+# Where the pointer stands for the X server: "x:X y:Y". While a window manager holds the pointer after a
+# press, until it has handled the press, the pointer stands where the press left it.
+pointer() { xdotool getmouselocation | sed 's/ screen.*//'; }
+
 # The pointer to a point of the screen. (xdotool's --sync waits 15 s for a move to where the pointer
 # already is.)
 move_to() {
-    [ "$(xdotool getmouselocation | sed 's/ screen.*//')" = "x:$1 y:$2" ] ||
-        xdotool mousemove --sync "$1" "$2"
+    [ "$(pointer)" = "x:$1 y:$2" ] || xdotool mousemove --sync "$1" "$2"
 }
 
 # A click at a point of a window's client area.
@@ -182,10 +218,10 @@ out() {
 # moves by a pixel on each try: a window that loses the keyboard puts its buttons out, and the next
 # move lights them again.
 lights() {
-    local end=$((SECONDS + ${6:-10})) nudge=0
+    local end=$(($(centiseconds) + ${6:-10} * 100)) nudge=0
     point_at "$1" "$2" "$3"
     until lit "$1" "$4" "$5"; do
-        [ "$SECONDS" -ge "$end" ] && return 1
+        [ "$(centiseconds)" -ge "$end" ] && return 1
         sleep 0.1
         nudge=$((1 - nudge))
         point_at "$1" $(($2 + nudge)) "$3"
@@ -266,15 +302,19 @@ stands_at() {
 
 # An xdotool burst ($6...) from a point of the card ($2 $3), the program stopped meanwhile when $1 is
 # "busy", moves the card by $4 $5; the pointer then moves 100 px further, and the card must stay where
-# the release left it.
+# the release left it. That move waits until the X server has passed the burst on: a window manager
+# holds the pointer from the press until it has handled it, and what comes meanwhile is passed on at
+# the pointer's latest place, the release too. Each burst moves the pointer.
 card_stays_after() {
-    local busy=$1 x=$2 y=$3 dx=$4 dy=$5 what=$6 x0 y0
+    local busy=$1 x=$2 y=$3 dx=$4 dy=$5 what=$6 x0 y0 from
     shift 6
     read -r x0 y0 <<<"$(place "$card")"
     point_at "$card" "$x" "$y"
+    from=$(pointer)
     [ "$busy" = busy ] && kill -STOP "$program_pid"
     xdotool "$@"
     [ "$busy" = busy ] && kill -CONT "$program_pid"
+    wait_for 10 eval '[ "$(pointer)" != "$from" ]' || fail "the pointer stayed where $what started"
     xdotool mousemove_relative --sync 100 0
     card_synced || fail "the card did not light its print button after $what"
     stands_at "$card" $((x0 + dx)) $((y0 + dy)) ||
@@ -507,10 +547,18 @@ run_at() {
         cleanup
         return
     fi
-    openbox >/dev/null 2>&1 &
+    # Its default settings whoever runs the test, and no part of a desktop session.
+    XDG_CONFIG_HOME=$work openbox --sm-disable >"$work/openbox.log" 2>&1 &
     pids+=($!)
     if ! wait_for 10 wm_running; then
         fail "openbox did not start"
+        cat "$work/openbox.log" >&2
+        cleanup
+        return
+    fi
+    if ! wm_frames_windows; then
+        fail "openbox did not frame a window"
+        cat "$work/openbox.log" >&2
         cleanup
         return
     fi
@@ -582,11 +630,11 @@ run_at() {
     cleanup
 }
 
-start=$SECONDS
+start=$(centiseconds)
 # size, the menu form's outer geometry "x y width height", then points of the form's client area
 # (from the "1024" layout): help button, calculator hot spot, search button, exit button.
 run_at 1024x768 "0 0 1024 768" 892 743 15 746 571 122 983 743
 run_at 1280x1024 "128 112 1024 800" 892 743 15 746 571 122 983 743
 run_without_window_manager 1280x1024 "128 112 1024 800" 892 743 983 743
-echo "smoke_openbox: $failures failure(s) in $((SECONDS - start)) s"
+echo "smoke_openbox: $failures failure(s) in $((($(centiseconds) - start) / 100)) s"
 [ "$failures" -eq 0 ]
