@@ -23,7 +23,7 @@ set -uo pipefail
 program=$1
 installation=$2
 mouse_tests=$3
-for tool in Xvfb openbox xdotool xprop xwininfo import; do
+for tool in Xvfb openbox xdotool xprop xwininfo xmessage import; do
     if ! command -v "$tool" >/dev/null; then
         echo "missing $tool: run scripts/setup-debian.sh" >&2
         exit 1
@@ -44,159 +44,17 @@ cleanup() {
 }
 trap 'cleanup; rm -rf "$work"' EXIT
 
+source "$(dirname "${BASH_SOURCE[0]}")/smoke_x11.sh"
+
 failures=0
 fail() {
     echo "FAIL [$size]: $*" >&2
     failures=$((failures + 1))
 }
 
-# Polls a command for up to $1 seconds.
-wait_for() {
-    local limit=$1
-    shift
-    local end=$((SECONDS + limit))
-    until "$@"; do
-        [ "$SECONDS" -ge "$end" ] && return 1
-        sleep 0.1
-    done
-}
-
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-
-# Top-level client windows, bottom to top, as the window manager stacks them.
-stacking() { xprop -root _NET_CLIENT_LIST_STACKING | sed -n 's/.*# //p' | tr -d ' ' | tr ',' '\n'; }
-
-# The managed window whose title is exactly $1, in hex as the stacking list writes it.
-client_named() {
-    local id hex
-    for id in $(xdotool search --name "^$1\$" 2>/dev/null); do
-        hex=$(printf '0x%x' "$id")
-        if stacking | grep -qx "$hex"; then
-            echo "$hex"
-            return 0
-        fi
-    done
-    return 1
-}
-
-position() { stacking | grep -nx "$1" | cut -d: -f1; }
-
-# Whether window $1 stands above window $2.
-above() {
-    local upper lower
-    upper=$(position "$1")
-    lower=$(position "$2")
-    [ -n "$upper" ] && [ -n "$lower" ] && [ "$upper" -gt "$lower" ]
-}
-
 above_menu() { above "$1" "$menu"; }
 
-# Outer geometry x y width height: the client's place and size with the frame's extents.
-outer_geometry() {
-    local info x y w h extents
-    info=$(xwininfo -id "$1")
-    x=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
-    y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
-    w=$(sed -n 's/.*Width: *//p' <<<"$info")
-    h=$(sed -n 's/.*Height: *//p' <<<"$info")
-    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ' ')
-    local left=0 right=0 top=0 bottom=0
-    [ -n "$extents" ] && IFS=, read -r left right top bottom <<<"$extents"
-    echo "$((x - left)) $((y - top)) $((w + left + right)) $((h + top + bottom))"
-}
-
-# The pointer to a point of the screen. (xdotool's --sync waits 15 s for a move to where the pointer
-# already is.)
-move_to() {
-    [ "$(xdotool getmouselocation | sed 's/ screen.*//')" = "x:$1 y:$2" ] ||
-        xdotool mousemove --sync "$1" "$2"
-}
-
-# A click at a point of a window's client area.
-click_window() {
-    local info x y
-    info=$(xwininfo -id "$1")
-    x=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
-    y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
-    move_to $((x + $2)) $((y + $3))
-    xdotool click 1
-    # A window manager that froze the pointer to give focus on a click lets it go on the next move,
-    # as a user's hand always makes.
-    xdotool mousemove_relative --sync 1 1
-}
-
 click_menu() { click_window "$menu" "$@"; }
-
-# Where a window's client area stands on the screen: "x y".
-place() { xwininfo -id "$1" | sed -n 's/.*Absolute upper-left [XY]: *//p' | tr '\n' ' '; }
-
-# The pixels of a rectangle of a window's client area (w h x y), as a checksum.
-pixels() {
-    local x y
-    read -r x y <<<"$(place "$1")"
-    import -window root -crop "$2x$3+$((x + $4))+$((y + $5))" rgb:- 2>/dev/null | md5sum
-}
-
-# The pointer onto a point of a window's client area, without a click.
-point_at() {
-    local x y
-    read -r x y <<<"$(place "$1")"
-    move_to $((x + $2)) $((y + $3))
-}
-
-active_window() { printf '0x%x' "$(xdotool getactivewindow 2>/dev/null || echo 0)"; }
-
-# The window that has the X server's keyboard focus, in hex.
-focus_window() { printf '0x%x' "$(xdotool getwindowfocus 2>/dev/null || echo 0)"; }
-
-# Window $1 has the keyboard: the X focus, and the window manager's active window when there is one.
-has_keyboard() {
-    [ "$(focus_window)" = "$1" ] || return 1
-    ! wm_running || [ "$(active_window)" = "$1" ]
-}
-
-# The colour of a pixel of a window's client area: "r g b".
-colour() {
-    local x y
-    read -r x y <<<"$(place "$1")"
-    import -window root -crop "1x1+$((x + $2))+$((y + $3))" -depth 8 rgb:- 2>/dev/null | od -An -tu1
-}
-
-# Whether the key of a picture button at that pixel is lit: orange under the pointer, grey at rest.
-lit() {
-    local r g b
-    read -r r g b <<<"$(colour "$@")"
-    [ -n "$b" ] && [ $((r - b)) -gt 100 ]
-}
-
-# Whether it is out: grey.
-out() {
-    local r g b
-    read -r r g b <<<"$(colour "$@")"
-    [ -n "$b" ] && [ $((r - b)) -le 24 ] && [ $((b - r)) -le 24 ] &&
-        [ $((r - g)) -le 24 ] && [ $((g - r)) -le 24 ]
-}
-
-# The pointer onto a picture button ($2 $3) of window $1 lights it ($4 $5 a pixel of its key) within $6
-# seconds (10 unless told): the program has handled every earlier X event when it shows. The pointer
-# moves by a pixel on each try: a window that loses the keyboard puts its buttons out, and the next
-# move lights them again.
-lights() {
-    local end=$((SECONDS + ${6:-10})) nudge=0
-    point_at "$1" "$2" "$3"
-    until lit "$1" "$4" "$5"; do
-        [ "$SECONDS" -ge "$end" ] && return 1
-        sleep 0.1
-        nudge=$((1 - nudge))
-        point_at "$1" $(($2 + nudge)) "$3"
-    done
-}
-
-# The pointer onto the background ($2 $3) of window $1 puts its lit button ($4 $5) out again.
-puts_out() {
-    point_at "$1" "$2" "$3"
-    wait_for 10 out "$1" "$4" "$5"
-}
 
 # A window just opened by a click on the menu form at $2 $3, titled $1, takes the keyboard: an Esc
 # typed at once, to whatever has the focus, closes it. Then it is opened again, into $reopened.
@@ -266,15 +124,19 @@ stands_at() {
 
 # An xdotool burst ($6...) from a point of the card ($2 $3), the program stopped meanwhile when $1 is
 # "busy", moves the card by $4 $5; the pointer then moves 100 px further, and the card must stay where
-# the release left it.
+# the release left it. That move waits until the X server has passed the burst on: a window manager
+# holds the pointer from the press until it has handled it, and what comes meanwhile is passed on at
+# the pointer's latest place, the release too. Each burst moves the pointer.
 card_stays_after() {
-    local busy=$1 x=$2 y=$3 dx=$4 dy=$5 what=$6 x0 y0
+    local busy=$1 x=$2 y=$3 dx=$4 dy=$5 what=$6 x0 y0 from
     shift 6
     read -r x0 y0 <<<"$(place "$card")"
     point_at "$card" "$x" "$y"
+    from=$(pointer)
     [ "$busy" = busy ] && kill -STOP "$program_pid"
     xdotool "$@"
     [ "$busy" = busy ] && kill -CONT "$program_pid"
+    wait_for 10 eval '[ "$(pointer)" != "$from" ]' || fail "the pointer stayed where $what started"
     xdotool mousemove_relative --sync 100 0
     card_synced || fail "the card did not light its print button after $what"
     stands_at "$card" $((x0 + dx)) $((y0 + dy)) ||
@@ -454,13 +316,6 @@ exit_program() {
     fi
 }
 
-# The mapped window whose title is exactly $1, where no window manager keeps a list.
-visible_named() {
-    local id
-    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1)
-    [ -n "$id" ] && printf '0x%x\n' "$id"
-}
-
 # Without a window manager: the program places the menu form itself, and Esc closes help.
 run_without_window_manager() {
     size=$1
@@ -507,10 +362,18 @@ run_at() {
         cleanup
         return
     fi
-    openbox >/dev/null 2>&1 &
+    # Its default settings whoever runs the test, and no part of a desktop session.
+    XDG_CONFIG_HOME=$work openbox --sm-disable >"$work/openbox.log" 2>&1 &
     pids+=($!)
     if ! wait_for 10 wm_running; then
         fail "openbox did not start"
+        cat "$work/openbox.log" >&2
+        cleanup
+        return
+    fi
+    if ! wm_frames_windows; then
+        fail "openbox did not frame a window"
+        cat "$work/openbox.log" >&2
         cleanup
         return
     fi
@@ -582,11 +445,11 @@ run_at() {
     cleanup
 }
 
-start=$SECONDS
+start=$(centiseconds)
 # size, the menu form's outer geometry "x y width height", then points of the form's client area
 # (from the "1024" layout): help button, calculator hot spot, search button, exit button.
 run_at 1024x768 "0 0 1024 768" 892 743 15 746 571 122 983 743
 run_at 1280x1024 "128 112 1024 800" 892 743 15 746 571 122 983 743
 run_without_window_manager 1280x1024 "128 112 1024 800" 892 743 983 743
-echo "smoke_openbox: $failures failure(s) in $((SECONDS - start)) s"
+echo "smoke_openbox: $failures failure(s) in $((($(centiseconds) - start) / 100)) s"
 [ "$failures" -eq 0 ]
