@@ -419,13 +419,17 @@ int main(int argc, char* argv[])
             measureLabelsOnly(companies);
         return failed() ? 1 : 0;
     }
-    // `--listing` measures the listing alone.
-    if (!arguments.contains(QStringLiteral("--listing"))) {
+    // `--listing` measures the listing alone, at `--companies N` if given.
+    const bool listingOnly = arguments.contains(QStringLiteral("--listing"));
+    if (!listingOnly) {
         for (int companies : sizes)
             measure(companies, installation);
     }
-    if (!oneSize) {
-        for (int companies : smoke ? std::vector<int> {2000} : std::vector<int> {10000, 100000})
+    if (!oneSize || listingOnly) {
+        const std::vector<int> listingSizes = oneSize ? sizes
+            : smoke                                   ? std::vector<int> {2000}
+                                                      : std::vector<int> {10000, 100000};
+        for (int companies : listingSizes)
             measureListing(companies);
     }
     // A figure that timed an action which did not take place fails the run (it said which).
