@@ -18,10 +18,10 @@ PreviewSurface::~PreviewSurface() = default;
 
 bool PreviewSurface::applyPage(const QPageSize& paper, QPageLayout::Orientation orientation)
 {
-    const QPageLayout layout(paper, orientation, Printers::pdfMargins(orientation), QPageLayout::Millimeter);
-    if (!layout.isValid())
+    const QSizeF area = Printers::pdfPageArea(paper, orientation);
+    if (area.isEmpty())
         return false;
-    m_pageArea = PageExtent::fromCm(layout.paintRect(QPageLayout::Millimeter).size() / 10.0);
+    m_pageArea = PageExtent::fromCm(area);
     return true;
 }
 

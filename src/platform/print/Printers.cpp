@@ -12,17 +12,24 @@ namespace {
 QString g_pdfOutput;
 std::function<std::unique_ptr<QPrinter>()> g_factory;
 
+QMarginsF turnedMargins(const QMarginsF& m)
+{
+    return {m.top(), m.left(), m.bottom(), m.right()};
+}
+
+// In millimetres.
+QMarginsF pdfMargins(QPageLayout::Orientation orientation)
+{
+    const QMarginsF upright(5, 3.5, 5, 3.5);
+    return orientation == QPageLayout::Landscape ? turnedMargins(upright) : upright;
+}
+
 void toPdf(QPrinter& printer, const QString& path)
 {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageMargins(pdfMargins(printer.pageLayout().orientation()), QPageLayout::Millimeter);
-}
-
-QMarginsF turnedMargins(const QMarginsF& m)
-{
-    return {m.top(), m.left(), m.bottom(), m.right()};
 }
 
 // A file name from a document's name: no separators or characters other systems refuse.
@@ -42,10 +49,10 @@ QString fileNameOf(const QString& documentName)
 
 } // namespace
 
-QMarginsF pdfMargins(QPageLayout::Orientation orientation)
+QSizeF pdfPageArea(const QPageSize& paper, QPageLayout::Orientation orientation)
 {
-    const QMarginsF upright(5, 3.5, 5, 3.5);
-    return orientation == QPageLayout::Landscape ? turnedMargins(upright) : upright;
+    const QPageLayout layout(paper, orientation, pdfMargins(orientation), QPageLayout::Millimeter);
+    return layout.isValid() ? layout.paintRect(QPageLayout::Millimeter).size() / 10.0 : QSizeF();
 }
 
 QPageLayout turned(QPageLayout layout, QPageLayout::Orientation orientation)

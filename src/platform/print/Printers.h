@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QMarginsF>
 #include <QPageLayout>
+#include <QSizeF>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -15,9 +15,10 @@ class QPrinter;
 // drawn for, and 29 x 20 cm on its side.
 namespace Printers {
 
-// A PDF page's margins in millimetres: 5 mm at the upright sheet's sides, 3.5 mm at its top and bottom,
-// turned with the sheet.
-QMarginsF pdfMargins(QPageLayout::Orientation orientation);
+// The page area of `paper` in `orientation` on a PDF, in centimetres: the sheet less 5 mm at the
+// upright sheet's sides and 3.5 mm at its top and bottom, margins that turn with the sheet. Empty for
+// no paper.
+QSizeF pdfPageArea(const QPageSize& paper, QPageLayout::Orientation orientation);
 
 // The layout of the same sheet in `orientation`: each edge of the paper keeps its margin as it turns
 // (unless the printer's least margins refuse that).

@@ -15,9 +15,7 @@ bool RecordingSurface::applyPage(const QPageSize& paper, QPageLayout::Orientatio
 {
     m_paper = paper;
     m_orientation = orientation;
-    // What a PDF printer cannot reach: its margins, turned with the sheet.
-    const QPageLayout layout(paper, orientation, Printers::pdfMargins(orientation), QPageLayout::Millimeter);
-    m_pageSize = layout.paintRect(QPageLayout::Millimeter).size() / 10.0;
+    m_pageSize = Printers::pdfPageArea(paper, orientation);
     return true;
 }
 
