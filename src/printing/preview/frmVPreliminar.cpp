@@ -4,13 +4,12 @@
 #include "platform/print/PreviewSurface.h"
 #include "platform/print/PrinterSurface.h"
 #include "platform/print/Printers.h"
-#include "platform/ui/Colors.h"
 #include "platform/ui/DialogService.h"
-#include "platform/ui/Fonts.h"
 #include "platform/ui/ImageButton.h"
 #include "platform/ui/MouseEvents.h"
 #include "platform/ui/PendingEvents.h"
 #include "platform/ui/Twips.h"
+#include "printing/preview/PreviewControls.h"
 #include "printing/preview/PreviewDocument.h"
 #include "printing/preview/PreviewLayout.h"
 #include "printing/preview/PreviewPageWidget.h"
@@ -20,7 +19,6 @@
 
 #include <QButtonGroup>
 #include <QCloseEvent>
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QMouseEvent>
 #include <QPrinter>
@@ -32,69 +30,15 @@
 
 namespace {
 
-constexpr quint32 kFondoBotonera = 0xEAF3F6;
-constexpr quint32 kFondoOpciones = 0x505E59;
 constexpr quint32 kFondoPagina = 0x808080;
-// The option frames fill the bar's first row; their options stand under the caption.
+// The option frames fill the bar's first row.
 constexpr int kAltoMarco = 600;
-constexpr int kArribaOpcion = 210;
-constexpr int kAltoOpcion = 345;
 // How long a notice waits for the window to appear: 40 times 25 ms at most.
 constexpr int kEsperasAviso = 40;
 constexpr int kEsperaAvisoMs = 25;
 
 const QString kPreguntaImprimir
     = QStringLiteral("¿Desea imprmir todas las páginas?\nSi= Todas las paginas\nNo=Pagina actual");
-
-void pintaFondo(QWidget* widget, quint32 bgr)
-{
-    widget->setAutoFillBackground(true);
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, bgrColor(bgr));
-    widget->setPalette(palette);
-}
-
-QGroupBox* marco(const QString& titulo, QWidget* parent, int left, int top, int width, int height)
-{
-    auto* frame = new QGroupBox(titulo, parent);
-    frame->setFont(Fonts::font(QStringLiteral("Arial"), 8.25, false, true));
-    pintaFondo(frame, kFondoBotonera);
-    // The border runs through the middle of the caption, which stands whole at the frame's top.
-    const int mitad = (QFontMetrics(frame->font()).height() + 1) / 2;
-    frame->setStyleSheet(QStringLiteral("QGroupBox { border: 1px solid #a8a398; margin-top: %1px; }"
-                                        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: "
-                                        "top left; left: 6px; padding: 0 2px; }")
-                             .arg(mitad));
-    Twips::place(frame, left, top, width, height);
-    return frame;
-}
-
-QRadioButton* opcion(const QString& nombre, const QString& texto, QGroupBox* frame, int left, int width)
-{
-    auto* option = new QRadioButton(texto, frame);
-    option->setObjectName(nombre);
-    option->setFont(Fonts::font(QStringLiteral("Arial"), 9));
-    const QColor fondo = bgrColor(kFondoOpciones);
-    option->setStyleSheet(QStringLiteral(
-        "QRadioButton { background-color: %1; color: white; spacing: 4px; padding-left: 2px; }")
-                              .arg(fondo.name()));
-    // Below the frame's caption; as wide as its text needs, within the frame.
-    Twips::place(option, left, kArribaOpcion, width, kAltoOpcion);
-    const int ancho = qMin(option->sizeHint().width(), frame->width() - option->x() - 3);
-    if (ancho > option->width())
-        option->resize(ancho, option->height());
-    return option;
-}
-
-// Leaves a group of options with none chosen.
-void sinEleccion(QButtonGroup* grupo)
-{
-    grupo->setExclusive(false);
-    const QList<QAbstractButton*> botones = grupo->buttons();
-    for (QAbstractButton* b : botones)
-        b->setChecked(false);
-    grupo->setExclusive(true);
-}
 
 } // namespace
 
@@ -128,16 +72,20 @@ void frmVPreliminar::creaBotonera()
 {
     m_picBotones = new QWidget(this);
     m_picBotones->setObjectName(QStringLiteral("picBotones"));
-    pintaFondo(m_picBotones, kFondoBotonera);
+    PreviewControls::fillBackground(m_picBotones, PreviewControls::kBarColor);
     MouseEvents::of(m_picBotones).onMove([this] { restauraBotones(); });
 
-    m_fraPapel = marco(QStringLiteral("Tamaño Papel"), m_picBotones, 3240, 0, 1815, kAltoMarco);
-    m_optPapel = {opcion(QStringLiteral("optPapel0"), QStringLiteral("A4"), m_fraPapel, 120, 735),
-        opcion(QStringLiteral("optPapel1"), QStringLiteral("A3"), m_fraPapel, 960, 735)};
-    m_fraOrientacion = marco(QStringLiteral("Orientación"), m_picBotones, 5160, 0, 2295, kAltoMarco);
-    m_optOrientacion = {
-        opcion(QStringLiteral("optOrientacion0"), QStringLiteral("Vertical"), m_fraOrientacion, 120, 975),
-        opcion(QStringLiteral("optOrientacion1"), QStringLiteral("Apaisado"), m_fraOrientacion, 1140, 975)};
+    m_fraPapel
+        = PreviewControls::frame(QStringLiteral("Tamaño Papel"), m_picBotones, 3240, 0, 1815, kAltoMarco);
+    m_optPapel
+        = {PreviewControls::option(QStringLiteral("optPapel0"), QStringLiteral("A4"), m_fraPapel, 120, 735),
+            PreviewControls::option(QStringLiteral("optPapel1"), QStringLiteral("A3"), m_fraPapel, 960, 735)};
+    m_fraOrientacion
+        = PreviewControls::frame(QStringLiteral("Orientación"), m_picBotones, 5160, 0, 2295, kAltoMarco);
+    m_optOrientacion = {PreviewControls::option(QStringLiteral("optOrientacion0"), QStringLiteral("Vertical"),
+                            m_fraOrientacion, 120, 975),
+        PreviewControls::option(
+            QStringLiteral("optOrientacion1"), QStringLiteral("Apaisado"), m_fraOrientacion, 1140, 975)};
     m_grupoPapel = new QButtonGroup(this);
     m_grupoOrientacion = new QButtonGroup(this);
     for (int i = 0; i < 2; ++i) {
@@ -145,15 +93,16 @@ void frmVPreliminar::creaBotonera()
         m_grupoOrientacion->addButton(m_optOrientacion[size_t(i)], i);
     }
     // Neither chosen until a mode is set.
-    sinEleccion(m_grupoPapel);
-    sinEleccion(m_grupoOrientacion);
+    PreviewControls::clearChoice(m_grupoPapel);
+    PreviewControls::clearChoice(m_grupoOrientacion);
     connect(
         m_grupoPapel, &QButtonGroup::idToggled, this, [this](int, bool marcada) { opcionElegida(marcada); });
     connect(m_grupoOrientacion, &QButtonGroup::idToggled, this,
         [this](int, bool marcada) { opcionElegida(marcada); });
 
     // Over the option frames, which envelopes have no use for.
-    m_picSobres = marco(QStringLiteral("Configuracion Sobre"), m_picBotones, 2325, 0, 6615, 615);
+    m_picSobres
+        = PreviewControls::frame(QStringLiteral("Configuracion Sobre"), m_picBotones, 2325, 0, 6615, 615);
     m_picSobres->setObjectName(QStringLiteral("picSobres"));
     m_picSobres->hide();
     MouseEvents::of(m_picSobres).onMove([this] { restauraBotones(); });
@@ -181,7 +130,7 @@ void frmVPreliminar::creaPagina()
 {
     m_picFondo = new QWidget(this);
     m_picFondo->setObjectName(QStringLiteral("picFondo"));
-    pintaFondo(m_picFondo, kFondoPagina);
+    PreviewControls::fillBackground(m_picFondo, kFondoPagina);
     MouseEvents::of(m_picFondo).onMove([this] { restauraBotones(); });
     m_picTexto = new PreviewPageWidget(m_picFondo);
     connect(m_picTexto, &PreviewPageWidget::mouseMoved, this, &frmVPreliminar::restauraBotones);
@@ -224,7 +173,7 @@ void frmVPreliminar::setConfiguracion(int tipoInforme)
     for (QRadioButton* o : m_optPapel)
         o->setEnabled(!sobres);
     if (sobres)
-        sinEleccion(m_grupoPapel);
+        PreviewControls::clearChoice(m_grupoPapel);
     else
         m_optPapel[0]->setChecked(true);
     m_optOrientacion[0]->setEnabled(!sobres);
@@ -439,7 +388,7 @@ void frmVPreliminar::restauraOpciones()
     for (const auto& [grupo, id] :
         {std::pair {m_grupoPapel, m_papelAplicado}, std::pair {m_grupoOrientacion, m_orientacionAplicada}}) {
         if (id < 0)
-            sinEleccion(grupo);
+            PreviewControls::clearChoice(grupo);
         else
             grupo->button(id)->setChecked(true);
     }
